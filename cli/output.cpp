@@ -1,0 +1,171 @@
+#include "cli/output.h"
+
+#include <algorithm>
+
+namespace kalnika::cli {
+
+namespace {
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// JSON string literal of a UTF-8 text.
+std::string JsonString(const std::string& utf8) {
+  std::string out = "\"";
+  for (unsigned char c : utf8) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          static const char* hex = "0123456789abcdef";
+          out += "\\u00";
+          out += hex[c >> 4];
+          out += hex[c & 15];
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+// CSV field (RFC 4180): quoted when it holds a comma, a quote, CR, LF or an edge blank.
+std::string CsvField(const std::string& s) {
+  bool quote = s.find_first_of(",\"\r\n") != std::string::npos ||
+               (!s.empty() && (s.front() == ' ' || s.back() == ' '));
+  if (!quote) return s;
+  std::string out = "\"";
+  for (char c : s) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out + "\"";
+}
+
+int FilledRows(const MonthOutput& out) {
+  int last = 0;
+  for (int r = 1; r < static_cast<int>(out.rows.size()); ++r)
+    if (!out.rows[static_cast<std::size_t>(r)][1].empty()) last = r;
+  return last;
+}
+
+}  // namespace
+
+std::string Latin1ToUtf8(const std::string& bytes) {
+  std::string out;
+  for (unsigned char c : bytes) AppendUtf8(out, c);
+  return out;
+}
+
+std::string DisplayText(const std::string& stored, Script script, xdvng::Digits digits) {
+  if (script == Script::Xdvng) return Latin1ToUtf8(stored);
+  return xdvng::ToUnicode(stored, digits);
+}
+
+std::string ToJson(const MonthOutput& out, Script script, xdvng::Digits digits) {
+  std::string j = "{\"rows\": [";
+  for (std::size_t r = 0; r < out.rows.size(); ++r) {
+    j += r ? ",\n  [" : "\n  [";
+    for (std::size_t c = 0; c < out.rows[r].size(); ++c) {
+      if (c) j += ", ";
+      j += JsonString(DisplayText(out.rows[r][c], script, digits));
+    }
+    j += "]";
+  }
+  j += "\n],\n";
+  j += " \"kali\": " + JsonString(DisplayText(out.kali, script, digits)) + ",\n";
+  j += " \"vikram\": " + JsonString(DisplayText(out.vikram, script, digits)) + ",\n";
+  j += " \"lat\": " + JsonString(Latin1ToUtf8(out.lat)) + ",\n";
+  j += " \"long\": " + JsonString(Latin1ToUtf8(out.lon)) + ",\n";
+  j += " \"zone\": " + JsonString(Latin1ToUtf8(out.zone)) + ",\n";
+  j += " \"message\": " + (out.message ? JsonString(Latin1ToUtf8(*out.message)) : std::string("null"));
+  j += "\n}\n";
+  return j;
+}
+
+std::string ToCsv(const MonthOutput& out, Script script, xdvng::Digits digits) {
+  std::string csv;
+  const int last = FilledRows(out);
+  for (int r = 0; r <= last; ++r) {
+    const auto& row = out.rows[static_cast<std::size_t>(r)];
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      if (c) csv += ',';
+      csv += CsvField(DisplayText(row[c], script, digits));
+    }
+    csv += "\r\n";
+  }
+  return csv;
+}
+
+std::size_t DisplayWidth(const std::string& utf8) {
+  std::size_t width = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    auto c = static_cast<unsigned char>(utf8[i]);
+    char32_t cp = c;
+    std::size_t n = 1;
+    if (c >= 0xF0) { n = 4; cp = c & 0x07; }
+    else if (c >= 0xE0) { n = 3; cp = c & 0x0F; }
+    else if (c >= 0xC0) { n = 2; cp = c & 0x1F; }
+    for (std::size_t k = 1; k < n && i + k < utf8.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    i += n;
+    // Devanagari signs drawn on their letter take no column of their own.
+    bool combining = (cp >= 0x0900 && cp <= 0x0903) || cp == 0x093A || cp == 0x093C ||
+                     (cp >= 0x0941 && cp <= 0x0948) || cp == 0x094D ||
+                     (cp >= 0x0951 && cp <= 0x0957) || cp == 0x0962 || cp == 0x0963 ||
+                     cp == 0x200C || cp == 0x200D;
+    if (!combining) ++width;
+  }
+  return width;
+}
+
+std::string ToTable(const MonthOutput& out, Script script, xdvng::Digits digits) {
+  const int last = FilledRows(out);
+  std::vector<std::vector<std::string>> cells;
+  for (int r = 0; r <= last; ++r) {
+    std::vector<std::string> row;
+    for (const std::string& s : out.rows[static_cast<std::size_t>(r)]) row.push_back(DisplayText(s, script, digits));
+    cells.push_back(std::move(row));
+  }
+  std::vector<std::size_t> widths(cells.empty() ? 0 : cells[0].size(), 0);
+  for (const auto& row : cells)
+    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+
+  std::string t;
+  if (!out.place.empty())
+    t += Latin1ToUtf8(out.place) + "\n";
+  t += "Latitude " + Latin1ToUtf8(out.lat) + "  Longitude " + Latin1ToUtf8(out.lon) +
+       "  UTC" + Latin1ToUtf8(out.zone) + "\n\n";
+  for (const auto& row : cells) {
+    std::string line;
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      line += row[c];
+      if (c + 1 < row.size()) line += std::string(widths[c] - DisplayWidth(row[c]) + 2, ' ');
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    t += line + "\n";
+  }
+  t += "\n" + DisplayText(out.kali, script, digits) + "\n" + DisplayText(out.vikram, script, digits) + "\n";
+  return t;
+}
+
+}  // namespace kalnika::cli

@@ -1,0 +1,129 @@
+// The add-place dialog's OK button: the record it builds, the file it appends to,
+// and what it does with missing, too long and unstorable entries.
+#include <gtest/gtest.h>
+
+#include "forms/frm_add_location.h"
+#include "forms/frm_kalnika.h"
+#include "form_fixture.h"
+
+namespace kalnika {
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+
+struct Entry {
+  const char *city, *state, *country;
+  const char *latDeg, *latMin, *ns, *longDeg, *ew, *longMin, *hour, *minutes;
+};
+
+void Fill(frmAddLocation& d, const Entry& e) {
+  d.txtCity.Text = e.city;
+  d.txtState.Text = e.state;
+  d.txtCountry.Text = e.country;
+  auto pick = [](ListBoxControl& list, const char* text) {
+    list.ListIndex = -1;
+    for (std::size_t i = 0; i < list.items.size(); ++i)
+      if (list.items[i] == text) list.ListIndex = static_cast<int>(i);
+  };
+  pick(d.lstLatDegrees, e.latDeg);
+  pick(d.lstLatMin, e.latMin);
+  pick(d.lstNS, e.ns);
+  pick(d.lstLongDegrees, e.longDeg);
+  pick(d.lstEW, e.ew);
+  pick(d.lstLongMin, e.longMin);
+  pick(d.lstHour, e.hour);
+  pick(d.lstMinutes, e.minutes);
+}
+
+class AddPlace : public testing::Test {
+ protected:
+  TempFolder folder;
+  RecordingMessageBox box;
+  frmAddLocation dialog{box};
+  void SetUp() override { dialog.Form_Load(); }
+};
+
+TEST_F(AddPlace, ListsHoldTheirRanges) {
+  EXPECT_EQ(dialog.lstLatDegrees.items.size(), 91u);
+  EXPECT_EQ(dialog.lstLongDegrees.items.back(), "180");
+  EXPECT_EQ(dialog.lstHour.items.size(), 27u);
+  EXPECT_EQ(dialog.lstHour.items.front(), "-12");
+  EXPECT_EQ(dialog.lstHour.items.back(), "14");
+  EXPECT_EQ(dialog.lstMinutes.items, (std::vector<std::string>{"0", "30"}));
+  EXPECT_EQ(dialog.lstNS.ListIndex, -1);
+}
+
+TEST_F(AddPlace, RecordIsAppendedAndListedAfterTheReload) {
+  auto file = folder.SamplePlaces();
+  ProfileFile places(file);
+  Fill(dialog, {"Pune", "Maharashtra", "India", "18", "31", "N", "73", "E", "51", "5", "30"});
+  EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::Stored);
+  EXPECT_EQ(dialog.LastRecord(), "Pune, Maharashtra, India       18 N 31  073 E 51  +05:30");
+  EXPECT_NE(ReadBytes(file).find("6=\"Pune, Maharashtra, India       18 N 31  073 E 51  +05:30\"\r\n"),
+            std::string::npos);
+
+  // The main window comes back freshly started: the new place is last, the stored
+  // default (Mumbai) is selected, today's month is shown.
+  MemoryGrid grid;
+  RecordingMessageBox mainBox;
+  frmKalnika main(grid, mainBox, file);
+  main.Form_Load(2026, 12);
+  ASSERT_EQ(main.lstLocation.items.size(), 7u);
+  EXPECT_EQ(main.lstLocation.items.back(), dialog.LastRecord());
+  EXPECT_EQ(main.lstLocation.ListIndex, 2);
+}
+
+TEST_F(AddPlace, NothingEnteredCancels) {
+  auto file = folder.SamplePlaces();
+  std::string before = ReadBytes(file);
+  ProfileFile places(file);
+  EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::Cancelled);
+  EXPECT_EQ(box.count, 0);
+  EXPECT_EQ(ReadBytes(file), before);
+}
+
+TEST_F(AddPlace, MissingEntryKeepsTheDialogOpenAndNamesIt) {
+  auto file = folder.SamplePlaces();
+  std::string before = ReadBytes(file);
+  ProfileFile places(file);
+  Fill(dialog, {"Pune", "Maharashtra", "India", "18", "31", "N", "73", "E", "51", "5", ""});
+  EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::StayOpen);
+  EXPECT_EQ(box.count, 1);
+  EXPECT_NE(box.last.find("minutes"), std::string::npos) << box.last;
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_EQ(dialog.txtCity.Text, "Pune");  // entries intact
+}
+
+TEST_F(AddPlace, DescriptionOfThirtyCharactersFitsThirtyOneIsRefused) {
+  auto file = folder.SamplePlaces();
+  ProfileFile places(file);
+  // "Abcdefghijklmnopqr, Maha, Ind" + ... 30 characters with the separators.
+  Fill(dialog, {"Abcdefghijklmnopqrst", "Maha", "In", "1", "2", "S", "5", "W", "3", "-1", "0"});
+  EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::Stored);
+  EXPECT_EQ(dialog.LastRecord(), "Abcdefghijklmnopqrst, Maha, In 01 S 02  005 W 03  -01:00");
+
+  Fill(dialog, {"Abcdefghijklmnopqrst", "Maha", "Ind", "1", "2", "S", "5", "W", "3", "-1", "0"});
+  EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::StayOpen);
+  EXPECT_EQ(box.last, kShortenDescriptionMessage);
+}
+
+TEST_F(AddPlace, EmptyStateAndCountryAreAccepted) {
+  auto file = folder.SamplePlaces();
+  ProfileFile places(file);
+  Fill(dialog, {"Goa", "", "", "15", "30", "N", "73", "E", "50", "0", "0"});
+  EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::Stored);
+  EXPECT_EQ(dialog.LastRecord(), "Goa, ,                         15 N 30  073 E 50  +00:00");
+}
+
+TEST_F(AddPlace, FailedAppendIsReportedAndTheEntriesStay) {
+  TempFolder gone;
+  ProfileFile places(gone.path() / "no-such-folder" / "Location.ini");
+  Fill(dialog, {"Pune", "Maharashtra", "India", "18", "31", "N", "73", "E", "51", "5", "30"});
+  EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::StayOpen);
+  EXPECT_EQ(box.last.rfind("The place could not be stored: ", 0), 0u) << box.last;
+  EXPECT_EQ(dialog.txtCity.Text, "Pune");
+}
+
+}  // namespace
+}  // namespace kalnika

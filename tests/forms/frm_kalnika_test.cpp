@@ -1,0 +1,283 @@
+// The main window's handlers, headless: start-up, the calculation with its input
+// checks, the stepping buttons with their tags, the chosen place and the default
+// place.
+#include <gtest/gtest.h>
+
+#include "almanac/name_tables.h"
+#include "forms/frm_kalnika.h"
+#include "form_fixture.h"
+
+namespace kalnika {
+namespace {
+
+using testing_support::TempFolder;
+
+class MainForm : public testing::Test {
+ protected:
+  TempFolder folder;
+  MemoryGrid grid;
+  RecordingMessageBox box;
+  std::unique_ptr<frmKalnika> form;
+
+  void Load(const std::filesystem::path& placeFile) {
+    form = std::make_unique<frmKalnika>(grid, box, placeFile);
+    form->LoadControls();
+  }
+  void Start(int year, int month) {
+    form = std::make_unique<frmKalnika>(grid, box, folder.SamplePlaces());
+    form->Form_Load(year, month);
+  }
+  void Show(int month, const std::string& year) {
+    form->lstMonth.Select(month - 1);
+    form->txtYear.Text = year;
+    form->cmdCalculate_Click();
+  }
+  std::string Shown() const {  // "month/year" of the grid's first row
+    return grid.Cell(1, 0) + "/" + grid.Cell(1, 2);
+  }
+};
+
+TEST_F(MainForm, StartUpShowsTodaysMonthForTheDefaultPlace) {
+  Start(2026, 12);  // 5 December 2026
+  EXPECT_EQ(form->txtYear.Text, "2026");
+  EXPECT_EQ(form->lstMonth.Text(), "December");
+  EXPECT_EQ(form->lstLocation.ListIndex, 2);  // Mumbai, the stored default
+  EXPECT_EQ(form->lstLocation.items.size(), 6u);
+  EXPECT_FALSE(form->chkDST.Value);
+  EXPECT_TRUE(form->GridVisible());
+  EXPECT_EQ(grid.Cell(31, 1), "31");
+  EXPECT_EQ(grid.Cell(0, 8), ColumnHeadings[8]);
+  EXPECT_EQ(grid.RowHeight(5), kRowHeightTwips);
+  EXPECT_EQ(grid.ColWidth(16), 3650);
+  EXPECT_EQ(form->lblLat.Caption, "18 N 58 ");
+  EXPECT_EQ(form->lblLong.Caption, "072 E 50");
+  EXPECT_EQ(form->lblTimeZone.Caption, " +05:30");
+  EXPECT_EQ(form->lblTimeZone.Tag, " +05.50");
+  EXPECT_EQ(box.count, 0);
+}
+
+TEST_F(MainForm, InputChecksStopTheRunWithOneMessage) {
+  const std::string huge(400, '9');
+  struct Case { int month; std::string year; const char* message; const char* why; } cases[] = {
+      {0, "", kSelectMonthMessage, "no month and no year: only the month is asked for"},
+      {5, "", kTypeYearMessage, "empty year"},
+      {5, "   ", kMinYearMessage, "blanks are not empty but read as 0"},
+      {5, "78", kMinYearMessage, "the year before the first accepted"},
+      {5, "abc", kMinYearMessage, "letters read as 0"},
+      {5, "32768", kMaxYearMessage, "above the 16-bit year number"},
+      {5, "32767.5", kMaxYearMessage, "rounds to 32768"},
+      {5, "1e400", kMinYearMessage, "1, then the letter: year 1"},
+      {5, huge, kMaxYearMessage, "a number too large for any year"}};
+  for (const auto& c : cases) {
+    Start(2026, 12);
+    box.count = 0;
+    form->lstMonth.Select(c.month - 1);
+    form->txtYear.Text = c.year;
+    form->cmdCalculate_Click();
+    EXPECT_EQ(box.count, 1) << c.why;
+    EXPECT_EQ(box.last, c.message) << c.why;
+    EXPECT_FALSE(form->GridVisible()) << c.why;
+    EXPECT_EQ(form->lblKaliYuga.Caption, "") << c.why;
+    for (int r = 1; r <= 31; ++r)
+      for (int col = 0; col <= 15; ++col) ASSERT_EQ(grid.Cell(r, col), "") << c.why << " " << r << "," << col;
+  }
+}
+
+TEST_F(MainForm, FirstAndLastAcceptedYearsAreComputed) {
+  Start(2026, 12);
+  Show(1, "79");
+  EXPECT_EQ(box.count, 0);
+  EXPECT_EQ(grid.Cell(31, 2), "79");
+  Show(12, "32767");
+  EXPECT_EQ(box.count, 0);
+  EXPECT_EQ(grid.Cell(31, 2), "32767");
+  for (int c = 0; c <= 15; ++c) EXPECT_FALSE(grid.Cell(31, c).empty()) << c;
+  EXPECT_EQ(form->lblKaliYuga.Caption, std::string(kKaliPrefix) + "35869");
+}
+
+TEST_F(MainForm, YearTextWithAFractionOrLettersComputesTheYearItShows) {
+  Start(2026, 12);
+  Show(3, "2026.4");
+  EXPECT_EQ(grid.Cell(1, 2), "2026");
+  Show(3, "2026 AD");
+  EXPECT_EQ(grid.Cell(1, 2), "2026");
+  std::string weekday = grid.Cell(1, 3);
+  Show(3, "2026");
+  EXPECT_EQ(grid.Cell(1, 3), weekday);
+}
+
+TEST_F(MainForm, ShorterMonthsLeaveTheRowsBelowEmpty) {
+  Start(2026, 12);
+  struct Case { int month; const char* year; int days; } cases[] = {
+      {2, "2024", 29}, {2, "2023", 28}, {4, "2026", 30}, {1, "2026", 31}, {2, "1900", 28}, {2, "2000", 29}};
+  for (auto c : cases) {
+    Show(1, "2026");  // a 31-day month first
+    Show(c.month, c.year);
+    EXPECT_EQ(grid.Cell(c.days, 1), std::to_string(c.days));
+    for (int r = c.days + 1; r <= 31; ++r)
+      for (int col = 0; col <= 16; ++col) EXPECT_EQ(grid.Cell(r, col), "") << c.month << "/" << c.year;
+  }
+}
+
+TEST_F(MainForm, AfterARefusedRunTheNextAcceptedRunShowsTheGridAgain) {
+  Start(2026, 12);
+  Show(5, "78");
+  EXPECT_FALSE(form->GridVisible());
+  Show(5, "2026");
+  EXPECT_TRUE(form->GridVisible());
+  EXPECT_EQ(grid.Cell(1, 0), GregorianMonthNames[4]);
+}
+
+TEST_F(MainForm, SteppingButtonsFollowTheTags) {
+  Start(2026, 12);
+  form->cmdNextMonth_Click();
+  EXPECT_EQ(Shown(), GregorianMonthNames[0] + "/2027");
+  form->cmdPreviousMonth_Click();
+  EXPECT_EQ(Shown(), GregorianMonthNames[11] + "/2026");
+  Show(3, "2026");
+  form->cmdNextYear_Click();
+  EXPECT_EQ(Shown(), GregorianMonthNames[2] + "/2027");
+  form->cmdPreviousYear_Click();
+  form->cmdPreviousYear_Click();
+  EXPECT_EQ(Shown(), GregorianMonthNames[2] + "/2025");
+  // A year typed but not calculated is the one that is stepped.
+  Show(3, "2026");
+  form->txtYear.Text = "1999";
+  form->cmdNextMonth_Click();
+  EXPECT_EQ(Shown(), GregorianMonthNames[3] + "/1999");
+  // The year text is rewritten in its shortest form.
+  form->txtYear.Text = "2026.5";
+  form->cmdNextYear_Click();
+  EXPECT_EQ(form->txtYear.Text, "2027.5");
+}
+
+TEST_F(MainForm, SteppingAfterARefusedYearStepsFromTheBoxes) {
+  Start(2026, 12);
+  Show(1, "78");  // refused by the year check: both tags are filled
+  form->cmdPreviousMonth_Click();
+  EXPECT_EQ(form->txtYear.Text, "77");
+  EXPECT_EQ(form->lstMonth.Text(), "December");
+  EXPECT_EQ(box.last, kMinYearMessage);
+}
+
+TEST_F(MainForm, SteppingAfterAnEmptyYearOnlyRepeatsTheMessage) {
+  Start(2026, 12);
+  Show(3, "");
+  box.count = 0;
+  form->cmdNextMonth_Click();
+  form->cmdNextYear_Click();
+  EXPECT_EQ(form->lstMonth.Text(), "March");
+  EXPECT_EQ(form->txtYear.Text, "");
+  EXPECT_EQ(box.count, 2);
+  EXPECT_EQ(box.last, kTypeYearMessage);
+}
+
+TEST_F(MainForm, PlaceLabelsGiveSignedCoordinatesAndZone) {
+  TempFolder f;
+  auto file = f.Write("Location.ini",
+                      "[LOCATION]\r\n"
+                      "0=\"Sydney, NSW, Australia         33 S 52  151 E 12  +10:00\"\r\n"
+                      "1=\"New York, New York, USA        40 N 42  073 W 50  -05:00\"\r\n"
+                      "2=\"Kathmandu, Bagmati, Nepal      27 N 43  085 E 19  +05:45\"\r\n"
+                      "3=\"St. John's, NL, Canada         47 N 34  052 W 43  -03:30\"\r\n"
+                      "4=\"ab\"\r\n");
+  Load(file);
+  struct Case { int place; double lat, lon; const char* tag; } cases[] = {
+      {0, -(33 + 52 / 60.0), 151 + 12 / 60.0, " +10.00"},
+      {1, 40 + 42 / 60.0, -(73 + 50 / 60.0), " -05.00"},
+      {2, 27 + 43 / 60.0, 85 + 19 / 60.0, " +05:45"},
+      {3, 47 + 34 / 60.0, -(52 + 43 / 60.0), " -03.50"}};
+  for (auto c : cases) {
+    form->lstLocation.Select(c.place);
+    Show(6, "2026");
+    EXPECT_DOUBLE_EQ(form->PlaceLatitude, c.lat) << c.place;
+    EXPECT_DOUBLE_EQ(form->PlaceLongitude, c.lon) << c.place;
+    EXPECT_EQ(form->lblTimeZone.Tag, c.tag) << c.place;
+  }
+  // A place text of two characters is not parsed: the previous place stays.
+  form->lstLocation.Select(4);
+  Show(6, "2026");
+  EXPECT_EQ(form->lblTimeZone.Tag, " -03.50");
+  EXPECT_DOUBLE_EQ(form->PlaceLatitude, 47 + 34 / 60.0);
+}
+
+TEST_F(MainForm, KathmanduZoneReadsAsFiveHours) {
+  // "+05:45" keeps its colon, and the numeric reading stops there: 5 hours, so the
+  // clock times are those of zone 5 (the sample table of October 2026 shows them).
+  Start(2026, 10);
+  form->lstLocation.Select(0);
+  form->cmdCalculate_Click();
+  EXPECT_EQ(form->lblTimeZone.Tag, " +05:45");
+  EXPECT_EQ(grid.Cell(14, 16).substr(grid.Cell(14, 16).size() - 6), "23H38 ");
+}
+
+TEST_F(MainForm, DaylightSavingMovesSunriseAndPhasesButNotTheTithiEnding) {
+  Start(2026, 12);
+  Show(6, "2026");
+  std::string rise = grid.Cell(10, 14), ending = grid.Cell(10, 9);
+  form->chkDST.Value = true;
+  EXPECT_EQ(grid.Cell(10, 14), rise);  // ticking the box alone changes nothing
+  form->cmdCalculate_Click();
+  EXPECT_NE(grid.Cell(10, 14), rise);
+  EXPECT_EQ(grid.Cell(10, 9), ending);
+}
+
+TEST_F(MainForm, DefaultPlaceIsStoredAndSelectedAtTheNextStart) {
+  auto file = folder.SamplePlaces();
+  Start(2026, 12);
+  form->lstLocation.Select(4);
+  form->cmdDefaultLocation_Click();
+  EXPECT_EQ(box.last, "Default set to Sydney, NSW, Australia        ");
+  Load(file);
+  EXPECT_EQ(form->lstLocation.ListIndex, 4);
+
+  form->lstLocation.Select(-1);
+  form->cmdDefaultLocation_Click();
+  EXPECT_EQ(box.last, "Default set to ");
+  Load(file);
+  EXPECT_EQ(form->lstLocation.ListIndex, -1);
+}
+
+TEST_F(MainForm, AFailedDefaultWriteIsReported) {
+  // The place file's folder is gone: the write cannot succeed.
+  TempFolder gone;
+  auto file = gone.SamplePlaces();
+  Load(file);
+  std::filesystem::remove_all(gone.path());
+  form->lstLocation.Select(1);
+  form->cmdDefaultLocation_Click();
+  EXPECT_EQ(box.last.rfind("The default place could not be stored: ", 0), 0u) << box.last;
+}
+
+TEST_F(MainForm, StaleDefaultSelectsTheFirstPlace) {
+  TempFolder f;
+  Load(f.Write("Location.ini", "[LOCATION]\n0=\"A\"\n1=\"B\"\n[DEFAULT]\nCityDataNumber=57\n"));
+  EXPECT_EQ(form->lstLocation.ListIndex, 0);
+  Load(f.Write("Location.ini", "[DEFAULT]\nCityDataNumber=0\n"));
+  EXPECT_EQ(form->lstLocation.ListIndex, -1);  // no places at all
+  Load(f.path() / "missing.ini");
+  EXPECT_TRUE(form->lstLocation.items.empty());
+  form->lstMonth.Select(0);
+  form->txtYear.Text = "2026";
+  form->cmdCalculate_Click();  // runs without a place: latitude and longitude 0
+  EXPECT_EQ(box.count, 0);
+  EXPECT_EQ(grid.Cell(31, 1), "31");
+}
+
+TEST_F(MainForm, AuspiciousDayNotesOfThePlaceFile) {
+  Start(2026, 12);
+  // Mokshada Ekadashi (key 0811) on 20 December, Datta Jayanti (0815) on the 24th.
+  EXPECT_EQ(grid.Cell(20, 16), "m::\xF0x:da OkadS:i");
+  EXPECT_EQ(grid.Cell(24, 16), "d\xB6: j:y:\xF6t:i");
+  EXPECT_TRUE(form->DayNote.empty());
+}
+
+TEST(YearText, ShortestDecimal) {
+  EXPECT_EQ(YearText(2027), "2027");
+  EXPECT_EQ(YearText(2027.5), "2027.5");
+  EXPECT_EQ(YearText(-1), "-1");
+  EXPECT_EQ(YearText(100000), "100000");
+}
+
+}  // namespace
+}  // namespace kalnika
