@@ -60,11 +60,14 @@ frmAddLocation::Outcome frmAddLocation::cmdOK_Click(ProfileFile& placeFile) {
     case RecordOutcome::TooLong:
       messageBox_.Show(kShortenDescriptionMessage);
       return Outcome::StayOpen;
-    case RecordOutcome::Built:
-      break;
-    default:
+    case RecordOutcome::MissingEntry:
       messageBox_.Show("Please enter the missing entry: " + built.missing);
       return Outcome::StayOpen;
+    case RecordOutcome::InvalidText:
+      messageBox_.Show("This entry cannot be stored (no quotes or line breaks): " + built.invalid);
+      return Outcome::StayOpen;
+    case RecordOutcome::Built:
+      break;
   }
 
   WriteResult written = placeFile.AppendPlaceRecord(built.record);

@@ -116,6 +116,17 @@ TEST_F(AddPlace, EmptyStateAndCountryAreAccepted) {
   EXPECT_EQ(dialog.LastRecord(), "Goa, ,                         15 N 30  073 E 50  +00:00");
 }
 
+TEST_F(AddPlace, QuoteInTheCityIsRefusedWithoutStoring) {
+  // The record is stored in double quotes on one line; a quote would end it early.
+  auto file = folder.SamplePlaces();
+  std::string before = ReadBytes(file);
+  ProfileFile places(file);
+  Fill(dialog, {"Pune \"East\"", "Maharashtra", "India", "18", "31", "N", "73", "E", "51", "5", "30"});
+  EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::StayOpen);
+  EXPECT_NE(box.last.find("City"), std::string::npos) << box.last;
+  EXPECT_EQ(ReadBytes(file), before);
+}
+
 TEST_F(AddPlace, FailedAppendIsReportedAndTheEntriesStay) {
   TempFolder gone;
   ProfileFile places(gone.path() / "no-such-folder" / "Location.ini");

@@ -1,0 +1,96 @@
+#pragma once
+// Access to the place file "Location.ini", a Windows private-profile (INI) file:
+// sections "LOCATION" (place records under keys "0".."5000"), "DEFAULT" (key
+// "CityDataNumber") and "AUSPICIOUS DAYS" (texts keyed by lunar month and tithi).
+// Reads behave like GetPrivateProfileStringA, writes like
+// WritePrivateProfileStringA, so that files written on Windows read the same here
+// and back. No Qt.
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalnika {
+
+// Size of the receiving buffer every reader of the place file passes (the main
+// window's ProfileBuffer): a value of up to 79 bytes and its terminating NUL.
+inline constexpr std::size_t kProfileBufferSize = 80;
+
+// Outcome of a write to the place file; `error` says what failed, for a message box.
+struct WriteResult {
+  bool ok = false;
+  std::string error;
+};
+
+// One place file. Every read checks the file's identity (size, modification time,
+// inode) and parses it again only when it changed, so the file is read afresh on
+// every use while 5001 consecutive reads cost one parse. Copies share the kept
+// parse; one object is for one thread at a time (the window's).
+class ProfileFile {
+ public:
+  explicit ProfileFile(std::filesystem::path file);
+  const std::filesystem::path& path() const;
+
+  // GetPrivateProfileStringA: copies the value of [section] key into buffer (at most
+  // bufferSize - 1 bytes, then a NUL; the rest of the buffer keeps what it held) and
+  // returns the number of bytes copied; when the file, section or key is missing,
+  // copies defaultText instead. Section and key names match case-insensitively
+  // (ASCII letters only), one enclosing pair of matching double or single quotes is
+  // removed from the value, blanks around names and values are trimmed (bytes
+  // 0x80-0xFF are text, never trimmed or case-folded), ';' lines are comments, the
+  // first of duplicate sections/keys wins, lines end in CRLF, LF or CR.
+  std::size_t GetString(std::string_view section, std::string_view key,
+                        std::string_view defaultText, char* buffer, std::size_t bufferSize);
+
+  // Convenience: the value as a string (what GetString with an 80-byte buffer gives,
+  // cut to 79 bytes), empty when missing.
+  std::string Read(std::string_view section, std::string_view key);
+
+  // WritePrivateProfileStringA: creates or replaces the entry, creating the section
+  // and the file when missing. Every other line, comment and byte of the file stays
+  // as it was; the file's line-ending style is kept (CRLF for a new file). The file
+  // is replaced atomically: temporary file in the same folder, flushed, renamed over
+  // the old one, keeping its permission bits; a read-only file is not replaced. The
+  // file is read afresh under the lock AppendPlaceRecord takes, so that writes of
+  // two running copies cannot undo each other. Refused, writing nothing: a section,
+  // key or value with a line break or NUL, an empty section name or key, a key with
+  // "=" or beginning with ";" or "[".
+  WriteResult WriteString(std::string_view section, std::string_view key, std::string_view value);
+
+  // Appends a place record (56 characters) under the first free key of "LOCATION"
+  // ("0".."5000"; a key whose value reads empty counts as free), enclosed in double
+  // quotes, holding an exclusive lock (flock on "<file>.lock" beside it) from the
+  // search to the write so that two running copies cannot store two places under one
+  // key. Refuses, writing nothing, when all 5001 keys hold records ("The place file
+  // is full: 5001 places are stored."), and a record that could not be read back as
+  // given: empty, over 79 bytes, or holding a line break or NUL.
+  WriteResult AppendPlaceRecord(std::string_view record);
+
+ private:
+  struct Impl;
+  std::filesystem::path file_;
+  // parsed contents and the identity they were read at
+  std::shared_ptr<Impl> impl_;
+};
+
+// The place list as the main window loads it: values of "LOCATION" keys "0", "1", ...
+// up to the first key that reads empty (a gap hides every record behind it), at most
+// 5001.
+std::vector<std::string> LoadPlaceList(ProfileFile& file);
+
+// The stored default position: numeric value of [DEFAULT] CityDataNumber, rounded
+// half to even (0 when missing or not a number; -1 means "none selected").
+int StoredDefaultPosition(ProfileFile& file);
+
+// Stores the default position (decimal text, "-1" for none).
+WriteResult StoreDefaultPosition(ProfileFile& file, int position);
+
+// The auspicious-day text for lunar month `maas` (0..11) and tithi number `tithi`
+// (0..31): key of two-digit month and two-digit tithi ("0312", "1100"); empty when
+// nothing is stored. The value is read through the 80-byte buffer `buffer` (reset to
+// 80 blanks first), so a longer value is cut to 79 bytes.
+std::string AuspiciousDayNote(ProfileFile& file, int maas, int tithi, std::string& buffer);
+
+}  // namespace kalnika

@@ -1,0 +1,182 @@
+#include "places/place_record.h"
+
+#include <iterator>
+
+#include "calendar/numeric_value.h"
+
+namespace kalnika {
+
+namespace {
+
+// The first k characters of text (the whole text when shorter).
+std::string Left(std::string_view text, std::size_t k) { return std::string(text.substr(0, k)); }
+
+// The last k characters of text (the whole text when shorter).
+std::string Right(std::string_view text, std::size_t k) {
+  return std::string(text.size() <= k ? text : text.substr(text.size() - k));
+}
+
+// The k characters from 1-based position `start` on; empty beyond the end.
+std::string Mid(std::string_view text, std::size_t start, std::size_t k) {
+  if (start - 1 >= text.size()) return {};
+  return std::string(text.substr(start - 1, k));
+}
+
+// Column widths of the record: description 31, then the 25-character tail.
+constexpr std::size_t kDescriptionWidth = 31;
+constexpr std::size_t kRecordWidth = 56;
+
+// One list of the add-place dialog: its entry name in the user's words, its field,
+// and the texts it offers (whole numbers first..last as decimal text, or the two
+// texts a and b).
+struct ListRule {
+  std::string_view name;
+  std::string PlaceEntries::*field;
+  int first;
+  int last;
+  std::string_view a;
+  std::string_view b;
+};
+
+// The eight lists in the order the OK button checks them.
+constexpr ListRule kLists[] = {
+    {"Latitude degrees", &PlaceEntries::latDegrees, 0, 90, "", ""},
+    {"Latitude minutes", &PlaceEntries::latMinutes, 0, 59, "", ""},
+    {"N/S", &PlaceEntries::northSouth, 1, 0, "N", "S"},
+    {"Longitude degrees", &PlaceEntries::longDegrees, 0, 180, "", ""},
+    {"E/W", &PlaceEntries::eastWest, 1, 0, "E", "W"},
+    {"Longitude minutes", &PlaceEntries::longMinutes, 0, 59, "", ""},
+    {"Time zone hours", &PlaceEntries::zoneHours, -12, 14, "", ""},
+    {"Time zone minutes", &PlaceEntries::zoneMinutes, 1, 0, "0", "30"},
+};
+static_assert(std::size(kLists) == 8);
+
+// The typed texts, with the names the dialog's labels give them.
+struct TextRule {
+  std::string_view name;
+  std::string PlaceEntries::*field;
+};
+constexpr TextRule kTexts[] = {
+    {"City", &PlaceEntries::city},
+    {"State/Province", &PlaceEntries::state},
+    {"Country", &PlaceEntries::country},
+};
+
+// True when `text` is one of the texts the list offers.
+bool ListOffers(const ListRule& list, std::string_view text) {
+  if (text.empty()) return false;
+  if (text == list.a || text == list.b) return true;
+  for (int value = list.first; value <= list.last; ++value) {
+    if (text == std::to_string(value)) return true;
+  }
+  return false;
+}
+
+// True when a typed text can stand inside the record: the record is stored between
+// double quotes on one line, and a NUL would end it when read.
+bool FitsRecord(std::string_view text) {
+  return text.find_first_of(std::string_view("\"\r\n\0", 4)) == std::string_view::npos;
+}
+
+// "0" put in front of `text` while it is shorter than `width` characters.
+std::string ZeroPadded(const std::string& text, std::size_t width) {
+  if (text.size() >= width) return text;
+  return std::string(width - text.size(), '0') + text;
+}
+
+// Zone hours signed and of two digits: "0" -> "+00", "5" -> "+05", "-5" -> "-05",
+// "12" -> "+12", "-12" unchanged.
+std::string SignedHours(const std::string& text) {
+  std::string hours = NumericValue(text) >= 0 ? "+" + text : text;
+  // a sign and one digit: the "0" goes between them
+  if (hours.size() == 2) hours = hours.substr(0, 1) + "0" + hours.substr(1);
+  return hours;
+}
+
+}  // namespace
+
+ParsedLocation ParseLocationText(std::string_view placeText) {
+  ParsedLocation parsed;
+  // the space at position 31 and the 25-character tail of a record
+  std::string t = Right(placeText, 26);
+  parsed.zoneCaption = Right(t, 7);
+  // half-hour zones as decimal hours; other minutes (":45") stay as stored
+  if (Right(t, 3) == ":30") t = Left(t, 23) + ".50";
+  if (Right(t, 3) == ":00") t = Left(t, 23) + ".00";
+  parsed.zoneTag = Right(t, 7);
+  // Up to five leading spaces go, one per pass, each by keeping the last c - 1
+  // characters; c counts down in every pass, so in a shorter text the kept part
+  // is the whole text and the space stays.
+  std::size_t c = 26;
+  for (int pass = 0; pass < 5; ++pass) {
+    if (!t.empty() && t.front() == ' ') t = Right(t, c - 1);
+    --c;
+  }
+  parsed.latCaption = Left(t, 8);
+  parsed.longCaption = Mid(t, 10, 8);
+  return parsed;
+}
+
+RecordResult BuildPlaceRecord(const PlaceEntries& entries) {
+  RecordResult result;
+  bool anything = !entries.city.empty() || !entries.state.empty() || !entries.country.empty();
+  for (const ListRule& list : kLists) anything = anything || !(entries.*list.field).empty();
+  if (!anything) {
+    result.outcome = RecordOutcome::NothingEntered;
+    return result;
+  }
+
+  if (entries.city.empty()) {
+    result.outcome = RecordOutcome::MissingEntry;
+    result.missing = "City";
+    return result;
+  }
+  for (const ListRule& list : kLists) {
+    if ((entries.*list.field).empty()) {
+      result.outcome = RecordOutcome::MissingEntry;
+      result.missing = list.name;
+      return result;
+    }
+  }
+
+  for (const TextRule& text : kTexts) {
+    if (!FitsRecord(entries.*text.field)) {
+      result.outcome = RecordOutcome::InvalidText;
+      result.invalid = text.name;
+      return result;
+    }
+  }
+  // a text no list offers would shift the record's columns
+  for (const ListRule& list : kLists) {
+    if (!ListOffers(list, entries.*list.field)) {
+      result.outcome = RecordOutcome::InvalidText;
+      result.invalid = list.name;
+      return result;
+    }
+  }
+
+  std::string description = entries.city + ", " + entries.state + ", " + entries.country + " ";
+  if (description.size() > kDescriptionWidth) {
+    result.outcome = RecordOutcome::TooLong;
+    return result;
+  }
+  description.resize(kDescriptionWidth, ' ');
+
+  std::string record = description;
+  record += ZeroPadded(entries.latDegrees, 2) + " " + entries.northSouth + " " +
+            ZeroPadded(entries.latMinutes, 2) + "  ";
+  record += ZeroPadded(entries.longDegrees, 3) + " " + entries.eastWest + " " +
+            ZeroPadded(entries.longMinutes, 2) + "  ";
+  record += SignedHours(entries.zoneHours) + ":" + ZeroPadded(entries.zoneMinutes, 2);
+  if (record.size() != kRecordWidth) {
+    // cannot happen with texts the lists offer; refused rather than stored misaligned
+    result.outcome = RecordOutcome::InvalidText;
+    result.invalid = "Time zone hours";
+    return result;
+  }
+  result.outcome = RecordOutcome::Built;
+  result.record = std::move(record);
+  return result;
+}
+
+}  // namespace kalnika

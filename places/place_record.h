@@ -1,0 +1,65 @@
+#pragma once
+// The 56-character place record and its parsing into the main window's labels.
+//
+// Record columns (1-based): 1-31 description ("City, State, Country" padded with
+// blanks; position 31 always a blank), 32-33 latitude degrees, 35 N/S, 37-38
+// minutes, 41-43 longitude degrees, 45 E/W, 47-48 minutes, 51 zone sign, 52-53
+// zone hours, 54 ":", 55-56 zone minutes ("00" or "30"). Example:
+// "Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30"
+#include <string>
+#include <string_view>
+
+namespace kalnika {
+
+// What ParseLocation leaves on the main window for a chosen place text.
+struct ParsedLocation {
+  std::string latCaption;   // 8 chars: "18 N 58 " (hemisphere letter 4th)
+  std::string longCaption;  // 8 chars: "072 E 50" (hemisphere letter 5th)
+  std::string zoneCaption;  // 7 chars: " +05:30"
+  std::string zoneTag;      // 7 chars: " +05.50" (":30" -> ".50", ":00" -> ".00", else unchanged)
+};
+
+// Splits a chosen place text by position, without validating it: a text of another
+// layout yields whatever characters stand at the positions (empty where too short).
+// The main window calls it only for texts of more than 2 characters.
+ParsedLocation ParseLocationText(std::string_view placeText);
+
+// The entries of the add-place dialog as the OK button sees them: the city, state and
+// country texts and the selected texts of its eight lists ("" when none selected).
+struct PlaceEntries {
+  std::string city, state, country;
+  std::string latDegrees, latMinutes, northSouth;
+  std::string longDegrees, eastWest, longMinutes;
+  std::string zoneHours, zoneMinutes;
+};
+
+enum class RecordOutcome {
+  Built,          // record holds the 56 characters
+  NothingEntered, // every entry empty: the dialog's way to cancel
+  MissingEntry,   // some entries given, `missing` names the first one left empty
+  TooLong,        // description over 31 characters: "Please shorten the description"
+  InvalidText,    // `invalid` names an entry the record cannot hold: a city, state or
+                  // country with a double quote, line break or NUL (the record is
+                  // stored in double quotes on one line), or a list text that is not
+                  // one of its list's values
+};
+
+struct RecordResult {
+  RecordOutcome outcome = RecordOutcome::NothingEntered;
+  std::string record;
+  std::string missing;  // "City", "Latitude degrees", ... for MissingEntry
+  std::string invalid;  // "City", "State/Province", "Country", "Latitude degrees", ...
+                        // for InvalidText
+};
+
+// Checks the entries (NothingEntered when city, state, country and all eight lists
+// are empty; else MissingEntry at the first empty one of city, latitude degrees,
+// latitude minutes, N/S, longitude degrees, E/W, longitude minutes, zone hours,
+// zone minutes; then InvalidText; then TooLong) and builds the record:
+// description = city + ", " + state + ", " + country + " " (counted in bytes),
+// refused when longer than 31, padded with blanks to 31; degrees and minutes padded
+// with leading zeros (2 digits, longitude degrees 3), the zone hours signed and two
+// digits ("+05", "-05", "+12", "-12"), zone minutes two digits.
+RecordResult BuildPlaceRecord(const PlaceEntries& entries);
+
+}  // namespace kalnika

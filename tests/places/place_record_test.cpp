@@ -1,0 +1,205 @@
+// The 56-character place record: built from the add-place dialog's entries, and
+// split by position into the main window's labels.
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "places/place_record.h"
+
+namespace kalnika {
+namespace {
+
+struct ParseCase {
+  const char* name;
+  std::string text;
+  ParsedLocation expected;  // latCaption, longCaption, zoneCaption, zoneTag
+};
+
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
+
+// Expected labels worked by hand through the steps of the main window's parse: last
+// 26 characters, zone caption, ":30"/":00" replaced in the last three, up to five
+// leading spaces dropped with the shrinking counter, then columns 1-8 and 10-17.
+// Coordinates of the cities: Mumbai 18 58 N 72 50 E, San Jose 37 20 N 121 53 W,
+// St. John's 47 34 N 52 43 W, Kathmandu 27 42 N 85 19 E.
+const ParseCase kParseCases[] = {
+    {"MumbaiZonePlus0530", "Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30",
+     {"18 N 58 ", "072 E 50", " +05:30", " +05.50"}},
+    {"SanJoseZoneMinus0800", "San Jose, California, USA      37 N 20  121 W 53  -08:00",
+     {"37 N 20 ", "121 W 53", " -08:00", " -08.00"}},
+    // the half hour carries the sign of the hours: -3.5
+    {"StJohnsZoneMinus0330", "St. John's, Newfoundland, CA   47 N 34  052 W 43  -03:30",
+     {"47 N 34 ", "052 W 43", " -03:30", " -03.50"}},
+    // no rule for ":45": the tag keeps the colon and the zone reads as 5 hours
+    {"KathmanduZonePlus0545Unchanged", "Kathmandu, Bagmati, Nepal      27 N 42  085 E 19  +05:45",
+     {"27 N 42 ", "085 E 19", " +05:45", " +05:45"}},
+    // 25 characters: the ":30" replacement keeps 23 and drops only "30", so the tag
+    // is garbled ("+05:.50" reads as 5 hours) while the coordinates still fit
+    {"TailOf25Characters", "18 N 58  072 E 50  +05:30",
+     {"18 N 58 ", "072 E 50", " +05:30", "+05:.50"}},
+    {"ThreeCharacters", "abc", {"abc", "", "abc", "abc"}},
+    // 23 characters kept of a 3-character text is all of it: ".50" is appended
+    {"ThreeCharactersEndingInColon30", ":30", {":30.50", "", ":30", ":30.50"}},
+    // a short text keeps its leading space: "the last c - 1 characters" is all of it
+    {"ShortTextKeepsLeadingSpace", " abc", {" abc", "", " abc", " abc"}},
+    {"EmptyText", "", {"", "", "", ""}},
+    // a hand-edited one-digit degree: two spaces go, and the columns shift by one
+    {"TwoLeadingSpacesBothRemoved", "  8 N 58  072 E 50  +05:30",
+     {"8 N 58  ", "72 E 50 ", " +05:30", " +05.50"}},
+    // six leading spaces: only five passes, so one stays
+    {"OnlyFiveSpacesRemoved", "xxxxx       58  072 E 50  +05:30",
+     {" 58  072", "E 50  +0", " +05:30", " +05.50"}},
+    // a 31-character description leaves no space at position 31: nothing is removed
+    {"NoSpaceAtPosition31", "Thiruvananthapuram, Kerala, IND18 N 58  072 E 50  +05:30",
+     {"D18 N 58", " 072 E 5", " +05:30", " +05.50"}},
+};
+
+class ParseTable : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseTable, Labels) {
+  const ParseCase& c = GetParam();
+  const ParsedLocation got = ParseLocationText(c.text);
+  EXPECT_EQ(got.latCaption, c.expected.latCaption);
+  EXPECT_EQ(got.longCaption, c.expected.longCaption);
+  EXPECT_EQ(got.zoneCaption, c.expected.zoneCaption);
+  EXPECT_EQ(got.zoneTag, c.expected.zoneTag);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlacesText, ParseTable, ::testing::ValuesIn(kParseCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct BuildCase {
+  const char* name;
+  PlaceEntries entries;
+  RecordOutcome outcome;
+  std::string record;   // for Built
+  std::string naming;   // `missing` for MissingEntry, `invalid` for InvalidText
+};
+
+void PrintTo(const BuildCase& c, std::ostream* os) { *os << c.name; }
+
+// city, state, country, lat degrees, lat minutes, N/S, long degrees, E/W, long minutes,
+// zone hours, zone minutes, as the dialog's boxes and lists hand them over
+PlaceEntries Entries(std::string city, std::string state, std::string country, std::string latD,
+                     std::string latM, std::string ns, std::string longD, std::string ew,
+                     std::string longM, std::string hours, std::string minutes) {
+  return PlaceEntries{city, state, country, latD, latM, ns, longD, ew, longM, hours, minutes};
+}
+
+PlaceEntries Mumbai() {
+  return Entries("Mumbai", "Maharashtra", "India", "18", "58", "N", "72", "E", "50", "5", "30");
+}
+
+// Mumbai with one entry changed.
+PlaceEntries MumbaiWith(std::string PlaceEntries::*field, std::string value) {
+  PlaceEntries entries = Mumbai();
+  entries.*field = std::move(value);
+  return entries;
+}
+
+using O = RecordOutcome;
+
+// Records worked by hand from the column layout (description 1-31, latitude 32-38,
+// longitude 41-48, zone 51-56) and the padding rules of the OK button; coordinates
+// and standard zones of the cities.
+const BuildCase kBuildCases[] = {
+    {"Mumbai", Mumbai(), O::Built,
+     "Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30", ""},
+    // 18 + 2 + 6 + 2 + 2 = 30 characters: the description is exactly 31 with its space
+    {"Description30Accepted",
+     Entries("Thiruvananthapuram", "Kerala", "IN", "8", "29", "N", "76", "E", "57", "5", "30"),
+     O::Built, "Thiruvananthapuram, Kerala, IN 08 N 29  076 E 57  +05:30", ""},
+    {"Description31TooLong",
+     Entries("Thiruvananthapuram", "Kerala", "IND", "8", "29", "N", "76", "E", "57", "5", "30"),
+     O::TooLong, "", ""},
+    {"StateAndCountryEmpty", Entries("Pune", "", "", "18", "31", "N", "73", "E", "51", "5", "30"),
+     O::Built, "Pune, ,                        18 N 31  073 E 51  +05:30", ""},
+    {"HourZeroGivesPlus00",
+     Entries("London", "England", "UK", "51", "30", "N", "0", "W", "7", "0", "0"), O::Built,
+     "London, England, UK            51 N 30  000 W 07  +00:00", ""},
+    {"HourMinus1GivesMinus01",
+     Entries("Ponta Delgada", "Azores", "PT", "37", "44", "N", "25", "W", "40", "-1", "0"), O::Built,
+     "Ponta Delgada, Azores, PT      37 N 44  025 W 40  -01:00", ""},
+    {"Hour14GivesPlus14",
+     Entries("Kiritimati", "Line Islands", "KI", "1", "52", "N", "157", "W", "24", "14", "0"),
+     O::Built, "Kiritimati, Line Islands, KI   01 N 52  157 W 24  +14:00", ""},
+    {"Hour12GivesPlus12", Entries("Suva", "Central", "Fiji", "18", "8", "S", "178", "E", "26", "12", "0"),
+     O::Built, "Suva, Central, Fiji            18 S 08  178 E 26  +12:00", ""},
+    {"HourMinus12Unchanged",
+     Entries("Baker", "Howland", "US", "0", "12", "N", "176", "W", "29", "-12", "0"), O::Built,
+     "Baker, Howland, US             00 N 12  176 W 29  -12:00", ""},
+    {"HourMinus10", Entries("Honolulu", "Hawaii", "USA", "21", "18", "N", "157", "W", "51", "-10", "0"),
+     O::Built, "Honolulu, Hawaii, USA          21 N 18  157 W 51  -10:00", ""},
+    // longitude 5 -> 005 (two zeros), 45 -> 045; latitude 90 with 59 minutes is stored as entered
+    {"Longitude5Gives005",
+     Entries("Marseille", "Provence", "France", "43", "18", "N", "5", "E", "22", "1", "0"), O::Built,
+     "Marseille, Provence, France    43 N 18  005 E 22  +01:00", ""},
+    {"Longitude45Gives045",
+     Entries("Nakhchivan", "Nakhchivan", "AZ", "39", "12", "N", "45", "E", "24", "4", "0"), O::Built,
+     "Nakhchivan, Nakhchivan, AZ     39 N 12  045 E 24  +04:00", ""},
+    {"Latitude90Longitude180",
+     Entries("North Pole", "Arctic", "None", "90", "59", "N", "180", "E", "0", "-1", "0"), O::Built,
+     "North Pole, Arctic, None       90 N 59  180 E 00  -01:00", ""},
+    // Latin-1 bytes count one each: the description is measured in bytes
+    {"HighBytesKept",
+     Entries("Z\xFCrich", "Z\xFCrich", "Switzerland", "47", "22", "N", "8", "E", "33", "1", "0"),
+     O::Built, "Z\xFCrich, Z\xFCrich, Switzerland    47 N 22  008 E 33  +01:00", ""},
+    {"EverythingEmpty", PlaceEntries{}, O::NothingEntered, "", ""},
+    {"NoSelectionInZoneMinutes", MumbaiWith(&PlaceEntries::zoneMinutes, ""), O::MissingEntry, "",
+     "Time zone minutes"},
+    {"OnlyStateGiven", Entries("", "Goa", "", "", "", "", "", "", "", "", ""), O::MissingEntry, "", "City"},
+    {"OnlyCityGiven", Entries("Goa", "", "", "", "", "", "", "", "", "", ""), O::MissingEntry, "",
+     "Latitude degrees"},
+    // the check order is degrees, minutes, N/S: minutes come before the hemisphere
+    {"FirstMissingInCheckOrder",
+     Entries("Pune", "", "", "18", "", "", "73", "", "51", "5", "30"), O::MissingEntry, "",
+     "Latitude minutes"},
+    {"OnlyEastWestMissing", MumbaiWith(&PlaceEntries::eastWest, ""), O::MissingEntry, "", "E/W"},
+    {"QuoteInCity", MumbaiWith(&PlaceEntries::city, "Mum\"bai"), O::InvalidText, "", "City"},
+    {"LineBreakInCountry", MumbaiWith(&PlaceEntries::country, "In\ndia"), O::InvalidText, "", "Country"},
+    {"HourNotOffered", MumbaiWith(&PlaceEntries::zoneHours, "+5"), O::InvalidText, "", "Time zone hours"},
+    {"DegreesNotOffered", MumbaiWith(&PlaceEntries::latDegrees, "91"), O::InvalidText, "",
+     "Latitude degrees"},
+    {"MinutesNotOffered", MumbaiWith(&PlaceEntries::zoneMinutes, "45"), O::InvalidText, "",
+     "Time zone minutes"},
+};
+
+class BuildTable : public ::testing::TestWithParam<BuildCase> {};
+
+TEST_P(BuildTable, OutcomeAndRecord) {
+  const BuildCase& c = GetParam();
+  const RecordResult result = BuildPlaceRecord(c.entries);
+  EXPECT_EQ(result.outcome, c.outcome);
+  EXPECT_EQ(result.record, c.record);
+  if (c.outcome == O::Built) {
+    EXPECT_EQ(result.record.size(), 56u);
+  }
+  EXPECT_EQ(result.outcome == O::MissingEntry ? result.missing : result.invalid, c.naming);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlacesRecord, BuildTable, ::testing::ValuesIn(kBuildCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// Every record the dialog can build parses back to what was entered: a sweep over the
+// zone hours (-12 to 14) and both minute choices, the list entries most often mis-padded.
+TEST(PlacesRoundTrip, AllZonesParseBack) {
+  for (int hours = -12; hours <= 14; ++hours) {
+    for (const char* minutes : {"0", "30"}) {
+      PlaceEntries entries = MumbaiWith(&PlaceEntries::zoneHours, std::to_string(hours));
+      entries.zoneMinutes = minutes;
+      const RecordResult result = BuildPlaceRecord(entries);
+      ASSERT_EQ(result.outcome, O::Built) << hours << ":" << minutes;
+      const ParsedLocation parsed = ParseLocationText(result.record);
+      char expected[16];
+      std::snprintf(expected, sizeof expected, " %c%02d.%s", hours >= 0 ? '+' : '-',
+                    hours < 0 ? -hours : hours, minutes[0] == '0' ? "00" : "50");
+      EXPECT_EQ(parsed.zoneTag, expected);
+      EXPECT_EQ(parsed.latCaption, "18 N 58 ");
+      EXPECT_EQ(parsed.longCaption, "072 E 50");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kalnika
