@@ -98,5 +98,28 @@ TEST(Cli, TableIsPrintedForATerminal) {
   EXPECT_NE(r.out.find("23H16"), std::string::npos);  // ending time of 1 December
 }
 
+TEST(Cli, EncodeWritesXdvngOfUnicode) {
+  RunResult nahi = RunCli({"--encode", "\xE0\xA4\xA8\xE0\xA4\xBE\xE0\xA4\xB9\xE0\xA5\x80"});  // nahi
+  EXPECT_EQ(nahi.status, 0);
+  EXPECT_EQ(nahi.out, "n:ahi\n");
+  RunResult latin = RunCli({"--encode", "Holi"});
+  EXPECT_EQ(latin.status, 1);
+  EXPECT_NE(latin.err.find("U+0048"), std::string::npos) << latin.err;
+}
+
+TEST(Cli, UnicodeScriptShowsDevanagariWithChosenDigits) {
+  RunResult r = RunCli({"--places", kPlaces, "--place", "2", "--month", "12", "--year", "2026",
+                        "--format", "json", "--script", "unicode"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  auto v = testing_json::Parse(r.out);
+  EXPECT_EQ(v["rows"][1][1].string, "\xE0\xA5\xA7");  // Devanagari digit one
+  EXPECT_EQ(v["rows"][1][9].string, "\xE0\xA5\xA8\xE0\xA5\xA9:\xE0\xA5\xA7\xE0\xA5\xAC");  // 23H16
+  RunResult latin = RunCli({"--places", kPlaces, "--place", "2", "--month", "12", "--year", "2026",
+                            "--format", "json", "--script", "unicode", "--digits", "latin"});
+  auto w = testing_json::Parse(latin.out);
+  EXPECT_EQ(w["rows"][1][9].string, "23:16");
+  EXPECT_EQ(w["kali"].string.substr(w["kali"].string.size() - 4), "5128");
+}
+
 }  // namespace
 }  // namespace kalnika
