@@ -51,9 +51,13 @@ std::string SunriseSunsetTime(int month, int year, int day, double latitude, dou
   double UT = T - lngHour;  // not reduced to one day
   double local = UT + TimeZone;
   if (DaylightSaving) local = local + 1.0;
-  // One adjustment each way; exactly 24 stays 24.
-  if (local > 24.0) local = local - 24.0;
-  if (local < 0.0) local = local + 24.0;
+  // Into the day, exactly 24 staying 24. One adjustment each way suffices for
+  // the usual zones (the unwrapped time runs from about -7 to 32 hours); near the
+  // date line (zone +14) the right ascension's jump of 24 hours at the equinox can
+  // carry the time past 48, and a second adjustment keeps sunrise at 6H32 instead
+  // of 30H32.
+  while (local > 24.0) local = local - 24.0;
+  while (local < 0.0) local = local + 24.0;
 
   double hour = std::floor(local);
   double minutes = std::floor((local - hour) * 60.0);

@@ -38,7 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
         SunCase{"EquatorEquinox", 0, 0, 0, 2026, 3, 20, false, "6H4", "18H10"},
         SunCase{"TromsoPolarNight", 69.65, 18.96, 1, 2026, 12, 21, false, kNoSunriseSunsetText, kNoSunriseSunsetText},
         SunCase{"TromsoMidnightSun", 69.65, 18.96, 1, 2026, 6, 21, false, kNoSunriseSunsetText, kNoSunriseSunsetText},
-        SunCase{"NorthPole", 90, 0, 0, 2026, 3, 1, false, kNoSunriseSunsetText, kNoSunriseSunsetText}),
+        SunCase{"NorthPole", 90, 0, 0, 2026, 3, 1, false, kNoSunriseSunsetText, kNoSunriseSunsetText},
+        // Zone +14 before the equinox: the unwrapped time passes 48 hours; the
+        // sunrise is still in the morning (a single adjustment would read 30H3x).
+        SunCase{"KiritimatiBeforeTheEquinox", 1 + 52 / 60.0, -(157 + 24 / 60.0), 14, 2026, 2, 10, false, "6H42", "18H45"},
+        SunCase{"KiritimatiAfterTheEquinox", 1 + 52 / 60.0, -(157 + 24 / 60.0), 14, 2026, 4, 10, false, "6H26", "18H35"}),
     [](const testing::TestParamInfo<SunCase>& p) { return std::string(p.param.name); });
 
 TEST(SunriseSunset, NoTextEverHoldsNaNOrGarbage) {
