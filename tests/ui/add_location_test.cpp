@@ -1,0 +1,258 @@
+// The add-place dialog through its widgets. Expected records are written out by
+// hand from the place record's column layout (description padded to 31
+// characters, "DD H MM  DDD H MM  +HH:MM").
+#include "add_location_test.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+
+#include "ui/add_location_dialog.h"
+#include "ui/main_window.h"
+#include "ui_test_support.h"
+
+namespace kalnika::ui_test {
+
+namespace {
+
+const QDate kToday(2026, 12, 5);
+
+// What is typed and chosen in the dialog; a list text that is empty chooses nothing.
+struct Entries {
+  QString city, state, country;
+  QString latDegrees, latMinutes, northSouth, longDegrees, eastWest, longMinutes, hours, minutes;
+};
+
+struct Session {
+  TempPlaces places;
+  MessageCatcher messages;
+  std::unique_ptr<ui::Application> program;
+
+  ui::AddLocationDialog* OpenDialog() {
+    program->mainWindow()->findChild<QPushButton*>(QStringLiteral("cmdAddLocation"))->click();
+    return program->addLocationDialog();
+  }
+};
+
+std::unique_ptr<Session> session;
+
+void Fill(ui::AddLocationDialog* dialog, const Entries& entries) {
+  const auto text = [dialog](const char* name, const QString& value) {
+    dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(value);
+  };
+  const auto choose = [dialog](const char* name, const QString& value) {
+    auto* box = dialog->findChild<QComboBox*>(QString::fromLatin1(name));
+    box->setCurrentIndex(value.isEmpty() ? -1 : box->findText(value));
+  };
+  text("txtCity", entries.city);
+  text("txtState", entries.state);
+  text("txtCountry", entries.country);
+  choose("lstLatDegrees", entries.latDegrees);
+  choose("lstLatMin", entries.latMinutes);
+  choose("lstNS", entries.northSouth);
+  choose("lstLongDegrees", entries.longDegrees);
+  choose("lstEW", entries.eastWest);
+  choose("lstLongMin", entries.longMinutes);
+  choose("lstHour", entries.hours);
+  choose("lstMinutes", entries.minutes);
+}
+
+const Entries kPune{"Pune", "Maharashtra", "India", "18", "31", "N", "73", "E", "51", "5", "30"};
+
+}  // namespace
+
+void AddLocationTest::init() {
+  QSettings().clear();
+  session = std::make_unique<Session>();
+  session->program = StartProgram(session->places.File(), kToday);
+}
+
+void AddLocationTest::cleanup() {
+  session.reset();
+  SettleDeletes();
+}
+
+void AddLocationTest::dialogTakesTheMainWindowsPlace() {
+  QPointer<ui::MainWindow> before = session->program->mainWindow();
+  ui::AddLocationDialog* dialog = session->OpenDialog();
+  SettleDeletes();
+  QVERIFY(dialog != nullptr);
+  QVERIFY(dialog->isVisible());
+  QVERIFY(before.isNull());  // the main window is gone while the dialog is open
+  QCOMPARE(dialog->objectName(), QStringLiteral("frmAddLocation"));
+  QCOMPARE(dialog->windowTitle(), QStringLiteral("Adding New Locations to INI File"));
+  QVERIFY(!dialog->isModal());
+  // The lists of the dialog, with nothing chosen at first.
+  const struct {
+    const char* name;
+    int count;
+    const char* first;
+    const char* last;
+  } lists[] = {{"lstLatDegrees", 91, "0", "90"}, {"lstLatMin", 60, "0", "59"}, {"lstNS", 2, "N", "S"},
+               {"lstLongDegrees", 181, "0", "180"}, {"lstEW", 2, "E", "W"}, {"lstLongMin", 60, "0", "59"},
+               {"lstHour", 27, "-12", "14"}, {"lstMinutes", 2, "0", "30"}};
+  for (const auto& list : lists) {
+    auto* box = dialog->findChild<QComboBox*>(QString::fromLatin1(list.name));
+    QVERIFY2(box != nullptr, list.name);
+    QCOMPARE(box->count(), list.count);
+    QCOMPARE(box->itemText(0), QString::fromLatin1(list.first));
+    QCOMPARE(box->itemText(box->count() - 1), QString::fromLatin1(list.last));
+    QCOMPARE(box->currentIndex(), -1);
+  }
+  // The first focus is on the city, not on OK (which would end the dialog at once).
+  QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtCity")));
+}
+
+void AddLocationTest::storedPlaceIsListedInTheReloadedWindow_data() {
+  QTest::addColumn<QString>("city");
+  QTest::addColumn<QString>("state");
+  QTest::addColumn<QString>("country");
+  QTest::addColumn<QStringList>("lists");  // the eight list texts in tab order
+  QTest::addColumn<QString>("record");
+  QTest::newRow("Pune: a half-hour zone east")
+      << "Pune" << "Maharashtra" << "India" << QStringList{"18", "31", "N", "73", "E", "51", "5", "30"}
+      << "Pune, Maharashtra, India       18 N 31  073 E 51  +05:30";
+  QTest::newRow("Quito: one-digit degrees and minutes padded, a western zone -05:00")
+      << "Quito" << "Pichincha" << "Ecuador" << QStringList{"0", "13", "S", "78", "W", "31", "-5", "0"}
+      << "Quito, Pichincha, Ecuador      00 S 13  078 W 31  -05:00";
+  QTest::newRow("a description of exactly 30 characters: the limit")
+      << "Thiruvananthapuram" << "Kerala" << "IN" << QStringList{"8", "29", "N", "76", "E", "57", "5", "30"}
+      << "Thiruvananthapuram, Kerala, IN 08 N 29  076 E 57  +05:30";
+  QTest::newRow("state and country left empty, zone +14:00")
+      << "Kiritimati" << "" << "" << QStringList{"1", "52", "N", "157", "W", "28", "14", "0"}
+      << "Kiritimati, ,                  01 N 52  157 W 28  +14:00";
+}
+
+void AddLocationTest::storedPlaceIsListedInTheReloadedWindow() {
+  QFETCH(QString, city);
+  QFETCH(QString, state);
+  QFETCH(QString, country);
+  QFETCH(QStringList, lists);
+  QFETCH(QString, record);
+  QCOMPARE(record.size(), 56);
+  ui::AddLocationDialog* dialog = session->OpenDialog();
+  Fill(dialog, {city, state, country, lists[0], lists[1], lists[2], lists[3], lists[4], lists[5], lists[6],
+                lists[7]});
+  QPointer<ui::AddLocationDialog> open = dialog;
+  dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  SettleDeletes();
+
+  QVERIFY(open.isNull());
+  QCOMPARE(session->messages.seen.size(), 0);
+  QVERIFY(session->places.Bytes().contains(QStringLiteral("\r\n6=\"%1\"\r\n").arg(record).toLatin1()));
+  // A new main window with the full start-up: today's month, the stored default.
+  ui::MainWindow* window = session->program->mainWindow();
+  QVERIFY(window != nullptr);
+  QVERIFY(window->isVisible());
+  auto* places = window->findChild<QComboBox*>(QStringLiteral("lstLocation"));
+  QCOMPARE(places->count(), 7);
+  QCOMPARE(places->itemText(6), record);
+  QCOMPARE(places->currentIndex(), 2);
+  QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("lstMonth"))->currentIndex(), 11);
+  QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtYear"))->text(), QStringLiteral("2026"));
+}
+
+void AddLocationTest::dialogEndsOrStaysAsItsEntriesSay_data() {
+  QTest::addColumn<QString>("how");      // "ok", "close" or "escape"
+  QTest::addColumn<bool>("complete");    // all of Pune's entries, or city and degrees only
+  QTest::addColumn<bool>("emptyDialog"); // nothing entered at all
+  QTest::addColumn<bool>("removeFolder");
+  QTest::addColumn<QString>("message");  // start of the message shown (null: none)
+  QTest::addColumn<bool>("staysOpen");
+  const QString none;
+  QTest::newRow("the close control brings back a freshly loaded main window")
+      << "close" << true << false << false << none << false;
+  QTest::newRow("Escape ends the dialog as the close control does")
+      << "escape" << true << false << false << none << false;
+  QTest::newRow("OK with nothing entered closes without storing")
+      << "ok" << false << true << false << none << false;
+  QTest::newRow("OK with entries missing names the first one and stays open")
+      << "ok" << false << false << false << "Please enter the missing entry: Latitude minutes" << true;
+  QTest::newRow("a failed append is reported and the entries stay")
+      << "ok" << true << false << true << "The place could not be stored: " << true;
+}
+
+void AddLocationTest::dialogEndsOrStaysAsItsEntriesSay() {
+  QFETCH(QString, how);
+  QFETCH(bool, complete);
+  QFETCH(bool, emptyDialog);
+  QFETCH(bool, removeFolder);
+  QFETCH(QString, message);
+  QFETCH(bool, staysOpen);
+  const QByteArray placesBefore = session->places.Bytes();
+  ui::AddLocationDialog* dialog = session->OpenDialog();
+  if (!emptyDialog) {
+    Entries entries = kPune;
+    if (!complete) entries = {"Pune", "", "", "18", "", "", "", "", "", "", ""};
+    Fill(dialog, entries);
+  }
+  if (removeFolder) QVERIFY(QDir(session->places.Folder()).removeRecursively());
+  QPointer<ui::AddLocationDialog> open = dialog;
+  if (how == QStringLiteral("ok"))
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  else if (how == QStringLiteral("close"))
+    dialog->close();
+  else
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  SettleDeletes();
+
+  if (message.isNull()) {
+    QVERIFY(session->messages.seen.isEmpty());
+  } else {
+    QCOMPARE(session->messages.seen.size(), 1);
+    QVERIFY2(session->messages.seen.front().text.startsWith(message), qPrintable(session->messages.seen.front().text));
+    QCOMPARE(session->messages.seen.front().title, QStringLiteral("Kalnika"));
+  }
+  if (staysOpen) {
+    QVERIFY(!open.isNull());
+    QVERIFY(open->isVisible());
+    QVERIFY(session->program->mainWindow() == nullptr);
+    // The entries are as they were typed and chosen.
+    QCOMPARE(open->findChild<QLineEdit*>(QStringLiteral("txtCity"))->text(), QStringLiteral("Pune"));
+    QCOMPARE(open->findChild<QComboBox*>(QStringLiteral("lstLatDegrees"))->currentText(), QStringLiteral("18"));
+    if (complete) QCOMPARE(open->findChild<QComboBox*>(QStringLiteral("lstMinutes"))->currentText(), QStringLiteral("30"));
+    return;
+  }
+  QVERIFY(open.isNull());
+  QCOMPARE(session->places.Bytes(), placesBefore);  // nothing stored
+  ui::MainWindow* window = session->program->mainWindow();
+  QVERIFY(window != nullptr);
+  QVERIFY(window->isVisible());
+  QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("lstLocation"))->count(), 6);
+  QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("lstMonth"))->currentIndex(), 11);
+}
+
+void AddLocationTest::descriptionRefusesWhatTheRecordCannotHold_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<bool>("pasted");  // put in as one text (a paste), else typed key by key
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("kept");
+  // The record is stored between double quotes on one line of the file: a quote or
+  // a line break in the description would end the record early.
+  QTest::newRow("a double quote typed in the city") << "txtCity" << false << "Pu\"ne" << "Pune";
+  QTest::newRow("double quotes typed in the state") << "txtState" << false << "\"MH\"" << "MH";
+  QTest::newRow("a pasted text with a line break is refused whole")
+      << "txtCity" << true << "Pune\nIndia" << "";
+  QTest::newRow("letters beyond ASCII stay") << "txtCountry" << true << QStringLiteral("S\u00E3o Tom\u00E9")
+                                            << QStringLiteral("S\u00E3o Tom\u00E9");
+}
+
+void AddLocationTest::descriptionRefusesWhatTheRecordCannotHold() {
+  QFETCH(QString, box);
+  QFETCH(bool, pasted);
+  QFETCH(QString, text);
+  QFETCH(QString, kept);
+  ui::AddLocationDialog* dialog = session->OpenDialog();
+  auto* edit = dialog->findChild<QLineEdit*>(box);
+  if (pasted)
+    edit->insert(text);
+  else
+    QTest::keyClicks(edit, text);
+  QCOMPARE(edit->text(), kept);
+}
+
+}  // namespace kalnika::ui_test

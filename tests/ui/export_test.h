@@ -1,0 +1,21 @@
+#pragma once
+#include <QObject>
+
+namespace kalnika::ui_test {
+
+// The File menu's PDF and CSV files of the shown month and year.
+class ExportTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init();
+  void cleanup();
+  void pdfPagesRenderWithTheirTexts_data();
+  void pdfPagesRenderWithTheirTexts();
+  void yearPdfLeavesTheWindowAsItWas();
+  void csvHoldsTheShownMonthInUnicode_data();
+  void csvHoldsTheShownMonthInUnicode();
+  void failedWritesAreReported_data();
+  void failedWritesAreReported();
+};
+
+}  // namespace kalnika::ui_test

@@ -1,0 +1,95 @@
+#include "ui_test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+
+namespace kalnika::ui_test {
+
+TempPlaces::TempPlaces() {
+  QFile::copy(QStringLiteral(KALNIKA_TEST_DATA "/golden/Location.ini"), dir_.filePath(QStringLiteral("Location.ini")));
+  QFile::setPermissions(dir_.filePath(QStringLiteral("Location.ini")), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+std::filesystem::path TempPlaces::File() const {
+  return std::filesystem::path(dir_.filePath(QStringLiteral("Location.ini")).toStdString());
+}
+
+QByteArray TempPlaces::Bytes() const {
+  QFile file(dir_.filePath(QStringLiteral("Location.ini")));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+QString HelpDocument() { return QStringLiteral(KALNIKA_TEST_DATA "/../../data/KALNIKA.html"); }
+
+MessageCatcher::MessageCatcher() {
+  connect(&timer_, &QTimer::timeout, this, &MessageCatcher::Poll);
+  timer_.start(5);
+}
+
+void MessageCatcher::Poll() {
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (box == nullptr || !box->isVisible()) return;
+  seen.append({box->windowTitle(), box->text(), box->standardButtons(), box->isModal()});
+  if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+    ok->click();
+  else
+    box->reject();
+}
+
+QStringList MessageCatcher::Texts() const {
+  QStringList texts;
+  for (const SeenMessage& message : seen) texts << message.text;
+  return texts;
+}
+
+std::unique_ptr<ui::Application> StartProgram(const std::filesystem::path& placeFile, QDate today,
+                                              const QString& helpFile) {
+  ui::Application::Options options;
+  options.placeFile = placeFile;
+  options.today = [today] { return today; };
+  options.helpFile = helpFile;
+  auto program = std::make_unique<ui::Application>(options);
+  program->Start();
+  return program;
+}
+
+void SettleDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeFile, QDate today, int monthIndex,
+                                             const std::string& year, int place, bool dst) {
+  auto reference = std::make_unique<ReferenceMonth>();
+  reference->form = std::make_unique<frmKalnika>(reference->grid, reference->box, placeFile);
+  reference->form->Form_Load(today.year(), today.month());
+  if (monthIndex >= 0) {
+    reference->form->lstMonth.Select(monthIndex);
+    reference->form->txtYear.Text = year;
+    reference->form->lstLocation.Select(place);
+    reference->form->chkDST.Value = dst;
+    reference->form->cmdCalculate_Click();
+  }
+  return reference;
+}
+
+QString Unicode(const std::string& xdvngBytes, xdvng::Digits digits) {
+  return QString::fromStdString(xdvng::ToUnicode(xdvngBytes, digits));
+}
+
+QString GridMismatch(const QTableWidget* table, const MemoryGrid& expected, xdvng::Digits digits) {
+  for (int r = 0; r < kGridRows; ++r) {
+    for (int c = 0; c < kGridColumns; ++c) {
+      const QTableWidgetItem* item = table->item(r, c);
+      const QString shown = item != nullptr ? item->text() : QStringLiteral("<no item>");
+      const QString wanted = Unicode(expected.Cell(r, c), digits);
+      if (shown != wanted)
+        return QStringLiteral("row %1, column %2: shown \"%3\", expected \"%4\"").arg(r).arg(c).arg(shown, wanted);
+    }
+  }
+  return {};
+}
+
+}  // namespace kalnika::ui_test

@@ -1,0 +1,27 @@
+#pragma once
+// The About box frmAbout: the program, its version and authors, the place file in
+// use, and the way to the help document.
+#include <QDialog>
+#include <filesystem>
+
+namespace kalnika::ui {
+
+// Caption of the About box and the author credit of the program.
+inline constexpr const char* kAuthor = "the Kalnika developers";
+inline constexpr const char* kAboutTitle = "KALNIKA Ver. 1.0 By the Kalnika developers";
+
+// The program's icon (the window icon and the About box's picture).
+QIcon ProgramIcon();
+
+class AboutBox : public QDialog {
+  Q_OBJECT
+ public:
+  // `placeFile`: the place file this copy of the program uses, named in the box.
+  explicit AboutBox(const std::filesystem::path& placeFile, QWidget* parent = nullptr);
+
+ signals:
+  // cmdHelp: show the help document (which closes the box when it is shown).
+  void helpRequested();
+};
+
+}  // namespace kalnika::ui

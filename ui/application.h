@@ -1,0 +1,63 @@
+#pragma once
+// The program's windows and their order: the main window, which the add-place
+// dialog replaces while it is open and which is loaded afresh when the dialog
+// ends; the About box beside it (one instance); the help window.
+#include <QDate>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <filesystem>
+#include <functional>
+
+class QTextBrowser;
+
+namespace kalnika::ui {
+
+class AboutBox;
+class AddLocationDialog;
+class MainWindow;
+
+// Name of the help document, looked for beside the program.
+inline constexpr const char* kHelpDocumentName = "KALNIKA.html";
+
+class Application : public QObject {
+  Q_OBJECT
+ public:
+  struct Options {
+    std::filesystem::path placeFile;  // the place file of this copy of the program
+    std::function<QDate()> today;     // the date whose month a start-up shows
+    QString helpFile;                 // the help document (KALNIKA.html)
+  };
+  explicit Application(Options options);
+  ~Application() override;
+
+  // Shows the main window and runs its start-up.
+  void Start();
+
+  // The windows now open (null when not open).
+  MainWindow* mainWindow() const;
+  AddLocationDialog* addLocationDialog() const;
+  AboutBox* aboutBox() const;
+  QTextBrowser* helpWindow() const;
+
+  // Shows the help document; when it is missing, says so in a message box on
+  // `owner`. Returns whether it is shown.
+  bool ShowHelp(QWidget* owner);
+
+ private:
+  void OpenMainWindow();
+  void OpenAddLocation();
+  void ReturnFromAddLocation();
+  void OpenAbout();
+
+  Options options_;
+  QPointer<MainWindow> mainWindow_;
+  QPointer<AddLocationDialog> addLocation_;
+  QPointer<AboutBox> about_;
+  QPointer<QTextBrowser> help_;
+};
+
+}  // namespace kalnika::ui
+
+// Registers the program's compiled-in resources (its icon); called by Application.
+void KalnikaInitResources();

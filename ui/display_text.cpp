@@ -1,0 +1,56 @@
+#include "ui/display_text.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+#include <QStringDecoder>
+
+namespace kalnika::ui {
+
+namespace {
+constexpr const char* kXdvngFamily = "Xdvng";
+constexpr const char* kPreferredDevanagari = "Noto Sans Devanagari";
+// First code of the private-use block where symbol-encoded fonts keep their glyphs.
+constexpr char16_t kSymbolBase = 0xF000;
+}  // namespace
+
+QString DisplayString(const std::string& stored, const DisplayOptions& options) {
+  if (options.xdvngFont) {
+    QString drawn;
+    drawn.reserve(static_cast<qsizetype>(stored.size()));
+    for (unsigned char b : stored) drawn.append(QChar(static_cast<char16_t>(kSymbolBase + b)));
+    return drawn;
+  }
+  return QString::fromStdString(xdvng::ToUnicode(stored, options.digits));
+}
+
+QString PlainText(const std::string& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (!utf8.hasError()) return text;
+  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string StoredText(const QString& text) { return text.toStdString(); }
+
+bool XdvngFontInstalled() { return QFontDatabase::families().contains(QString::fromLatin1(kXdvngFamily)); }
+
+QFont DevanagariFont(double pointSize, bool bold) {
+  QString family = QString::fromLatin1(kPreferredDevanagari);
+  const QStringList families = QFontDatabase::families(QFontDatabase::Devanagari);
+  if (!families.contains(family) && !families.isEmpty()) family = families.front();
+  QFont font;
+  if (!families.isEmpty()) font.setFamilies({family});
+  font.setPointSizeF(pointSize);
+  font.setBold(bold);
+  return font;
+}
+
+QFont TextFont(const DisplayOptions& options, double pointSize, bool bold) {
+  if (!options.xdvngFont) return DevanagariFont(pointSize, bold);
+  QFont font(QString::fromLatin1(kXdvngFamily));
+  font.setPointSizeF(pointSize);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace kalnika::ui

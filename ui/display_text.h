@@ -1,0 +1,45 @@
+#pragma once
+// How the stored texts are shown. The Devanagari texts stay in their Xdvng bytes
+// in the model; what the user sees is their Unicode form in a Devanagari font
+// (HarfBuzz shapes it), or, when the "Xdvng" font itself is installed and chosen,
+// the bytes drawn unchanged in that font.
+#include <QFont>
+#include <QString>
+#include <string>
+
+#include "xdvng/xdvng.h"
+
+namespace kalnika::ui {
+
+struct DisplayOptions {
+  xdvng::Digits digits = xdvng::Digits::Devanagari;
+  bool xdvngFont = false;  // draw the stored bytes in the installed "Xdvng" font
+
+  bool operator==(const DisplayOptions&) const = default;
+};
+
+// The text to draw for stored Xdvng bytes: their Unicode Devanagari (digits as
+// chosen), or with `xdvngFont` every byte b as the character U+F000 + b, the
+// code of glyph b in a symbol-encoded font (drawn as Latin-1, Qt would end the
+// text at U+009C and drop U+00AD, both glyphs of the font).
+QString DisplayString(const std::string& stored, const DisplayOptions& options);
+
+// Plain text of the place file or a message (place records, captions of the place
+// labels): UTF-8 when the bytes are valid UTF-8, otherwise Latin-1, byte for byte.
+QString PlainText(const std::string& bytes);
+
+// The bytes a typed text is stored as: UTF-8.
+std::string StoredText(const QString& text);
+
+// Whether a font whose family is "Xdvng" is installed.
+bool XdvngFontInstalled();
+
+// The font for Devanagari texts of `pointSize` points: "Noto Sans Devanagari",
+// else the first installed family that writes Devanagari, else the default font.
+QFont DevanagariFont(double pointSize, bool bold);
+
+// The font of the grid and the era labels for the options: the Devanagari font, or
+// "Xdvng" when the stored bytes are drawn.
+QFont TextFont(const DisplayOptions& options, double pointSize, bool bold);
+
+}  // namespace kalnika::ui

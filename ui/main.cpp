@@ -1,0 +1,53 @@
+// The desktop program kalnika: the month table window of the Hindu lunisolar
+// calendar for a chosen place.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDate>
+#include <QTimer>
+#include <cstdio>
+
+#include "forms/place_file_location.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  // With no organisation, the settings and the user's place file live in the
+  // configuration folder "Kalnika", the folder kalnika-cli reads too.
+  QCoreApplication::setOrganizationName(QString());
+  QCoreApplication::setApplicationName(QStringLiteral("Kalnika"));
+  QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("kalnika"));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Kalnika: the Hindu almanac of a month for a place."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  // For the documentation: saves a picture of the main window after start-up and ends.
+  QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                QStringLiteral("Save a picture of the main window to FILE and quit."),
+                                QStringLiteral("FILE"));
+  screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
+  parser.addOption(screenshot);
+  parser.process(app);
+
+  kalnika::ui::Application::Options options;
+  options.placeFile = kalnika::ResolvePlaceFile(kalnika::ProgramDir(), kalnika::UserConfigDir());
+  options.today = [] { return QDate::currentDate(); };
+  options.helpFile =
+      QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromLatin1(kalnika::ui::kHelpDocumentName);
+  kalnika::ui::Application kalnika(options);
+  kalnika.Start();
+
+  if (parser.isSet(screenshot)) {
+    const QString file = parser.value(screenshot);
+    // Half a second lets the window system map and paint the window.
+    QTimer::singleShot(500, &app, [&app, &kalnika, file] {
+      kalnika::ui::MainWindow* window = kalnika.mainWindow();
+      const bool saved = window != nullptr && window->grab().save(file);
+      if (!saved) std::fprintf(stderr, "kalnika: the picture could not be saved to %s\n", qPrintable(file));
+      app.exit(saved ? 0 : 1);
+    });
+  }
+  return QApplication::exec();
+}

@@ -1,0 +1,270 @@
+#include "ui/month_document.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "almanac/name_tables.h"
+
+namespace kalnika::ui {
+
+namespace {
+
+// The grid's designed type size, to which its designed column widths belong.
+constexpr double kDesignPointSize = 8.25;
+// Type sizes tried for the table, largest first, in quarter points: a month of 31
+// rows fits an A4 landscape page at about 8 pt; 4 pt is the least still legible.
+constexpr double kLargestPointSize = 10.0;
+constexpr double kSmallestPointSize = 4.0;
+constexpr double kPointStep = 0.25;
+// A row is this many line heights high, so the vowel signs above the headline and
+// below the letters keep clear of the grid lines.
+constexpr double kRowLines = 1.25;
+// Room left and right of a cell's text, in line heights.
+constexpr double kCellPaddingLines = 0.4;
+
+using RowTexts = std::array<QString, kGridColumns>;
+
+// The display texts of the heading row and the day rows.
+std::vector<RowTexts> PageTexts(const MonthPage& page, const DisplayOptions& options) {
+  std::vector<RowTexts> rows;
+  const int days = DayRows(page);
+  for (int r = 0; r <= days; ++r) {
+    RowTexts texts;
+    for (int c = 0; c < kGridColumns; ++c)
+      texts[static_cast<std::size_t>(c)] =
+          DisplayString(page.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], options);
+    rows.push_back(texts);
+  }
+  return rows;
+}
+
+struct TableLayout {
+  double pointSize = kSmallestPointSize;
+  std::array<double, kGridColumns> widths{};
+  double rowHeight = 0;
+};
+
+// Column widths at one type size: the designed width scaled to the type, widened to
+// the widest text of the column.
+TableLayout MeasureTable(const std::vector<RowTexts>& rows, QPaintDevice* device,
+                         const DisplayOptions& options, double pointSize) {
+  TableLayout layout;
+  layout.pointSize = pointSize;
+  const QFontMetricsF cell(TextFont(options, pointSize, false), device);
+  const QFontMetricsF heading(TextFont(options, pointSize, true), device);
+  const double line = std::max(cell.height(), heading.height());
+  layout.rowHeight = line * kRowLines;
+  const double dpi = device->logicalDpiX();
+  for (int c = 0; c < kGridColumns; ++c) {
+    const auto col = static_cast<std::size_t>(c);
+    double widest = 0;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      const QString& text = rows[r][col];
+      if (text.isEmpty()) continue;
+      widest = std::max(widest, (r == 0 ? heading : cell).horizontalAdvance(text));
+    }
+    const double designed = ColumnWidths[col] * dpi / 1440.0 * pointSize / kDesignPointSize;
+    layout.widths[col] = std::max(designed, widest > 0 ? widest + kCellPaddingLines * line : 0.0);
+  }
+  return layout;
+}
+
+double Sum(const std::array<double, kGridColumns>& widths) {
+  double total = 0;
+  for (double w : widths) total += w;
+  return total;
+}
+
+QString Trimmed(const std::string& bytes) { return PlainText(bytes).trimmed(); }
+
+}  // namespace
+
+int DayRows(const MonthPage& page) {
+  int last = 0;
+  for (int r = 1; r < kGridRows; ++r)
+    if (!page.cells[static_cast<std::size_t>(r)][1].empty()) last = r;
+  return last;
+}
+
+QString PageTitle(const MonthPage& page) {
+  const int month = std::clamp(page.monthIndex, 0, 11);
+  return QString::fromStdString(MonthListNames[static_cast<std::size_t>(month)]) + QLatin1Char(' ') +
+         PlainText(page.yearText);
+}
+
+QString PageSubtitle(const MonthPage& page) {
+  // The description is the record's first 31 characters; the rest are coordinates.
+  QString text = PlainText(page.place.substr(0, std::min<std::size_t>(page.place.size(), 31))).trimmed();
+  QStringList where;
+  if (!Trimmed(page.lat).isEmpty()) where << Trimmed(page.lat);
+  if (!Trimmed(page.lon).isEmpty()) where << Trimmed(page.lon);
+  if (!Trimmed(page.zone).isEmpty()) where << QStringLiteral("UTC ") + Trimmed(page.zone);
+  if (!where.isEmpty()) text += (text.isEmpty() ? QString() : QStringLiteral("   ")) + where.join(QStringLiteral(", "));
+  if (page.daylightSaving) text += QStringLiteral("   (daylight saving time)");
+  return text;
+}
+
+void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page, const DisplayOptions& options) {
+  QPaintDevice* device = painter.device();
+  const std::vector<RowTexts> rows = PageTexts(page, options);
+
+  QFont titleFont;
+  titleFont.setPointSizeF(14);
+  titleFont.setBold(true);
+  QFont subtitleFont;
+  subtitleFont.setPointSizeF(10);
+  const QFont eraFont = TextFont(options, 10, false);
+  const QFontMetricsF titleMetrics(titleFont, device);
+  const QFontMetricsF subtitleMetrics(subtitleFont, device);
+  const QFontMetricsF eraMetrics(eraFont, device);
+  const double titleHeight = titleMetrics.height() * 1.2 + subtitleMetrics.height() * 1.6;
+  const double eraHeight = eraMetrics.height() * 1.8;
+
+  // The largest type at which the table fits the page's width and height.
+  TableLayout layout;
+  for (double size = kLargestPointSize; size >= kSmallestPointSize; size -= kPointStep) {
+    layout = MeasureTable(rows, device, options, size);
+    const double height = titleHeight + layout.rowHeight * static_cast<double>(rows.size()) + eraHeight;
+    if (Sum(layout.widths) <= area.width() && height <= area.height()) break;
+  }
+  // At the smallest type a table still too wide is squeezed to the page's width.
+  const double total = Sum(layout.widths);
+  if (total > area.width()) {
+    for (double& w : layout.widths) w *= area.width() / total;
+  } else {
+    layout.widths[kGridColumns - 1] += area.width() - total;  // the note column takes the rest
+  }
+
+  painter.save();
+  double y = area.top();
+  painter.setPen(Qt::black);
+  painter.setFont(titleFont);
+  painter.drawText(QRectF(area.left(), y, area.width(), titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   PageTitle(page));
+  y += titleMetrics.height() * 1.2;
+  painter.setFont(subtitleFont);
+  painter.drawText(QRectF(area.left(), y, area.width(), subtitleMetrics.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, PageSubtitle(page));
+  y = area.top() + titleHeight;
+
+  const QFont cellFont = TextFont(options, layout.pointSize, false);
+  const QFont headingFont = TextFont(options, layout.pointSize, true);
+  const double padding = QFontMetricsF(cellFont, device).height() * kCellPaddingLines / 2;
+  QPen gridPen(QColor(0x80, 0x80, 0x80));
+  gridPen.setWidthF(device->logicalDpiX() / 200.0);  // about a third of a point
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    double x = area.left();
+    const QRectF rowRect(x, y, Sum(layout.widths), layout.rowHeight);
+    if (r == 0) painter.fillRect(rowRect, QColor(0xE4, 0xE4, 0xE4));
+    painter.setFont(r == 0 ? headingFont : cellFont);
+    for (int c = 0; c < kGridColumns; ++c) {
+      const auto col = static_cast<std::size_t>(c);
+      const QRectF cell(x, y, layout.widths[col], layout.rowHeight);
+      painter.setPen(gridPen);
+      painter.drawRect(cell);
+      painter.setPen(Qt::black);
+      const bool centred = r == 0 || c == 1 || c == 2 || c == 4 || c == 9 || c == 14 || c == 15;
+      painter.drawText(cell.adjusted(padding, 0, -padding, 0),
+                       (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
+                       rows[r][col]);
+      x += layout.widths[col];
+    }
+    y += layout.rowHeight;
+  }
+
+  y += eraMetrics.height() * 0.4;
+  painter.setFont(eraFont);
+  painter.setPen(Qt::black);
+  const QRectF eraRect(area.left(), y, area.width(), eraMetrics.height() * 1.4);
+  painter.drawText(eraRect, Qt::AlignLeft | Qt::AlignVCenter, DisplayString(page.kali, options));
+  painter.drawText(eraRect.adjusted(area.width() / 3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   DisplayString(page.vikram, options));
+  painter.restore();
+}
+
+void PrintPages(QPrinter& printer, const std::vector<MonthPage>& pages, const DisplayOptions& options) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return;
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0) printer.newPage();
+    PaintMonthPage(painter, QRectF(0, 0, printer.width(), printer.height()), pages[i], options);
+  }
+  painter.end();
+}
+
+QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const DisplayOptions& options) {
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) return out.errorString();
+  {
+    QPdfWriter writer(&out);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Landscape);
+    writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    writer.setResolution(300);
+    writer.setCreator(QStringLiteral("Kalnika"));
+    if (!pages.empty()) writer.setTitle(PageTitle(pages.front()));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+      out.cancelWriting();
+      return QStringLiteral("the PDF could not be started");
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      if (i > 0) writer.newPage();
+      PaintMonthPage(painter, QRectF(0, 0, writer.width(), writer.height()), pages[i], options);
+    }
+    painter.end();
+  }
+  if (!out.commit()) return out.errorString();
+  return {};
+}
+
+namespace {
+
+// A CSV field (RFC 4180): quoted when it holds a comma, a double quote, CR or LF,
+// or begins or ends with a blank (which many readers would otherwise drop).
+std::string CsvField(const std::string& text) {
+  const bool quote = text.find_first_of(",\"\r\n") != std::string::npos ||
+                     (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+  if (!quote) return text;
+  std::string out = "\"";
+  for (char ch : text) {
+    if (ch == '"') out += '"';
+    out += ch;
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+QByteArray MonthCsv(const MonthPage& page, xdvng::Digits digits) {
+  std::string out = "\xEF\xBB\xBF";  // UTF-8 byte-order mark
+  const int days = DayRows(page);
+  for (int r = 0; r <= days; ++r) {
+    for (int c = 0; c < kGridColumns; ++c) {
+      if (c > 0) out += ',';
+      out += CsvField(xdvng::ToUnicode(page.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], digits));
+    }
+    out += "\r\n";
+  }
+  return QByteArray::fromStdString(out);
+}
+
+QString WriteFileAtomically(const QString& file, const QByteArray& bytes) {
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) return out.errorString();
+  if (out.write(bytes) != bytes.size()) {
+    const QString error = out.errorString();
+    out.cancelWriting();
+    return error;
+  }
+  if (!out.commit()) return out.errorString();
+  return {};
+}
+
+}  // namespace kalnika::ui

@@ -1,0 +1,59 @@
+#pragma once
+// The shown month as a printed page, a PDF file and a CSV file. Every Devanagari
+// text is drawn from its Unicode form (or in the "Xdvng" font when the user draws
+// the stored bytes), so the printer's and the PDF's text is shaped like the screen.
+#include <QByteArray>
+#include <QRectF>
+#include <QString>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "almanac/grid.h"
+#include "ui/display_text.h"
+
+class QPainter;
+class QPrinter;
+
+namespace kalnika::ui {
+
+// One month table as the model left it: the grid's stored bytes and the labels.
+struct MonthPage {
+  std::array<std::array<std::string, kGridColumns>, kGridRows> cells{};  // Xdvng bytes
+  std::string kali, vikram;                                              // Xdvng bytes
+  int monthIndex = 0;                                                    // 0..11
+  std::string yearText;                                                  // as calculated
+  std::string place;                    // the chosen place record, plain text
+  std::string lat, lon, zone;           // captions of the place labels
+  bool daylightSaving = false;
+};
+
+// Number of day rows of the page: the last row (1..31) whose day cell is filled.
+int DayRows(const MonthPage& page);
+
+// "December 2026", the place's description and coordinates, as the page heading.
+QString PageTitle(const MonthPage& page);
+QString PageSubtitle(const MonthPage& page);
+
+// Draws the page into `area` (device coordinates of the painter): the title, the
+// table with its headings and the era labels, in the largest type that fits.
+void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page,
+                    const DisplayOptions& options);
+
+// Prints the pages, one month a page.
+void PrintPages(QPrinter& printer, const std::vector<MonthPage>& pages, const DisplayOptions& options);
+
+// Writes the pages as a PDF file, one A4 landscape page a month. Returns the empty
+// text on success, otherwise what failed (the file is then left as it was).
+QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const DisplayOptions& options);
+
+// The CSV of a month: a UTF-8 byte-order mark, the headings row and the day rows,
+// every text in Unicode (digits as chosen), fields quoted as RFC 4180 says (and
+// when they begin or end with a blank), lines ending in CR LF.
+QByteArray MonthCsv(const MonthPage& page, xdvng::Digits digits);
+
+// Writes bytes to a file through a temporary file renamed over it. Returns the
+// empty text on success, otherwise what failed.
+QString WriteFileAtomically(const QString& file, const QByteArray& bytes);
+
+}  // namespace kalnika::ui

@@ -1,0 +1,244 @@
+#include "ui/month_table.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/twips.h"
+
+namespace kalnika::ui {
+
+namespace {
+
+// Room left and right of a cell's text, in pixels (the grid's own cell padding).
+constexpr int kCellPadding = 10;
+// Room above and below a line of text in a row, in pixels: Devanagari vowel signs
+// reach to the font's ascent and descent, which a row of the bare line height clips.
+constexpr int kRowPadding = 4;
+
+// Columns whose cells hold numbers or clock times and are centred.
+bool Centred(int col) {
+  switch (col) {
+    case 1: case 2: case 4: case 9: case 14: case 15: return true;
+    default: return false;
+  }
+}
+
+bool InGrid(int row, int col) { return row >= 0 && row < kGridRows && col >= 0 && col < kGridColumns; }
+
+}  // namespace
+
+MonthTable::MonthTable(QWidget* parent) : QTableWidget(kGridRows, kGridColumns, parent) {
+  setObjectName(QStringLiteral("Kalnika"));
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  horizontalHeader()->setStretchLastSection(true);
+  horizontalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setMinimumSectionSize(1);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setWordWrap(false);
+  setCornerButtonEnabled(false);
+  setFrameShape(QFrame::NoFrame);
+  setRowHidden(0, true);  // shown by the heading strip
+}
+
+void MonthTable::resizeEvent(QResizeEvent* event) {
+  QTableWidget::resizeEvent(event);
+  emit geometryChanged();
+}
+
+void MonthTable::updateGeometries() {
+  QTableWidget::updateGeometries();
+  emit geometryChanged();
+}
+
+MonthGridView::MonthGridView(QWidget* parent)
+    : QFrame(parent), table_(new MonthTable), headingStrip_(new QTableView), stripCorner_(new QWidget) {
+  setObjectName(QStringLiteral("KalnikaFrame"));
+  setFrameShape(QFrame::StyledPanel);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);  // the frame itself stands outside the contents
+  layout->setSpacing(0);
+  auto* strip = new QHBoxLayout;
+  strip->setContentsMargins(0, 0, 0, 0);
+  strip->setSpacing(0);
+  strip->addWidget(headingStrip_, 1);
+  strip->addWidget(stripCorner_);
+  stripCorner_->setFixedWidth(0);
+  layout->addLayout(strip);
+  layout->addWidget(table_, 1);
+  // Hidden while filled and after a refused input, the grid keeps its place.
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  policy.setRetainSizeWhenHidden(true);
+  setSizePolicy(policy);
+
+  headingStrip_->setObjectName(QStringLiteral("KalnikaHeadings"));
+  headingStrip_->setModel(table_->model());
+  headingStrip_->setSelectionModel(table_->selectionModel());
+  headingStrip_->horizontalHeader()->hide();
+  headingStrip_->verticalHeader()->hide();
+  headingStrip_->horizontalHeader()->setStretchLastSection(true);
+  headingStrip_->horizontalHeader()->setMinimumSectionSize(1);
+  headingStrip_->verticalHeader()->setMinimumSectionSize(1);
+  headingStrip_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  headingStrip_->setFrameShape(QFrame::NoFrame);
+  headingStrip_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  headingStrip_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  headingStrip_->setFocusPolicy(Qt::NoFocus);
+  headingStrip_->setWordWrap(false);
+  headingStrip_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  for (int r = 1; r < kGridRows; ++r) headingStrip_->setRowHidden(r, true);
+
+  connect(table_->horizontalHeader(), &QHeaderView::sectionResized, headingStrip_,
+          [this](int col, int /*oldSize*/, int size) { headingStrip_->setColumnWidth(col, size); });
+  connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, headingStrip_->horizontalScrollBar(),
+          &QScrollBar::setValue);
+  connect(table_, &MonthTable::geometryChanged, this, &MonthGridView::FollowTable);
+}
+
+void MonthGridView::SetHeadingHeight(int pixels) {
+  headingHeight_ = pixels;
+  headingStrip_->setRowHeight(0, pixels);
+  headingStrip_->setFixedHeight(pixels);
+  stripCorner_->setFixedHeight(pixels);
+  updateGeometry();
+}
+
+void MonthGridView::SetNaturalWidth(int col, int pixels) {
+  if (col < 0 || col >= kGridColumns) return;
+  naturalWidths_[static_cast<std::size_t>(col)] = pixels;
+  table_->setColumnWidth(col, pixels);
+  headingStrip_->setColumnWidth(col, pixels);
+  updateGeometry();
+}
+
+QSize MonthGridView::sizeHint() const {
+  int width = 2 * frameWidth();
+  for (int w : naturalWidths_) width += w;
+  int height = 2 * frameWidth() + headingHeight_;
+  for (int r = 1; r < kGridRows; ++r) height += table_->rowHeight(r);
+  return {width, height};
+}
+
+void MonthGridView::FollowTable() {
+  // The strip's columns line up with the table's: as wide as its viewport (the
+  // table's vertical scroll bar, when shown, stands beside the day rows only) and
+  // scrolled as far.
+  const int right = table_->width() - table_->viewport()->geometry().right() - 1;
+  if (stripCorner_->width() != std::max(0, right)) stripCorner_->setFixedWidth(std::max(0, right));
+  headingStrip_->horizontalScrollBar()->setValue(table_->horizontalScrollBar()->value());
+}
+
+TableGrid::TableGrid(MonthGridView* view, DisplayOptions options)
+    : view_(view), table_(view->Table()), options_(options) {
+  const QBrush headingBrush = table_->palette().brush(QPalette::Button);
+  for (int r = 0; r < kGridRows; ++r) {
+    for (int c = 0; c < kGridColumns; ++c) {
+      auto* item = new QTableWidgetItem;
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      if (r == 0) {
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setBackground(headingBrush);
+      } else {
+        item->setTextAlignment(Centred(c) ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+      }
+      table_->setItem(r, c, item);
+    }
+  }
+  ApplyFonts();
+}
+
+int TableGrid::Px(int twips) const { return TwipsToPixels(twips, table_->logicalDpiY()); }
+
+void TableGrid::SetRow(int row) { row_ = row; }
+void TableGrid::SetCol(int col) { col_ = col; }
+
+void TableGrid::SetText(const std::string& text) {
+  if (!InGrid(row_, col_)) return;
+  cells_[static_cast<std::size_t>(row_)][static_cast<std::size_t>(col_)] = text;
+  ShowCell(row_, col_);
+}
+
+void TableGrid::SetColWidth(int col, int twips) {
+  if (col < 0 || col >= kGridColumns) return;
+  widthTwips_[static_cast<std::size_t>(col)] = twips;
+  FitColumns();
+}
+
+void TableGrid::SetRowHeight(int row, int twips) {
+  if (row < 0 || row >= kGridRows) return;
+  heightTwips_[static_cast<std::size_t>(row)] = twips;
+  FitRows();
+}
+
+void TableGrid::SetVisible(bool visible) {
+  visible_ = visible;
+  if (!visible) {
+    view_->setUpdatesEnabled(false);
+    view_->setVisible(false);
+    return;
+  }
+  FitColumns();
+  view_->setVisible(true);
+  view_->setUpdatesEnabled(true);
+}
+
+const std::string& TableGrid::Stored(int row, int col) const {
+  if (!InGrid(row, col)) return outside_;
+  return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+void TableGrid::SetDisplay(const DisplayOptions& options) {
+  options_ = options;
+  ApplyFonts();
+  for (int r = 0; r < kGridRows; ++r)
+    for (int c = 0; c < kGridColumns; ++c) ShowCell(r, c);
+  FitRows();
+  FitColumns();
+}
+
+void TableGrid::ShowCell(int row, int col) {
+  QTableWidgetItem* item = table_->item(row, col);
+  if (item == nullptr) return;
+  item->setText(DisplayString(cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)], options_));
+}
+
+void TableGrid::ApplyFonts() {
+  table_->setFont(TextFont(options_, kGridPointSize, false));
+  const QFont heading = TextFont(options_, kGridPointSize, true);
+  for (int c = 0; c < kGridColumns; ++c)
+    if (QTableWidgetItem* item = table_->item(0, c)) item->setFont(heading);
+}
+
+void TableGrid::FitColumns() {
+  const QFontMetrics cellMetrics(TextFont(options_, kGridPointSize, false), table_);
+  const QFontMetrics headingMetrics(TextFont(options_, kGridPointSize, true), table_);
+  for (int c = 0; c < kGridColumns; ++c) {
+    int widest = 0;
+    for (int r = 0; r < kGridRows; ++r) {
+      const QTableWidgetItem* item = table_->item(r, c);
+      if (item == nullptr || item->text().isEmpty()) continue;
+      const QFontMetrics& metrics = r == 0 ? headingMetrics : cellMetrics;
+      widest = std::max(widest, metrics.horizontalAdvance(item->text()));
+    }
+    const int designed = Px(widthTwips_[static_cast<std::size_t>(c)]);
+    view_->SetNaturalWidth(c, std::max(designed, widest > 0 ? widest + kCellPadding : 0));
+  }
+}
+
+void TableGrid::FitRows() {
+  const QFontMetrics cellMetrics(TextFont(options_, kGridPointSize, false), table_);
+  const QFontMetrics headingMetrics(TextFont(options_, kGridPointSize, true), table_);
+  for (int r = 0; r < kGridRows; ++r) {
+    const QFontMetrics& metrics = r == 0 ? headingMetrics : cellMetrics;
+    const int height = std::max(Px(heightTwips_[static_cast<std::size_t>(r)]), metrics.height() + kRowPadding);
+    if (r == 0)
+      view_->SetHeadingHeight(height);
+    else
+      table_->setRowHeight(r, height);
+  }
+}
+
+}  // namespace kalnika::ui

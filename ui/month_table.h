@@ -1,0 +1,113 @@
+#pragma once
+// The month grid "Kalnika" on screen: a table of 32 rows by 17 columns whose row 0
+// holds the column headings and stays in sight as a fixed strip while the day rows
+// scroll, and the adaptor through which the month-table model writes it.
+#include <QFrame>
+#include <QTableView>
+#include <QTableWidget>
+#include <array>
+#include <string>
+
+#include "almanac/grid.h"
+#include "ui/display_text.h"
+
+namespace kalnika::ui {
+
+// Point size of the grid's cells: the grid's 8.25 pt, a little larger, because the
+// letters of a Unicode Devanagari font are smaller at one size than those of
+// "Xdvng" (their headline stands lower in the em).
+inline constexpr double kGridPointSize = 9.0;
+
+// The table widget "Kalnika". Row 0 is an ordinary row of the table (its items hold
+// the headings); the view above it shows that row as a fixed strip, bold on the
+// colour of the window's buttons, while the day rows scroll beneath.
+class MonthTable : public QTableWidget {
+  Q_OBJECT
+ public:
+  explicit MonthTable(QWidget* parent = nullptr);
+
+ signals:
+  // The viewport or the scroll bars changed: the heading strip follows.
+  void geometryChanged();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void updateGeometries() override;
+};
+
+// The month grid as the window shows it: the heading strip above the table, in one
+// frame. It takes the extra room of a growing window and keeps its place while the
+// table is hidden.
+class MonthGridView : public QFrame {
+  Q_OBJECT
+ public:
+  explicit MonthGridView(QWidget* parent = nullptr);
+
+  MonthTable* Table() const { return table_; }
+  QTableView* Headings() const { return headingStrip_; }
+
+  // Height of the heading strip (row 0) in pixels.
+  void SetHeadingHeight(int pixels);
+  // Width a column needs to show its texts, in pixels; the note column (16) takes
+  // at least this and stretches to fill the rest of the grid's width.
+  void SetNaturalWidth(int col, int pixels);
+
+  // The whole grid without scrolling: every column at its natural width and all
+  // 32 rows.
+  QSize sizeHint() const override;
+
+ private:
+  void FollowTable();
+
+  MonthTable* table_;
+  QTableView* headingStrip_;  // a second view of the same items showing only row 0
+  QWidget* stripCorner_;      // beside the strip, above the table's vertical scroll bar
+  int headingHeight_ = 0;
+  std::array<int, kGridColumns> naturalWidths_{};
+};
+
+// The month-table model's Grid, written cell by cell. It keeps the stored bytes of
+// every cell (the model never reads them back; the print-outs and the CSV export
+// do) and shows their display form.
+class TableGrid : public Grid {
+ public:
+  TableGrid(MonthGridView* view, DisplayOptions options);
+
+  void SetRow(int row) override;
+  void SetCol(int col) override;
+  void SetText(const std::string& text) override;
+  void SetColWidth(int col, int twips) override;
+  void SetRowHeight(int row, int twips) override;
+  // Hidden: not redrawn while its cells change, and not shown at all after a
+  // refused input (the space stays, as the month table's place).
+  void SetVisible(bool visible) override;
+
+  // The bytes the model wrote into a cell (row 0..31, column 0..16; empty outside).
+  const std::string& Stored(int row, int col) const;
+  bool Visible() const { return visible_; }
+
+  // Shows every cell again in another display form and font.
+  void SetDisplay(const DisplayOptions& options);
+  const DisplayOptions& Display() const { return options_; }
+
+ private:
+  void ShowCell(int row, int col);
+  void ApplyFonts();
+  // Columns as wide as designed, widened to their widest text; rows as high as
+  // designed, raised to the font's line height.
+  void FitColumns();
+  void FitRows();
+  int Px(int twips) const;
+
+  MonthGridView* view_;
+  MonthTable* table_;
+  DisplayOptions options_;
+  int row_ = 0, col_ = 0;
+  bool visible_ = true;
+  std::array<std::array<std::string, kGridColumns>, kGridRows> cells_{};
+  std::array<int, kGridColumns> widthTwips_{};
+  std::array<int, kGridRows> heightTwips_{};
+  const std::string outside_;  // the text of a cell outside the grid
+};
+
+}  // namespace kalnika::ui
