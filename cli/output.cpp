@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "almanac/csv.h"
+
 namespace kalnika::cli {
 
 namespace {
@@ -44,19 +46,6 @@ std::string JsonString(const std::string& utf8) {
           out += static_cast<char>(c);
         }
     }
-  }
-  return out + "\"";
-}
-
-// CSV field (RFC 4180): quoted when it holds a comma, a quote, CR, LF or an edge blank.
-std::string CsvField(const std::string& s) {
-  bool quote = s.find_first_of(",\"\r\n") != std::string::npos ||
-               (!s.empty() && (s.front() == ' ' || s.back() == ' '));
-  if (!quote) return s;
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '"') out += '"';
-    out += c;
   }
   return out + "\"";
 }
@@ -106,12 +95,10 @@ std::string ToCsv(const MonthOutput& out, Script script, xdvng::Digits digits) {
   std::string csv;
   const int last = FilledRows(out);
   for (int r = 0; r <= last; ++r) {
-    const auto& row = out.rows[static_cast<std::size_t>(r)];
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      if (c) csv += ',';
-      csv += CsvField(DisplayText(row[c], script, digits));
-    }
-    csv += "\r\n";
+    std::vector<std::string> fields;
+    for (const std::string& cell : out.rows[static_cast<std::size_t>(r)])
+      fields.push_back(DisplayText(cell, script, digits));
+    csv += CsvRecord(fields);
   }
   return csv;
 }

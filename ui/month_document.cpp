@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "almanac/csv.h"
 #include "almanac/name_tables.h"
 
 namespace kalnika::ui {
@@ -224,33 +225,14 @@ QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const
   return {};
 }
 
-namespace {
-
-// A CSV field (RFC 4180): quoted when it holds a comma, a double quote, CR or LF,
-// or begins or ends with a blank (which many readers would otherwise drop).
-std::string CsvField(const std::string& text) {
-  const bool quote = text.find_first_of(",\"\r\n") != std::string::npos ||
-                     (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-  if (!quote) return text;
-  std::string out = "\"";
-  for (char ch : text) {
-    if (ch == '"') out += '"';
-    out += ch;
-  }
-  return out + "\"";
-}
-
-}  // namespace
-
 QByteArray MonthCsv(const MonthPage& page, xdvng::Digits digits) {
   std::string out = "\xEF\xBB\xBF";  // UTF-8 byte-order mark
   const int days = DayRows(page);
   for (int r = 0; r <= days; ++r) {
-    for (int c = 0; c < kGridColumns; ++c) {
-      if (c > 0) out += ',';
-      out += CsvField(xdvng::ToUnicode(page.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], digits));
-    }
-    out += "\r\n";
+    std::vector<std::string> fields;
+    for (const std::string& cell : page.cells[static_cast<std::size_t>(r)])
+      fields.push_back(xdvng::ToUnicode(cell, digits));
+    out += CsvRecord(fields);
   }
   return QByteArray::fromStdString(out);
 }
