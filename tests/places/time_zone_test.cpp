@@ -103,16 +103,16 @@ const RefusedCase kRefusedCases[] = {
     {"NoSuchDate", "Asia/Kolkata", year{2026} / 2 / 30, "The date 2026-2-30 does not exist."},
 };
 
-class RefusedTable : public ::testing::TestWithParam<RefusedCase> {};
+class OffsetRefusedTable : public ::testing::TestWithParam<RefusedCase> {};
 
-TEST_P(RefusedTable, ReportedNotThrown) {
+TEST_P(OffsetRefusedTable, ReportedNotThrown) {
   const RefusedCase& c = GetParam();
   const ZoneLookup got = ZoneOffsetOn(c.zone, c.date);
   EXPECT_FALSE(got.ok);
   EXPECT_EQ(got.error, c.error);
 }
 
-INSTANTIATE_TEST_SUITE_P(PlacesZone, RefusedTable, ::testing::ValuesIn(kRefusedCases),
+INSTANTIATE_TEST_SUITE_P(PlacesZone, OffsetRefusedTable, ::testing::ValuesIn(kRefusedCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
 struct LatestCase {
