@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -24,7 +25,7 @@ using SysSeconds = date::sys_seconds;
 constexpr const char* kZoneInfoFolder = "/usr/share/zoneinfo";
 
 // A tzdata file is a few kilobytes; anything above this is not one.
-constexpr std::streamsize kLargestZoneFile = 1 << 20;
+constexpr std::uintmax_t kLargestZoneFile = 1 << 20;
 
 // Before and after these instants date/tz reports a zone's first and last period
 // (their ends are the library's own limits, years -32767 and 32767).
@@ -190,11 +191,14 @@ bool SavingAt(const PosixRule& rule, date::year y, SysSeconds t) {
 // The TZ string at the end of the tzdata file of `zoneName`: the text between the
 // file's last two line feeds, when the file is of version 2 or later.
 std::optional<PosixRule> RuleOfZoneFile(const std::string& zoneName) {
-  std::ifstream in(std::string(kZoneInfoFolder) + "/" + zoneName, std::ios::binary);
+  const std::filesystem::path path = std::filesystem::path(kZoneInfoFolder) / zoneName;
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kLargestZoneFile) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string bytes;
-  bytes.resize(static_cast<std::size_t>(kLargestZoneFile));
-  in.read(bytes.data(), kLargestZoneFile);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  in.read(bytes.data(), static_cast<std::streamsize>(size));
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   // "TZif" and a version byte: '\0' is version 1, which has no TZ string
   if (bytes.size() < 6 || bytes.compare(0, 4, "TZif") != 0 || bytes[4] < '2' ||
