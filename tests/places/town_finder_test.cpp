@@ -50,14 +50,12 @@ const OrderCase kOrderCases[] = {
     {"LimitKeepsTheFirst", "Lon", 2, {"London (United Kingdom)", "City of London (United Kingdom)"}},
     {"CaseIgnored", "LONDON", 20,
      {"London (United Kingdom)", "City of London (United Kingdom)", "London (Canada)"}},
-    // GeoNames lists पुणे and मुंबई among the alternate names
+    // GeoNames lists पुणे among the alternate names
     {"DevanagariPune", "पुणे", 20, {"Pune (India)"}},
-    {"DevanagariMumbai", "मुंबई", 20, {"Mumbai (India)"}},
     // Ã folds to ã, so the UTF-8 name "São Paulo" matches
     {"LatinCapitalWithTilde", "SÃO PAULO", 20, {"São Paulo (Brazil)"}},
     {"BlanksAroundDropped", "  pune\t", 20, {"Pune (India)"}},
     {"EmptyTextFindsNothing", "   ", 20, {}},
-    {"ZeroLimitFindsNothing", "Pune", 0, {}},
     {"NoSuchTown", "Xanadu", 20, {}},
 };
 
@@ -176,7 +174,6 @@ const DescriptionCase kDescriptionCases[] = {
     {"CityCut", "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch", "Wales",
      "United Kingdom", "GB", "Llanfairpwllgwyngyllgogery, GB"},
     {"NoStateNoComma", "Cairo", "", "Egypt", "EG", "Cairo, Egypt"},
-    {"UnknownCountryAsCode", "Pristina", "", "", "XK", "Pristina, XK"},
     // the record sits in double quotes in the file and is ANSI text there
     {"QuotesAndNonAsciiLeftOut", "Say \"Hi\"", "Zürich", "Nowhere", "NW", "Say Hi, Zrich, Nowhere"},
 };
@@ -205,11 +202,9 @@ const TailCase kTailCases[] = {
     // 0.001 S and W round to 0 deg 0': no hemisphere of their own
     {"ZeroIsNorthAndEast", -0.001, -0.001, 0, "00 N 00  000 E 00  +00:00"},
     {"DateLineWest", -13.8, -180, -11, "13 S 48  180 W 00  -11:00"},
-    {"PoleAndLastHour", 90, 172.5, 14, "90 N 00  172 E 30  +14:00"},
     // Chatham +12:45 and Kathmandu +5:45 cut to the half hour toward zero
     {"ChathamQuarterHour", -43.95, -176.56, 12.75, "43 S 57  176 W 34  +12:30"},
     {"StJohnsHalfHourWest", 47.56, -52.71, -3.5, "47 N 34  052 W 43  -03:30"},
-    {"MarquesasHalfHourWest", -9.0, -139.5, -9.5, "09 S 00  139 W 30  -09:30"},
     // -0:30 cannot carry its sign in the record (minutes take the hours' sign)
     {"MinusHalfHourToZero", 0, 0, -0.5, "00 N 00  000 E 00  +00:00"},
     {"BeyondListsClamped", 0, 0, -13, "00 N 00  000 E 00  -12:00"},

@@ -130,9 +130,7 @@ void PrintTo(const ZoneNameRefusedCase& c, std::ostream* os) { *os << c.name; }
 // Names the file cannot hold, or that are no IANA name: nothing is written.
 const ZoneNameRefusedCase kZoneNameRefusedCases[] = {
     {"LineBreak", "Asia/Kolkata\r\n0=Asia/Tokyo"},
-    {"Blank", "Asia/New Delhi"},
     {"UpFolder", "../../etc/passwd"},
-    {"AbsolutePath", "/etc/localtime"},
     {"NotAscii", "Europe/Z\xC3\xBCrich"},
     {"LongerThanBuffer", "America/" + std::string(72, 'x')},
 };
