@@ -224,8 +224,8 @@ TEST(PlacesZoneNames, BundledPlacesHaveTheirZones) {
     const std::string& zoneName = zones.at(static_cast<int>(key));
     const ZoneLookup standard = LatestStandardOffset(zoneName);
     ASSERT_TRUE(standard.ok) << standard.error;
-    // " +05.50" -> 5.5, " -03.50" -> -3.5 (the record's own reading)
-    const double stored = std::stod(ParseLocationText(places[key]).zoneTag);
+    // "+05:30" -> 5.5, "-03:30" -> -3.5 (the record's own reading)
+    const double stored = ParsePlace(places[key]).timeZone;
     EXPECT_DOUBLE_EQ(stored, std::trunc(standard.offset.hours * 2) / 2) << places[key] << " " << zoneName;
   }
 }
