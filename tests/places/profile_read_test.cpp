@@ -79,8 +79,6 @@ const ReadCase kReadCases[] = {
     // "[B" has no "]": it is no header, so k2 still belongs to [A]
     {"BracketWithoutCloseIsNoHeader", "[A]\r\nk=1\r\n[B\r\nk2=2\r\n", "A", "k2", "2"},
     {"Utf8MarkBeforeFirstHeader", "\xEF\xBB\xBF[A]\r\nk=v\r\n", "A", "k", "v"},
-    // a reader's string ends at a NUL byte
-    {"ValueEndsAtNul", std::string("[A]\r\nk=ab\0cd\r\n", 14), "A", "k", "ab"},
     {"SectionWithBlankInName", "[AUSPICIOUS DAYS]\r\n0115=x\r\n", "auspicious days", "0115", "x"},
 };
 
