@@ -168,7 +168,8 @@ ParseResult Parse(std::string text) {
   while (begin < size) {
     // lines end at CRLF, LF or CR (a file may mix them); an unterminated last line
     // is a line too, but a final line ending opens no empty line after it
-    const std::size_t end = std::min(t.find_first_of("\r\n", begin), size);
+    std::size_t end = begin;
+    while (end < size && t[end] != '\r' && t[end] != '\n') ++end;
     std::size_t next = end;
     if (next < size) {
       next += (t[next] == '\r' && next + 1 < size && t[next + 1] == '\n') ? 2 : 1;
