@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <utility>
 
 #include "calendar/numeric_value.h"
@@ -57,6 +58,17 @@ std::size_t CutLength(std::string_view value, std::size_t room) {
   return lastBoundary;
 }
 
+// Runs a write; memory running out on the way (a file near the size limit) is
+// reported like any other failure, and the old file is left as it was.
+template <typename Write>
+WriteResult WithoutMemoryFailure(const std::filesystem::path& file, const Write& write) {
+  try {
+    return write();
+  } catch (const std::bad_alloc&) {
+    return {false, SaveFailure(file, "there is not enough memory to save it")};
+  }
+}
+
 // Decimal text with a "0" in front when it has one character ("3" -> "03", "12" and
 // "-1" unchanged).
 std::string TwoDigits(int number) {
@@ -81,6 +93,17 @@ struct ProfileFile::Impl {
   // why). A refused file is remembered by its identity too, so that 31 note
   // look-ups of a month do not read a 16 MB binary file 31 times.
   const profile::Document* Current(const std::filesystem::path& file) {
+    try {
+      return Load(file);
+    } catch (const std::bad_alloc&) {
+      // the parse of a file near the size limit on a machine short of memory
+      Forget();
+      problem = ReadFailure(file, "there is not enough memory to read it");
+      return nullptr;
+    }
+  }
+
+  const profile::Document* Load(const std::filesystem::path& file) {
     profile_io::FileIdentity now;
     std::string why;
     switch (profile_io::Examine(file, now, why)) {
@@ -224,10 +247,12 @@ WriteResult ProfileFile::WriteString(std::string_view section, std::string_view 
   if (std::string why = profile::EntryProblem(section, key, value); !why.empty()) {
     return {false, SaveFailure(file_, why)};
   }
-  std::filesystem::path target;
-  profile_io::ExclusiveLock lock;
-  if (std::string why = LockForWrite(lock, target); !why.empty()) return {false, why};
-  return impl_->WriteLocked(target, section, key, value);
+  return WithoutMemoryFailure(file_, [&]() -> WriteResult {
+    std::filesystem::path target;
+    profile_io::ExclusiveLock lock;
+    if (std::string why = LockForWrite(lock, target); !why.empty()) return {false, why};
+    return impl_->WriteLocked(target, section, key, value);
+  });
 }
 
 WriteResult ProfileFile::AppendPlaceRecord(std::string_view record) {
@@ -242,23 +267,25 @@ WriteResult ProfileFile::AppendPlaceRecord(std::string_view record) {
   if (std::string why = profile::EntryProblem(kLocationSection, "0", value); !why.empty()) {
     return {false, SaveFailure(file_, why)};
   }
-  std::filesystem::path target;
-  profile_io::ExclusiveLock lock;
-  if (std::string why = LockForWrite(lock, target); !why.empty()) return {false, why};
-  // Under the lock the file is read from disk, never from the parse kept for
-  // readers: a copy that appended a moment ago may have left the same size, time
-  // stamp and a reused inode behind.
-  profile::Document document;
-  if (std::string why = Impl::ReadForWrite(target, document); !why.empty()) return {false, why};
-  for (int n = 0; n <= kLastPlaceKey; ++n) {
-    const std::string key = std::to_string(n);
-    const profile::Entry* entry = profile::Find(document, kLocationSection, key);
-    // a key whose value reads empty is free, as the place list ends there
-    if (entry == nullptr || profile::ValueOf(document, *entry).empty()) {
-      return impl_->Replace(target, profile::WithEntry(document, kLocationSection, key, value));
+  return WithoutMemoryFailure(file_, [&]() -> WriteResult {
+    std::filesystem::path target;
+    profile_io::ExclusiveLock lock;
+    if (std::string why = LockForWrite(lock, target); !why.empty()) return {false, why};
+    // Under the lock the file is read from disk, never from the parse kept for
+    // readers: a copy that appended a moment ago may have left the same size, time
+    // stamp and a reused inode behind.
+    profile::Document document;
+    if (std::string why = Impl::ReadForWrite(target, document); !why.empty()) return {false, why};
+    for (int n = 0; n <= kLastPlaceKey; ++n) {
+      const std::string key = std::to_string(n);
+      const profile::Entry* entry = profile::Find(document, kLocationSection, key);
+      // a key whose value reads empty is free, as the place list ends there
+      if (entry == nullptr || profile::ValueOf(document, *entry).empty()) {
+        return impl_->Replace(target, profile::WithEntry(document, kLocationSection, key, value));
+      }
     }
-  }
-  return {false, "The place file is full: 5001 places are stored."};
+    return {false, "The place file is full: 5001 places are stored."};
+  });
 }
 
 std::vector<std::string> LoadPlaceList(ProfileFile& file) {
