@@ -203,18 +203,6 @@ TEST(PlacesLinks, DanglingLinkStaysAndItsTargetIsCreated) {
   EXPECT_EQ(ReadBytes(folder / "real" / "Location.ini"), "[DEFAULT]\r\nCityDataNumber=4\r\n");
 }
 
-TEST(PlacesLinks, ChainOfLinks) {
-  ScratchFolder folder;
-  WriteBytes(folder / "target.ini", kBefore);
-  std::filesystem::create_symlink(folder / "target.ini", folder / "middle.ini");  // absolute
-  std::filesystem::create_symlink("middle.ini", folder / "Location.ini");         // relative
-  ProfileFile file(folder / "Location.ini");
-  ASSERT_TRUE(StoreDefaultPosition(file, 6).ok);
-  EXPECT_TRUE(std::filesystem::is_symlink(folder / "Location.ini"));
-  EXPECT_TRUE(std::filesystem::is_symlink(folder / "middle.ini"));
-  EXPECT_EQ(ReadBytes(folder / "target.ini"), "[DEFAULT]\r\nCityDataNumber=6\r\n");
-}
-
 TEST(PlacesLinks, LoopRefused) {
   ScratchFolder folder;
   std::filesystem::create_symlink("b.ini", folder / "Location.ini");
