@@ -198,14 +198,11 @@ std::vector<LunarMonth> LunarMonthsBetween(double fromJdUt, double untilJdUt) {
     m.start = newMoons[i];
     m.end = newMoons[i + 1];
     const int n = entries(i);
-    if (n == 0) {
+    if (n == 0)
       m.kind = MonthKind::Added;
-    } else if (n == 2) {
-      m.kind = MonthKind::Lost;
-      m.lostIndex = (signs[i] + 2) % 12;
-    } else if (entries(i - 1) == 0) {
+    else if (entries(i - 1) == 0)
       m.kind = MonthKind::RegularAfterAdded;
-    }
+    if (n == 2) m.skippedIndex = (signs[i] + 2) % 12;
     months.push_back(m);
   }
   return months;

@@ -79,21 +79,25 @@ enum class MoonPhase { New, Full };
 double NextMoonPhase(MoonPhase phase, double jdUt);
 double PreviousMoonPhase(MoonPhase phase, double jdUt);
 
-// Kind of a lunar month (amanta: from one new moon to the next).
+// Kind of a lunar month (amanta: from one new moon to the next), as its name's
+// prefix shows it.
 enum class MonthKind {
-  Regular,            // the Sun enters one sign during the lunation
-  Added,              // adhika: the Sun enters no sign; the month after bears the same name
-  RegularAfterAdded,  // nija: the regular month after an added month of the same name
-  Lost,               // kshaya: the Sun enters two signs; the lunation bears its own name,
-                      // and the next name, `lostIndex`, falls out of the year
+  Regular,            // no prefix
+  Added,              // adhika: the Sun enters no sign during the lunation; the next
+                      // lunation bears the same name
+  RegularAfterAdded,  // nija: the regular month after an added month of its name
 };
 
 // A lunation with its name. The name follows from the Sun's sidereal sign at the
 // new moon that begins it: index = (sign + 1) mod 12, 0 = Chaitra ... 11 = Phalguna.
+// A lunation during which the Sun enters two signs is a lost (kshaya) month: it
+// bears its own name and, second, the next one (`skippedIndex`), with which no
+// lunation begins; its kind is that of its first name (it can follow an added
+// month, as in November 1963).
 struct LunarMonth {
   int index = 0;                       // 0..11
   MonthKind kind = MonthKind::Regular;
-  int lostIndex = -1;                  // 0..11 for a Lost month, else -1
+  int skippedIndex = -1;               // 0..11 for a lost month, else -1
   double start = 0.0;                  // new moon that begins it, Julian Day UT
   double end = 0.0;                    // new moon that ends it (begins the next)
 };
