@@ -26,3 +26,17 @@ std::string CsvRecord(const std::vector<std::string>& fields) {
 }
 
 }  // namespace kalnika
+
+namespace kalnika {
+
+std::string MonthCsv(const MonthTable& table, const std::function<std::string(const std::string&)>& display) {
+  std::string csv;
+  for (int r = 0; r <= table.dayCount; ++r) {
+    std::vector<std::string> fields;
+    for (const std::string& cell : table.cells[static_cast<std::size_t>(r)]) fields.push_back(display(cell));
+    csv += CsvRecord(fields);
+  }
+  return csv;
+}
+
+}  // namespace kalnika

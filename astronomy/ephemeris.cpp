@@ -69,7 +69,7 @@ std::optional<double> SunEventBetween(SunEvent event, double fromJdUt, double un
   double geopos[3] = {place.longitude, place.latitude, 0.0};  // height 0: sea level
   double when = 0.0;
   char serr[AS_MAXCH] = {};
-  const int32 which = event == SunEvent::Rise ? SE_CALC_RISE : SE_CALC_SET;
+  const int32 which = event == SunEvent::Sunrise ? SE_CALC_RISE : SE_CALC_SET;
   // Upper limb and refraction are the library's defaults for a rising; the
   // pressure and temperature of the standard atmosphere give the usual 34' or so
   // of refraction at the horizon.

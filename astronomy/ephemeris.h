@@ -24,6 +24,8 @@
 
 #include <optional>
 
+#include "astronomy/sunrise.h"  // SunEvent
+
 namespace kalnika {
 
 // A sidereal longitude, degrees [0, 360), with its rate, degrees per day.
@@ -60,9 +62,7 @@ struct GeoPoint {
   double longitude = 0.0;
 };
 
-enum class SunEvent { Rise, Set };
-
-// The first rising (setting) of the Sun's upper limb at the sea horizon of the
+// The first rising (Sunrise) or setting (Sunset) of the Sun's upper limb at the sea horizon of the
 // place, with the standard refraction of 1013.25 hPa and 15 °C (the times printed
 // in almanacs and newspapers), at or after fromJdUt and before untilJdUt; none when
 // the Sun does not rise (set) in that span (polar day or night).

@@ -3,9 +3,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "astronomy/almanac_clock.h"
 #include "astronomy/mean_elements.h"
-#include "calendar/calendar.h"
 
 namespace kalnika {
 
@@ -150,10 +148,6 @@ double MoonPhaseJDE(int phase, double K) {
   if (phase == 0) JDE = NewMoonCorrection(JDE, E, M, Mp, F, Omega);
   if (phase == 2) JDE = FullMoonCorrection(JDE, E, M, Mp, F, Omega);
   return JDE;
-}
-
-std::string MoonPhaseTime(int phase, double K, double TimeZone, bool DaylightSaving) {
-  return AlmanacClockText(CalendarDate(MoonPhaseJDE(phase, K), TimeZone, DaylightSaving));
 }
 
 }  // namespace kalnika

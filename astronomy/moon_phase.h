@@ -2,8 +2,6 @@
 // Instants of new moon and full moon (Meeus, Astronomical Algorithms, chapter 49,
 // with the coefficients used exactly as listed in moon_phase.cpp). K is the
 // lunation number (0 = the new moon of 6 January 2000), T = K / 1236.85.
-#include <string>
-
 namespace kalnika {
 
 double MeanPhaseJDE(double K, double T);  // Julian Day, not reduced
@@ -20,9 +18,5 @@ double FullMoonCorrection(double JDE, double E, double M, double Mp, double F, d
 // The Julian Day of the phase (0 = new moon of lunation K, 2 = the full moon that
 // follows, at K + 0.5), without any correction between dynamical and universal time.
 double MoonPhaseJDE(int phase, double K);
-
-// Local almanac clock text of that instant ("24H05", "13H6"); the date is not part
-// of it. The daylight-saving flag adds one hour.
-std::string MoonPhaseTime(int phase, double K, double TimeZone, bool DaylightSaving);
 
 }  // namespace kalnika

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "astronomy/almanac_clock.h"
 #include "astronomy/mean_elements.h"
 #include "calendar/calendar.h"
 
@@ -15,9 +14,10 @@ constexpr double kRadiansToDegrees = 57.29577951308238;
 constexpr double kZenith = 1.5853407371700035;
 }  // namespace
 
-std::string SunriseSunsetTime(int month, int year, int day, double latitude, double longitude,
-                              bool Rise, double TimeZone, bool DaylightSaving) {
-  double N = DayOfYear(month, day, year);
+std::optional<ClockTime> SunriseSunsetTime(const CivilDate& date, double latitude, double longitude,
+                                           SunEvent event, double TimeZone, bool DaylightSaving) {
+  const bool Rise = event == SunEvent::Sunrise;
+  double N = DayOfYear(date);
   double lngHour = longitude / 15.0;
   double t = Rise ? N + (6.0 - lngHour) / 24.0 : N + (18.0 - lngHour) / 24.0;
   double M = 0.9856 * t - 3.289;
@@ -40,7 +40,7 @@ std::string SunriseSunsetTime(int month, int year, int day, double latitude, dou
   // |cos H| >= 1: the Sun stays below (cos H > 1) or above (cos H < -1) the zenith
   // circle all day, and the arc-cosine below has no value (a square root of a
   // negative number, or a division by zero at exactly 1).
-  if (!(std::fabs(cosH) < 1.0)) return kNoSunriseSunsetText;
+  if (!(std::fabs(cosH) < 1.0)) return std::nullopt;
 
   double acosH = (2.0 * std::atan(1.0) + std::atan(-cosH / std::sqrt(1.0 - cosH * cosH))) *
                  kRadiansToDegrees;
@@ -61,8 +61,7 @@ std::string SunriseSunsetTime(int month, int year, int day, double latitude, dou
 
   double hour = std::floor(local);
   double minutes = std::floor((local - hour) * 60.0);
-  return WholeNumberText(static_cast<long long>(hour)) + "H" +
-         WholeNumberText(static_cast<long long>(minutes));
+  return ClockTime{static_cast<int>(hour), static_cast<int>(minutes)};
 }
 
 }  // namespace kalnika

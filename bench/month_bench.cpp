@@ -1,12 +1,11 @@
-// One whole month through the window's calculation handler, with its 31 place-file
-// lookups of auspicious-day texts.
+// One whole month through the window's calculation handler, with the reading of its
+// auspicious-day texts from the place file.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
-#include "almanac/grid.h"
 #include "forms/frm_kalnika.h"
 
 namespace {
@@ -22,9 +21,8 @@ void BM_CalculateMonth(benchmark::State& state) {
            "\r\n[DEFAULT]\r\nCityDataNumber=0\r\n\r\n[AUSPICIOUS DAYS]\r\n"
            "0811=\"m::\xF0x:da OkadS:i\"\r\n0815=\"d\xB6: j:y:\xF6t:i\"\r\n";
   }
-  kalnika::MemoryGrid grid;
   kalnika::RecordingMessageBox box;
-  kalnika::frmKalnika form(grid, box, file);
+  kalnika::frmKalnika form(box, file);
   form.LoadControls();
   form.lstMonth.Select(11);
   form.txtYear.Text = "2026";

@@ -11,7 +11,7 @@ namespace {
 constexpr kalnika::GeoPoint kMumbai{18 + 58 / 60.0, 72 + 50 / 60.0};
 
 void BM_PreciseMonth31Days(benchmark::State& state) {
-  const auto india = [](const kalnika::CivilDay&) { return 5.5; };
+  const auto india = [](const kalnika::CivilDate&) { return 5.5; };
   for (auto _ : state)
     benchmark::DoNotOptimize(kalnika::ComputeSunriseDays({2026, 12, 1}, 31, kMumbai, india));
 }
@@ -29,7 +29,7 @@ BENCHMARK(BM_SiderealSunMoon)->Unit(benchmark::kMicrosecond);
 void BM_Sunrise(benchmark::State& state) {
   double jd = 2461375.5 - 5.5 / 24;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(kalnika::SunEventBetween(kalnika::SunEvent::Rise, jd, jd + 1, kMumbai));
+    benchmark::DoNotOptimize(kalnika::SunEventBetween(kalnika::SunEvent::Sunrise, jd, jd + 1, kMumbai));
     jd += 1.0;
   }
 }

@@ -1,40 +1,43 @@
 #include "calendar/calendar.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <string>
 
 namespace kalnika {
 
-bool IsLeapYear(int Y) {
-  if (Y % 100 == 0) return Y % 400 == 0;
-  return Y % 4 == 0;
+bool IsLeapYear(int year) {
+  if (year % 100 == 0) return year % 400 == 0;
+  return year % 4 == 0;
 }
 
-int DaysOfMonth(int M, int Y) {
+int DaysOfMonth(int year, int month) {
   static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (M == 1 && IsLeapYear(Y)) return 29;
-  return kLengths[M];
+  if (month == 2 && IsLeapYear(year)) return 29;
+  return kLengths[month - 1];
 }
 
-int WeekdayNumber(int month, int day, int year) {
-  double J = JulianDay(year, month, day, 0, 0, 0);
+int WeekdayNumber(const CivilDate& date) {
+  double J = JulianDay(date);
   // floor modulo: dates far in the past give a negative day count.
   double n = std::floor(J + 1.5);
   double w = n - std::floor(n / 7.0) * 7.0;  // [0, 6]
   return static_cast<int>(w);
 }
 
-double DayOfYear(int M1, double D, int Y1) {
-  int K = IsLeapYear(Y1) ? 1 : 2;
+double DayOfYear(const CivilDate& date) {
+  const int M1 = date.month;
+  int K = IsLeapYear(date.year) ? 1 : 2;
   // Both quotients are of positive whole numbers, so integer division is the floor.
   int days = (275 * M1) / 9 - K * ((M1 + 9) / 12);
-  return (static_cast<double>(days) + D) - 30.0;
+  return (static_cast<double>(days) + date.day) - 30.0;
 }
 
-double JulianDay(int year, int month, int day, int hour, int minute, int second) {
-  double Y = year, M = month;
-  if (month < 3) {
+double JulianDay(const CivilDate& date, int hour, int minute, int second) {
+  const int day = date.day;
+  double Y = date.year, M = date.month;
+  if (date.month < 3) {
     Y = Y - 1;
     M = M + 12;
   }
@@ -45,12 +48,15 @@ double JulianDay(int year, int month, int day, int hour, int minute, int second)
          1524.5;
 }
 
-namespace {
+CivilDate AddDays(const CivilDate& date, int days) {
+  using namespace std::chrono;
+  const sys_days moved = sys_days{year{date.year} / date.month / date.day} + std::chrono::days{days};
+  const year_month_day ymd{moved};
+  return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+          static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
 
-struct CivilDate {
-  std::int64_t year;
-  int month, day;
-};
+namespace {
 
 // The date part of Meeus' inverse rule for the day number Z (J + 0.5 floored).
 CivilDate DateOfDayNumber(double Z) {
@@ -66,7 +72,7 @@ CivilDate DateOfDayNumber(double Z) {
   CivilDate date;
   date.day = static_cast<int>(B - D - std::floor(30.6001 * E));
   date.month = static_cast<int>(E < 14.0 ? E - 1.0 : E - 13.0);
-  date.year = static_cast<std::int64_t>(date.month > 2 ? G - 4716.0 : G - 4715.0);
+  date.year = static_cast<int>(date.month > 2 ? G - 4716.0 : G - 4715.0);
   return date;
 }
 
@@ -77,7 +83,7 @@ void AppendTwoDigits(std::string& s, int v) {
 
 }  // namespace
 
-std::string CalendarDate(double JD, double TimeZone, bool DaylightSaving) {
+LocalDateTime LocalDateTimeOf(double JD, double TimeZone, bool DaylightSaving) {
   double J = JD + 0.5 + TimeZone / 24.0;
   if (DaylightSaving) J = J + 1.0 / 24.0;
   double Z = std::floor(J);
@@ -88,22 +94,27 @@ std::string CalendarDate(double JD, double TimeZone, bool DaylightSaving) {
     seconds -= 86400;
     Z = Z + 1.0;
   }
-  CivilDate date = DateOfDayNumber(Z);
-  std::string text = std::to_string(date.month) + "/" + std::to_string(date.day) + "/" +
-                     std::to_string(date.year);
-  if (seconds == 0) return text;  // exactly midnight: the date alone
+  LocalDateTime t;
+  t.date = DateOfDayNumber(Z);
+  t.hour = static_cast<int>(seconds / 3600);
+  t.minute = static_cast<int>(seconds / 60 % 60);
+  t.second = static_cast<int>(seconds % 60);
+  return t;
+}
 
-  int h = static_cast<int>(seconds / 3600);
-  int m = static_cast<int>(seconds / 60 % 60);
-  int s = static_cast<int>(seconds % 60);
-  int h12 = h % 12 == 0 ? 12 : h % 12;
+std::string CalendarDate(const LocalDateTime& time) {
+  std::string text = std::to_string(time.date.month) + "/" + std::to_string(time.date.day) + "/" +
+                     std::to_string(time.date.year);
+  if (time.hour == 0 && time.minute == 0 && time.second == 0) return text;  // exactly midnight
+
+  int h12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
   text += ' ';
   text += std::to_string(h12);
   text += ':';
-  AppendTwoDigits(text, m);
+  AppendTwoDigits(text, time.minute);
   text += ':';
-  AppendTwoDigits(text, s);
-  text += h < 12 ? " AM" : " PM";
+  AppendTwoDigits(text, time.second);
+  text += time.hour < 12 ? " AM" : " PM";
   return text;
 }
 

@@ -134,9 +134,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     placeFile = ResolvePlaceFile(ProgramDir(), UserConfigDir());
   }
 
-  MemoryGrid grid;
   RecordingMessageBox box;
-  frmKalnika form(grid, box, placeFile);
+  frmKalnika form(box, placeFile);
   form.LoadControls();
   if (o.place) {
     if (static_cast<std::size_t>(*o.place) >= form.lstLocation.items.size())
@@ -150,11 +149,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   form.cmdCalculate_Click();
 
   MonthOutput result;
-  for (int r = 0; r < kGridRows; ++r) {
-    std::vector<std::string> row;
-    for (int c = 0; c < kGridColumns; ++c) row.push_back(grid.Cell(r, c));
-    result.rows.push_back(std::move(row));
-  }
+  result.table = form.Table();
   result.kali = form.lblKaliYuga.Caption;
   result.vikram = form.lblVikram.Caption;
   result.lat = form.lblLat.Caption;

@@ -50,12 +50,6 @@ std::string JsonString(const std::string& utf8) {
   return out + "\"";
 }
 
-int FilledRows(const MonthOutput& out) {
-  int last = 0;
-  for (int r = 1; r < static_cast<int>(out.rows.size()); ++r)
-    if (!out.rows[static_cast<std::size_t>(r)][1].empty()) last = r;
-  return last;
-}
 
 }  // namespace
 
@@ -72,11 +66,11 @@ std::string DisplayText(const std::string& stored, Script script, xdvng::Digits 
 
 std::string ToJson(const MonthOutput& out, Script script, xdvng::Digits digits) {
   std::string j = "{\"rows\": [";
-  for (std::size_t r = 0; r < out.rows.size(); ++r) {
+  for (std::size_t r = 0; r < out.table.cells.size(); ++r) {
     j += r ? ",\n  [" : "\n  [";
-    for (std::size_t c = 0; c < out.rows[r].size(); ++c) {
+    for (std::size_t c = 0; c < out.table.cells[r].size(); ++c) {
       if (c) j += ", ";
-      j += JsonString(DisplayText(out.rows[r][c], script, digits));
+      j += JsonString(DisplayText(out.table.cells[r][c], script, digits));
     }
     j += "]";
   }
@@ -92,15 +86,7 @@ std::string ToJson(const MonthOutput& out, Script script, xdvng::Digits digits) 
 }
 
 std::string ToCsv(const MonthOutput& out, Script script, xdvng::Digits digits) {
-  std::string csv;
-  const int last = FilledRows(out);
-  for (int r = 0; r <= last; ++r) {
-    std::vector<std::string> fields;
-    for (const std::string& cell : out.rows[static_cast<std::size_t>(r)])
-      fields.push_back(DisplayText(cell, script, digits));
-    csv += CsvRecord(fields);
-  }
-  return csv;
+  return MonthCsv(out.table, [&](const std::string& stored) { return DisplayText(stored, script, digits); });
 }
 
 std::size_t DisplayWidth(const std::string& utf8) {
@@ -126,11 +112,10 @@ std::size_t DisplayWidth(const std::string& utf8) {
 }
 
 std::string ToTable(const MonthOutput& out, Script script, xdvng::Digits digits) {
-  const int last = FilledRows(out);
   std::vector<std::vector<std::string>> cells;
-  for (int r = 0; r <= last; ++r) {
+  for (int r = 0; r <= out.table.dayCount; ++r) {
     std::vector<std::string> row;
-    for (const std::string& s : out.rows[static_cast<std::size_t>(r)]) row.push_back(DisplayText(s, script, digits));
+    for (const std::string& s : out.table.cells[static_cast<std::size_t>(r)]) row.push_back(DisplayText(s, script, digits));
     cells.push_back(std::move(row));
   }
   std::vector<std::size_t> widths(cells.empty() ? 0 : cells[0].size(), 0);

@@ -5,16 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "almanac/month_text.h"
 #include "xdvng/xdvng.h"
 
 namespace kalnika::cli {
 
 enum class Script { Xdvng, Unicode };
 
-// Everything the tool prints about one run: the 32 x 17 grid, the era labels, the
-// place labels and the message of a refused input.
+// Everything the tool prints about one run: the month table (32 rows of 17 cells,
+// Xdvng bytes), the era labels, the place labels and the message of a refused input.
 struct MonthOutput {
-  std::vector<std::vector<std::string>> rows;  // 32 rows of 17 cells, Xdvng bytes
+  MonthTable table;
   std::string kali, vikram;                    // Xdvng
   std::string lat, lon, zone;                  // plain text
   std::optional<std::string> message;          // plain text

@@ -56,8 +56,6 @@ double Refine(Element element, double targetDegrees, double guess) {
 constexpr double kMeanElongationRate = 12.190749;
 constexpr double kMeanSynodicMonth = 29.530589;
 
-double PhaseTarget(MoonPhase phase) { return phase == MoonPhase::New ? 0.0 : 180.0; }
-
 int SunSignAt(double jdUt) {
   return DivisionOfAngle(Element::SunSign, SiderealSun(jdUt).degrees);
 }
@@ -153,8 +151,11 @@ double NextChange(Element element, double jdUt) {
   return Refine(element, target, jdUt + ahead / a.rate);
 }
 
-double NextMoonPhase(MoonPhase phase, double jdUt) {
-  const double target = PhaseTarget(phase);
+namespace {
+
+// The first instant after jdUt at which the elongation reaches `target` (0 for the
+// new moon, 180 for the full moon), and the last at or before it.
+double NextElongation(double target, double jdUt) {
   const double elongation = AngleOf(Element::Tithi, SiderealSunMoon(jdUt)).degrees;
   double ahead = Reduce360(target - elongation);
   if (ahead == 0.0) ahead = 360.0;
@@ -165,8 +166,7 @@ double NextMoonPhase(MoonPhase phase, double jdUt) {
   return t;
 }
 
-double PreviousMoonPhase(MoonPhase phase, double jdUt) {
-  const double target = PhaseTarget(phase);
+double PreviousElongation(double target, double jdUt) {
   const double elongation = AngleOf(Element::Tithi, SiderealSunMoon(jdUt)).degrees;
   const double behind = Reduce360(elongation - target);
   double t = Refine(Element::Tithi, target, jdUt - behind / kMeanElongationRate);
@@ -174,14 +174,20 @@ double PreviousMoonPhase(MoonPhase phase, double jdUt) {
   return t;
 }
 
-std::vector<LunarMonth> LunarMonthsBetween(double fromJdUt, double untilJdUt) {
+}  // namespace
+
+double NextNewMoon(double jdUt) { return NextElongation(0.0, jdUt); }
+double NextFullMoon(double jdUt) { return NextElongation(180.0, jdUt); }
+double PreviousNewMoon(double jdUt) { return PreviousElongation(0.0, jdUt); }
+double PreviousFullMoon(double jdUt) { return PreviousElongation(180.0, jdUt); }
+
+std::vector<Lunation> LunationsBetween(double fromJdUt, double untilJdUt) {
   // New moons from the one before the first lunation (to know whether that lunation
   // follows an added month) to the one that ends the last. Consecutive new moons
   // are more than 29 days apart, so one day past a new moon the next is sought.
-  const double first = PreviousMoonPhase(MoonPhase::New, fromJdUt);
-  std::vector<double> newMoons{PreviousMoonPhase(MoonPhase::New, first - 1.0), first};
-  while (newMoons.back() <= untilJdUt)
-    newMoons.push_back(NextMoonPhase(MoonPhase::New, newMoons.back() + 1.0));
+  const double first = PreviousNewMoon(fromJdUt);
+  std::vector<double> newMoons{PreviousNewMoon(first - 1.0), first};
+  while (newMoons.back() <= untilJdUt) newMoons.push_back(NextNewMoon(newMoons.back() + 1.0));
 
   std::vector<int> signs;
   signs.reserve(newMoons.size());
@@ -191,24 +197,24 @@ std::vector<LunarMonth> LunarMonthsBetween(double fromJdUt, double untilJdUt) {
   // lasts longer than 29.3 days, a lunation less than 29.9, so never 3).
   auto entries = [&signs](std::size_t i) { return (signs[i + 1] - signs[i] + 12) % 12; };
 
-  std::vector<LunarMonth> months;
+  std::vector<Lunation> lunations;
   for (std::size_t i = 1; i + 1 < newMoons.size(); ++i) {
-    LunarMonth m;
-    m.index = (signs[i] + 1) % 12;
-    m.start = newMoons[i];
-    m.end = newMoons[i + 1];
+    Lunation l;
+    l.month.index = (signs[i] + 1) % 12;
+    l.start = newMoons[i];
+    l.end = newMoons[i + 1];
     const int n = entries(i);
     if (n == 0)
-      m.kind = MonthKind::Added;
+      l.month.kind = MonthKind::Added;
     else if (entries(i - 1) == 0)
-      m.kind = MonthKind::RegularAfterAdded;
-    if (n == 2) m.skippedIndex = (signs[i] + 2) % 12;
-    months.push_back(m);
+      l.month.kind = MonthKind::RegularAfterAdded;
+    if (n == 2) l.skippedIndex = (signs[i] + 2) % 12;
+    lunations.push_back(l);
   }
-  return months;
+  return lunations;
 }
 
-LunarMonth LunarMonthAt(double jdUt) { return LunarMonthsBetween(jdUt, jdUt).front(); }
+Lunation LunationAt(double jdUt) { return LunationsBetween(jdUt, jdUt).front(); }
 
 Eras ErasOfMonth(double start, int monthIndex) {
   // Whole sidereal years since the Sun entered Mina in 2026, counted at the new moon

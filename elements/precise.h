@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "astronomy/ephemeris.h"
+#include "elements/sun_sign.h"  // LunarMonth, MonthKind
 
 namespace kalnika {
 
@@ -73,40 +74,35 @@ double NextChange(Element element, double jdUt);
 // within a few days of the crossing (of the angle: well within 180 degrees of it).
 double CrossingNear(Element element, double targetDegrees, double guess);
 
-enum class MoonPhase { New, Full };
-
 // The first new (full) moon after jdUt, respectively the last at or before jdUt.
-double NextMoonPhase(MoonPhase phase, double jdUt);
-double PreviousMoonPhase(MoonPhase phase, double jdUt);
+double NextNewMoon(double jdUt);
+double NextFullMoon(double jdUt);
+double PreviousNewMoon(double jdUt);
+double PreviousFullMoon(double jdUt);
 
-// Kind of a lunar month (amanta: from one new moon to the next), as its name's
-// prefix shows it.
-enum class MonthKind {
-  Regular,            // no prefix
-  Added,              // adhika: the Sun enters no sign during the lunation; the next
-                      // lunation bears the same name
-  RegularAfterAdded,  // nija: the regular month after an added month of its name
-};
-
-// A lunation with its name. The name follows from the Sun's sidereal sign at the
-// new moon that begins it: index = (sign + 1) mod 12, 0 = Chaitra ... 11 = Phalguna.
+// A lunation (amanta: from one new moon to the next) with its lunar month. The
+// month's name follows from the Sun's sidereal sign at the new moon that begins
+// it: index = (sign + 1) mod 12, 0 = Chaitra ... 11 = Phalguna. The kind:
+//   Added              the Sun enters no sign during the lunation (adhika); the
+//                      next lunation bears the same name;
+//   RegularAfterAdded  the regular month after an added month of its name (nija);
+//   Regular            otherwise.
 // A lunation during which the Sun enters two signs is a lost (kshaya) month: it
 // bears its own name and, second, the next one (`skippedIndex`), with which no
 // lunation begins; its kind is that of its first name (it can follow an added
 // month, as in November 1963).
-struct LunarMonth {
-  int index = 0;                       // 0..11
-  MonthKind kind = MonthKind::Regular;
-  int skippedIndex = -1;               // 0..11 for a lost month, else -1
-  double start = 0.0;                  // new moon that begins it, Julian Day UT
-  double end = 0.0;                    // new moon that ends it (begins the next)
+struct Lunation {
+  LunarMonth month;
+  int skippedIndex = -1;  // 0..11 for a lost month, else -1
+  double start = 0.0;     // the new moon that begins it, Julian Day UT
+  double end = 0.0;       // the new moon that ends it (begins the next)
 };
 
-// The lunar months whose lunations overlap [fromJdUt, untilJdUt], in order.
-std::vector<LunarMonth> LunarMonthsBetween(double fromJdUt, double untilJdUt);
+// The lunations that overlap [fromJdUt, untilJdUt], in order.
+std::vector<Lunation> LunationsBetween(double fromJdUt, double untilJdUt);
 
-// The lunar month at jdUt.
-LunarMonth LunarMonthAt(double jdUt);
+// The lunation in which jdUt lies.
+Lunation LunationAt(double jdUt);
 
 // Era years of a lunar month.
 struct Eras {

@@ -2,10 +2,8 @@
 
 #include <cmath>
 
-#include "astronomy/almanac_clock.h"
 #include "astronomy/mean_elements.h"
 #include "astronomy/solar.h"
-#include "calendar/calendar.h"
 
 namespace kalnika {
 
@@ -52,28 +50,22 @@ double SunIngressInstant(double JD) {
   return hi - kShiftedAxisDays;
 }
 
-RaasResult RaasNumber(double JD, double TimeZone, bool DaylightSaving,
-                      std::span<const std::string> RaashiNames) {
+SunSign RaasNumber(double JD) {
   double X = JD + kShiftedAxisDays;
   double L1 = SunTrueLongitude(X);
   double L0 = SunTrueLongitude(X - 1.0);
   // Signs modulo 12: the unreduced longitude reaches 360 (each April in most years)
   // or dips below 0, and the entry into the first sign must be reported once, at
   // the real crossing, and the sign must name one of the twelve.
-  RaasResult r;
+  SunSign r;
   int R1 = ReducedSignOf(L1);
   int R0 = ReducedSignOf(L0);
   r.sign = R1;
-  if (R1 == R0) return r;
-
-  r.ingress = true;
-  std::string clock = AlmanacClockText(CalendarDate(SunIngressInstant(JD), TimeZone, DaylightSaving));
-  std::string name = static_cast<std::size_t>(R1) < RaashiNames.size() ? RaashiNames[R1] : "";
-  r.note = "s:\xDCy:a\xFC" "c:a " + name + " raeS:)v:\xF0S: " + clock + " ";
+  if (R1 != R0) r.ingress = SunIngressInstant(JD);
   return r;
 }
 
-int MaasNumber(double JD, int RawTithi) {
+LunarMonth MaasNumber(double JD, int RawTithi) {
   double X = JD + kShiftedAxisDays;
   double S = Lunar_Synodic_Month(X);
   double N = X - S * RawTithi / 30.0;  // estimated beginning of the lunar month
@@ -88,7 +80,12 @@ int MaasNumber(double JD, int RawTithi) {
   int sF = SignOf(SunTrueLongitude(N + S));
   if (sF == sN) m = m + 11;  // the Sun stays in one sign until the next new moon
   if (sP == sN) m = m + 22;  // it stayed in one sign through the previous month
-  return m;
+  // The sums overlap (an added first month reads as the regular twelfth); they are
+  // taken apart as the month column always did.
+  LunarMonth month{m, MonthKind::Regular};
+  if (month.index > 22) month = {month.index - 22, MonthKind::RegularAfterAdded};
+  if (month.index > 11) month = {month.index - 11, MonthKind::Added};
+  return month;
 }
 
 }  // namespace kalnika

@@ -4,26 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "calendar/calendar.h"
-
 namespace kalnika {
-
-// The two uses of calendar/calendar.h: Julian Day of a date and the month lengths.
-double JulianDayOf(const CivilDay& date) {
-  return JulianDay(date.year, date.month, date.day, 0, 0, 0);
-}
-
-CivilDay NextCivilDay(const CivilDay& date) {
-  CivilDay next = date;
-  if (++next.day > DaysOfMonth(date.month - 1, date.year)) {
-    next.day = 1;
-    if (++next.month > 12) {
-      next.month = 1;
-      ++next.year;
-    }
-  }
-  return next;
-}
 
 namespace {
 
@@ -94,29 +75,29 @@ std::vector<Crossing> CrossingsBetween(Element element, double t0, const SunMoon
 
 }  // namespace
 
-std::vector<SunriseDay> ComputeSunriseDays(const CivilDay& first, int count, GeoPoint place,
+std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place,
                                            const ZoneOffsetOf& zoneOffset) {
   std::vector<SunriseDay> days;
   if (count <= 0) return days;
 
   // Civil dates 0..count (the last only for its reckoning instant) and the local
   // midnights that bound them.
-  std::vector<CivilDay> dates{first};
-  for (int i = 0; i <= count; ++i) dates.push_back(NextCivilDay(dates.back()));
+  std::vector<CivilDate> dates{first};
+  for (int i = 0; i <= count; ++i) dates.push_back(AddDays(dates.back(), 1));
   std::vector<double> midnights;
-  for (const CivilDay& d : dates) midnights.push_back(JulianDayOf(d) - zoneOffset(d) / 24.0);
+  for (const CivilDate& d : dates) midnights.push_back(JulianDay(d) - zoneOffset(d) / 24.0);
 
   days.resize(static_cast<std::size_t>(count));
   std::vector<double> reckonings(static_cast<std::size_t>(count) + 1);
   for (std::size_t i = 0; i < reckonings.size(); ++i) {
     const std::optional<double> rise =
-        SunEventBetween(SunEvent::Rise, midnights[i], midnights[i + 1], place);
+        SunEventBetween(SunEvent::Sunrise, midnights[i], midnights[i + 1], place);
     // No sunrise: 06:00 local mean time of the date.
-    reckonings[i] = rise ? *rise : JulianDayOf(dates[i]) + 0.25 - place.longitude / 360.0;
+    reckonings[i] = rise ? *rise : JulianDay(dates[i]) + 0.25 - place.longitude / 360.0;
     if (i < days.size()) {
       days[i].date = dates[i];
       days[i].sunrise = rise;
-      days[i].sunset = SunEventBetween(SunEvent::Set, midnights[i], midnights[i + 1], place);
+      days[i].sunset = SunEventBetween(SunEvent::Sunset, midnights[i], midnights[i + 1], place);
     }
   }
 
@@ -135,7 +116,7 @@ std::vector<SunriseDay> ComputeSunriseDays(const CivilDay& first, int count, Geo
     tailEnd[e] = NextChange(kElements[e], reckonings.back());
   }
 
-  const std::vector<LunarMonth> months = LunarMonthsBetween(reckonings.front(), reckonings.back());
+  const std::vector<Lunation> lunations = LunationsBetween(reckonings.front(), reckonings.back());
 
   for (std::size_t i = 0; i < days.size(); ++i) {
     SunriseDay& day = days[i];
@@ -169,17 +150,18 @@ std::vector<SunriseDay> ComputeSunriseDays(const CivilDay& first, int count, Geo
         case Element::Yoga: day.yoga = run; break;
         case Element::MoonSign: day.moonSign = run; break;
         case Element::SunSign:
-          if (!within.empty()) day.sunSignEntry = SignEntry{within.front().division, within.front().instant};
+          if (!within.empty())
+            day.sunSignEntry = SunSignEntry{within.front().division, within.front().instant};
           break;
       }
     }
 
     // The lunation in which the reckoning instant lies.
-    auto month = std::find_if(months.begin(), months.end(),
-                              [&](const LunarMonth& m) { return day.reckoning < m.end; });
-    if (month == months.end()) --month;
-    day.month = *month;
-    day.eras = ErasOfMonth(month->start, month->index);
+    auto lunation = std::find_if(lunations.begin(), lunations.end(),
+                                 [&](const Lunation& l) { return day.reckoning < l.end; });
+    if (lunation == lunations.end()) --lunation;
+    day.lunation = *lunation;
+    day.eras = ErasOfMonth(lunation->start, lunation->month.index);
   }
   return days;
 }

@@ -18,26 +18,14 @@
 #include <vector>
 
 #include "astronomy/ephemeris.h"
+#include "calendar/calendar.h"
 #include "elements/precise.h"
 
 namespace kalnika {
 
-// A date of the Gregorian calendar, month 1..12.
-struct CivilDay {
-  int year = 2000;
-  int month = 1;
-  int day = 1;
-};
-
-// Julian Day of 0 h universal time of a civil date.
-double JulianDayOf(const CivilDay& date);
-
-// The civil date that follows.
-CivilDay NextCivilDay(const CivilDay& date);
-
 // Hours east of universal time of the place's clock on a civil date, daylight
 // saving included where it is kept (5.5 for India, -4 for New York in summer).
-using ZoneOffsetOf = std::function<double(const CivilDay&)>;
+using ZoneOffsetOf = std::function<double(const CivilDate&)>;
 
 // A value of an element and the instant it ends.
 struct Ending {
@@ -54,29 +42,29 @@ struct ElementRun {
 };
 
 // The Sun's entry into a sign (0..11).
-struct SignEntry {
+struct SunSignEntry {
   int sign = 0;
   double instant = 0.0;
 };
 
 struct SunriseDay {
-  CivilDay date;
+  CivilDate date;
   std::optional<double> sunrise;  // none when the Sun does not rise on the date
   std::optional<double> sunset;   // none when it does not set
   double reckoning = 0.0;         // the sunrise, or 06:00 local mean time without one
   double nextReckoning = 0.0;     // the reckoning instant of the next civil date
   PreciseValues values;           // at the reckoning instant
   ElementRun tithi, nakshatra, yoga, moonSign;
-  std::optional<SignEntry> sunSignEntry;  // within [reckoning, nextReckoning)
+  std::optional<SunSignEntry> sunSignEntry;  // within [reckoning, nextReckoning)
   std::optional<double> newMoon, fullMoon;  // within [reckoning, nextReckoning)
-  LunarMonth month;  // at the reckoning instant
-  Eras eras;         // of that month
+  Lunation lunation;  // the one in which the reckoning instant lies
+  Eras eras;          // of its month
 };
 
 // The almanac days of `count` consecutive civil dates from `first` at the place.
 // The zone offset enters only the civil date's span (local midnight to local
 // midnight) within which its sunrise and sunset are sought.
-std::vector<SunriseDay> ComputeSunriseDays(const CivilDay& first, int count, GeoPoint place,
+std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place,
                                            const ZoneOffsetOf& zoneOffset);
 
 }  // namespace kalnika

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "astronomy/almanac_clock.h"
 #include "astronomy/lunar_series.h"
 #include "astronomy/mean_elements.h"
 #include "astronomy/solar.h"
@@ -30,19 +29,16 @@ TithiAt TithiOfJulianDay(double JD) {
   return r;
 }
 
-std::string TithiClockText(int H, int Mi, int S, double TimeZone) {
+ClockTime TithiEndClock(int H, int Mi, int S, double TimeZone) {
   double t = TimeZone + (S / 3600.0 + (Mi / 60.0 + H));
   double hour = std::floor(t);
   double minutes = std::floor((t - hour) * 60.0);
   if (hour < 0) hour = hour + 24;
-  return WholeNumberText(static_cast<long long>(hour)) + "H" +
-         WholeNumberText(static_cast<long long>(minutes));
+  return {static_cast<int>(hour), static_cast<int>(minutes)};
 }
 
-std::string TithiEndingTime(int Y1, int M1, int D, double TimeZone) {
-  auto tithiAt = [&](int h, int m, int s) {
-    return TithiOfJulianDay(JulianDay(Y1, M1, D, h, m, s)).tithi;
-  };
+TithiEnd TithiEndingTime(const CivilDate& date, double TimeZone) {
+  auto tithiAt = [&](int h, int m, int s) { return TithiOfJulianDay(JulianDay(date, h, m, s)).tithi; };
   // The tithi has ended when its number has changed modulo 30: 0 and 30 are the
   // same new-moon tithi, 31 is tithi 1, and the step from 29 to 0 (the dark
   // fortnight's last tithi turning into the new-moon tithi) counts as a change.
@@ -70,7 +66,7 @@ std::string TithiEndingTime(int Y1, int M1, int D, double TimeZone) {
       break;
     }
   }
-  return TithiClockText(H, Mi, S, TimeZone);
+  return {JulianDay(date, H, Mi, S), TithiEndClock(H, Mi, S, TimeZone)};
 }
 
 }  // namespace kalnika

@@ -2,7 +2,7 @@
 // Tithi (lunar day, 12 degrees of elongation of the Moon from the Sun) and the
 // local clock time at which the day's tithi ends. Only the difference of the
 // tropical longitudes enters, so no ayanamsha is applied.
-#include <string>
+#include "calendar/calendar.h"
 
 namespace kalnika {
 
@@ -13,11 +13,17 @@ namespace kalnika {
 // elongation reaches 360.
 int TithiNumber(double Lm, double Ls, double Lmc, double Lsc);
 
-// Local clock time ("15H37", "27H40" = 03:40 of the next morning) at which the tithi
-// current at 0 h universal time of the date Y1-M1-D ends: the last whole second
-// before the tithi first changes, found in steps of hours, minutes and seconds.
-// The daylight-saving flag is not applied to this time.
-std::string TithiEndingTime(int Y1, int M1, int D, double TimeZone);
+// The end of the tithi current at 0 h universal time of a date: the last whole
+// second of the date's universal time before the tithi first changes, found in
+// steps of hours, minutes and seconds (23:59:59 when it does not change within
+// the day), and the clock the ending column shows for it at the zone TimeZone
+// (15:37 reads 15H37, 03:40 of the next morning 27H40). No daylight saving is
+// applied to this time.
+struct TithiEnd {
+  double jd = 0.0;  // the found second, Julian Day, universal time
+  ClockTime clock;
+};
+TithiEnd TithiEndingTime(const CivilDate& date, double TimeZone);
 
 // The tithi number at a Julian Day, with the four longitudes of that instant.
 struct TithiAt {
@@ -26,10 +32,11 @@ struct TithiAt {
 };
 TithiAt TithiOfJulianDay(double JD);
 
-// Clock text of a found universal time H:Mi:S at the given zone, as the ending
-// column shows it: hour = floor(t), minutes = floor of the rest times 60; negative
-// hours wrap once by 24, hours of 24 and more stay (the early hours of the next
-// morning).
-std::string TithiClockText(int H, int Mi, int S, double TimeZone);
+// Clock of a found universal time H:Mi:S at the given zone, as the ending column
+// shows it: t = TimeZone + (S/3600 + (Mi/60 + H)) hours, hour = floor(t), minutes
+// = floor of the rest times 60 (so a whole minute can come out one lower);
+// negative hours wrap once by 24, hours of 24 and more stay (the early hours of
+// the next morning).
+ClockTime TithiEndClock(int H, int Mi, int S, double TimeZone);
 
 }  // namespace kalnika

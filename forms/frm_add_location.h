@@ -4,7 +4,7 @@
 // place record and appends it to the place file.
 #include <string>
 
-#include "almanac/grid.h"
+#include "forms/message_box.h"
 #include "forms/controls.h"
 #include "places/place_file.h"
 

@@ -3,22 +3,29 @@
 #include <charconv>
 #include <cmath>
 
-#include "almanac/month_table.h"
 #include "almanac/name_tables.h"
 #include "calendar/numeric_value.h"
-#include "places/place_record.h"
 
 namespace kalnika {
 
 namespace {
 
-
-std::string FirstChars(const std::string& s, std::size_t n) { return s.substr(0, std::min(n, s.size())); }
-std::string LastChars(const std::string& s, std::size_t n) {
-  return s.size() <= n ? s : s.substr(s.size() - n);
+// Whether a year text is a plain whole number: blanks anywhere, an optional sign,
+// then digits only (" 2024", "02025", "+1999").
+bool PlainWholeNumber(std::string_view text) {
+  bool digits = false, sign = false;
+  for (char c : text) {
+    if (c == ' ') continue;
+    if ((c == '+' || c == '-') && !sign && !digits) {
+      sign = true;
+    } else if (c >= '0' && c <= '9') {
+      digits = true;
+    } else {
+      return false;
+    }
+  }
+  return digits;
 }
-// Character k (1-based) of a text, or '\0' beyond its end.
-char CharAt(const std::string& s, std::size_t k) { return k >= 1 && k <= s.size() ? s[k - 1] : '\0'; }
 
 }  // namespace
 
@@ -29,32 +36,17 @@ std::string YearText(double value) {
   return std::string(buffer, end);
 }
 
-frmKalnika::frmKalnika(Grid& grid, MessageBox& messageBox, std::filesystem::path placeFile)
-    : ProfileBuffer(kProfileBufferSize, ' '),
-      grid_(grid),
-      messageBox_(messageBox),
-      placeFile_(std::move(placeFile)) {
+frmKalnika::frmKalnika(MessageBox& messageBox, std::filesystem::path placeFile)
+    : messageBox_(messageBox), placeFile_(std::move(placeFile)) {
   lblVikram.Caption = kVikramInitialCaption;
-}
-
-void frmKalnika::SetGridVisible(bool visible) {
-  gridVisible_ = visible;
-  grid_.SetVisible(visible);
 }
 
 void frmKalnika::LoadControls() {
   chkDST.Value = false;
   lstMonth.items.assign(MonthListNames.begin(), MonthListNames.end());
   lstMonth.ListIndex = -1;
-
-  for (int r = 0; r < kGridRows; ++r) grid_.SetRowHeight(r, kRowHeightTwips);
-  for (int c = 0; c < kGridColumns; ++c) grid_.SetColWidth(c, ColumnWidths[static_cast<std::size_t>(c)]);
-  grid_.SetRow(0);
-  for (int c = 0; c < kGridColumns - 1; ++c) {
-    grid_.SetCol(c);
-    grid_.SetText(ColumnHeadings[static_cast<std::size_t>(c)]);
-  }
-  SetGridVisible(true);
+  table_ = EmptyMonthTable();
+  gridVisible_ = true;
 
   lstLocation.items = LoadPlaceList(placeFile_);
   // A stored position that names no entry (a stale number, or any number when the
@@ -76,42 +68,65 @@ void frmKalnika::Form_Load(int todayYear, int todayMonth) {
   cmdCalculate_Click();
 }
 
-void frmKalnika::ParseLocation() {
-  ParsedLocation parsed = ParseLocationText(lstLocation.Tag);
-  lblTimeZone.Caption = parsed.zoneCaption;
-  lblTimeZone.Tag = parsed.zoneTag;
-  lblLat.Caption = parsed.latCaption;
-  lblLong.Caption = parsed.longCaption;
+MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yearText,
+                               const PlaceValue& place, const std::string& placeText, bool daylightSaving) {
+  MonthRequest request;
+  request.year = yearNumber;
+  request.month = month;
+  request.yearText = yearText;
+  request.latitude = place.latitude;
+  request.longitude = place.longitude;
+  request.timeZone = place.timeZone;
+  request.daylightSaving = daylightSaving;
+  // The notes are read afresh from the place file for every month computed.
+  for (int maas = 0; maas < 12; ++maas)
+    for (int tithi = 0; tithi <= 31; ++tithi)
+      request.auspicious.Set(maas, tithi, AuspiciousDayNote(placeFile_, maas, tithi, profileBuffer_));
+
+  MonthSheet sheet;
+  sheet.values = ComputeMonth(request);
+  sheet.table = FormatMonth(sheet.values);
+  sheet.place = placeText;
+  sheet.placeValue = place;
+  sheet.daylightSaving = request.daylightSaving;
+  return sheet;
 }
 
 void frmKalnika::cmdCalculate_Click() {
   lblKaliYuga.Caption.clear();
-  SetGridVisible(false);
-  for (int r = 1; r < kGridRows; ++r) {
-    grid_.SetRow(r);
-    for (int c = 0; c <= 15; ++c) {
-      grid_.SetCol(c);
-      grid_.SetText("");
-    }
-  }
+  gridVisible_ = false;
+  // The day cells are cleared; the notes column keeps its texts until a month is
+  // computed.
+  for (std::size_t r = 1; r < kTableRows; ++r)
+    for (std::size_t c = 0; c + 1 < kTableColumns; ++c) table_.cells[r][c].clear();
+  table_.dayCount = 0;
 
-  lstLocation.Tag = lstLocation.Text();
-  if (lstLocation.Tag.size() > 2) ParseLocation();
+  // A place text of one or two characters is no place: the previous one stays.
+  const std::string placeText = lstLocation.Text();
+  if (placeText.size() > 2) {
+    place_ = ParsePlace(placeText);
+    placeText_ = placeText;
+    lblLat.Caption = place_.latCaption;
+    lblLong.Caption = place_.longCaption;
+    lblTimeZone.Caption = place_.zoneCaption;
+  }
   lstMonth.Tag = lstMonth.Text();
   txtYear.Tag = txtYear.Text;
-  lstLocation.Tag = lstLocation.Text();
 
   if (lstMonth.Tag.empty()) {
     messageBox_.Show(kSelectMonthMessage);
+    shown_.reset();
     return;
   }
   if (txtYear.Tag.empty()) {
     messageBox_.Show(kTypeYearMessage);
+    shown_.reset();
     return;
   }
   const double yearValue = NumericValue(txtYear.Text);
   if (yearValue < kMinYear) {
     messageBox_.Show(kMinYearMessage);
+    shown_.reset();
     return;
   }
   // The year number is a 16-bit whole number; a larger year is refused rather than
@@ -119,46 +134,31 @@ void frmKalnika::cmdCalculate_Click() {
   const double yearNumber = RoundHalfEven(yearValue);
   if (!(yearNumber <= kMaxYear)) {
     messageBox_.Show(kMaxYearMessage);
+    shown_.reset();
     return;
   }
 
-  // The place as the labels show it: degrees from the first four characters, minutes
-  // from the last three, the hemisphere letter at its fixed position.
-  PlaceLatitude = NumericValue(FirstChars(lblLat.Caption, 4)) + NumericValue(LastChars(lblLat.Caption, 3)) / 60.0;
-  if (CharAt(lblLat.Caption, 4) == 'S') PlaceLatitude = -PlaceLatitude;
-  PlaceLongitude = NumericValue(FirstChars(lblLong.Caption, 4)) + NumericValue(LastChars(lblLong.Caption, 3)) / 60.0;
-  if (CharAt(lblLong.Caption, 5) == 'W') PlaceLongitude = -PlaceLongitude;
-  const double TimeZone = NumericValue(lblTimeZone.Tag);
+  // Every date of the table uses the year number. The year column shows the text
+  // as typed when it is a plain whole number; a text with a fraction or trailing
+  // letters ("2026.4", "2026 AD") shows the whole year it rounds to, so the rows
+  // always agree with the dates they show.
+  const int year = static_cast<int>(yearNumber);
+  const std::string yearText = PlainWholeNumber(txtYear.Text) ? txtYear.Text : std::to_string(year);
+  shown_ = Compute(lstMonth.ListIndex + 1, year, yearText, place_, placeText_, chkDST.Value);
+  table_ = shown_->table;
+  lblKaliYuga.Caption = table_.kaliCaption;
+  lblVikram.Caption = table_.vikramCaption;
+  gridVisible_ = true;
+}
 
-  lstMonth.Tag = lstMonth.Text();
-  txtYear.Tag = txtYear.Text;
-  lstMonth.Tag = std::to_string(lstMonth.ListIndex);
-
-  for (int r = 1; r < kGridRows; ++r) {
-    grid_.SetRow(r);
-    grid_.SetCol(16);
-    grid_.SetText("");
-  }
-
-  // Every date of the table, and the year column, use the year number: a year text
-  // with a fraction or trailing letters ("2026.4", "2026 AD") computes and shows the
-  // whole year it rounds to, so the rows always agree with the dates they show.
-  MonthRequest request;
-  request.monthIndex = lstMonth.ListIndex;
-  request.year = static_cast<int>(yearNumber);
-  request.latitude = PlaceLatitude;
-  request.longitude = PlaceLongitude;
-  request.timeZone = TimeZone;
-  request.daylightSaving = chkDST.Value;
-
-  AuspiciousLookup auspicious = [this](int maas, int tithi) {
-    return AuspiciousDayNote(placeFile_, maas, tithi, ProfileBuffer);
-  };
-  MonthLabels labels = WriteMonthDays(request, grid_, auspicious, DayNote);
-  lblKaliYuga.Caption = labels.kaliCaption;
-  if (request.monthIndex == 0) lblKaliYuga.Tag = labels.kaliTag;
-  lblVikram.Caption = labels.vikramCaption;
-  SetGridVisible(true);
+std::vector<MonthSheet> frmKalnika::ShownYear() {
+  std::vector<MonthSheet> year;
+  if (!shown_) return year;
+  const MonthSheet& shown = *shown_;
+  for (int month = 1; month <= 12; ++month)
+    year.push_back(Compute(month, shown.values.year, shown.values.yearText, shown.placeValue, shown.place,
+                           shown.daylightSaving));
+  return year;
 }
 
 void frmKalnika::cmdNextMonth_Click() {
@@ -195,7 +195,8 @@ void frmKalnika::cmdNextYear_Click() { StepYear(+1); }
 void frmKalnika::cmdPreviousYear_Click() { StepYear(-1); }
 
 void frmKalnika::cmdDefaultLocation_Click() {
-  std::string description = FirstChars(lstLocation.Text(), 30);
+  const std::string text = lstLocation.Text();
+  const std::string description = text.substr(0, std::min<std::size_t>(30, text.size()));
   WriteResult written = StoreDefaultPosition(placeFile_, lstLocation.ListIndex);
   if (!written.ok) {
     messageBox_.Show("The default place could not be stored: " + written.error);

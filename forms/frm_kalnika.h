@@ -1,14 +1,19 @@
 #pragma once
 // The main window frmKalnika without any toolkit: its controls as plain data, the
 // state it owns, and its handlers. The Qt window binds widgets to these controls,
-// calls a handler on every click and refreshes the widgets from the model; the
-// command-line tool and the tests run the same handlers headless.
+// calls a handler on every click and shows the model again; the command-line tool
+// and the tests run the same handlers headless.
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "almanac/grid.h"
+#include "almanac/month_text.h"
+#include "almanac/month_values.h"
 #include "forms/controls.h"
+#include "forms/message_box.h"
 #include "places/place_file.h"
+#include "places/place_record.h"
 
 namespace kalnika {
 
@@ -22,11 +27,19 @@ inline constexpr const char* kTypeYearMessage = "You must Type an Year";
 inline constexpr const char* kMinYearMessage = "You Must select an Year 79 or above.";
 inline constexpr const char* kMaxYearMessage = "You Must select an Year 32767 or below.";
 
+// A computed month and what it was computed for: what every face prints or saves.
+struct MonthSheet {
+  MonthValues values;
+  MonthTable table;
+  std::string place;  // the chosen place record
+  PlaceValue placeValue;
+  bool daylightSaving = false;
+};
+
 class frmKalnika {
  public:
-  // The grid and the message box are the window's (or an in-memory stand-in); the
-  // place file is the one this copy of the program uses.
-  frmKalnika(Grid& grid, MessageBox& messageBox, std::filesystem::path placeFile);
+  // The place file is the one this copy of the program uses.
+  frmKalnika(MessageBox& messageBox, std::filesystem::path placeFile);
 
   // Controls.
   ListBoxControl lstMonth;     // "January".."December"
@@ -36,15 +49,8 @@ class frmKalnika {
   LabelControl lblLat, lblLong, lblTimeZone;
   LabelControl lblKaliYuga, lblVikram;
 
-  // State owned by the window.
-  double PlaceLatitude = 0.0;   // degrees, north positive
-  double PlaceLongitude = 0.0;  // degrees, east positive
-  std::string DayNote;          // the day's sun-ingress note while a row is filled
-  std::string ProfileBuffer;    // 80-byte receiving buffer for place-file reads
-
-  // Start-up without the first calculation: name tables and headings, daylight
-  // saving unchecked, the month list, the grid's rows, columns and headings, the
-  // place list with the stored default selected.
+  // Start-up without the first calculation: daylight saving unchecked, the month
+  // list, the table's headings, the place list with the stored default selected.
   void LoadControls();
   // Full start-up: LoadControls, today's month and year (month 1..12), one calculation.
   void Form_Load(int todayYear, int todayMonth);
@@ -56,21 +62,33 @@ class frmKalnika {
   void cmdPreviousYear_Click();
   // Stores the selected position as the default place and says so (or says why not).
   void cmdDefaultLocation_Click();
-  // Splits the chosen place in lstLocation.Tag into lblLat, lblLong and lblTimeZone.
-  void ParseLocation();
 
-  // Whether the grid was filled by the last calculation (false after a refused input).
+  // The month table as the window shows it: the headings, and the day rows of the
+  // last calculation (cleared, but for the notes, by a refused one).
+  const MonthTable& Table() const { return table_; }
+  // Whether the table is shown (false after a refused input).
   bool GridVisible() const { return gridVisible_; }
+  // The month the last calculation computed; nothing after a refused input.
+  const std::optional<MonthSheet>& Shown() const { return shown_; }
+  // The twelve months of the shown month's year for its place and daylight saving,
+  // as twelve calculations of the window would show them; empty when none is shown.
+  std::vector<MonthSheet> ShownYear();
+
   ProfileFile& PlaceFile() { return placeFile_; }
 
  private:
-  void SetGridVisible(bool visible);
   void StepYear(int delta);
+  MonthSheet Compute(int month, int yearNumber, const std::string& yearText, const PlaceValue& place,
+                     const std::string& placeText, bool daylightSaving);
 
-  Grid& grid_;
   MessageBox& messageBox_;
   ProfileFile placeFile_;
+  std::string profileBuffer_;  // 80-byte receiving buffer of the place-file reads
+  PlaceValue place_;           // the chosen place as last parsed
+  std::string placeText_;      // its record
+  MonthTable table_ = EmptyMonthTable();
   bool gridVisible_ = true;
+  std::optional<MonthSheet> shown_;
 };
 
 // Shortest decimal text of a year value, as the stepping buttons write it (2027 from

@@ -95,15 +95,15 @@ std::string SignedHours(const std::string& text) {
 
 }  // namespace
 
-ParsedLocation ParseLocationText(std::string_view placeText) {
-  ParsedLocation parsed;
+PlaceValue ParsePlace(std::string_view placeText) {
+  PlaceValue parsed;
   // the space at position 31 and the 25-character tail of a record
   std::string t = Right(placeText, 26);
   parsed.zoneCaption = Right(t, 7);
   // half-hour zones as decimal hours; other minutes (":45") stay as stored
   if (Right(t, 3) == ":30") t = Left(t, 23) + ".50";
   if (Right(t, 3) == ":00") t = Left(t, 23) + ".00";
-  parsed.zoneTag = Right(t, 7);
+  const std::string zoneTag = Right(t, 7);
   // Up to five leading spaces go, one per pass, each by keeping the last c - 1
   // characters; c counts down in every pass, so in a shorter text the kept part
   // is the whole text and the space stays.
@@ -114,6 +114,14 @@ ParsedLocation ParseLocationText(std::string_view placeText) {
   }
   parsed.latCaption = Left(t, 8);
   parsed.longCaption = Mid(t, 10, 8);
+
+  const std::string& lat = parsed.latCaption;
+  parsed.latitude = NumericValue(Left(lat, 4)) + NumericValue(Right(lat, 3)) / 60.0;
+  if (Mid(lat, 4, 1) == "S") parsed.latitude = -parsed.latitude;
+  const std::string& lon = parsed.longCaption;
+  parsed.longitude = NumericValue(Left(lon, 4)) + NumericValue(Right(lon, 3)) / 60.0;
+  if (Mid(lon, 5, 1) == "W") parsed.longitude = -parsed.longitude;
+  parsed.timeZone = NumericValue(zoneTag);
   return parsed;
 }
 

@@ -11,18 +11,26 @@
 
 namespace kalnika {
 
-// What ParseLocation leaves on the main window for a chosen place text.
-struct ParsedLocation {
+// A chosen place as the month computation takes it, parsed once from its record:
+// the captions of the window's place labels and the numbers read from them.
+struct PlaceValue {
   std::string latCaption;   // 8 chars: "18 N 58 " (hemisphere letter 4th)
   std::string longCaption;  // 8 chars: "072 E 50" (hemisphere letter 5th)
   std::string zoneCaption;  // 7 chars: " +05:30"
-  std::string zoneTag;      // 7 chars: " +05.50" (":30" -> ".50", ":00" -> ".00", else unchanged)
+  double latitude = 0.0;    // degrees, north positive
+  double longitude = 0.0;   // degrees, east positive
+  double timeZone = 0.0;    // hours east of Greenwich
 };
 
 // Splits a chosen place text by position, without validating it: a text of another
-// layout yields whatever characters stand at the positions (empty where too short).
+// layout yields whatever characters stand at the positions (empty where too short,
+// and a text that is not a number reads as 0). Latitude: degrees from the first
+// four characters of its caption, minutes from the last three, south when the
+// fourth is "S"; longitude likewise, west when the fifth is "W". The zone is the
+// numeric value of the stored zone with ":30" read as ".50" and ":00" as ".00";
+// other minutes are not converted, so "+05:45" reads as 5 hours.
 // The main window calls it only for texts of more than 2 characters.
-ParsedLocation ParseLocationText(std::string_view placeText);
+PlaceValue ParsePlace(std::string_view placeText);
 
 // The entries of the add-place dialog as the OK button sees them: the city, state and
 // country texts and the selected texts of its eight lists ("" when none selected).

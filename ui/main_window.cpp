@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/month_table.h"
+#include "ui/month_grid_view.h"
 #include "ui/twips.h"
 #include "ui/window_message_box.h"
 
@@ -127,9 +127,9 @@ MainWindow::MainWindow(std::filesystem::path placeFile, QDate today, QWidget* pa
   setObjectName(QStringLiteral("frmKalnika"));
   setWindowTitle(QString::fromLatin1(kMainWindowTitle));
   gridView_ = new MonthGridView;
-  grid_ = std::make_unique<TableGrid>(gridView_, LoadDisplayOptions());
+  grid_ = std::make_unique<MonthGrid>(gridView_, LoadDisplayOptions());
   messageBox_ = std::make_unique<WindowMessageBox>(this);
-  model_ = std::make_unique<frmKalnika>(*grid_, *messageBox_, std::move(placeFile));
+  model_ = std::make_unique<frmKalnika>(*messageBox_, std::move(placeFile));
   BuildControls();
   BuildMenus();
 }
@@ -260,15 +260,15 @@ void MainWindow::BuildControls() {
                       cmdAddLocation};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-  connect(cmdCalculate, &QPushButton::clicked, this, [this] { Run([this] { model_->cmdCalculate_Click(); }, true); });
+  connect(cmdCalculate, &QPushButton::clicked, this, [this] { Run([this] { model_->cmdCalculate_Click(); }); });
   connect(arrowButtons[0], &QToolButton::clicked, this,
-          [this] { Run([this] { model_->cmdPreviousMonth_Click(); }, true); });
-  connect(arrowButtons[1], &QToolButton::clicked, this, [this] { Run([this] { model_->cmdNextMonth_Click(); }, true); });
-  connect(arrowButtons[2], &QToolButton::clicked, this, [this] { Run([this] { model_->cmdNextYear_Click(); }, true); });
+          [this] { Run([this] { model_->cmdPreviousMonth_Click(); }); });
+  connect(arrowButtons[1], &QToolButton::clicked, this, [this] { Run([this] { model_->cmdNextMonth_Click(); }); });
+  connect(arrowButtons[2], &QToolButton::clicked, this, [this] { Run([this] { model_->cmdNextYear_Click(); }); });
   connect(arrowButtons[3], &QToolButton::clicked, this,
-          [this] { Run([this] { model_->cmdPreviousYear_Click(); }, true); });
+          [this] { Run([this] { model_->cmdPreviousYear_Click(); }); });
   connect(cmdDefaultLocation, &QPushButton::clicked, this,
-          [this] { Run([this] { model_->cmdDefaultLocation_Click(); }, false); });
+          [this] { Run([this] { model_->cmdDefaultLocation_Click(); }); });
   connect(cmdAddLocation, &QPushButton::clicked, this, &MainWindow::addLocationRequested);
   connect(cmdAbout, &QPushButton::clicked, this, &MainWindow::aboutRequested);
   // Return in the year box calculates, as pressing "Calculate" does.
@@ -334,7 +334,6 @@ void MainWindow::BuildMenus() {
 void MainWindow::Load() {
   model_->Form_Load(today_.year(), today_.month());
   PullFromModel();
-  RememberShownMonth();
   // Open large enough to show the whole month, within the screen.
   const QSize designed(TwipsToPixels(kClientWidthTwips, logicalDpiX()),
                        TwipsToPixels(kClientHeightTwips, logicalDpiY()));
@@ -349,11 +348,10 @@ void MainWindow::Load() {
 }
 
 template <typename Handler>
-void MainWindow::Run(Handler handler, bool calculates) {
+void MainWindow::Run(Handler handler) {
   PushToModel();
   handler();
   PullFromModel();
-  if (calculates) RememberShownMonth();
 }
 
 int MainWindow::ChosenLocation() const {
@@ -416,52 +414,13 @@ void MainWindow::PullFromModel() {
   lblTimeZone_->setText(PlainText(model_->lblTimeZone.Caption));
   lblKaliYuga_->setText(DisplayString(model_->lblKaliYuga.Caption, grid_->Display()));
   lblVikram_->setText(DisplayString(model_->lblVikram.Caption, grid_->Display()));
+  grid_->Show(model_->Table(), model_->GridVisible());
 }
 
-void MainWindow::RememberShownMonth() {
-  if (!model_->GridVisible()) {
-    shown_.valid = false;
-    return;
-  }
-  // After a calculation the tags hold what it ran with: the month index as text,
-  // the year text and the place record.
-  bool numeric = false;
-  const int month = QString::fromStdString(model_->lstMonth.Tag).toInt(&numeric);
-  if (!numeric || month < 0 || month > 11) {
-    shown_.valid = false;
-    return;
-  }
-  shown_.valid = true;
-  shown_.monthIndex = month;
-  shown_.yearText = model_->txtYear.Tag;
-  shown_.place = model_->lstLocation.Tag;
-  shown_.lat = model_->lblLat.Caption;
-  shown_.lon = model_->lblLong.Caption;
-  shown_.zone = model_->lblTimeZone.Caption;
-  shown_.zoneTag = model_->lblTimeZone.Tag;
-  shown_.daylightSaving = model_->chkDST.Value;
-}
-
-MonthPage MainWindow::ShownPage() const {
-  MonthPage page;
-  for (int r = 0; r < kGridRows; ++r)
-    for (int c = 0; c < kGridColumns; ++c)
-      page.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = grid_->Stored(r, c);
-  page.kali = model_->lblKaliYuga.Caption;
-  page.vikram = model_->lblVikram.Caption;
-  page.monthIndex = shown_.monthIndex;
-  // The year column shows the whole year the typed text rounds to.
-  page.yearText = grid_->Stored(1, 2).empty() ? shown_.yearText : grid_->Stored(1, 2);
-  page.place = shown_.place;
-  page.lat = shown_.lat;
-  page.lon = shown_.lon;
-  page.zone = shown_.zone;
-  page.daylightSaving = shown_.daylightSaving;
-  return page;
-}
+MonthPage MainWindow::ShownPage() const { return model_->Shown().value_or(MonthPage{}); }
 
 bool MainWindow::HasShownMonth() {
-  if (shown_.valid && grid_->Visible()) return true;
+  if (model_->Shown()) return true;
   ShowMessage(this, QStringLiteral("No month table is shown. Press \"Calculate\" first."));
   return false;
 }
@@ -478,45 +437,9 @@ bool MainWindow::SaveMonthPdf(const QString& file) {
 
 bool MainWindow::SaveYearPdf(const QString& file) {
   if (!HasShownMonth()) return false;
-  // The twelve months are calculated by a second, hidden month table with the
-  // shown place, year and daylight saving, so the window's own state stays as it is.
-  MemoryGrid yearGrid;
-  RecordingMessageBox yearMessages;
-  frmKalnika year(yearGrid, yearMessages, model_->PlaceFile().path());
-  year.LoadControls();
-  year.lstLocation.items.clear();
-  if (!shown_.place.empty()) year.lstLocation.items.push_back(shown_.place);
-  year.lstLocation.Select(shown_.place.empty() ? -1 : 0);
-  year.lblLat.Caption = shown_.lat;
-  year.lblLong.Caption = shown_.lon;
-  year.lblTimeZone.Caption = shown_.zone;
-  year.lblTimeZone.Tag = shown_.zoneTag;
-  year.chkDST.Value = shown_.daylightSaving;
-
-  std::vector<MonthPage> pages;
-  for (int month = 0; month < 12; ++month) {
-    year.lstMonth.Select(month);
-    year.txtYear.Text = shown_.yearText;
-    year.cmdCalculate_Click();
-    if (yearMessages.count > 0) {
-      ShowMessage(this, PlainText(yearMessages.last));
-      return false;
-    }
-    MonthPage page;
-    for (int r = 0; r < kGridRows; ++r)
-      for (int c = 0; c < kGridColumns; ++c)
-        page.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = yearGrid.Cell(r, c);
-    page.kali = year.lblKaliYuga.Caption;
-    page.vikram = year.lblVikram.Caption;
-    page.monthIndex = month;
-    page.yearText = yearGrid.Cell(1, 2);
-    page.place = shown_.place;
-    page.lat = year.lblLat.Caption;
-    page.lon = year.lblLong.Caption;
-    page.zone = year.lblTimeZone.Caption;
-    page.daylightSaving = shown_.daylightSaving;
-    pages.push_back(std::move(page));
-  }
+  // The twelve months of the shown month's year, place and daylight saving; the
+  // window's own state stays as it is.
+  const std::vector<MonthPage> pages = model_->ShownYear();
   const QString error = WritePdf(file, pages, grid_->Display());
   if (!error.isEmpty()) {
     ShowMessage(this, QStringLiteral("The PDF file \"%1\" could not be written: %2").arg(file, error));
@@ -597,7 +520,7 @@ void MainWindow::AskSaveYearPdf() {
   if (!HasShownMonth()) return;
   const QString file = QFileDialog::getSaveFileName(
       this, QStringLiteral("Save Year as PDF"),
-      DocumentsFolder() + QLatin1Char('/') + PlainText(ShownPage().yearText) + QStringLiteral(".pdf"),
+      DocumentsFolder() + QLatin1Char('/') + PlainText(ShownPage().values.yearText) + QStringLiteral(".pdf"),
       QStringLiteral("PDF files (*.pdf)"));
   if (!file.isEmpty()) SaveYearPdf(file);
 }

@@ -23,7 +23,7 @@ namespace kalnika::ui {
 
 class MonthGridView;
 class TwipsPanel;
-class TableGrid;
+class MonthGrid;
 class WindowMessageBox;
 
 // Window title: the program, its version and the credit of its authors.
@@ -46,10 +46,10 @@ class MainWindow : public QMainWindow {
   void Load();
 
   frmKalnika& Model() { return *model_; }
-  const TableGrid& MonthGrid() const { return *grid_; }
+  const MonthGrid& Grid() const { return *grid_; }
 
-  // The shown month: the grid and labels of the last calculation that filled it,
-  // with the place, year and daylight saving it was calculated for.
+  // The shown month: the values and table of the last calculation that filled the
+  // grid, with the place and daylight saving it was calculated for.
   MonthPage ShownPage() const;
 
   // File menu actions without their file dialogs. Each reports a failure (or that
@@ -75,15 +75,13 @@ class MainWindow : public QMainWindow {
   // Shows the model's controls, labels and lists in the widgets.
   void PullFromModel();
   // Runs one handler of the model between PushToModel and PullFromModel.
-  // `calculates`: the handler runs the month calculation (all but the default place).
   template <typename Handler>
-  void Run(Handler handler, bool calculates);
+  void Run(Handler handler);
   // The place list position the place box names: the selected entry when its text
   // is shown, else the one entry the typed text names; nothing for an empty box.
   int ChosenLocation() const;
   // Whether a month is shown; says so in a message box when not.
   bool HasShownMonth();
-  void RememberShownMonth();
 
   void PrintMonth();
   void PreviewMonth();
@@ -94,7 +92,7 @@ class MainWindow : public QMainWindow {
   QDate today_;
   MonthGridView* gridView_ = nullptr;
   TwipsPanel* panel_ = nullptr;  // the controls below the grid
-  std::unique_ptr<TableGrid> grid_;
+  std::unique_ptr<MonthGrid> grid_;
   std::unique_ptr<WindowMessageBox> messageBox_;
   std::unique_ptr<frmKalnika> model_;
 
@@ -112,13 +110,6 @@ class MainWindow : public QMainWindow {
   QAction* xdvngFont_ = nullptr;
 
   std::vector<std::string> shownMonths_, shownPlaces_;  // the lists as the boxes hold them
-  // The month on show, as last calculated (the grid itself keeps the cells).
-  struct Shown {
-    bool valid = false;
-    std::string place, lat, lon, zone, zoneTag, yearText;
-    int monthIndex = 0;
-    bool daylightSaving = false;
-  } shown_;
 };
 
 }  // namespace kalnika::ui

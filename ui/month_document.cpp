@@ -29,17 +29,16 @@ constexpr double kRowLines = 1.25;
 // Room left and right of a cell's text, in line heights.
 constexpr double kCellPaddingLines = 0.4;
 
-using RowTexts = std::array<QString, kGridColumns>;
+using RowTexts = std::array<QString, kTableColumns>;
 
 // The display texts of the heading row and the day rows.
 std::vector<RowTexts> PageTexts(const MonthPage& page, const DisplayOptions& options) {
   std::vector<RowTexts> rows;
-  const int days = DayRows(page);
-  for (int r = 0; r <= days; ++r) {
+  for (int r = 0; r <= page.table.dayCount; ++r) {
     RowTexts texts;
-    for (int c = 0; c < kGridColumns; ++c)
+    for (int c = 0; c < kTableColumns; ++c)
       texts[static_cast<std::size_t>(c)] =
-          DisplayString(page.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], options);
+          DisplayString(page.table.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], options);
     rows.push_back(texts);
   }
   return rows;
@@ -47,7 +46,7 @@ std::vector<RowTexts> PageTexts(const MonthPage& page, const DisplayOptions& opt
 
 struct TableLayout {
   double pointSize = kSmallestPointSize;
-  std::array<double, kGridColumns> widths{};
+  std::array<double, kTableColumns> widths{};
   double rowHeight = 0;
 };
 
@@ -62,7 +61,7 @@ TableLayout MeasureTable(const std::vector<RowTexts>& rows, QPaintDevice* device
   const double line = std::max(cell.height(), heading.height());
   layout.rowHeight = line * kRowLines;
   const double dpi = device->logicalDpiX();
-  for (int c = 0; c < kGridColumns; ++c) {
+  for (int c = 0; c < kTableColumns; ++c) {
     const auto col = static_cast<std::size_t>(c);
     double widest = 0;
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -76,7 +75,7 @@ TableLayout MeasureTable(const std::vector<RowTexts>& rows, QPaintDevice* device
   return layout;
 }
 
-double Sum(const std::array<double, kGridColumns>& widths) {
+double Sum(const std::array<double, kTableColumns>& widths) {
   double total = 0;
   for (double w : widths) total += w;
   return total;
@@ -86,26 +85,20 @@ QString Trimmed(const std::string& bytes) { return PlainText(bytes).trimmed(); }
 
 }  // namespace
 
-int DayRows(const MonthPage& page) {
-  int last = 0;
-  for (int r = 1; r < kGridRows; ++r)
-    if (!page.cells[static_cast<std::size_t>(r)][1].empty()) last = r;
-  return last;
-}
-
 QString PageTitle(const MonthPage& page) {
-  const int month = std::clamp(page.monthIndex, 0, 11);
+  const int month = std::clamp(page.values.month - 1, 0, 11);
   return QString::fromStdString(MonthListNames[static_cast<std::size_t>(month)]) + QLatin1Char(' ') +
-         PlainText(page.yearText);
+         PlainText(page.values.yearText);
 }
 
 QString PageSubtitle(const MonthPage& page) {
   // The description is the record's first 31 characters; the rest are coordinates.
   QString text = PlainText(page.place.substr(0, std::min<std::size_t>(page.place.size(), 31))).trimmed();
   QStringList where;
-  if (!Trimmed(page.lat).isEmpty()) where << Trimmed(page.lat);
-  if (!Trimmed(page.lon).isEmpty()) where << Trimmed(page.lon);
-  if (!Trimmed(page.zone).isEmpty()) where << QStringLiteral("UTC ") + Trimmed(page.zone);
+  const PlaceValue& place = page.placeValue;
+  if (!Trimmed(place.latCaption).isEmpty()) where << Trimmed(place.latCaption);
+  if (!Trimmed(place.longCaption).isEmpty()) where << Trimmed(place.longCaption);
+  if (!Trimmed(place.zoneCaption).isEmpty()) where << QStringLiteral("UTC ") + Trimmed(place.zoneCaption);
   if (!where.isEmpty()) text += (text.isEmpty() ? QString() : QStringLiteral("   ")) + where.join(QStringLiteral(", "));
   if (page.daylightSaving) text += QStringLiteral("   (daylight saving time)");
   return text;
@@ -139,7 +132,7 @@ void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page
   if (total > area.width()) {
     for (double& w : layout.widths) w *= area.width() / total;
   } else {
-    layout.widths[kGridColumns - 1] += area.width() - total;  // the note column takes the rest
+    layout.widths[kTableColumns - 1] += area.width() - total;  // the note column takes the rest
   }
 
   painter.save();
@@ -164,7 +157,7 @@ void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page
     const QRectF rowRect(x, y, Sum(layout.widths), layout.rowHeight);
     if (r == 0) painter.fillRect(rowRect, QColor(0xE4, 0xE4, 0xE4));
     painter.setFont(r == 0 ? headingFont : cellFont);
-    for (int c = 0; c < kGridColumns; ++c) {
+    for (int c = 0; c < kTableColumns; ++c) {
       const auto col = static_cast<std::size_t>(c);
       const QRectF cell(x, y, layout.widths[col], layout.rowHeight);
       painter.setPen(gridPen);
@@ -183,9 +176,9 @@ void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page
   painter.setFont(eraFont);
   painter.setPen(Qt::black);
   const QRectF eraRect(area.left(), y, area.width(), eraMetrics.height() * 1.4);
-  painter.drawText(eraRect, Qt::AlignLeft | Qt::AlignVCenter, DisplayString(page.kali, options));
+  painter.drawText(eraRect, Qt::AlignLeft | Qt::AlignVCenter, DisplayString(page.table.kaliCaption, options));
   painter.drawText(eraRect.adjusted(area.width() / 3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   DisplayString(page.vikram, options));
+                   DisplayString(page.table.vikramCaption, options));
   painter.restore();
 }
 
@@ -226,15 +219,9 @@ QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const
 }
 
 QByteArray MonthCsv(const MonthPage& page, xdvng::Digits digits) {
-  std::string out = "\xEF\xBB\xBF";  // UTF-8 byte-order mark
-  const int days = DayRows(page);
-  for (int r = 0; r <= days; ++r) {
-    std::vector<std::string> fields;
-    for (const std::string& cell : page.cells[static_cast<std::size_t>(r)])
-      fields.push_back(xdvng::ToUnicode(cell, digits));
-    out += CsvRecord(fields);
-  }
-  return QByteArray::fromStdString(out);
+  const std::string csv =
+      MonthCsv(page.table, [digits](const std::string& stored) { return xdvng::ToUnicode(stored, digits); });
+  return QByteArray::fromStdString("\xEF\xBB\xBF" + csv);  // UTF-8 byte-order mark first
 }
 
 QString WriteFileAtomically(const QString& file, const QByteArray& bytes) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "almanac/grid.h"
+#include "forms/frm_kalnika.h"
 #include "ui/display_text.h"
 
 class QPainter;
@@ -17,19 +17,8 @@ class QPrinter;
 
 namespace kalnika::ui {
 
-// One month table as the model left it: the grid's stored bytes and the labels.
-struct MonthPage {
-  std::array<std::array<std::string, kGridColumns>, kGridRows> cells{};  // Xdvng bytes
-  std::string kali, vikram;                                              // Xdvng bytes
-  int monthIndex = 0;                                                    // 0..11
-  std::string yearText;                                                  // as calculated
-  std::string place;                    // the chosen place record, plain text
-  std::string lat, lon, zone;           // captions of the place labels
-  bool daylightSaving = false;
-};
-
-// Number of day rows of the page: the last row (1..31) whose day cell is filled.
-int DayRows(const MonthPage& page);
+// One month as the faces print it: its values, its table and its place.
+using MonthPage = MonthSheet;
 
 // "December 2026", the place's description and coordinates, as the page heading.
 QString PageTitle(const MonthPage& page);

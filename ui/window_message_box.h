@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <string>
 
-#include "almanac/grid.h"
+#include "forms/message_box.h"
 
 namespace kalnika::ui {
 

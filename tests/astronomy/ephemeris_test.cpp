@@ -166,26 +166,26 @@ constexpr GeoPoint kTromso{69.65, 18.96};
 INSTANTIATE_TEST_SUITE_P(
     Published, SunEvents,
     testing::Values(
-        SunEventCase{"MumbaiGudhiPadwa2026Sunrise", kMumbai, 5.5, 2026, 3, 19, SunEvent::Rise,
+        SunEventCase{"MumbaiGudhiPadwa2026Sunrise", kMumbai, 5.5, 2026, 3, 19, SunEvent::Sunrise,
                      "06:44", "Mumbai almanacs for 19 March 2026"},
         // Polar night: the Sun stays below the horizon all day, so neither event.
-        SunEventCase{"TromsoPolarNightNoSunrise", kTromso, 1.0, 2026, 12, 21, SunEvent::Rise, "",
+        SunEventCase{"TromsoPolarNightNoSunrise", kTromso, 1.0, 2026, 12, 21, SunEvent::Sunrise, "",
                      "polar night at 69.65 N from late November to mid-January"},
-        SunEventCase{"TromsoPolarNightNoSunset", kTromso, 1.0, 2026, 12, 21, SunEvent::Set, "",
+        SunEventCase{"TromsoPolarNightNoSunset", kTromso, 1.0, 2026, 12, 21, SunEvent::Sunset, "",
                      "polar night at 69.65 N"},
-        SunEventCase{"TromsoMidnightSunNoSunset", kTromso, 2.0, 2026, 6, 21, SunEvent::Set, "",
+        SunEventCase{"TromsoMidnightSunNoSunset", kTromso, 2.0, 2026, 6, 21, SunEvent::Sunset, "",
                      "midnight sun at 69.65 N from late May to late July"},
-        SunEventCase{"TromsoMidnightSunNoSunrise", kTromso, 2.0, 2026, 6, 21, SunEvent::Rise, "",
+        SunEventCase{"TromsoMidnightSunNoSunrise", kTromso, 2.0, 2026, 6, 21, SunEvent::Sunrise, "",
                      "midnight sun at 69.65 N"}),
     [](const testing::TestParamInfo<SunEventCase>& p) { return std::string(p.param.name); });
 
 TEST(SunEventBetween, KeepsToTheSpanItIsGiven) {
   // Mumbai, 19 March 2026: from local noon to 18:00 the Sun neither rises nor sets.
   const double noon = JulianDayOfLocal(2026, 3, 19, 12, 0, 5.5);
-  EXPECT_FALSE(SunEventBetween(SunEvent::Rise, noon, noon + 0.25, kMumbai).has_value());
-  EXPECT_FALSE(SunEventBetween(SunEvent::Set, noon, noon + 0.25, kMumbai).has_value());
+  EXPECT_FALSE(SunEventBetween(SunEvent::Sunrise, noon, noon + 0.25, kMumbai).has_value());
+  EXPECT_FALSE(SunEventBetween(SunEvent::Sunset, noon, noon + 0.25, kMumbai).has_value());
   // The sunset follows within the next hour (about 18:49).
-  const std::optional<double> set = SunEventBetween(SunEvent::Set, noon, noon + 0.5, kMumbai);
+  const std::optional<double> set = SunEventBetween(SunEvent::Sunset, noon, noon + 0.5, kMumbai);
   ASSERT_TRUE(set.has_value());
   EXPECT_GT(*set, noon + 0.25);
   EXPECT_LT(*set, noon + 0.25 + 1.0 / 24.0);

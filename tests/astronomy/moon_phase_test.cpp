@@ -24,13 +24,5 @@ TEST(MoonPhase, AnglesAreReduced) {
   }
 }
 
-TEST(MoonPhaseTime, LocalAlmanacClock) {
-  // The instant of example 49.a is 18 February 1977, 3:37:42 on the JD scale:
-  // 9:07:42 in India (42 seconds round the minutes up), 3:37:42 AM at zone 0.
-  EXPECT_EQ(MoonPhaseTime(0, -283, 5.5, false), "9H8");
-  EXPECT_EQ(MoonPhaseTime(0, -283, 0, false), "27H38");
-  EXPECT_EQ(MoonPhaseTime(0, -283, 0, true), "28H38");  // daylight saving: one hour later
-}
-
 }  // namespace
 }  // namespace kalnika

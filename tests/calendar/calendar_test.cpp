@@ -16,27 +16,27 @@ TEST(IsLeapYear, CenturyRuleAndOrdinaryYears) {
 
 TEST(DaysOfMonth, EveryMonthOfCommonAndLeapYears) {
   const int common[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  for (int m = 0; m < 12; ++m) {
-    EXPECT_EQ(DaysOfMonth(m, 2023), common[m]) << m;
-    EXPECT_EQ(DaysOfMonth(m, 2024), m == 1 ? 29 : common[m]) << m;
+  for (int m = 1; m <= 12; ++m) {
+    EXPECT_EQ(DaysOfMonth(2023, m), common[m - 1]) << m;
+    EXPECT_EQ(DaysOfMonth(2024, m), m == 2 ? 29 : common[m - 1]) << m;
   }
-  EXPECT_EQ(DaysOfMonth(1, 1900), 28);  // century year not divisible by 400
-  EXPECT_EQ(DaysOfMonth(1, 2000), 29);
+  EXPECT_EQ(DaysOfMonth(1900, 2), 28);  // century year not divisible by 400
+  EXPECT_EQ(DaysOfMonth(2000, 2), 29);
 }
 
 TEST(WeekdayNumber, AllSevenWeekdays) {
   // 1 January 2000 was a Saturday; the week that follows covers every weekday.
-  for (int d = 1; d <= 7; ++d) EXPECT_EQ(WeekdayNumber(1, d, 2000), (6 + d - 1) % 7) << d;
-  EXPECT_EQ(WeekdayNumber(12, 5, 2026), 6);   // Saturday, 5 December 2026
-  EXPECT_EQ(WeekdayNumber(1, 1, 79), 0);      // Sunday (proleptic Gregorian)
-  EXPECT_EQ(WeekdayNumber(10, 15, 1582), 5);  // the first Gregorian day was a Friday
+  for (int d = 1; d <= 7; ++d) EXPECT_EQ(WeekdayNumber({2000, 1, d}), (6 + d - 1) % 7) << d;
+  EXPECT_EQ(WeekdayNumber({2026, 12, 5}), 6);   // Saturday, 5 December 2026
+  EXPECT_EQ(WeekdayNumber({79, 1, 1}), 0);      // Sunday (proleptic Gregorian)
+  EXPECT_EQ(WeekdayNumber({1582, 10, 15}), 5);  // the first Gregorian day was a Friday
 }
 
 TEST(DayOfYear, LeapYearsShiftMarchOn) {
-  struct Case { int m; double d; int y; double expected; } cases[] = {
-      {3, 1, 2023, 60}, {3, 1, 2024, 61}, {12, 31, 2024, 366}, {12, 31, 2023, 365},
-      {1, 31, 2023, 31}, {1, 31, 2024, 31}, {2, 14.5, 2024, 45.5}, {5, 15.5, 2024, 136.5}};
-  for (auto c : cases) EXPECT_EQ(DayOfYear(c.m, c.d, c.y), c.expected) << c.m << "/" << c.d << "/" << c.y;
+  struct Case { CivilDate date; double expected; } cases[] = {
+      {{2023, 3, 1}, 60}, {{2024, 3, 1}, 61}, {{2024, 12, 31}, 366}, {{2023, 12, 31}, 365},
+      {{2023, 1, 31}, 31}, {{2024, 1, 31}, 31}, {{2024, 2, 14}, 45}, {{2024, 5, 15}, 136}};
+  for (auto c : cases) EXPECT_EQ(DayOfYear(c.date), c.expected) << c.date.month << "/" << c.date.day << "/" << c.date.year;
 }
 
 TEST(JulianDay, MeeusExamplesAndTheGregorianReform) {
@@ -47,7 +47,7 @@ TEST(JulianDay, MeeusExamplesAndTheGregorianReform) {
       {1957, 10, 4, 19, 26, 24, 2436116.31, "Meeus example 7.a"},
       {2026, 1, 1, 0, 0, 0, 2461041.5, "0 h of a date ends in .5"},
       {79, 1, 1, 0, 0, 0, 1749914.5, "first accepted year: 1721425.5 (1 January 1) + 78 years of 365 days + 19 leap days"}};
-  for (auto c : cases) EXPECT_NEAR(JulianDay(c.y, c.m, c.d, c.h, c.mi, c.s), c.jd, 1e-9) << c.why;
+  for (auto c : cases) EXPECT_NEAR(JulianDay({c.y, c.m, c.d}, c.h, c.mi, c.s), c.jd, 1e-9) << c.why;
 }
 
 TEST(CalendarDate, FixedLayoutOfDateAndClock) {
@@ -64,24 +64,36 @@ TEST(CalendarDate, FixedLayoutOfDateAndClock) {
       {2451544.5 + 0.4 / 86400, 0, false, "1/1/2000"},       // 0.4 s rounds down to midnight
       {2451544.5 - 0.4 / 86400, 0, false, "1/1/2000"},       // 0.4 s before midnight carries into the date
       {2451544.5 + 3599.6 / 86400, 0, false, "1/1/2000 1:00:00 AM"}};  // carry into the hour
-  for (auto c : cases) EXPECT_EQ(CalendarDate(c.jd, c.zone, c.dst), c.text) << c.jd;
+  for (auto c : cases) EXPECT_EQ(CalendarDate(LocalDateTimeOf(c.jd, c.zone, c.dst)), c.text) << c.jd;
 }
 
 TEST(CalendarDate, YearsBeyondFourDigitsAreWrittenInFull) {
   // The shifted axis of the Kali-era year passes 9999 from input year 6898 on.
-  EXPECT_EQ(CalendarDate(JulianDay(12345, 6, 7, 0, 0, 0), 0, false), "6/7/12345");
-  EXPECT_EQ(CalendarDate(JulianDay(9999, 12, 31, 18, 0, 0), 0, false), "12/31/9999 6:00:00 PM");
+  auto text = [](double jd) { return CalendarDate(LocalDateTimeOf(jd, 0, false)); };
+  EXPECT_EQ(text(JulianDay({12345, 6, 7})), "6/7/12345");
+  EXPECT_EQ(text(JulianDay({9999, 12, 31}, 18, 0, 0)), "12/31/9999 6:00:00 PM");
   // Before year 1: astronomical year numbers, still a defined text.
-  EXPECT_EQ(CalendarDate(1721057.5, 0, false), "1/1/0");  // Julian calendar, 1 BC
-  EXPECT_EQ(CalendarDate(1720000.5, 0, false), "2/8/-3");
+  EXPECT_EQ(text(1721057.5), "1/1/0");  // Julian calendar, 1 BC
+  EXPECT_EQ(text(1720000.5), "2/8/-3");
 }
 
 TEST(CalendarDateAndJulianDay, InvertEachOtherFromTheReformOn) {
   for (int y : {1583, 1900, 2000, 2024, 3000, 9999})
     for (int m = 1; m <= 12; ++m) {
       std::string expected = std::to_string(m) + "/17/" + std::to_string(y) + " 3:04:05 AM";
-      EXPECT_EQ(CalendarDate(JulianDay(y, m, 17, 3, 4, 5), 0, false), expected);
+      EXPECT_EQ(CalendarDate(LocalDateTimeOf(JulianDay({y, m, 17}, 3, 4, 5), 0, false)), expected);
     }
+}
+
+TEST(AddDays, ProlepticGregorianAcrossMonthsYearsAndTheReform) {
+  struct Case { CivilDate from; int days; CivilDate to; const char* why; } cases[] = {
+      {{2026, 12, 31}, 1, {2027, 1, 1}, "into the next year"},
+      {{2024, 2, 28}, 1, {2024, 2, 29}, "leap day"},
+      {{1900, 2, 28}, 1, {1900, 3, 1}, "1900 has no 29 February"},
+      {{2026, 3, 1}, -1, {2026, 2, 28}, "backwards"},
+      {{1582, 10, 4}, 1, {1582, 10, 5}, "no ten-day gap: the calendar is proleptic"},
+      {{79, 1, 1}, -1, {78, 12, 31}, "before the first accepted year"}};
+  for (auto c : cases) EXPECT_EQ(AddDays(c.from, c.days), c.to) << c.why;
 }
 
 }  // namespace

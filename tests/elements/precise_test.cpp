@@ -93,7 +93,7 @@ TEST(ValuesOfLongitudes, EveryNakshatraYogaAndSign) {
 
 struct PhaseCase {
   const char* name;
-  MoonPhase phase;
+  bool full;  // full moon, else new moon
   int y, m, d, h, mi;  // USNO phases of the Moon, universal time, to the minute
 };
 
@@ -104,37 +104,37 @@ class UsnoPhases : public testing::TestWithParam<PhaseCase> {};
 TEST_P(UsnoPhases, WithinAMinute) {
   const PhaseCase& c = GetParam();
   const double usno = JulianDayOfLocal(c.y, c.m, c.d, c.h, c.mi, 0.0);
-  const double next = NextMoonPhase(c.phase, usno - 3.0);
+  const double next = c.full ? NextFullMoon(usno - 3.0) : NextNewMoon(usno - 3.0);
   EXPECT_NEAR(SecondsBetween(usno, next), 0.0, 40.0);
-  const double previous = PreviousMoonPhase(c.phase, usno + 3.0);
+  const double previous = c.full ? PreviousFullMoon(usno + 3.0) : PreviousNewMoon(usno + 3.0);
   EXPECT_NEAR(SecondsBetween(next, previous), 0.0, 0.01);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Eclipses, UsnoPhases,
     testing::Values(
-        PhaseCase{"NewMoonTotalSolarEclipse20170821", MoonPhase::New, 2017, 8, 21, 18, 30},
-        PhaseCase{"NewMoonAnnularEclipse20231014", MoonPhase::New, 2023, 10, 14, 17, 55},
-        PhaseCase{"FullMoonPenumbralEclipse20240325", MoonPhase::Full, 2024, 3, 25, 7, 0},
-        PhaseCase{"NewMoonTotalSolarEclipse20240408", MoonPhase::New, 2024, 4, 8, 18, 21},
-        PhaseCase{"FullMoonPartialEclipse20240918", MoonPhase::Full, 2024, 9, 18, 2, 34},
-        PhaseCase{"NewMoonAnnularEclipse20241002", MoonPhase::New, 2024, 10, 2, 18, 49},
-        PhaseCase{"FullMoonTotalEclipse20250314", MoonPhase::Full, 2025, 3, 14, 6, 55},
-        PhaseCase{"FullMoonTotalEclipse20250907", MoonPhase::Full, 2025, 9, 7, 18, 9},
-        PhaseCase{"NewMoonAnnularEclipse20260217", MoonPhase::New, 2026, 2, 17, 12, 1},
-        PhaseCase{"FullMoonTotalEclipse20260303", MoonPhase::Full, 2026, 3, 3, 11, 38},
-        PhaseCase{"NewMoonChaitra20260319", MoonPhase::New, 2026, 3, 19, 1, 23},
-        PhaseCase{"NewMoonTotalSolarEclipse20260812", MoonPhase::New, 2026, 8, 12, 17, 37}),
+        PhaseCase{"NewMoonTotalSolarEclipse20170821", false, 2017, 8, 21, 18, 30},
+        PhaseCase{"NewMoonAnnularEclipse20231014", false, 2023, 10, 14, 17, 55},
+        PhaseCase{"FullMoonPenumbralEclipse20240325", true, 2024, 3, 25, 7, 0},
+        PhaseCase{"NewMoonTotalSolarEclipse20240408", false, 2024, 4, 8, 18, 21},
+        PhaseCase{"FullMoonPartialEclipse20240918", true, 2024, 9, 18, 2, 34},
+        PhaseCase{"NewMoonAnnularEclipse20241002", false, 2024, 10, 2, 18, 49},
+        PhaseCase{"FullMoonTotalEclipse20250314", true, 2025, 3, 14, 6, 55},
+        PhaseCase{"FullMoonTotalEclipse20250907", true, 2025, 9, 7, 18, 9},
+        PhaseCase{"NewMoonAnnularEclipse20260217", false, 2026, 2, 17, 12, 1},
+        PhaseCase{"FullMoonTotalEclipse20260303", true, 2026, 3, 3, 11, 38},
+        PhaseCase{"NewMoonChaitra20260319", false, 2026, 3, 19, 1, 23},
+        PhaseCase{"NewMoonTotalSolarEclipse20260812", false, 2026, 8, 12, 17, 37}),
     [](const testing::TestParamInfo<PhaseCase>& p) { return std::string(p.param.name); });
 
 TEST(MoonPhases, NextIsAfterAndPreviousIsAtOrBefore) {
   // Started exactly at a new moon, the next one is a lunation later and the
   // previous one is that same instant.
-  const double n = NextMoonPhase(MoonPhase::New, JulianDayOfLocal(2026, 3, 18, 0, 0, 0.0));
-  const double after = NextMoonPhase(MoonPhase::New, n);
+  const double n = NextNewMoon(JulianDayOfLocal(2026, 3, 18, 0, 0, 0.0));
+  const double after = NextNewMoon(n);
   EXPECT_GT(after - n, 29.2);
   EXPECT_LT(after - n, 29.9);
-  EXPECT_NEAR(SecondsBetween(n, PreviousMoonPhase(MoonPhase::New, n + kOneSecond)), 0.0, 0.01);
+  EXPECT_NEAR(SecondsBetween(n, PreviousNewMoon(n + kOneSecond)), 0.0, 0.01);
 }
 
 // --- Next change of an element -----------------------------------------------
@@ -210,7 +210,7 @@ struct MonthCase {
 // Jyeshtha from 17 May to 15 June 2026, then the regular (nija) Jyeshtha (published
 // Hindu calendars for 2026: adhika Jyeshtha 17 May - 15 June). The new moons are
 // USNO's, in IST.
-TEST(LunarMonthsBetween, Shaka1948WithItsAddedJyeshtha) {
+TEST(LunationsBetween, Shaka1948WithItsAddedJyeshtha) {
   const std::vector<MonthCase> expected = {
       {"Phalguna", 11, MonthKind::Regular, "2026-02-17 17:31"},
       {"Chaitra", 0, MonthKind::Regular, "2026-03-19 06:53"},
@@ -224,14 +224,14 @@ TEST(LunarMonthsBetween, Shaka1948WithItsAddedJyeshtha) {
       {"Kartika", 7, MonthKind::Regular, "2026-11-09 12:32"},
       {"Margashirsha", 8, MonthKind::Regular, "2026-12-09 06:22"},
   };
-  const std::vector<LunarMonth> months =
-      LunarMonthsBetween(JulianDayOfLocal(2026, 3, 1, 0, 0, kIndia),
+  const std::vector<Lunation> months =
+      LunationsBetween(JulianDayOfLocal(2026, 3, 1, 0, 0, kIndia),
                          JulianDayOfLocal(2026, 12, 20, 0, 0, kIndia));
   ASSERT_EQ(months.size(), expected.size());
   for (std::size_t i = 0; i < months.size(); ++i) {
     SCOPED_TRACE(expected[i].name);
-    EXPECT_EQ(months[i].index, expected[i].index);
-    EXPECT_EQ(months[i].kind, expected[i].kind);
+    EXPECT_EQ(months[i].month.index, expected[i].index);
+    EXPECT_EQ(months[i].month.kind, expected[i].kind);
     EXPECT_EQ(months[i].skippedIndex, -1);
     EXPECT_EQ(LocalMinute(months[i].start, kIndia), expected[i].startIst);
     if (i + 1 < months.size()) {
@@ -240,33 +240,33 @@ TEST(LunarMonthsBetween, Shaka1948WithItsAddedJyeshtha) {
   }
 }
 
-TEST(LunarMonthAt, ChangesOnlyAtTheNewMoon) {
+TEST(LunationAt, ChangesOnlyAtTheNewMoon) {
   const double chaitraBegins = JulianDayOfLocal(2026, 3, 19, 6, 53, kIndia);
-  EXPECT_EQ(LunarMonthAt(chaitraBegins - 1.0 / 24).index, 11);
-  EXPECT_EQ(LunarMonthAt(chaitraBegins + 1.0 / 24).index, 0);
-  EXPECT_EQ(LunarMonthAt(chaitraBegins + 20.0).index, 0);
+  EXPECT_EQ(LunationAt(chaitraBegins - 1.0 / 24).month.index, 11);
+  EXPECT_EQ(LunationAt(chaitraBegins + 1.0 / 24).month.index, 0);
+  EXPECT_EQ(LunationAt(chaitraBegins + 20.0).month.index, 0);
 }
 
 // A lunation in which the Sun enters two signs: published calendars list the lost
 // (kshaya) months of 1822, 1963, 1983 and 2124 (in the reckoning at mean sidereal
 // signs, e.g. the kshaya Pausha of Shaka 1904, January 1983), none in between.
-TEST(LunarMonthsBetween, LostPaushaOf1983) {
-  const std::vector<LunarMonth> months = LunarMonthsBetween(
+TEST(LunationsBetween, LostPaushaOf1983) {
+  const std::vector<Lunation> months = LunationsBetween(
       JulianDayOfLocal(1983, 1, 20, 0, 0, kIndia), JulianDayOfLocal(1983, 1, 20, 0, 0, kIndia));
   ASSERT_EQ(months.size(), 1u);
-  EXPECT_EQ(months[0].index, 9);         // Pausha, bearing
+  EXPECT_EQ(months[0].month.index, 9);   // Pausha, bearing
   EXPECT_EQ(months[0].skippedIndex, 10); // Magha too
   EXPECT_EQ(LocalMinute(months[0].start, kIndia).substr(0, 10), "1983-01-14");
   // The next lunation is Phalguna: no lunation begins as Magha.
-  EXPECT_EQ(LunarMonthAt(months[0].end + 1.0).index, 11);
+  EXPECT_EQ(LunationAt(months[0].end + 1.0).month.index, 11);
 }
 
-TEST(LunarMonthsBetween, LostMonthsOnlyIn1963And1983Within1950To2100) {
+TEST(LunationsBetween, LostMonthsOnlyIn1963And1983Within1950To2100) {
   std::vector<std::string> lost;
-  for (const LunarMonth& m : LunarMonthsBetween(JulianDayOfLocal(1950, 1, 1, 0, 0, kIndia),
+  for (const Lunation& m : LunationsBetween(JulianDayOfLocal(1950, 1, 1, 0, 0, kIndia),
                                                 JulianDayOfLocal(2100, 1, 1, 0, 0, kIndia)))
     if (m.skippedIndex >= 0) {
-      EXPECT_EQ(m.skippedIndex, (m.index + 1) % 12);
+      EXPECT_EQ(m.skippedIndex, (m.month.index + 1) % 12);
       lost.push_back(LocalMinute(m.start, kIndia).substr(0, 7));
     }
   EXPECT_EQ(lost, (std::vector<std::string>{"1963-11", "1983-01"}));

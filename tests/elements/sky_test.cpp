@@ -54,13 +54,13 @@ double Instant(const std::string& text) {
   return JulianDayOfLocal(y, mo, d, h, mi, 0.0) + s / 86400.0;
 }
 
-CivilDay DateOf(const std::string& text) {
-  CivilDay d;
+CivilDate DateOf(const std::string& text) {
+  CivilDate d;
   std::sscanf(text.c_str(), "%d-%d-%d", &d.year, &d.month, &d.day);
   return d;
 }
 
-int DateKey(const CivilDay& d) { return d.year * 10000 + d.month * 100 + d.day; }
+int DateKey(const CivilDate& d) { return d.year * 10000 + d.month * 100 + d.day; }
 
 // "+05:30" in hours.
 double Zone(const std::string& text) {
@@ -69,7 +69,7 @@ double Zone(const std::string& text) {
 }
 
 struct SkyDay {
-  CivilDay date;
+  CivilDate date;
   double sunrise, sunset;
   PreciseValues values;
   int month;
@@ -145,7 +145,7 @@ struct Spread {
   }
 };
 
-std::string DateText(const CivilDay& d) {
+std::string DateText(const CivilDate& d) {
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
   return text;
@@ -167,7 +167,7 @@ TEST_P(SkyTables, EveryDayOf2020To2030) {
   const GeoPoint place = places.at(placeName);
   std::map<int, double> zones;
   for (const SkyDay& d : sky) zones[DateKey(d.date)] = d.zone;
-  const ZoneOffsetOf zone = [&zones](const CivilDay& d) {
+  const ZoneOffsetOf zone = [&zones](const CivilDate& d) {
     auto it = zones.lower_bound(DateKey(d));
     return it == zones.end() ? zones.rbegin()->second : it->second;
   };
@@ -238,10 +238,10 @@ TEST_P(SkyTables, EveryDayOf2020To2030) {
     const bool monthNearSunrise =
         SecondsFromALine(Element::Tithi, elongation, rates.moon.rate - rates.sun.rate) <= 60.0 &&
         (elongation < 1.0 || elongation > 359.0);
-    const bool monthFragile = monthNearSunrise || fragile(o.month.start) || fragile(o.month.end);
+    const bool monthFragile = monthNearSunrise || fragile(o.lunation.start) || fragile(o.lunation.end);
     for (const auto& [name, equal] :
-         {std::pair<const char*, bool>{"month", o.month.index == s.month},
-          {"month kind", KindLetter(o.month.kind, o.month.skippedIndex) == s.kind}}) {
+         {std::pair<const char*, bool>{"month", o.lunation.month.index == s.month},
+          {"month kind", KindLetter(o.lunation.month.kind, o.lunation.skippedIndex) == s.kind}}) {
       Tally& t = tallies[name];
       if (equal)
         ++t.agree;

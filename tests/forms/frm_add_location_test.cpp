@@ -65,9 +65,8 @@ TEST_F(AddPlace, RecordIsAppendedAndListedAfterTheReload) {
 
   // The main window comes back freshly started: the new place is last, the stored
   // default (Mumbai) is selected, today's month is shown.
-  MemoryGrid grid;
   RecordingMessageBox mainBox;
-  frmKalnika main(grid, mainBox, file);
+  frmKalnika main(mainBox, file);
   main.Form_Load(2026, 12);
   ASSERT_EQ(main.lstLocation.items.size(), 7u);
   EXPECT_EQ(main.lstLocation.items.back(), dialog.LastRecord());

@@ -1,6 +1,5 @@
 // The 56-character place record: built from the add-place dialog's entries, and
 // split by position into the main window's labels.
-#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -10,10 +9,15 @@
 namespace kalnika {
 namespace {
 
+struct ParsedLabels {
+  std::string latCaption, longCaption, zoneCaption;
+  double timeZone;  // hours, read from the zone with ":30" as ".50" and ":00" as ".00"
+};
+
 struct ParseCase {
   const char* name;
   std::string text;
-  ParsedLocation expected;  // latCaption, longCaption, zoneCaption, zoneTag
+  ParsedLabels expected;
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
@@ -25,45 +29,59 @@ void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
 // St. John's 47 34 N 52 43 W, Kathmandu 27 42 N 85 19 E.
 const ParseCase kParseCases[] = {
     {"MumbaiZonePlus0530", "Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30",
-     {"18 N 58 ", "072 E 50", " +05:30", " +05.50"}},
+     {"18 N 58 ", "072 E 50", " +05:30", 5.5}},
     {"SanJoseZoneMinus0800", "San Jose, California, USA      37 N 20  121 W 53  -08:00",
-     {"37 N 20 ", "121 W 53", " -08:00", " -08.00"}},
+     {"37 N 20 ", "121 W 53", " -08:00", -8}},
     // the half hour carries the sign of the hours: -3.5
     {"StJohnsZoneMinus0330", "St. John's, Newfoundland, CA   47 N 34  052 W 43  -03:30",
-     {"47 N 34 ", "052 W 43", " -03:30", " -03.50"}},
+     {"47 N 34 ", "052 W 43", " -03:30", -3.5}},
     // no rule for ":45": the tag keeps the colon and the zone reads as 5 hours
     {"KathmanduZonePlus0545Unchanged", "Kathmandu, Bagmati, Nepal      27 N 42  085 E 19  +05:45",
-     {"27 N 42 ", "085 E 19", " +05:45", " +05:45"}},
+     {"27 N 42 ", "085 E 19", " +05:45", 5}},
     // 25 characters: the ":30" replacement keeps 23 and drops only "30", so the tag
     // is garbled ("+05:.50" reads as 5 hours) while the coordinates still fit
     {"TailOf25Characters", "18 N 58  072 E 50  +05:30",
-     {"18 N 58 ", "072 E 50", " +05:30", "+05:.50"}},
-    {"ThreeCharacters", "abc", {"abc", "", "abc", "abc"}},
+     {"18 N 58 ", "072 E 50", " +05:30", 5}},
+    {"ThreeCharacters", "abc", {"abc", "", "abc", 0}},
     // 23 characters kept of a 3-character text is all of it: ".50" is appended
-    {"ThreeCharactersEndingInColon30", ":30", {":30.50", "", ":30", ":30.50"}},
+    {"ThreeCharactersEndingInColon30", ":30", {":30.50", "", ":30", 0}},
     // a short text keeps its leading space: "the last c - 1 characters" is all of it
-    {"ShortTextKeepsLeadingSpace", " abc", {" abc", "", " abc", " abc"}},
-    {"EmptyText", "", {"", "", "", ""}},
+    {"ShortTextKeepsLeadingSpace", " abc", {" abc", "", " abc", 0}},
+    {"EmptyText", "", {"", "", "", 0}},
     // a hand-edited one-digit degree: two spaces go, and the columns shift by one
     {"TwoLeadingSpacesBothRemoved", "  8 N 58  072 E 50  +05:30",
-     {"8 N 58  ", "72 E 50 ", " +05:30", " +05.50"}},
+     {"8 N 58  ", "72 E 50 ", " +05:30", 5.5}},
     // six leading spaces: only five passes, so one stays
     {"OnlyFiveSpacesRemoved", "xxxxx       58  072 E 50  +05:30",
-     {" 58  072", "E 50  +0", " +05:30", " +05.50"}},
+     {" 58  072", "E 50  +0", " +05:30", 5.5}},
     // a 31-character description leaves no space at position 31: nothing is removed
     {"NoSpaceAtPosition31", "Thiruvananthapuram, Kerala, IND18 N 58  072 E 50  +05:30",
-     {"D18 N 58", " 072 E 5", " +05:30", " +05.50"}},
+     {"D18 N 58", " 072 E 5", " +05:30", 5.5}},
 };
 
 class ParseTable : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseTable, Labels) {
   const ParseCase& c = GetParam();
-  const ParsedLocation got = ParseLocationText(c.text);
+  const PlaceValue got = ParsePlace(c.text);
   EXPECT_EQ(got.latCaption, c.expected.latCaption);
   EXPECT_EQ(got.longCaption, c.expected.longCaption);
   EXPECT_EQ(got.zoneCaption, c.expected.zoneCaption);
-  EXPECT_EQ(got.zoneTag, c.expected.zoneTag);
+  EXPECT_EQ(got.timeZone, c.expected.timeZone);
+}
+
+// Degrees and minutes of the captions as signed decimal degrees: south and west
+// negative. Coordinates of the sample places of the place file.
+TEST(ParsePlace, SignedCoordinates) {
+  struct Case { const char* record; double lat, lon; } cases[] = {
+      {"Sydney, NSW, Australia         33 S 52  151 E 12  +10:00", -(33 + 52 / 60.0), 151 + 12 / 60.0},
+      {"New York, New York, USA        40 N 42  073 W 50  -05:00", 40 + 42 / 60.0, -(73 + 50 / 60.0)},
+      {"Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30", 18 + 58 / 60.0, 72 + 50 / 60.0}};
+  for (auto c : cases) {
+    const PlaceValue place = ParsePlace(c.record);
+    EXPECT_DOUBLE_EQ(place.latitude, c.lat) << c.record;
+    EXPECT_DOUBLE_EQ(place.longitude, c.lon) << c.record;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(PlacesText, ParseTable, ::testing::ValuesIn(kParseCases),
@@ -190,11 +208,9 @@ TEST(PlacesRoundTrip, AllZonesParseBack) {
       entries.zoneMinutes = minutes;
       const RecordResult result = BuildPlaceRecord(entries);
       ASSERT_EQ(result.outcome, O::Built) << hours << ":" << minutes;
-      const ParsedLocation parsed = ParseLocationText(result.record);
-      char expected[16];
-      std::snprintf(expected, sizeof expected, " %c%02d.%s", hours >= 0 ? '+' : '-',
-                    hours < 0 ? -hours : hours, minutes[0] == '0' ? "00" : "50");
-      EXPECT_EQ(parsed.zoneTag, expected);
+      const PlaceValue parsed = ParsePlace(result.record);
+      const double half = minutes[0] == '0' ? 0.0 : 0.5;
+      EXPECT_EQ(parsed.timeZone, hours < 0 ? hours - half : hours + half);
       EXPECT_EQ(parsed.latCaption, "18 N 58 ");
       EXPECT_EQ(parsed.longCaption, "072 E 50");
     }

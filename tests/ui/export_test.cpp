@@ -168,10 +168,10 @@ void ExportTest::yearPdfLeavesTheWindowAsItWas() {
 
   QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("lstMonth"))->currentIndex(), 6);
   QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtYear"))->text(), QStringLiteral("2025"));
-  QCOMPARE(window->Model().lstMonth.Tag, std::string("6"));
+  QCOMPARE(window->Model().Shown()->values.month, 7);
   const auto reference = ComputeMonth(session->places.File(), kToday, 6, "2025", 1);
   const QString mismatch =
-      GridMismatch(window->findChild<QTableWidget*>(QStringLiteral("Kalnika")), reference->grid);
+      GridMismatch(window->findChild<QTableWidget*>(QStringLiteral("Kalnika")), reference->table());
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
   QVERIFY(session->messages.seen.isEmpty());
 }
@@ -202,9 +202,9 @@ void ExportTest::csvHoldsTheShownMonthInUnicode() {
   const auto reference = ComputeMonth(session->places.File(), kToday);
   for (int r = 0; r <= 31; ++r) {
     const QStringList fields = CsvFields(lines[r]);
-    QCOMPARE(fields.size(), kGridColumns);
-    for (int c = 0; c < kGridColumns; ++c)
-      QVERIFY2(fields[c] == Unicode(reference->grid.Cell(r, c), digits),
+    QCOMPARE(fields.size(), kTableColumns);
+    for (int c = 0; c < kTableColumns; ++c)
+      QVERIFY2(fields[c] == Unicode(reference->table().cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], digits),
                qPrintable(QStringLiteral("row %1, column %2: %3").arg(r).arg(c).arg(fields[c])));
   }
   // The dark fortnight's label begins with a blank, so its field is quoted.

@@ -17,7 +17,7 @@
 
 #include "almanac/name_tables.h"
 #include "ui/main_window.h"
-#include "ui/month_table.h"
+#include "ui/month_grid_view.h"
 #include "ui/twips.h"
 #include "ui_test_support.h"
 
@@ -101,10 +101,10 @@ void MainWindowTest::startUpShowsTodaysMonthForTheDefaultPlace() {
   QCOMPARE(grid->rowCount(), 32);
   QCOMPARE(grid->columnCount(), 17);
   const auto reference = ComputeMonth(session->places.File(), today);
-  const QString mismatch = GridMismatch(grid, reference->grid);
+  const QString mismatch = GridMismatch(grid, reference->table());
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
   QCOMPARE(grid->item(days, 1)->text(), Unicode(std::to_string(days)));
-  for (int r = days + 1; r < kGridRows; ++r) QVERIFY(grid->item(r, 1)->text().isEmpty());
+  for (int r = days + 1; r < kTableRows; ++r) QVERIFY(grid->item(r, 1)->text().isEmpty());
   // The headings: row 0 of the table, bold, shown in the fixed strip.
   QCOMPARE(grid->item(0, 8)->text(), Unicode(ColumnHeadings[8]));
   QVERIFY(grid->item(0, 8)->font().bold());
@@ -143,7 +143,7 @@ void MainWindowTest::calculateShowsTheChosenMonth() {
 
   const auto reference =
       ComputeMonth(session->places.File(), kFifthDecember2026, monthIndex, year.toStdString(), place, dst);
-  const QString mismatch = GridMismatch(session->Grid(), reference->grid);
+  const QString mismatch = GridMismatch(session->Grid(), reference->table());
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
   QCOMPARE(session->Widget<QLabel>("lblLat")->text(), latitude);
   QCOMPARE(session->Widget<QLabel>("lblKaliYuga")->text(), Unicode(reference->form->lblKaliYuga.Caption));
@@ -206,7 +206,7 @@ void MainWindowTest::steppingButtonsFollowTheTags() {
   }
   const auto reference =
       ComputeMonth(session->places.File(), kFifthDecember2026, shownMonth, shownYear.toStdString());
-  const QString mismatch = GridMismatch(session->Grid(), reference->grid);
+  const QString mismatch = GridMismatch(session->Grid(), reference->table());
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
   QVERIFY(session->Grid()->isVisible());
 }
@@ -309,7 +309,7 @@ void MainWindowTest::typedPlaceTextChoosesOrKeepsAnEntry() {
   const auto reference =
       ComputeMonth(session->places.File(), kFifthDecember2026, 11, "2026", chosen < 0 ? 2 : chosen);
   QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QString::fromStdString(reference->form->lblLat.Caption));
-  const QString mismatch = GridMismatch(session->Grid(), reference->grid);
+  const QString mismatch = GridMismatch(session->Grid(), reference->table());
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
 
@@ -333,7 +333,7 @@ void MainWindowTest::digitsChoiceIsShownAndRemembered() {
   QCOMPARE(session->Grid()->item(1, 1)->text(), dayOne);
   const xdvng::Digits digits = setting == QStringLiteral("western") ? xdvng::Digits::Latin : xdvng::Digits::Devanagari;
   const auto reference = ComputeMonth(session->places.File(), kFifthDecember2026);
-  QString mismatch = GridMismatch(session->Grid(), reference->grid, digits);
+  QString mismatch = GridMismatch(session->Grid(), reference->table(), digits);
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
   QCOMPARE(session->Widget<QLabel>("lblKaliYuga")->text(), Unicode(reference->form->lblKaliYuga.Caption, digits));
   QCOMPARE(QSettings().value(QStringLiteral("display/digits")).toString(), setting);
@@ -352,15 +352,15 @@ void MainWindowTest::gridIsLaidOutForItsTexts() {
   const double dpi = grid->logicalDpiY();
   // Every column at least its designed width and wide enough for its widest text;
   // every day row at least 233 twips and as high as a line of the font.
-  for (int c = 0; c < kGridColumns - 1; ++c) {
+  for (int c = 0; c < kTableColumns - 1; ++c) {
     QVERIFY2(grid->columnWidth(c) >= ui::TwipsToPixels(ColumnWidths[static_cast<std::size_t>(c)], dpi),
              qPrintable(QStringLiteral("column %1").arg(c)));
     const QFontMetrics metrics(grid->font());
-    for (int r = 1; r < kGridRows; ++r)
+    for (int r = 1; r < kTableRows; ++r)
       QVERIFY2(metrics.horizontalAdvance(grid->item(r, c)->text()) < grid->columnWidth(c),
                qPrintable(QStringLiteral("row %1, column %2").arg(r).arg(c)));
   }
-  for (int r = 1; r < kGridRows; ++r) {
+  for (int r = 1; r < kTableRows; ++r) {
     QVERIFY(grid->rowHeight(r) >= ui::TwipsToPixels(kRowHeightTwips, dpi));
     QVERIFY(grid->rowHeight(r) > QFontMetrics(grid->font()).height());
   }

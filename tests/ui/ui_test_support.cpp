@@ -63,7 +63,7 @@ void SettleDeletes() {
 std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeFile, QDate today, int monthIndex,
                                              const std::string& year, int place, bool dst) {
   auto reference = std::make_unique<ReferenceMonth>();
-  reference->form = std::make_unique<frmKalnika>(reference->grid, reference->box, placeFile);
+  reference->form = std::make_unique<frmKalnika>(reference->box, placeFile);
   reference->form->Form_Load(today.year(), today.month());
   if (monthIndex >= 0) {
     reference->form->lstMonth.Select(monthIndex);
@@ -79,12 +79,12 @@ QString Unicode(const std::string& xdvngBytes, xdvng::Digits digits) {
   return QString::fromStdString(xdvng::ToUnicode(xdvngBytes, digits));
 }
 
-QString GridMismatch(const QTableWidget* table, const MemoryGrid& expected, xdvng::Digits digits) {
-  for (int r = 0; r < kGridRows; ++r) {
-    for (int c = 0; c < kGridColumns; ++c) {
+QString GridMismatch(const QTableWidget* table, const MonthTable& expected, xdvng::Digits digits) {
+  for (int r = 0; r < kTableRows; ++r) {
+    for (int c = 0; c < kTableColumns; ++c) {
       const QTableWidgetItem* item = table->item(r, c);
       const QString shown = item != nullptr ? item->text() : QStringLiteral("<no item>");
-      const QString wanted = Unicode(expected.Cell(r, c), digits);
+      const QString wanted = Unicode(expected.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], digits);
       if (shown != wanted)
         return QStringLiteral("row %1, column %2: shown \"%3\", expected \"%4\"").arg(r).arg(c).arg(shown, wanted);
     }

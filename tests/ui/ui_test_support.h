@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "almanac/grid.h"
+#include "almanac/month_text.h"
 #include "forms/frm_kalnika.h"
 #include "ui/application.h"
 #include "xdvng/xdvng.h"
@@ -68,9 +68,9 @@ void SettleDeletes();
 // The window's model computed headless: the start-up on `today`, then, when
 // monthIndex >= 0, one calculation of that month, year, place and daylight saving.
 struct ReferenceMonth {
-  MemoryGrid grid;
   RecordingMessageBox box;
   std::unique_ptr<frmKalnika> form;
+  const MonthTable& table() const { return form->Table(); }
 };
 std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeFile, QDate today,
                                              int monthIndex = -1, const std::string& year = "",
@@ -79,7 +79,7 @@ std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeF
 // The first cell whose shown text is not the Unicode of the reference cell
 // ("row r, column c: shown ... expected ..."), or the empty text when all 32 x 17
 // cells agree.
-QString GridMismatch(const QTableWidget* table, const MemoryGrid& expected,
+QString GridMismatch(const QTableWidget* table, const MonthTable& expected,
                      xdvng::Digits digits = xdvng::Digits::Devanagari);
 
 // The Unicode of stored Xdvng bytes, as a QString.

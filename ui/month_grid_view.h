@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "almanac/grid.h"
+#include "almanac/month_text.h"
 #include "ui/display_text.h"
 
 namespace kalnika::ui {
@@ -21,10 +21,10 @@ inline constexpr double kGridPointSize = 9.0;
 // The table widget "Kalnika". Row 0 is an ordinary row of the table (its items hold
 // the headings); the view above it shows that row as a fixed strip, bold on the
 // colour of the window's buttons, while the day rows scroll beneath.
-class MonthTable : public QTableWidget {
+class MonthTableWidget : public QTableWidget {
   Q_OBJECT
  public:
-  explicit MonthTable(QWidget* parent = nullptr);
+  explicit MonthTableWidget(QWidget* parent = nullptr);
 
  signals:
   // The viewport or the scroll bars changed: the heading strip follows.
@@ -43,7 +43,7 @@ class MonthGridView : public QFrame {
  public:
   explicit MonthGridView(QWidget* parent = nullptr);
 
-  MonthTable* Table() const { return table_; }
+  MonthTableWidget* Table() const { return table_; }
   QTableView* Headings() const { return headingStrip_; }
 
   // Height of the heading strip (row 0) in pixels.
@@ -59,30 +59,23 @@ class MonthGridView : public QFrame {
  private:
   void FollowTable();
 
-  MonthTable* table_;
+  MonthTableWidget* table_;
   QTableView* headingStrip_;  // a second view of the same items showing only row 0
   QWidget* stripCorner_;      // beside the strip, above the table's vertical scroll bar
   int headingHeight_ = 0;
-  std::array<int, kGridColumns> naturalWidths_{};
+  std::array<int, kTableColumns> naturalWidths_{};
 };
 
-// The month-table model's Grid, written cell by cell. It keeps the stored bytes of
-// every cell (the model never reads them back; the print-outs and the CSV export
-// do) and shows their display form.
-class TableGrid : public Grid {
+// The month table on screen: shows a whole table of stored texts in one call and
+// keeps the stored bytes of every cell (the print-outs draw from them too).
+class MonthGrid {
  public:
-  TableGrid(MonthGridView* view, DisplayOptions options);
+  MonthGrid(MonthGridView* view, DisplayOptions options);
 
-  void SetRow(int row) override;
-  void SetCol(int col) override;
-  void SetText(const std::string& text) override;
-  void SetColWidth(int col, int twips) override;
-  void SetRowHeight(int row, int twips) override;
-  // Hidden: not redrawn while its cells change, and not shown at all after a
-  // refused input (the space stays, as the month table's place).
-  void SetVisible(bool visible) override;
+  // Shows a table; a hidden grid (after a refused input) keeps its place.
+  void Show(const kalnika::MonthTable& table, bool visible);
 
-  // The bytes the model wrote into a cell (row 0..31, column 0..16; empty outside).
+  // The bytes of a cell (row 0..31, column 0..16; empty outside).
   const std::string& Stored(int row, int col) const;
   bool Visible() const { return visible_; }
 
@@ -100,13 +93,10 @@ class TableGrid : public Grid {
   int Px(int twips) const;
 
   MonthGridView* view_;
-  MonthTable* table_;
+  MonthTableWidget* table_;
   DisplayOptions options_;
-  int row_ = 0, col_ = 0;
   bool visible_ = true;
-  std::array<std::array<std::string, kGridColumns>, kGridRows> cells_{};
-  std::array<int, kGridColumns> widthTwips_{};
-  std::array<int, kGridRows> heightTwips_{};
+  kalnika::MonthTable cells_;
   const std::string outside_;  // the text of a cell outside the grid
 };
 

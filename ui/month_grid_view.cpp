@@ -1,4 +1,6 @@
-#include "ui/month_table.h"
+#include "ui/month_grid_view.h"
+
+#include "almanac/name_tables.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -25,11 +27,11 @@ bool Centred(int col) {
   }
 }
 
-bool InGrid(int row, int col) { return row >= 0 && row < kGridRows && col >= 0 && col < kGridColumns; }
+bool InGrid(int row, int col) { return row >= 0 && row < kTableRows && col >= 0 && col < kTableColumns; }
 
 }  // namespace
 
-MonthTable::MonthTable(QWidget* parent) : QTableWidget(kGridRows, kGridColumns, parent) {
+MonthTableWidget::MonthTableWidget(QWidget* parent) : QTableWidget(kTableRows, kTableColumns, parent) {
   setObjectName(QStringLiteral("Kalnika"));
   horizontalHeader()->hide();
   verticalHeader()->hide();
@@ -44,18 +46,18 @@ MonthTable::MonthTable(QWidget* parent) : QTableWidget(kGridRows, kGridColumns, 
   setRowHidden(0, true);  // shown by the heading strip
 }
 
-void MonthTable::resizeEvent(QResizeEvent* event) {
+void MonthTableWidget::resizeEvent(QResizeEvent* event) {
   QTableWidget::resizeEvent(event);
   emit geometryChanged();
 }
 
-void MonthTable::updateGeometries() {
+void MonthTableWidget::updateGeometries() {
   QTableWidget::updateGeometries();
   emit geometryChanged();
 }
 
 MonthGridView::MonthGridView(QWidget* parent)
-    : QFrame(parent), table_(new MonthTable), headingStrip_(new QTableView), stripCorner_(new QWidget) {
+    : QFrame(parent), table_(new MonthTableWidget), headingStrip_(new QTableView), stripCorner_(new QWidget) {
   setObjectName(QStringLiteral("KalnikaFrame"));
   setFrameShape(QFrame::StyledPanel);
   auto* layout = new QVBoxLayout(this);
@@ -89,13 +91,13 @@ MonthGridView::MonthGridView(QWidget* parent)
   headingStrip_->setFocusPolicy(Qt::NoFocus);
   headingStrip_->setWordWrap(false);
   headingStrip_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-  for (int r = 1; r < kGridRows; ++r) headingStrip_->setRowHidden(r, true);
+  for (int r = 1; r < kTableRows; ++r) headingStrip_->setRowHidden(r, true);
 
   connect(table_->horizontalHeader(), &QHeaderView::sectionResized, headingStrip_,
           [this](int col, int /*oldSize*/, int size) { headingStrip_->setColumnWidth(col, size); });
   connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, headingStrip_->horizontalScrollBar(),
           &QScrollBar::setValue);
-  connect(table_, &MonthTable::geometryChanged, this, &MonthGridView::FollowTable);
+  connect(table_, &MonthTableWidget::geometryChanged, this, &MonthGridView::FollowTable);
 }
 
 void MonthGridView::SetHeadingHeight(int pixels) {
@@ -107,7 +109,7 @@ void MonthGridView::SetHeadingHeight(int pixels) {
 }
 
 void MonthGridView::SetNaturalWidth(int col, int pixels) {
-  if (col < 0 || col >= kGridColumns) return;
+  if (col < 0 || col >= kTableColumns) return;
   naturalWidths_[static_cast<std::size_t>(col)] = pixels;
   table_->setColumnWidth(col, pixels);
   headingStrip_->setColumnWidth(col, pixels);
@@ -118,7 +120,7 @@ QSize MonthGridView::sizeHint() const {
   int width = 2 * frameWidth();
   for (int w : naturalWidths_) width += w;
   int height = 2 * frameWidth() + headingHeight_;
-  for (int r = 1; r < kGridRows; ++r) height += table_->rowHeight(r);
+  for (int r = 1; r < kTableRows; ++r) height += table_->rowHeight(r);
   return {width, height};
 }
 
@@ -131,11 +133,11 @@ void MonthGridView::FollowTable() {
   headingStrip_->horizontalScrollBar()->setValue(table_->horizontalScrollBar()->value());
 }
 
-TableGrid::TableGrid(MonthGridView* view, DisplayOptions options)
+MonthGrid::MonthGrid(MonthGridView* view, DisplayOptions options)
     : view_(view), table_(view->Table()), options_(options) {
   const QBrush headingBrush = table_->palette().brush(QPalette::Button);
-  for (int r = 0; r < kGridRows; ++r) {
-    for (int c = 0; c < kGridColumns; ++c) {
+  for (int r = 0; r < kTableRows; ++r) {
+    for (int c = 0; c < kTableColumns; ++c) {
       auto* item = new QTableWidgetItem;
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
       if (r == 0) {
@@ -148,92 +150,72 @@ TableGrid::TableGrid(MonthGridView* view, DisplayOptions options)
     }
   }
   ApplyFonts();
-}
-
-int TableGrid::Px(int twips) const { return TwipsToPixels(twips, table_->logicalDpiY()); }
-
-void TableGrid::SetRow(int row) { row_ = row; }
-void TableGrid::SetCol(int col) { col_ = col; }
-
-void TableGrid::SetText(const std::string& text) {
-  if (!InGrid(row_, col_)) return;
-  cells_[static_cast<std::size_t>(row_)][static_cast<std::size_t>(col_)] = text;
-  ShowCell(row_, col_);
-}
-
-void TableGrid::SetColWidth(int col, int twips) {
-  if (col < 0 || col >= kGridColumns) return;
-  widthTwips_[static_cast<std::size_t>(col)] = twips;
-  FitColumns();
-}
-
-void TableGrid::SetRowHeight(int row, int twips) {
-  if (row < 0 || row >= kGridRows) return;
-  heightTwips_[static_cast<std::size_t>(row)] = twips;
   FitRows();
+  FitColumns();
 }
 
-void TableGrid::SetVisible(bool visible) {
+int MonthGrid::Px(int twips) const { return TwipsToPixels(twips, table_->logicalDpiY()); }
+
+void MonthGrid::Show(const kalnika::MonthTable& table, bool visible) {
   visible_ = visible;
-  if (!visible) {
-    view_->setUpdatesEnabled(false);
-    view_->setVisible(false);
-    return;
-  }
+  view_->setUpdatesEnabled(false);
+  cells_ = table;
+  for (int r = 0; r < kTableRows; ++r)
+    for (int c = 0; c < kTableColumns; ++c) ShowCell(r, c);
   FitColumns();
-  view_->setVisible(true);
+  view_->setVisible(visible);
   view_->setUpdatesEnabled(true);
 }
 
-const std::string& TableGrid::Stored(int row, int col) const {
+const std::string& MonthGrid::Stored(int row, int col) const {
   if (!InGrid(row, col)) return outside_;
-  return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+  return cells_.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
 }
 
-void TableGrid::SetDisplay(const DisplayOptions& options) {
+void MonthGrid::SetDisplay(const DisplayOptions& options) {
   options_ = options;
   ApplyFonts();
-  for (int r = 0; r < kGridRows; ++r)
-    for (int c = 0; c < kGridColumns; ++c) ShowCell(r, c);
+  for (int r = 0; r < kTableRows; ++r)
+    for (int c = 0; c < kTableColumns; ++c) ShowCell(r, c);
   FitRows();
   FitColumns();
 }
 
-void TableGrid::ShowCell(int row, int col) {
+void MonthGrid::ShowCell(int row, int col) {
   QTableWidgetItem* item = table_->item(row, col);
   if (item == nullptr) return;
-  item->setText(DisplayString(cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)], options_));
+  item->setText(DisplayString(cells_.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)], options_));
 }
 
-void TableGrid::ApplyFonts() {
+void MonthGrid::ApplyFonts() {
   table_->setFont(TextFont(options_, kGridPointSize, false));
   const QFont heading = TextFont(options_, kGridPointSize, true);
-  for (int c = 0; c < kGridColumns; ++c)
+  for (int c = 0; c < kTableColumns; ++c)
     if (QTableWidgetItem* item = table_->item(0, c)) item->setFont(heading);
 }
 
-void TableGrid::FitColumns() {
+void MonthGrid::FitColumns() {
   const QFontMetrics cellMetrics(TextFont(options_, kGridPointSize, false), table_);
   const QFontMetrics headingMetrics(TextFont(options_, kGridPointSize, true), table_);
-  for (int c = 0; c < kGridColumns; ++c) {
+  for (int c = 0; c < kTableColumns; ++c) {
     int widest = 0;
-    for (int r = 0; r < kGridRows; ++r) {
+    for (int r = 0; r < kTableRows; ++r) {
       const QTableWidgetItem* item = table_->item(r, c);
       if (item == nullptr || item->text().isEmpty()) continue;
       const QFontMetrics& metrics = r == 0 ? headingMetrics : cellMetrics;
       widest = std::max(widest, metrics.horizontalAdvance(item->text()));
     }
-    const int designed = Px(widthTwips_[static_cast<std::size_t>(c)]);
+    const int designed = Px(ColumnWidths[static_cast<std::size_t>(c)]);
     view_->SetNaturalWidth(c, std::max(designed, widest > 0 ? widest + kCellPadding : 0));
   }
 }
 
-void TableGrid::FitRows() {
+void MonthGrid::FitRows() {
   const QFontMetrics cellMetrics(TextFont(options_, kGridPointSize, false), table_);
   const QFontMetrics headingMetrics(TextFont(options_, kGridPointSize, true), table_);
-  for (int r = 0; r < kGridRows; ++r) {
+  for (int r = 0; r < kTableRows; ++r) {
     const QFontMetrics& metrics = r == 0 ? headingMetrics : cellMetrics;
-    const int height = std::max(Px(heightTwips_[static_cast<std::size_t>(r)]), metrics.height() + kRowPadding);
+    const int height = std::max(Px(kRowHeightTwips), metrics.height() + kRowPadding);
     if (r == 0)
       view_->SetHeadingHeight(height);
     else

@@ -1,0 +1,105 @@
+#include "almanac/month_text.h"
+
+#include "almanac/clock_text.h"
+#include "almanac/name_tables.h"
+
+namespace kalnika {
+
+namespace {
+
+constexpr int kFullMoonTithi = 15;
+// The Kali new year is noted on this day of January.
+constexpr int kKaliNewYearDay = 23;
+
+// Xdvng text shown for a sunrise or sunset that does not happen on the date
+// (polar night or midnight sun): "n:ahi", read नाही ("none").
+constexpr const char* kNoSunriseSunsetText = "n:ahi";
+
+template <std::size_t N>
+const std::string& Name(const std::array<std::string, N>& table, int index) {
+  static const std::string empty;
+  return index >= 0 && static_cast<std::size_t>(index) < N ? table[static_cast<std::size_t>(index)] : empty;
+}
+
+std::string SunText(const std::optional<ClockTime>& time) {
+  return time ? ClockText(*time) : kNoSunriseSunsetText;
+}
+
+}  // namespace
+
+std::string LunarMonthText(const LunarMonth& month) {
+  const char* prefix = month.kind == MonthKind::Added               ? kAddedMonthPrefix
+                       : month.kind == MonthKind::RegularAfterAdded ? kRegularAfterAddedPrefix
+                                                                    : "";
+  return prefix + Name(MaasNames, month.index);
+}
+
+std::string SignEntryNote(const SignEntry& entry) {
+  return "s:\xDCy:a\xFC" "c:a " + Name(RaashiNames, entry.sign) + " raeS:)v:\xF0S: " +
+         AlmanacClockText(entry.when.local) + " ";
+}
+
+// 31 (the elongation just past 360 degrees) is tithi 1 as an angle and is shown as
+// the first tithi of the bright fortnight.
+std::string FortnightText(int tithi) {
+  if (tithi == kFullMoonTithi || tithi == 0 || tithi == 30) return "";
+  return tithi > 15 && tithi != 31 ? kDarkFortnight : kBrightFortnight;
+}
+
+int TithiNameIndex(int tithi) {
+  if (tithi == 30) return 0;
+  if (tithi == 31) return 1;
+  return tithi > 15 ? tithi - 15 : tithi;
+}
+
+std::string KaliNewYearNote(int kaliYear) {
+  return std::string(kKaliPrefix) + std::to_string(kaliYear) + kKaliNewYearSuffix;
+}
+
+TableRow FormatDay(const MonthValues& month, const DayValues& day) {
+  TableRow cells;
+  cells[0] = Name(GregorianMonthNames, day.date.month - 1);
+  cells[1] = std::to_string(day.date.day);
+  cells[2] = month.yearText;
+  cells[3] = Name(WeekdayNames, day.weekday);
+  cells[4] = std::to_string(day.shaka);
+  cells[5] = Name(SamvatsaraNames, day.samvatsara);
+  cells[6] = LunarMonthText(day.lunarMonth);
+  cells[7] = FortnightText(day.tithi);
+  cells[8] = Name(TithiNames, TithiNameIndex(day.tithi));
+  cells[9] = day.phase ? AlmanacClockText(day.phaseInstant.local) : ClockText(day.tithiEnd.clock);
+  cells[10] = Name(NaxatraNames, day.nakshatra);
+  cells[11] = Name(YogaNames, day.yoga);
+  cells[12] = Name(RaashiNames, day.moonSign);
+  cells[13] = Name(RaashiNames, day.sunSign);
+  cells[14] = SunText(day.sunrise);
+  cells[15] = SunText(day.sunset);
+  cells[16] = (day.signEntry ? SignEntryNote(*day.signEntry) : std::string()) + day.auspicious;
+  if (day.date.month == 1 && day.date.day == kKaliNewYearDay) cells[16] = KaliNewYearNote(day.kaliYear);
+  return cells;
+}
+
+MonthTable EmptyMonthTable() {
+  MonthTable table;
+  for (std::size_t c = 0; c < ColumnHeadings.size(); ++c) table.cells[0][c] = ColumnHeadings[c];
+  table.vikramCaption = kVikramInitialCaption;
+  return table;
+}
+
+MonthTable FormatMonth(const MonthValues& month) {
+  MonthTable table = EmptyMonthTable();
+  table.dayCount = static_cast<int>(month.days.size());
+  for (const DayValues& day : month.days)
+    table.cells[static_cast<std::size_t>(day.date.day)] = FormatDay(month, day);
+  if (month.days.empty()) return table;
+
+  table.kaliCaption = kKaliPrefix + std::to_string(month.days.back().kaliYear);
+  // The Vikram year of the first day, and that of the last day when it differs.
+  const int first = month.days.front().vikram;
+  const int last = month.days.back().vikram;
+  table.vikramCaption = kVikramPrefix + std::to_string(first) + "     " +
+                        (last != first ? std::to_string(last) : std::string());
+  return table;
+}
+
+}  // namespace kalnika

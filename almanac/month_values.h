@@ -1,0 +1,97 @@
+#pragma once
+// One month of the almanac as values: for every date of a Gregorian month the
+// Hindu calendar elements as numbers, indices into the name tables and instants,
+// computed once; every face (the window's table, the command-line tool, CSV, print,
+// PDF) formats the same value (month_text.h). No texts are made here, but for the
+// auspicious-day notes, which are stored texts.
+//
+// Classic method: every whole-day quantity of a row is taken at 0 h universal time
+// of the date; the place's zone and daylight saving enter only the clock times.
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calendar/calendar.h"
+#include "elements/sun_sign.h"
+#include "elements/tithi.h"
+
+namespace kalnika {
+
+enum class Method { Classic };
+
+// The auspicious-day notes of the place file: the stored text (Xdvng bytes) for a
+// lunar month 0..11 and a tithi number 0..31, empty where nothing is stored.
+class AuspiciousDays {
+ public:
+  const std::string& Note(int month, int tithi) const;
+  void Set(int month, int tithi, std::string note);
+
+ private:
+  static constexpr int kTithis = 32;
+  std::array<std::string, 12 * kTithis> notes_{};
+};
+
+// The inputs of one month, already checked.
+struct MonthRequest {
+  int year = 2000;          // every date of the month is in this year (79..32767)
+  int month = 1;            // 1..12
+  std::string yearText;     // the year as the year column shows it; empty: the year number
+  double latitude = 0.0;    // degrees, north positive
+  double longitude = 0.0;   // degrees, east positive
+  double timeZone = 0.0;    // hours east of Greenwich
+  bool daylightSaving = false;  // one hour on every clock but the tithi end
+  Method method = Method::Classic;
+  AuspiciousDays auspicious;
+};
+
+// An instant and the place's local clock at it (the row's zone and daylight saving).
+struct LocalInstant {
+  double jd = 0.0;  // Julian Day, universal time
+  LocalDateTime local;
+};
+
+enum class MoonPhase { New, Full };
+
+struct SignEntry {
+  int sign = 0;  // 0..11, the sign the Sun entered
+  LocalInstant when;
+};
+
+struct DayValues {
+  CivilDate date;
+  int weekday = 0;  // 0 = Sunday
+  // Tithi number at the reckoning instant: 1..15 bright fortnight (15 the full
+  // moon), 16..30 dark fortnight (30 the new moon); 0 also the new-moon tithi and
+  // 31 the first tithi again (the elongation just past 360 degrees).
+  int tithi = 0;
+  TithiEnd tithiEnd;
+  // The new or full moon the ending column shows on this row instead of the end.
+  std::optional<MoonPhase> phase;
+  LocalInstant phaseInstant;  // meaningful with `phase`
+  LunarMonth lunarMonth;
+  int shaka = 0;
+  int samvatsara = 0;  // 0..59, the year's place in the sixty-year cycle
+  int vikram = 0;
+  int kaliYear = 0;    // the year of the date on the shifted axis
+  int nakshatra = 0;   // 0..26
+  int yoga = 0;        // 0..26
+  int moonSign = 0;    // 0..11
+  int sunSign = 0;     // 0..11
+  std::optional<ClockTime> sunrise, sunset;  // nothing: the Sun does not rise / set
+  std::optional<SignEntry> signEntry;        // the Sun entered a sign on this date
+  std::string auspicious;                    // the stored note for the day's month and tithi
+};
+
+struct MonthValues {
+  int year = 2000;
+  int month = 1;  // 1..12
+  std::string yearText;
+  Method method = Method::Classic;
+  std::vector<DayValues> days;  // one per date, in order
+  LocalInstant newMoon, fullMoon;  // the phases of the lunation in the middle of the month
+};
+
+MonthValues ComputeMonth(const MonthRequest& request);
+
+}  // namespace kalnika

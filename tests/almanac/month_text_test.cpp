@@ -1,0 +1,134 @@
+// The texts of the month table, formatted from values made up for each case: the
+// fortnight and tithi name rules, the lunar-month prefixes, the notes column, the
+// era captions and the rows past the end of the month.
+#include <gtest/gtest.h>
+
+#include "almanac/month_text.h"
+#include "almanac/name_tables.h"
+
+namespace kalnika {
+namespace {
+
+TEST(FortnightAndTithiName, EveryTithiNumber) {
+  // 1..14 bright, 15 full moon, 16..29 dark with names 1..14, 0 and 30 the new
+  // moon; 31 (just past 360 degrees) is shown as the first of the bright fortnight.
+  for (int tithi = 0; tithi <= 31; ++tithi) {
+    const std::string label = FortnightText(tithi);
+    const int name = TithiNameIndex(tithi);
+    if (tithi == 0 || tithi == 30) {
+      EXPECT_EQ(label, "") << tithi;
+      EXPECT_EQ(name, 0) << tithi;
+    } else if (tithi == 15) {
+      EXPECT_EQ(label, "") << tithi;
+      EXPECT_EQ(name, 15) << tithi;
+    } else if (tithi >= 16 && tithi <= 29) {
+      EXPECT_EQ(label, kDarkFortnight) << tithi;
+      EXPECT_EQ(name, tithi - 15) << tithi;
+    } else {
+      EXPECT_EQ(label, kBrightFortnight) << tithi;
+      EXPECT_EQ(name, tithi == 31 ? 1 : tithi) << tithi;
+    }
+  }
+}
+
+TEST(LunarMonthText, PrefixesAreKindsNotSums) {
+  EXPECT_EQ(LunarMonthText({5, MonthKind::Regular}), MaasNames[5]);
+  EXPECT_EQ(LunarMonthText({5, MonthKind::Added}), "AeD:k" + MaasNames[5]);
+  EXPECT_EQ(LunarMonthText({5, MonthKind::RegularAfterAdded}), "en:j:" + MaasNames[5]);
+  // An added first month is Chaitra with its prefix, not the regular twelfth month.
+  EXPECT_EQ(LunarMonthText({0, MonthKind::Added}), "AeD:k" + MaasNames[0]);
+}
+
+// A month of made-up values: every day in the given month, tithi 5, no sign entry.
+MonthValues MadeUpMonth(int year, int month, int days) {
+  MonthValues m;
+  m.year = year;
+  m.month = month;
+  m.yearText = std::to_string(year);
+  for (int d = 1; d <= days; ++d) {
+    DayValues v;
+    v.date = {year, month, d};
+    v.tithi = 5;
+    v.tithiEnd.clock = {13, 7};
+    v.sunrise = ClockTime{6, 5};
+    v.sunset = ClockTime{18, 30};
+    v.vikram = 2082;
+    v.kaliYear = 5127;
+    m.days.push_back(v);
+  }
+  return m;
+}
+
+TEST(FormatMonth, RowsOfTheMonthAndEmptyRowsBelow) {
+  MonthValues february = MadeUpMonth(2023, 2, 28);
+  february.yearText = " 2023";  // as typed
+  const MonthTable table = FormatMonth(february);
+  EXPECT_EQ(table.dayCount, 28);
+  EXPECT_EQ(table.cells[0][8], ColumnHeadings[8]);
+  EXPECT_EQ(table.cells[1][0], GregorianMonthNames[1]);
+  EXPECT_EQ(table.cells[1][1], "1");
+  EXPECT_EQ(table.cells[28][1], "28");
+  EXPECT_EQ(table.cells[28][2], " 2023");
+  EXPECT_EQ(table.cells[5][9], "13H7");
+  EXPECT_EQ(table.cells[5][14], "6H5");
+  for (std::size_t r = 29; r <= 31; ++r)
+    for (const std::string& cell : table.cells[r]) EXPECT_EQ(cell, "") << r;
+}
+
+TEST(FormatMonth, PhaseReplacesTheEndingTimeAndNoSunriseReadsNone) {
+  MonthValues month = MadeUpMonth(2026, 12, 31);
+  DayValues& newMoon = month.days[7];
+  newMoon.tithi = 0;
+  newMoon.phase = MoonPhase::New;
+  newMoon.phaseInstant.local = {{2026, 12, 9}, 6, 22, 40};
+  month.days[9].sunrise.reset();
+  const MonthTable table = FormatMonth(month);
+  EXPECT_EQ(table.cells[8][9], "30H23");  // 06:22:40, the almanac clock of the night before
+  EXPECT_EQ(table.cells[8][7], "");
+  EXPECT_EQ(table.cells[8][8], TithiNames[0]);
+  EXPECT_EQ(table.cells[10][14], "n:ahi");  // नाही
+}
+
+TEST(FormatMonth, SignEntryNoteComesBeforeTheAuspiciousNote) {
+  MonthValues month = MadeUpMonth(2026, 12, 31);
+  month.days[14].signEntry = SignEntry{8, {0.0, {{2026, 12, 14}, 22, 45, 10}}};
+  month.days[14].auspicious = "NOTE";
+  month.days[15].auspicious = "NOTE";
+  const MonthTable table = FormatMonth(month);
+  EXPECT_EQ(table.cells[15][16], "s:\xDCy:a\xFC" "c:a D:n:\xD8 raeS:)v:\xF0S: 22H45 NOTE");
+  EXPECT_EQ(table.cells[16][16], "NOTE");
+}
+
+TEST(FormatMonth, KaliCaptionAndTheNewYearNoteOfJanuary) {
+  // The caption shows the Kali year of the last day; in January the note of the
+  // 23rd (the day before the shifted year turns) replaces that day's notes.
+  MonthValues january = MadeUpMonth(2024, 1, 31);
+  for (DayValues& d : january.days) d.kaliYear = d.date.day <= 23 ? 5125 : 5126;
+  january.days[22].auspicious = "NOTE";
+  const MonthTable table = FormatMonth(january);
+  EXPECT_EQ(table.kaliCaption, std::string(kKaliPrefix) + "5126");
+  EXPECT_EQ(table.cells[23][16], std::string(kKaliPrefix) + "5125" + kKaliNewYearSuffix);
+  // Other months have no such note.
+  MonthValues february = MadeUpMonth(2024, 2, 29);
+  february.days[22].auspicious = "NOTE";
+  EXPECT_EQ(FormatMonth(february).cells[23][16], "NOTE");
+}
+
+TEST(FormatMonth, VikramCaptionShowsBothYearsOfTheMonthOfItsNewYear) {
+  MonthValues november = MadeUpMonth(2026, 11, 30);
+  for (DayValues& d : november.days) d.vikram = d.date.day < 10 ? 2082 : 2083;
+  EXPECT_EQ(FormatMonth(november).vikramCaption, std::string(kVikramPrefix) + "2082     2083");
+  EXPECT_EQ(FormatMonth(MadeUpMonth(2026, 12, 31)).vikramCaption, std::string(kVikramPrefix) + "2082     ");
+}
+
+TEST(EmptyMonthTable, HeadingsAndTheInitialVikramCaption) {
+  const MonthTable table = EmptyMonthTable();
+  EXPECT_EQ(table.dayCount, 0);
+  EXPECT_EQ(table.cells[0][0], ColumnHeadings[0]);
+  EXPECT_EQ(table.cells[1][0], "");
+  EXPECT_EQ(table.vikramCaption, kVikramInitialCaption);
+  EXPECT_EQ(table.kaliCaption, "");
+}
+
+}  // namespace
+}  // namespace kalnika
