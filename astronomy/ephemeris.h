@@ -13,8 +13,9 @@
 // as the position on the mean equinox of date minus the mean ayanamsha: the
 // nutation cancels, so sidereal longitudes carry no nutation wobble.
 //
-// Valid for instants of the Moshier theories, the Gregorian years -3000 to 2999;
-// outside them every result is NaN (the callers refuse such years before they ask).
+// Valid for instants of the Moshier theories, which end in the year 3003; outside
+// them every result is NaN. The almanac asks only within the years below, which
+// leave room for the lunations around a month.
 //
 // Library state: the Swiss Ephemeris keeps its settings (sidereal mode, paths)
 // and its caches in one structure per thread (the library is built with
@@ -27,6 +28,10 @@
 #include "astronomy/sunrise.h"  // SunEvent
 
 namespace kalnika {
+
+// Gregorian years whose months the precise method computes.
+inline constexpr int kEphemerisFirstYear = -2999;
+inline constexpr int kEphemerisLastYear = 2999;
 
 // A sidereal longitude, degrees [0, 360), with its rate, degrees per day.
 struct SiderealLongitude {

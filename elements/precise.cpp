@@ -87,8 +87,10 @@ ElementAngle AngleOf(Element element, const SunMoonLongitudes& at) {
 }
 
 // The quotient of an angle just below 360 can round up to the count itself, which
-// belongs to the last division.
+// belongs to the last division. NaN (an instant outside the ephemeris) gives 0
+// rather than an undefined conversion.
 int DivisionOfAngle(Element element, double degrees) {
+  if (!std::isfinite(degrees)) return 0;
   const int count = ValueCount(element);
   int d = static_cast<int>(std::floor(degrees * count / 360.0));
   if (d >= count) d = count - 1;
@@ -214,7 +216,10 @@ std::vector<Lunation> LunationsBetween(double fromJdUt, double untilJdUt) {
   return lunations;
 }
 
-Lunation LunationAt(double jdUt) { return LunationsBetween(jdUt, jdUt).front(); }
+Lunation LunationAt(double jdUt) {
+  const std::vector<Lunation> lunations = LunationsBetween(jdUt, jdUt);
+  return lunations.empty() ? Lunation{} : lunations.front();  // empty only outside the ephemeris
+}
 
 Eras ErasOfMonth(double start, int monthIndex) {
   // Whole sidereal years since the Sun entered Mina in 2026, counted at the new moon

@@ -73,6 +73,15 @@ std::vector<Crossing> CrossingsBetween(Element element, double t0, const SunMoon
   return crossings;
 }
 
+// The lunation of a list in which an instant lies (the last one for an instant
+// past them all, which the caller's span excludes; none only outside the ephemeris).
+Lunation LunationOf(const std::vector<Lunation>& lunations, double jdUt) {
+  if (lunations.empty()) return {};
+  auto found = std::find_if(lunations.begin(), lunations.end(),
+                            [jdUt](const Lunation& l) { return jdUt < l.end; });
+  return found == lunations.end() ? lunations.back() : *found;
+}
+
 }  // namespace
 
 std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place,
@@ -157,11 +166,9 @@ std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, Ge
     }
 
     // The lunation in which the reckoning instant lies.
-    auto lunation = std::find_if(lunations.begin(), lunations.end(),
-                                 [&](const Lunation& l) { return day.reckoning < l.end; });
-    if (lunation == lunations.end()) --lunation;
-    day.lunation = *lunation;
-    day.eras = ErasOfMonth(lunation->start, lunation->month.index);
+    day.lunation = LunationOf(lunations, day.reckoning);
+    day.eras = ErasOfMonth(day.lunation.start, day.lunation.month.index);
+    day.nextLunation = LunationOf(lunations, day.nextReckoning);
   }
   return days;
 }

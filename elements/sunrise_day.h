@@ -57,11 +57,15 @@ struct SunriseDay {
   ElementRun tithi, nakshatra, yoga, moonSign;
   std::optional<SunSignEntry> sunSignEntry;  // within [reckoning, nextReckoning)
   std::optional<double> newMoon, fullMoon;  // within [reckoning, nextReckoning)
-  Lunation lunation;  // the one in which the reckoning instant lies
-  Eras eras;          // of its month
+  Lunation lunation;      // the one in which the reckoning instant lies
+  Eras eras;              // of its month
+  Lunation nextLunation;  // the one at the next reckoning instant: another after a
+                          // new moon within the day (the month of a skipped tithi
+                          // that follows that new moon)
 };
 
-// The almanac days of `count` consecutive civil dates from `first` at the place.
+// The almanac days of `count` consecutive civil dates from `first` at the place,
+// within the years kEphemerisFirstYear..kEphemerisLastYear.
 // The zone offset enters only the civil date's span (local midnight to local
 // midnight) within which its sunrise and sunset are sought.
 std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place,
