@@ -1,7 +1,9 @@
 // The precise method: one almanac month (31 days at Mumbai, each reckoned at its
-// sunrise) and its parts, the positions, one sunrise and one crossing.
+// sunrise), alone and through ComputeMonth, and its parts: the positions, one
+// sunrise and one crossing.
 #include <benchmark/benchmark.h>
 
+#include "almanac/month_values.h"
 #include "astronomy/ephemeris.h"
 #include "elements/precise.h"
 #include "elements/sunrise_day.h"
@@ -16,6 +18,20 @@ void BM_PreciseMonth31Days(benchmark::State& state) {
     benchmark::DoNotOptimize(kalnika::ComputeSunriseDays({2026, 12, 1}, 31, kMumbai, india));
 }
 BENCHMARK(BM_PreciseMonth31Days)->Unit(benchmark::kMillisecond);
+
+// The same month as the window asks for it: the values of every row with their
+// local clocks.
+void BM_PreciseComputeMonth(benchmark::State& state) {
+  kalnika::MonthRequest request;
+  request.year = 2026;
+  request.month = 12;
+  request.latitude = kMumbai.latitude;
+  request.longitude = kMumbai.longitude;
+  request.timeZone = 5.5;
+  request.method = kalnika::Method::Precise;
+  for (auto _ : state) benchmark::DoNotOptimize(kalnika::ComputeMonth(request));
+}
+BENCHMARK(BM_PreciseComputeMonth)->Unit(benchmark::kMillisecond);
 
 void BM_SiderealSunMoon(benchmark::State& state) {
   double jd = 2461375.5;
