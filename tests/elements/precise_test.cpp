@@ -139,21 +139,6 @@ TEST(MoonPhases, NextIsAfterAndPreviousIsAtOrBefore) {
 
 // --- Next change of an element -----------------------------------------------
 
-TEST(NextChange, MumbaiChaitraPratipada2026) {
-  // Mumbai almanacs, March 2026: the amavasya current at the sunrise of 19 March
-  // (06:44) ends at the new moon, 06:54 (USNO 01:23 UT, i.e. 06:53 IST rounded);
-  // the pratipada that follows ends at 04:53 on 20 March, before the next sunrise.
-  const double sunrise = JulianDayOfLocal(2026, 3, 19, 6, 44, kIndia);
-  EXPECT_EQ(PreciseValuesAt(sunrise).tithi, 30);
-  const double newMoon = NextChange(Element::Tithi, sunrise);
-  EXPECT_NEAR(SecondsBetween(JulianDayOfLocal(2026, 3, 19, 6, 54, kIndia), newMoon), 0.0, 60.0);
-  EXPECT_EQ(PreciseValuesAt(newMoon + kOneSecond).tithi, 1);
-  const double pratipadaEnd = NextChange(Element::Tithi, newMoon + kOneSecond);
-  EXPECT_EQ(LocalMinute(pratipadaEnd, kIndia), "2026-03-20 04:53");
-  EXPECT_NEAR(SecondsBetween(JulianDayOfLocal(2026, 3, 20, 4, 53, kIndia), pratipadaEnd), 0.0,
-              60.0);
-}
-
 class NextChangeOfEachElement : public testing::TestWithParam<Element> {};
 
 // The instant found is the change itself: one second before it the value is still
