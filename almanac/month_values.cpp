@@ -158,6 +158,7 @@ void FillPreciseMonth(const MonthRequest& r, MonthValues& month) {
   const std::vector<SunriseDay> days =
       ComputeSunriseDays({r.year, r.month, 1}, DaysOfMonth(r.year, r.month), place,
                          [zone](const CivilDate&) { return zone; });
+  month.days.reserve(days.size());
   for (const SunriseDay& s : days) month.days.push_back(PreciseDay(r, s));
   month.newMoon = At(NextNewMoon(days.front().reckoning), r);
   month.fullMoon = At(NextFullMoon(days.front().reckoning), r);

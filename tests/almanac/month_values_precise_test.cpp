@@ -84,7 +84,8 @@ TEST(PreciseMonth, SkippedTithiBringsItsNoteToTheRowItLiesIn) {
 TEST(PreciseMonth, DaylightSavingMovesEveryClock) {
   MonthRequest summer = Mumbai(2026, 3);
   summer.daylightSaving = true;
-  const DayValues& day = Day(ComputeMonth(summer), 20);
+  const MonthValues month = ComputeMonth(summer);
+  const DayValues& day = Day(month, 20);
   EXPECT_EQ(day.sunrise, (ClockTime{7, 43}));  // 06:43:03 standard time
   EXPECT_EQ(day.tithiEnd.clock, (ClockTime{27, 31}));
   // The values at sunrise do not depend on the clock.
