@@ -69,8 +69,6 @@ constexpr int kShakaAfterMinaEntry2026 = 1948;
 
 }  // namespace
 
-Fortnight FortnightOf(int tithi) { return tithi <= 15 ? Fortnight::Bright : Fortnight::Dark; }
-
 double DivisionSpan(Element element) { return 360.0 / ValueCount(element); }
 
 ElementAngle AngleOf(Element element, const SunMoonLongitudes& at) {

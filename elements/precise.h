@@ -32,11 +32,6 @@ struct PreciseValues {
 
 enum class Element { Tithi, Nakshatra, Yoga, MoonSign, SunSign };
 
-enum class Fortnight { Bright, Dark };
-
-// Fortnight of a tithi 1..30: 1..15 bright, 16..30 dark.
-Fortnight FortnightOf(int tithi);
-
 // Number of values of an element: 30 tithis, 27 nakshatras or yogas, 12 signs.
 int ValueCount(Element element);
 
