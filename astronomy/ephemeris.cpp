@@ -28,6 +28,26 @@ SiderealLongitude Compute(int body, double jdUt, int32 extraFlags) {
   return {xx[0], xx[3]};
 }
 
+// Whether the Sun stays on one side of the horizon throughout [from, until] at the
+// latitude: its altitude at the upper culmination is 90 - |latitude - declination|
+// and at the lower -90 + |latitude + declination| (degrees). A rising or setting
+// upper limb has the centre near -0.83; one degree of margin covers the refraction
+// and the change of the declination over a day (0.41 at most).
+bool SunStaysOnOneSide(double fromJdUt, double untilJdUt, double latitude) {
+  double xx[6] = {};
+  char serr[AS_MAXCH] = {};
+  const double middle = 0.5 * (fromJdUt + untilJdUt);
+  if (swe_calc_ut(middle, SE_SUN, SEFLG_MOSEPH | SEFLG_EQUATORIAL, xx, serr) < 0) return false;
+  const double declination = xx[1];
+  const double highest = 90.0 - std::fabs(latitude - declination);
+  const double lowest = -90.0 + std::fabs(latitude + declination);
+  return highest < -0.83 - 1.0 || lowest > -0.83 + 1.0;
+}
+
+// Beyond this latitude the library seeks risings by scanning, a millisecond a
+// call: a polar day or night is recognised first from the declination.
+constexpr double kScanningLatitude = 60.0;
+
 }  // namespace
 
 SiderealLongitude SiderealSun(double jdUt) {
@@ -66,6 +86,9 @@ double LahiriAyanamsha(double jdUt) {
 
 std::optional<double> SunEventBetween(SunEvent event, double fromJdUt, double untilJdUt,
                                       GeoPoint place) {
+  if (std::fabs(place.latitude) > kScanningLatitude &&
+      SunStaysOnOneSide(fromJdUt, untilJdUt, place.latitude))
+    return std::nullopt;
   double geopos[3] = {place.longitude, place.latitude, 0.0};  // height 0: sea level
   double when = 0.0;
   char serr[AS_MAXCH] = {};

@@ -4,12 +4,15 @@
 // minute a reader sees and, underneath, as a number with its tolerance.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "astronomy/ephemeris.h"
+#include "astronomy/sunrise.h"
 #include "support/instant_text.h"
 
 namespace kalnika {
@@ -189,6 +192,38 @@ TEST(SunEventBetween, KeepsToTheSpanItIsGiven) {
   ASSERT_TRUE(set.has_value());
   EXPECT_GT(*set, noon + 0.25);
   EXPECT_LT(*set, noon + 0.25 + 1.0 / 24.0);
+}
+
+// Polar day and night are recognised from the Sun's declination before the library
+// is asked. At 62 degrees the Sun rises and sets on every date of the year; at
+// Tromso the dates without a sunrise are those of the Almanac for Computers'
+// algorithm (the classic method's, an independent formula) but for the two days
+// at either end of each polar night or day, where the refraction and the limb
+// decide.
+TEST(SunEventBetween, PolarDaysAgreeWithTheAlmanacForComputers) {
+  for (const double latitude : {62.0, 69.65}) {
+    const GeoPoint place{latitude, 18.96};
+    std::vector<int> ours, theirs;
+    CivilDate date{2026, 1, 1};
+    for (int i = 0; i < 365; ++i, date = AddDays(date, 1)) {
+      const double midnight = JulianDayOfLocal(date.year, date.month, date.day, 0, 0, 1.0);
+      ours.push_back(SunEventBetween(SunEvent::Sunrise, midnight, midnight + 1.0, place) ? 1 : 0);
+      theirs.push_back(
+          SunriseSunsetTime(date, latitude, 18.96, SunEvent::Sunrise, 1.0, false) ? 1 : 0);
+    }
+    for (int i = 0; i < 365; ++i) {
+      if (latitude == 62.0) {
+        EXPECT_EQ(ours[i], 1) << "day " << i;
+        continue;
+      }
+      bool nearAChange = false;
+      for (int j = std::max(0, i - 2); j <= std::min(364, i + 2); ++j)
+        nearAChange = nearAChange || theirs[j] != theirs[i];
+      if (!nearAChange) {
+        EXPECT_EQ(ours[i], theirs[i]) << "day " << i;
+      }
+    }
+  }
 }
 
 }  // namespace
