@@ -7,6 +7,10 @@
 //
 // Classic method: every whole-day quantity of a row is taken at 0 h universal time
 // of the date; the place's zone and daylight saving enter only the clock times.
+// Precise method: positions from the Swiss Ephemeris in the Lahiri zodiac, and
+// every day reckoned at its sunrise at the place: a row's values are those current
+// at the sunrise of its date, and every instant belongs to the row from whose
+// sunrise to the next it falls (elements/sunrise_day.h).
 #include <array>
 #include <optional>
 #include <string>
@@ -18,7 +22,11 @@
 
 namespace kalnika {
 
-enum class Method { Classic };
+enum class Method {
+  Classic,  // the almanac's own series, every whole-day value at 0 h UT (the default)
+  Precise,  // Swiss Ephemeris, Lahiri zodiac, every day reckoned at its sunrise; years
+            // up to kEphemerisLastYear (2999): a later year's month has no days
+};
 
 // The auspicious-day notes of the place file: the stored text (Xdvng bytes) for a
 // lunar month 0..11 and a tithi number 0..31, empty where nothing is stored.
@@ -58,6 +66,23 @@ struct SignEntry {
   LocalInstant when;
 };
 
+// A tithi (1..30), nakshatra or yoga (0..26) and the instant it ends.
+struct ValueEnd {
+  int value = 0;
+  LocalInstant end;
+};
+
+// What the precise method adds to a row, whose day runs from the sunrise of its
+// date to the next date's: the instant it is reckoned at, the ends of the
+// nakshatra, yoga and moon sign current then, and the tithis, nakshatras and yogas
+// that begin and end within the day (current at no sunrise), with their ends.
+struct SunriseDayValues {
+  LocalInstant reckoning;  // the sunrise; 06:00 local mean time on a date without one
+  LocalInstant nakshatraEnd, yogaEnd, moonSignEnd;
+  std::vector<ValueEnd> skippedTithis, skippedNakshatras, skippedYogas;
+  int lostMonth = -1;  // 0..11: the lunation is a lost month that also bears this name
+};
+
 struct DayValues {
   CivilDate date;
   int weekday = 0;  // 0 = Sunday
@@ -81,6 +106,8 @@ struct DayValues {
   std::optional<ClockTime> sunrise, sunset;  // nothing: the Sun does not rise / set
   std::optional<SignEntry> signEntry;        // the Sun entered a sign on this date
   std::string auspicious;                    // the stored note for the day's month and tithi
+                                             // (precise: and for each skipped tithi)
+  std::optional<SunriseDayValues> precise;   // the precise method's additions
 };
 
 struct MonthValues {
@@ -89,8 +116,14 @@ struct MonthValues {
   std::string yearText;
   Method method = Method::Classic;
   std::vector<DayValues> days;  // one per date, in order
-  LocalInstant newMoon, fullMoon;  // the phases of the lunation in the middle of the month
+  // Classic: the phases of the lunation in the middle of the month. Precise: the
+  // first new and full moon after the first day's sunrise.
+  LocalInstant newMoon, fullMoon;
 };
+
+// Whether a method computes the months of a year: the precise method up to
+// kEphemerisLastYear (2999); the classic method every year the request allows.
+bool MethodCoversYear(Method method, int year);
 
 MonthValues ComputeMonth(const MonthRequest& request);
 
