@@ -16,8 +16,26 @@ namespace {
 
 constexpr int kFullMoonTithi = 15;
 
-LocalInstant At(double jd, const MonthRequest& r) {
-  return {jd, LocalDateTimeOf(jd, r.timeZone, r.daylightSaving)};
+// The clock of one row: the zone, and whether the daylight-saving hour is added on
+// top of it. With an automatic zone the date's offset holds summer time already.
+struct RowClock {
+  double zone = 0.0;
+  bool daylightSaving = false;
+  double Offset() const { return daylightSaving ? zone + 1.0 : zone; }
+};
+
+RowClock ClockOn(const MonthRequest& r, const CivilDate& date) {
+  if (r.automaticZone) return {r.automaticZone(date), false};
+  return {r.timeZone, r.daylightSaving};
+}
+
+LocalInstant At(double jd, const RowClock& clock) {
+  return {jd, LocalDateTimeOf(jd, clock.zone, clock.daylightSaving)};
+}
+
+// A month-level instant (a phase) on the clock of the date it falls on.
+LocalInstant AtItsDate(double jd, const MonthRequest& r) {
+  return At(jd, ClockOn(r, LocalDateTimeOf(jd, r.timeZone, false).date));
 }
 
 // The lunation whose phases the month shows: the one at the middle of the month
@@ -31,37 +49,41 @@ double MiddleLunation(int year, int month) {
 
 // The Kali-era year of a date: the year of the date on the shifted axis, at the
 // place's zone (both methods).
-int KaliYear(const CivilDate& date, const MonthRequest& r) {
-  return LocalDateTimeOf(JulianDay(date) + kShiftedAxisDays, r.timeZone, r.daylightSaving).date.year;
+int KaliYear(const CivilDate& date, const RowClock& clock) {
+  return LocalDateTimeOf(JulianDay(date) + kShiftedAxisDays, clock.zone, clock.daylightSaving).date.year;
 }
 
 DayValues ClassicDay(const MonthRequest& r, int day, const MonthValues& month) {
   DayValues v;
   v.date = {r.year, r.month, day};
   v.weekday = WeekdayNumber(v.date);
+  const RowClock clock = ClockOn(r, v.date);
+  v.utcOffset = clock.Offset();
 
   const double JD = JulianDay(v.date);
   const TithiAt at = TithiOfJulianDay(JD);
   const double Lm = at.Lm, Ls = at.Ls, Lsc = at.Lsc, Lmc = at.Lmc;
   v.tithi = at.tithi;
-  v.tithiEnd = TithiEndingTime(v.date, r.timeZone);
+  // The daylight-saving box does not move the tithi end; an automatic zone's
+  // offset, which holds the summer hour, does.
+  v.tithiEnd = TithiEndingTime(v.date, clock.zone);
   if (v.tithi == 0 || v.tithi == 30) {
     v.phase = MoonPhase::New;
-    v.phaseInstant = month.newMoon;
+    v.phaseInstant = At(month.newMoon.jd, clock);
   } else if (v.tithi == kFullMoonTithi) {
     v.phase = MoonPhase::Full;
-    v.phaseInstant = month.fullMoon;
+    v.phaseInstant = At(month.fullMoon.jd, clock);
   }
 
   const SunSign sun = RaasNumber(JD);
   v.sunSign = sun.sign;
-  if (sun.ingress) v.signEntry = SignEntry{sun.sign, At(*sun.ingress, r)};
+  if (sun.ingress) v.signEntry = SignEntry{sun.sign, At(*sun.ingress, clock)};
 
   v.lunarMonth = MaasNumber(JD, v.tithi);
   v.shaka = Shalivahan_shake(JD, v.lunarMonth.index);
   v.samvatsara = SamvatsaraNumber(v.shaka);
   v.vikram = Vikram_samvat(JD, v.lunarMonth.index);
-  v.kaliYear = KaliYear(v.date, r);
+  v.kaliYear = KaliYear(v.date, clock);
 
   const double Ayan = Ayanamsh(JD);
   v.nakshatra = NaxatraNumber(Lm + Lmc - Ayan);
@@ -69,31 +91,23 @@ DayValues ClassicDay(const MonthRequest& r, int day, const MonthValues& month) {
   v.yoga = YogaIndex(Reducer(y));
   v.moonSign = ChandraRaashiNumber(Lm + Lmc - Ayan);
 
-  v.sunrise = SunriseSunsetTime(v.date, r.latitude, r.longitude, SunEvent::Sunrise, r.timeZone,
-                                r.daylightSaving);
-  v.sunset = SunriseSunsetTime(v.date, r.latitude, r.longitude, SunEvent::Sunset, r.timeZone,
-                               r.daylightSaving);
+  v.sunrise = SunriseSunsetTime(v.date, r.latitude, r.longitude, SunEvent::Sunrise, clock.zone,
+                                clock.daylightSaving);
+  v.sunset = SunriseSunsetTime(v.date, r.latitude, r.longitude, SunEvent::Sunset, clock.zone,
+                               clock.daylightSaving);
   v.auspicious = r.auspicious.Note(v.lunarMonth.index, v.tithi);
   return v;
 }
 
 // --- Precise method ---
 
-// The place's clock: the zone, and an hour more with daylight saving (on every
-// clock of the precise method, the tithi ends included).
-double PreciseZone(const MonthRequest& r) { return r.timeZone + (r.daylightSaving ? 1.0 : 0.0); }
+// The offset of a date's clock in the precise method: the daylight-saving hour
+// applies to every clock, the tithi ends included.
+double PreciseOffset(const MonthRequest& r, const CivilDate& date) { return ClockOn(r, date).Offset(); }
 
-// Hours and minutes from the local midnight that begins a date to an instant,
-// rounded to the nearest minute (24 and more: the next morning).
-ClockTime ClockSinceMidnight(double jd, const CivilDate& date, double zone) {
-  const double midnight = JulianDay(date) - zone / 24.0;
-  const auto minutes = static_cast<int>(std::lround((jd - midnight) * 1440.0));
-  return {minutes / 60, minutes % 60};
-}
-
-std::vector<ValueEnd> Skipped(const std::vector<Ending>& endings, const MonthRequest& r) {
+std::vector<ValueEnd> Skipped(const std::vector<Ending>& endings, const RowClock& clock) {
   std::vector<ValueEnd> values;
-  for (const Ending& e : endings) values.push_back({e.value, At(e.end, r)});
+  for (const Ending& e : endings) values.push_back({e.value, At(e.end, clock)});
   return values;
 }
 
@@ -105,31 +119,33 @@ std::string PreciseNote(const MonthRequest& r, int month, int tithi) {
 }
 
 DayValues PreciseDay(const MonthRequest& r, const SunriseDay& s) {
-  const double zone = PreciseZone(r);
   DayValues v;
   v.date = s.date;
   v.weekday = WeekdayNumber(v.date);
+  const RowClock clock{PreciseOffset(r, v.date), false};
+  v.utcOffset = clock.Offset();
+  auto since = [&](double jd) { return ClockSinceMidnight(LocalDateTimeOf(jd, clock.zone, false), v.date); };
   v.tithi = s.values.tithi;
-  v.tithiEnd = {s.tithi.current.end, ClockSinceMidnight(s.tithi.current.end, v.date, zone)};
+  v.tithiEnd = {s.tithi.current.end, since(s.tithi.current.end)};
   if (s.newMoon) {
     v.phase = MoonPhase::New;
-    v.phaseInstant = At(*s.newMoon, r);
+    v.phaseInstant = At(*s.newMoon, clock);
   } else if (s.fullMoon) {
     v.phase = MoonPhase::Full;
-    v.phaseInstant = At(*s.fullMoon, r);
+    v.phaseInstant = At(*s.fullMoon, clock);
   }
   v.lunarMonth = s.lunation.month;
   v.shaka = s.eras.shaka;
   v.samvatsara = s.eras.samvatsara;
   v.vikram = s.eras.vikram;
-  v.kaliYear = KaliYear(v.date, r);
+  v.kaliYear = KaliYear(v.date, ClockOn(r, v.date));
   v.nakshatra = s.values.nakshatra;
   v.yoga = s.values.yoga;
   v.moonSign = s.values.moonSign;
   v.sunSign = s.values.sunSign;
-  if (s.sunrise) v.sunrise = ClockSinceMidnight(*s.sunrise, v.date, zone);
-  if (s.sunset) v.sunset = ClockSinceMidnight(*s.sunset, v.date, zone);
-  if (s.sunSignEntry) v.signEntry = SignEntry{s.sunSignEntry->sign, At(s.sunSignEntry->instant, r)};
+  if (s.sunrise) v.sunrise = since(*s.sunrise);
+  if (s.sunset) v.sunset = since(*s.sunset);
+  if (s.sunSignEntry) v.signEntry = SignEntry{s.sunSignEntry->sign, At(s.sunSignEntry->instant, clock)};
 
   // The notes of the day's tithi, then of each tithi current at no sunrise that lies
   // within the day: one that follows a new moon of the day is in the next month.
@@ -140,28 +156,27 @@ DayValues PreciseDay(const MonthRequest& r, const SunriseDay& s) {
   }
 
   SunriseDayValues& p = v.precise.emplace();
-  p.reckoning = At(s.reckoning, r);
-  p.nakshatraEnd = At(s.nakshatra.current.end, r);
-  p.yogaEnd = At(s.yoga.current.end, r);
-  p.moonSignEnd = At(s.moonSign.current.end, r);
-  p.skippedTithis = Skipped(s.tithi.skipped, r);
-  p.skippedNakshatras = Skipped(s.nakshatra.skipped, r);
-  p.skippedYogas = Skipped(s.yoga.skipped, r);
+  p.reckoning = At(s.reckoning, clock);
+  p.nakshatraEnd = At(s.nakshatra.current.end, clock);
+  p.yogaEnd = At(s.yoga.current.end, clock);
+  p.moonSignEnd = At(s.moonSign.current.end, clock);
+  p.skippedTithis = Skipped(s.tithi.skipped, clock);
+  p.skippedNakshatras = Skipped(s.nakshatra.skipped, clock);
+  p.skippedYogas = Skipped(s.yoga.skipped, clock);
   p.lostMonth = s.lunation.skippedIndex;
   return v;
 }
 
 void FillPreciseMonth(const MonthRequest& r, MonthValues& month) {
   if (!MethodCoversYear(Method::Precise, r.year)) return;  // no days
-  const double zone = PreciseZone(r);
   const GeoPoint place{r.latitude, r.longitude};
   const std::vector<SunriseDay> days =
       ComputeSunriseDays({r.year, r.month, 1}, DaysOfMonth(r.year, r.month), place,
-                         [zone](const CivilDate&) { return zone; });
+                         [&r](const CivilDate& date) { return PreciseOffset(r, date); });
   month.days.reserve(days.size());
   for (const SunriseDay& s : days) month.days.push_back(PreciseDay(r, s));
-  month.newMoon = At(NextNewMoon(days.front().reckoning), r);
-  month.fullMoon = At(NextFullMoon(days.front().reckoning), r);
+  month.newMoon = AtItsDate(NextNewMoon(days.front().reckoning), r);
+  month.fullMoon = AtItsDate(NextFullMoon(days.front().reckoning), r);
 }
 
 }  // namespace
@@ -194,8 +209,8 @@ MonthValues ComputeMonth(const MonthRequest& request) {
   }
 
   const double k = MiddleLunation(request.year, request.month);
-  month.newMoon = At(MoonPhaseJDE(0, k), request);
-  month.fullMoon = At(MoonPhaseJDE(2, k), request);
+  month.newMoon = AtItsDate(MoonPhaseJDE(0, k), request);
+  month.fullMoon = AtItsDate(MoonPhaseJDE(2, k), request);
 
   const int n = DaysOfMonth(request.year, request.month);
   month.days.reserve(static_cast<std::size_t>(n));

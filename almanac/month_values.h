@@ -12,6 +12,7 @@
 // at the sunrise of its date, and every instant belongs to the row from whose
 // sunrise to the next it falls (elements/sunrise_day.h).
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,8 +48,15 @@ struct MonthRequest {
   std::string yearText;     // the year as the year column shows it; empty: the year number
   double latitude = 0.0;    // degrees, north positive
   double longitude = 0.0;   // degrees, east positive
-  double timeZone = 0.0;    // hours east of Greenwich
-  bool daylightSaving = false;  // one hour on every clock but the tithi end
+  double timeZone = 0.0;    // hours east of Greenwich, as the place record gives it
+  // The daylight-saving box: one hour later on every clock but (classic method) the
+  // tithi end.
+  bool daylightSaving = false;
+  // Automatic clock, for a place with a zone name: the zone's offset from UT in
+  // hours on each date (standard or summer time, at local noon). Every clock text of
+  // a row then uses its date's offset alike, tithi ends included; timeZone and
+  // daylightSaving are not used.
+  std::function<double(const CivilDate&)> automaticZone;
   Method method = Method::Classic;
   AuspiciousDays auspicious;
 };
@@ -86,6 +94,7 @@ struct SunriseDayValues {
 struct DayValues {
   CivilDate date;
   int weekday = 0;  // 0 = Sunday
+  double utcOffset = 0.0;  // hours: the offset of the row's clock (zone and summer hour)
   // Tithi number at the reckoning instant: 1..15 bright fortnight (15 the full
   // moon), 16..30 dark fortnight (30 the new moon); 0 also the new-moon tithi and
   // 31 the first tithi again (the elongation just past 360 degrees).
