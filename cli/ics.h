@@ -1,0 +1,16 @@
+#pragma once
+// kalnika-cli --format ics: the computed month, or its whole year, as an
+// iCalendar file.
+#include <string>
+
+#include "forms/frm_kalnika.h"
+#include "ical/calendar_export.h"
+
+namespace kalnika::cli {
+
+// The calendar of the month the form shows, or of the twelve months of its year.
+// `zoneName`: the place's IANA zone for the timed events, or empty (UTC).
+std::string ShownCalendar(frmKalnika& form, bool wholeYear, const std::string& zoneName,
+                          const ical::ExportOptions& options);
+
+}  // namespace kalnika::cli
