@@ -28,7 +28,16 @@ constexpr const char* kProdId = "-//Kalnika//Kalnika 1.0//MR";
 // Julian Day of 1970-01-01 0 h UT.
 constexpr double kUnixEpochJD = 2440587.5;
 
-std::int64_t UnixSeconds(double jd) { return std::llround((jd - kUnixEpochJD) * 86400.0); }
+// An instant as the calendar gets it: seconds since 1970 UTC on a whole minute,
+// rounded as the table's clocks round (seconds above 30 go to the next minute), so
+// that the phone shows the minute the almanac shows.
+std::int64_t UnixMinute(double jd) {
+  const std::int64_t seconds = std::llround((jd - kUnixEpochJD) * 86400.0);
+  const std::int64_t shifted = seconds + 29;
+  // Floor division: instants before 1970 are negative.
+  const std::int64_t minutes = shifted / 60 - (shifted % 60 < 0 ? 1 : 0);
+  return minutes * 60;
+}
 
 std::string Latin1ToUtf8(const std::string& bytes) {
   std::string utf8;
@@ -160,13 +169,13 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
         add(EventKind::KaliNewYear, day.date, std::nullopt, display(KaliNewYearNote(day.kaliYear)), "");
       if (day.signEntry) {
         const SignEntry& entry = *day.signEntry;
-        add(EventKind::SignEntry, entry.when.local.date, UnixSeconds(entry.when.jd),
+        add(EventKind::SignEntry, entry.when.local.date, UnixMinute(entry.when.jd),
             display(Name(RaashiNames, entry.sign) + " " + kSankranti), "");
       }
       if (day.phase) {
         const bool isNew = *day.phase == MoonPhase::New;
         add(isNew ? EventKind::NewMoon : EventKind::FullMoon, day.phaseInstant.local.date,
-            UnixSeconds(day.phaseInstant.jd), display(Name(TithiNames, isNew ? 0 : 15)), "");
+            UnixMinute(day.phaseInstant.jd), display(Name(TithiNames, isNew ? 0 : 15)), "");
       }
       if (options.tithis)
         add(EventKind::Tithi, day.date, std::nullopt, display(TithiSummary(day)),
