@@ -21,7 +21,7 @@ inline constexpr int kTableColumns = 17;
 using TableRow = std::array<std::string, kTableColumns>;
 
 struct MonthTable {
-  std::array<TableRow, kTableRows> cells{};  // row 0 the headings; rows past the month empty
+  std::array<TableRow, kTableRows> cells;  // row 0 the headings; rows past the month empty
   std::string kaliCaption;    // "kel:y:Øg:abd H " and the Kali year of the last day
   std::string vikramCaption;  // "ev:#m: s:öv:t: ", the first Vikram year, five blanks, the last
   int dayCount = 0;

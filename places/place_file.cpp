@@ -234,4 +234,47 @@ std::string AuspiciousDayNote(ProfileFile& file, int maas, int tithi, std::strin
   return buffer.substr(0, count);
 }
 
+WriteResult ProfileFile::AppendPlaceRecord(std::string_view record,
+                                           std::string_view companionSection,
+                                           std::string_view companion, int& key) {
+  key = -1;
+  if (companion.size() > kLongestValue) {
+    return {false, "A value of more than 79 characters cannot be stored: it would be cut when read."};
+  }
+  if (std::string why = EntryTextProblem(companionSection, "0", companion); !why.empty()) {
+    return {false, SaveFailure(file_, why)};
+  }
+  // an empty or over-long record: refused as AppendPlaceRecord refuses it, nothing written
+  if (record.empty() || record.size() > kLongestValue) return AppendPlaceRecord(record);
+  const std::string value = "\"" + std::string(record) + "\"";
+  if (std::string why = EntryTextProblem(kLocationSection, "0", value); !why.empty()) {
+    return {false, SaveFailure(file_, why)};
+  }
+  const std::filesystem::path target = profile_io::WriteTarget(file_);
+  profile_io::ExclusiveLock lock;
+  if (std::string why = lock.Acquire(target.string() + ".lock"); !why.empty()) {
+    return {false, SaveFailure(target, why)};
+  }
+  profile_io::FileBytes old = profile_io::ReadWholeFile(target);
+  if (old.status == profile_io::ReadStatus::Failed) {
+    return {false, SaveFailure(target, "it could not be read (" + old.error + ")")};
+  }
+  const profile::Document document = profile::Parse(std::move(old.bytes));
+  for (int n = 0; n <= kLastPlaceKey; ++n) {
+    const std::string name = std::to_string(n);
+    const profile::Entry* entry = profile::Find(document, kLocationSection, name);
+    if (entry != nullptr && !profile::ValueOf(document, *entry).empty()) continue;
+    std::string bytes = profile::WithEntry(document, kLocationSection, name, value);
+    // an empty companion is written only over a value a former place left there
+    const profile::Entry* stale = profile::Find(document, companionSection, name);
+    if (!companion.empty() || (stale != nullptr && !profile::ValueOf(document, *stale).empty())) {
+      bytes = profile::WithEntry(profile::Parse(std::move(bytes)), companionSection, name, companion);
+    }
+    WriteResult result = impl_->Replace(target, bytes);
+    if (result.ok) key = n;
+    return result;
+  }
+  return {false, "The place file is full: 5001 places are stored."};
+}
+
 }  // namespace kalnika

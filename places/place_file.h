@@ -68,6 +68,14 @@ class ProfileFile {
   // given: empty, over 79 bytes, or holding a line break or NUL.
   WriteResult AppendPlaceRecord(std::string_view record);
 
+  // AppendPlaceRecord that, in the same locked rewrite, also writes `companion`
+  // under the new place's key of section `companionSection` (the place's zone name
+  // in "TIME ZONES"), so that two running copies cannot part the two; an empty
+  // companion clears a value left under that key. `key` receives the key used, -1
+  // when nothing was written. The companion follows the rules of WriteString.
+  WriteResult AppendPlaceRecord(std::string_view record, std::string_view companionSection,
+                                std::string_view companion, int& key);
+
  private:
   struct Impl;
   std::filesystem::path file_;
