@@ -1,5 +1,7 @@
 #include "cli/ics.h"
 
+#include "places/zone_names.h"
+
 namespace kalnika::cli {
 
 std::string ShownCalendar(frmKalnika& form, bool wholeYear, const std::string& zoneName,
@@ -14,6 +16,13 @@ std::string ShownCalendar(frmKalnika& form, bool wholeYear, const std::string& z
   place.timeZone = shown.placeValue.timeZone;
   place.daylightSaving = shown.daylightSaving;
   place.zoneName = zoneName;
+  if (place.zoneName.empty()) {
+    // The place list holds the records of keys 0, 1, 2, ... in order, so the
+    // position is the key of the zone name.
+    const auto stored = ReadZoneNames(form.PlaceFile());
+    const auto found = stored.find(form.lstLocation.ListIndex);
+    if (found != stored.end()) place.zoneName = found->second;
+  }
   return ical::ExportCalendar(months, place, options);
 }
 

@@ -9,7 +9,8 @@
 namespace kalnika::cli {
 
 // The calendar of the month the form shows, or of the twelve months of its year.
-// `zoneName`: the place's IANA zone for the timed events, or empty (UTC).
+// `zoneName`: the IANA zone for the timed events; empty: the zone name the place
+// file stores for the chosen place, and UTC when it stores none.
 std::string ShownCalendar(frmKalnika& form, bool wholeYear, const std::string& zoneName,
                           const ical::ExportOptions& options);
 

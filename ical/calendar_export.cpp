@@ -25,6 +25,10 @@ constexpr const char* kSankranti = "s:\xF6#a\xF6" "et:";
 constexpr const char* kTithiEnds = "s:m:apt:i";
 constexpr const char* kProdId = "-//Kalnika//Kalnika 1.0//MR";
 
+// Half a second in days: the tolerance for comparing two Julian Days made of whole
+// seconds.
+constexpr double kHalfSecond = 0.5 / 86400.0;
+
 // Julian Day of 1970-01-01 0 h UT.
 constexpr double kUnixEpochJD = 2440587.5;
 
@@ -177,9 +181,15 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
         add(isNew ? EventKind::NewMoon : EventKind::FullMoon, day.phaseInstant.local.date,
             UnixMinute(day.phaseInstant.jd), display(Name(TithiNames, isNew ? 0 : 15)), "");
       }
-      if (options.tithis)
+      if (options.tithis) {
+        // The search for the end stops at 23:59:59 UT of the date: a tithi still
+        // current then (it is the next row's tithi too) has no end within the day,
+        // and the calendar gives none rather than that second. (A tithi that really
+        // ends in that last second loses only its description.)
+        const bool ends = day.tithiEnd.jd < JulianDay(day.date, 23, 59, 59) - kHalfSecond;
         add(EventKind::Tithi, day.date, std::nullopt, display(TithiSummary(day)),
-            TithiEndText(day, place, display));
+            ends ? TithiEndText(day, place, display) : "");
+      }
     }
   }
   std::stable_sort(events.begin(), events.end(), [](const CalendarEvent& a, const CalendarEvent& b) {
@@ -226,6 +236,8 @@ std::string WriteCalendar(const std::vector<CalendarEvent>& events, const Calend
   // The place's zone, when libical knows its name: timed events on its clock,
   // with its rules in a VTIMEZONE whose TZID is the plain IANA name.
   icaltimezone* zone = place.zoneName.empty() ? nullptr : icaltimezone_get_builtin_timezone(place.zoneName.c_str());
+  // UTC ("UTC", "Etc/UTC") has no VTIMEZONE: its events are written with "Z".
+  if (zone && (zone == icaltimezone_get_utc_timezone() || !icaltimezone_get_component(zone))) zone = nullptr;
   if (zone) {
     icalcomponent* vtimezone = icalcomponent_new_clone(icaltimezone_get_component(zone));
     icalproperty* tzid = icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY);

@@ -14,7 +14,8 @@
 //   updates the events instead of doubling them.
 // - The texts are display texts: the stored Xdvng bytes shown as Unicode
 //   Devanagari, or in Latin script. Summaries carry no clock; the tithi's end is
-//   written as a real date and time in the description.
+//   written as a real date and time in the description (none when the tithi lasts
+//   past the day).
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -103,14 +105,27 @@ TEST(CliIcs, WholeYearWithTheTablesFestivals) {
   EXPECT_TRUE(c.allDay.count("20261224 दत्त जयंती")) << "mumbai-2026-12.json row 24";
 }
 
-TEST(CliIcs, OneMonthWithTithisInLatin) {
-  const IcsRun r = RunIcs({"--places", kPlaces, "--place", "2", "--month", "12", "--year", "2026", "--format",
-                           "ics", "--tithis", "--script", "latin"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  const Calendar c = ReadCalendar(r.out);
-  EXPECT_EQ(c.months, (std::set<std::string>{"202612"}));
-  EXPECT_TRUE(c.allDay.count("20261201 Kartik Krushna Ashtami")) << "mumbai-2026-12.json row 1";
-  EXPECT_TRUE(c.allDay.count("20261224 Datta Jayanti")) << "mumbai-2026-12.json row 24";
+// The zone name the place file stores for the place gives the timed events its
+// clock; --zone overrides it.
+TEST(CliIcs, StoredZoneNameOrZoneOption) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kalnika-ics-test";
+  std::filesystem::create_directories(dir);
+  const std::filesystem::path file = dir / "Location.ini";
+  std::ofstream(file, std::ios::binary) << "[LOCATION]\r\n"
+                                           "0=\"Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30\"\r\n"
+                                           "[TIME ZONES]\r\n0=Asia/Kolkata\r\n";
+  const std::vector<std::string> args = {"--places", file.string(), "--month", "12", "--year", "2026", "--format", "ics"};
+  const IcsRun stored = RunIcs(args);
+  ASSERT_EQ(stored.status, 0) << stored.err;
+  ReadCalendar(stored.out);
+  // New moon 30H23 in the row of the 9th (mumbai-2026-12.json): 06:23 at Kolkata.
+  EXPECT_NE(stored.out.find("DTSTART;TZID=Asia/Kolkata:20261209T062300\r\n"), std::string::npos);
+  std::vector<std::string> utcArgs = args;
+  utcArgs.insert(utcArgs.end(), {"--zone", "UTC"});
+  const IcsRun utc = RunIcs(utcArgs);
+  ASSERT_EQ(utc.status, 0) << utc.err;
+  EXPECT_NE(utc.out.find("DTSTART:20261209T005300Z\r\n"), std::string::npos);
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -180,32 +180,6 @@ TEST(CalendarEventsTest, PhaseShownOnTwoRowsIsOneEvent) {
             1);
 }
 
-// Every stored note of every month of 2026 is an event on the row that shows it.
-TEST(CalendarEventsTest, EveryNoteOfTheYearOnItsRow) {
-  RecordingMessageBox box;
-  frmKalnika form(box, KALNIKA_TEST_DATA "/golden/Location.ini");
-  form.LoadControls();
-  form.lstLocation.ListIndex = 2;
-  form.lstMonth.Select(0);
-  form.txtYear.Text = "2026";
-  form.cmdCalculate_Click();
-  std::vector<MonthValues> months;
-  for (const MonthSheet& sheet : form.ShownYear()) months.push_back(sheet.values);
-  const auto events = CalendarEvents(months, {"Mumbai, Maharashtra, India", 5.5, false, ""}, {});
-  int notes = 0;
-  for (const MonthValues& month : months)
-    for (const DayValues& day : month.days) {
-      if (day.auspicious.empty()) continue;
-      ++notes;
-      const CalendarEvent* e = Find(events, EventKind::Note, day.date);
-      ASSERT_NE(e, nullptr) << day.date.month << "/" << day.date.day;
-      EXPECT_EQ(e->summary, xdvng::ToUnicode(day.auspicious));
-    }
-  EXPECT_GT(notes, 0);
-  EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const auto& e) { return e.kind == EventKind::Note; }),
-            notes);
-}
-
 // Row 1: कार्तिक, कृष्ण, अष्टमी, ending 23H16; row 5 ends 24H54, so at 00:54 on
 // the 6th (mumbai-2026-12.json).
 TEST(CalendarEventsTest, TithisOnlyWhenAskedWithTheirEnd) {
@@ -222,6 +196,22 @@ TEST(CalendarEventsTest, TithisOnlyWhenAskedWithTheirEnd) {
   const CalendarEvent* fifth = Find(events, EventKind::Tithi, {2026, 12, 5});
   ASSERT_NE(fifth, nullptr);
   EXPECT_EQ(fifth->description, "समाप्ती ६ डिसेंबर ००:५४");
+}
+
+// Rows 8 and 9 are both अमावस्या: the tithi of the 8th is still current at 0 h UT
+// of the 9th, so it has no end within the 8th and the event gives none; the 9th's
+// ends at 06:24 (the new moon 30H23 on that row).
+TEST(CalendarEventsTest, TithiWithoutAnEndWithinTheDay) {
+  ExportOptions options;
+  options.tithis = true;
+  const auto events = Events(December2026(), options);
+  const CalendarEvent* eighth = Find(events, EventKind::Tithi, {2026, 12, 8});
+  ASSERT_NE(eighth, nullptr);
+  EXPECT_EQ(eighth->summary, "कार्तिक अमावस्या");
+  EXPECT_EQ(eighth->description, "");
+  const CalendarEvent* ninth = Find(events, EventKind::Tithi, {2026, 12, 9});
+  ASSERT_NE(ninth, nullptr);
+  EXPECT_EQ(ninth->description, "समाप्ती ९ डिसेंबर ०६:२४");
 }
 
 TEST(CalendarEventsTest, LatinScript) {
@@ -302,6 +292,9 @@ TEST(CalendarExportTest, ZoneNameGivesTzid) {
   EXPECT_NE(text.find("DTSTART;TZID=Asia/Kolkata:20261209T062300\r\n"), std::string::npos);
   place.zoneName = "Nowhere/Unknown";
   EXPECT_EQ(ExportCalendar({December2026().sheet.values}, place, {}).find("TZID"), std::string::npos);
+  place.zoneName = "UTC";
+  EXPECT_NE(ExportCalendar({December2026().sheet.values}, place, {}).find("DTSTART:20261209T005300Z\r\n"),
+            std::string::npos);
 }
 
 // A note written by the user in Unicode with a comma, a semicolon and a backslash,

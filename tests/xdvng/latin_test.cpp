@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "almanac/name_tables.h"
 #include "tests/xdvng/test_files.h"
-#include "xdvng/xdvng.h"
 
 namespace kalnika::xdvng {
 namespace {
@@ -51,29 +49,6 @@ TEST(LatinSystemTexts, EveryStoredTextReadsInLatin) {
     EXPECT_EQ(LeadingBlanks(r), LeadingBlanks(unicode)) << row[0] << " -> \"" << r << "\"";
     EXPECT_EQ(unicode.ends_with(' '), r.ends_with(' ')) << row[0] << " -> \"" << r << "\"";
   }
-}
-
-// The name tables as the program holds them (Xdvng bytes through ToUnicode), so
-// that a table entry missing from the reference file is still covered.
-TEST(LatinSystemTexts, EveryNameTableEntryReadsInLatin) {
-  const LatinTransliterator readable(LatinStyle::Readable);
-  auto check = [&](const auto& table, const char* name) {
-    for (std::size_t k = 0; k < table.size(); ++k) {
-      if (table[k].empty()) continue;
-      const std::string latin = readable(ToUnicode(table[k]));
-      ExpectLatinOnly(latin, LatinStyle::Readable, std::string(name) + "[" + std::to_string(k) + "]");
-      EXPECT_NE(latin.find_first_not_of(' '), std::string::npos) << name << "[" << k << "]";
-    }
-  };
-  check(GregorianMonthNames, "GregorianMonthNames");
-  check(WeekdayNames, "WeekdayNames");
-  check(TithiNames, "TithiNames");
-  check(MaasNames, "MaasNames");
-  check(RaashiNames, "RaashiNames");
-  check(NaxatraNames, "NaxatraNames");
-  check(YogaNames, "YogaNames");
-  check(SamvatsaraNames, "SamvatsaraNames");
-  check(ColumnHeadings, "ColumnHeadings");
 }
 
 // Every character the Xdvng font can stand for (tests/data/xdvng/xdvng-glyphs.tsv),
