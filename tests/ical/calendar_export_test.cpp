@@ -12,6 +12,7 @@
 #include <libical/ical.h>
 
 #include <algorithm>
+#include <ctime>
 #include <map>
 #include <set>
 #include <string>
@@ -25,14 +26,15 @@ namespace {
 
 constexpr std::int64_t kStamp = 1796083200;  // 2026-12-01 00:00:00 UTC
 
-// Seconds since 1970 of a UTC date and time (days from civil, Hinnant's algorithm).
+// Seconds since 1970 of a UTC date and time.
 std::int64_t Utc(int y, int m, int d, int hh, int mm) {
-  y -= m <= 2;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const std::int64_t yoe = y - era * 400;
-  const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return (era * 146097 + doe - 719468) * 86400 + hh * 3600 + mm * 60;
+  std::tm t{};
+  t.tm_year = y - 1900;
+  t.tm_mon = m - 1;
+  t.tm_mday = d;
+  t.tm_hour = hh;
+  t.tm_min = mm;
+  return static_cast<std::int64_t>(timegm(&t));
 }
 
 struct Sheet {
