@@ -3,6 +3,7 @@
 #include <libical/ical.h>
 #include <unicode/translit.h>
 #include <unicode/unistr.h>
+#include <unicode/ustring.h>
 
 #include <algorithm>
 #include <cmath>
@@ -43,7 +44,13 @@ std::int64_t UnixMinute(double jd) {
   return minutes * 60;
 }
 
-std::string Latin1ToUtf8(const std::string& bytes) {
+// Plain text of the place file as UTF-8: as it is when it is valid UTF-8 (written
+// by this program), otherwise single-byte Latin-1 (written on Windows).
+std::string PlainUtf8(const std::string& bytes) {
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
+  if (status != U_INVALID_CHAR_FOUND) return bytes;
   std::string utf8;
   icu::UnicodeString(bytes.data(), static_cast<int32_t>(bytes.size()), "ISO-8859-1").toUTF8String(utf8);
   return utf8;
@@ -136,7 +143,7 @@ std::string PlaceKey(const std::string& description) {
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<icu::Transliterator> ascii(
       icu::Transliterator::createInstance("Any-Latin; Latin-ASCII; Any-Lower", UTRANS_FORWARD, status));
-  icu::UnicodeString text = icu::UnicodeString::fromUTF8(Latin1ToUtf8(description));
+  icu::UnicodeString text = icu::UnicodeString::fromUTF8(PlainUtf8(description));
   if (U_SUCCESS(status) && ascii) ascii->transliterate(text);
   std::string plain, key;
   text.toUTF8String(plain);
@@ -226,7 +233,7 @@ std::string WriteCalendar(const std::vector<CalendarEvent>& events, const Calend
   icalcomponent_add_property(cal, icalproperty_new_prodid(kProdId));
   icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
   icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
-  const std::string location = Latin1ToUtf8(Trimmed(place.description));
+  const std::string location = PlainUtf8(Trimmed(place.description));
   // The name calendar programs give a calendar made from the file: the program and
   // the city (libical writes this property's value as it is, so no comma).
   icalproperty* name = icalproperty_new_x(("Kalnika " + location.substr(0, location.find(','))).c_str());

@@ -252,6 +252,26 @@ TEST(CalendarEventsTest, UidsFromKindDateAndPlace) {
   for (const auto& e : events) EXPECT_TRUE(uids.insert(e.uid).second) << e.uid;
 }
 
+struct Key {
+  std::string name, description, key;
+};
+
+void PrintTo(const Key& k, std::ostream* os) { *os << k.name; }
+
+const Key kKeys[] = {
+    {"RecordDescription", "Mumbai, Maharashtra, India     ", "mumbai-maharashtra-india"},
+    {"Latin1FromWindows", "Z\xFCrich, ZH, Switzerland", "zurich-zh-switzerland"},
+    {"Utf8", "Z\xC3\xBCrich, ZH, Switzerland", "zurich-zh-switzerland"},
+    {"Devanagari", "पुणे", "pune"},
+    {"NothingUsable", "  ,, ", "place"},
+};
+
+class PlaceKeys : public ::testing::TestWithParam<Key> {};
+
+TEST_P(PlaceKeys, AsciiKey) { EXPECT_EQ(PlaceKey(GetParam().description), GetParam().key); }
+
+INSTANTIATE_TEST_SUITE_P(Uid, PlaceKeys, ::testing::ValuesIn(kKeys), [](const auto& row) { return row.param.name; });
+
 // A second export (another time, another script) carries the same UIDs, so that an
 // import updates the events it imported before.
 TEST(CalendarExportTest, SameUidsOnASecondExport) {
