@@ -13,7 +13,6 @@
 
 namespace kalnika {
 
-inline constexpr std::string_view kTimeZonesSection = "TIME ZONES";
 
 // Whether `zoneName` can be stored: 1 to 79 characters of ASCII letters, digits,
 // "/", "_", "-" and "+" (every IANA name is such), not beginning with "/" nor
