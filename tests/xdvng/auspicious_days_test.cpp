@@ -8,6 +8,7 @@
 
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,6 @@
 namespace kalnika::xdvng {
 namespace {
 
-using testing::CodePoints;
 using testing::ReadFileBytes;
 using testing::ShowLatin1;
 
@@ -29,32 +29,24 @@ struct Entry {
   std::string value;  // Xdvng bytes
 };
 
-// The entries of the ini file; layout faults fail the calling test.
+// The entries of the ini file's last section: every line after its header is
+// KEY="VALUE" (four digits, '=', the value in double quotes, which the profile
+// reader removes) ending in CR LF. Layout faults fail the calling test.
 std::vector<Entry> ReadIni() {
   const std::string bytes = ReadFileBytes(kIniPath);
-  // The section is the last of the file: every line after its header is an entry.
   const std::string header = "\r\n[AUSPICIOUS DAYS]\r\n";
   const std::size_t at = bytes.find(header);
   EXPECT_NE(at, std::string::npos);
+  EXPECT_TRUE(bytes.ends_with("\r\n")) << "last line does not end in CR LF";
   std::vector<Entry> entries;
-  std::size_t start = at == std::string::npos ? bytes.size() : at + header.size();
-  while (start < bytes.size()) {
-    const std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
-      ADD_FAILURE() << "last line does not end in CR LF";
-      break;
-    }
-    const std::string line = bytes.substr(start, end - start);
-    start = end + 2;
-    // KEY="VALUE": four digits, '=', the value in double quotes, which the
-    // profile reader removes.
-    const bool shaped = line.size() >= 7 && line.find_first_not_of("0123456789") == 4 && line[4] == '=' &&
-                        line[5] == '"' && line.back() == '"';
-    if (!shaped) {
+  std::istringstream lines(at == std::string::npos ? std::string() : bytes.substr(at + header.size()));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.size() < 8 || line.find_first_not_of("0123456789") != 4 || line.substr(4, 2) != "=\"" ||
+        !line.ends_with("\"\r")) {
       ADD_FAILURE() << "not KEY=\"VALUE\": " << ShowLatin1(line);
       continue;
     }
-    entries.push_back({line.substr(0, 4), line.substr(6, line.size() - 7)});
+    entries.push_back({line.substr(0, 4), line.substr(6, line.size() - 8)});
   }
   return entries;
 }
@@ -71,58 +63,43 @@ std::map<std::string, std::vector<std::string>> ReadList() {
   return list;
 }
 
-TEST(XdvngAuspiciousDays, FileIsLatin1WithCrLfLines) {
+// Latin-1 with CR LF line ends (control bytes and 0x7F..0x9F have no glyph in the
+// font); keys as the month table builds them: lunar month 00..11 and the tithi
+// number 00..30 (0 and 30 both the new moon), each key once.
+TEST(XdvngAuspiciousDays, FileLayoutAndKeys) {
   const std::string bytes = ReadFileBytes(kIniPath);
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const auto c = static_cast<unsigned char>(bytes[i]);
     const bool line_end = (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ||
                           (c == '\n' && i > 0 && bytes[i - 1] == '\r');
-    // Control bytes and 0x7F..0x9F have no glyph in the font.
     EXPECT_TRUE(line_end || (c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0))) << "byte " << i;
   }
-  EXPECT_FALSE(ReadIni().empty());
-}
-
-// Keys as the month table builds them: lunar month 00..11 and the tithi number
-// 00..30 (0 and 30 both the new moon), each key once.
-TEST(XdvngAuspiciousDays, KeysAreMonthAndTithi) {
   std::set<std::string> keys;
   for (const Entry& e : ReadIni()) {
     EXPECT_TRUE(keys.insert(e.key).second) << "key twice: " << e.key;
     EXPECT_LE(std::stoi(e.key.substr(0, 2)), 11) << e.key;
     EXPECT_LE(std::stoi(e.key.substr(2, 2)), 30) << e.key;
   }
+  EXPECT_FALSE(keys.empty());
 }
 
 // Each value fits the 80-character profile buffer with its NUL, is Xdvng (not
-// UTF-8) written as the encoder writes it, and reads as Devanagari with no
-// replaced byte and no mark left without its letter.
-TEST(XdvngAuspiciousDays, ValuesReadAsDevanagari) {
-  for (const Entry& e : ReadIni()) {
-    EXPECT_LT(e.value.size(), 80u) << e.key;
-    EXPECT_EQ(e.value.find('"'), std::string::npos) << e.key << ": a quote would end the value";
-    EXPECT_FALSE(IsUtf8Devanagari(e.value)) << e.key;
-    const std::string shown = ToUnicode(e.value);
-    const std::u32string points = CodePoints(shown);
-    bool devanagari = false;
-    for (const char32_t c : points) {
-      EXPECT_NE(c, U'\uFFFD') << e.key;
-      EXPECT_NE(c, U'\u25CC') << e.key;
-      devanagari = devanagari || (c >= U'\u0900' && c <= U'\u097F');
-    }
-    EXPECT_TRUE(devanagari) << e.key;
-    EXPECT_EQ(ShowLatin1(FromUnicode(shown).xdvng), ShowLatin1(e.value)) << e.key;
-  }
-}
-
-TEST(XdvngAuspiciousDays, IniMatchesTheUnicodeList) {
+// UTF-8), reads as the Unicode of the documentation list, with no replaced byte
+// and no mark left without its letter, and is what the encoder writes for it.
+TEST(XdvngAuspiciousDays, ValuesReadAsTheUnicodeList) {
   const auto list = ReadList();
   const auto entries = ReadIni();
   EXPECT_EQ(entries.size(), list.size());
   for (const Entry& e : entries) {
     const auto it = list.find(e.key);
     ASSERT_TRUE(it != list.end()) << e.key << " is missing from the list";
-    EXPECT_EQ(ToUnicode(e.value), it->second[0]) << e.key << " " << it->second[1];
+    const std::string& unicode = it->second[0];
+    EXPECT_LT(e.value.size(), 80u) << e.key;
+    EXPECT_EQ(e.value.find('"'), std::string::npos) << e.key << ": a quote would end the value";
+    EXPECT_FALSE(IsUtf8Devanagari(e.value)) << e.key;
+    EXPECT_EQ(ToUnicode(e.value), unicode) << e.key << " " << it->second[1];
+    EXPECT_TRUE(unicode.find("\uFFFD") == std::string::npos && unicode.find("\u25CC") == std::string::npos) << e.key;
+    EXPECT_EQ(ShowLatin1(FromUnicode(unicode).xdvng), ShowLatin1(e.value)) << e.key;
   }
 }
 

@@ -78,47 +78,4 @@ inline std::string ShowLatin1(const std::string& bytes) {
   return utf8;
 }
 
-// The code points of valid UTF-8, or an empty vector and a test failure.
-// Written here rather than taken from the library, so that the library's own
-// UTF-8 is checked against a second reading.
-inline std::u32string CodePoints(const std::string& utf8) {
-  std::u32string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > utf8.size()) {
-      ADD_FAILURE() << "invalid UTF-8 at byte " << i;
-      return {};
-    }
-    char32_t value = length == 1 ? c : c & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) {
-        ADD_FAILURE() << "invalid UTF-8 at byte " << i + k;
-        return {};
-      }
-      value = (value << 6) | (next & 0x3F);
-    }
-    out.push_back(value);
-    i += length;
-  }
-  return out;
-}
-
-// A gtest parameter name from free text: letters and digits kept, runs of
-// anything else become one underscore.
-inline std::string TestName(const std::string& text) {
-  std::string name;
-  for (const char c : text) {
-    const bool keep = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    if (keep) {
-      name.push_back(c);
-    } else if (!name.empty() && name.back() != '_') {
-      name.push_back('_');
-    }
-  }
-  while (!name.empty() && name.back() == '_') name.pop_back();
-  return name;
-}
-
 }  // namespace kalnika::xdvng::testing
