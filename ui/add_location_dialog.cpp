@@ -43,7 +43,6 @@ AddLocationDialog::AddLocationDialog(std::filesystem::path placeFile, QWidget* p
   model_ = std::make_unique<frmAddLocation>(*messageBox_);
   model_->Form_Load();
   BuildControls();
-  PullFromModel();
 }
 
 AddLocationDialog::~AddLocationDialog() = default;
@@ -90,9 +89,11 @@ void AddLocationDialog::BuildControls() {
     panel->Place(edit, rect);
     return edit;
   };
-  txtCity_ = entry("txtCity", {2280, 120, 2175, 375});
-  txtState_ = entry("txtState", {2280, 600, 2175, 375});
-  txtCountry_ = entry("txtCountry", {2280, 1080, 2175, 375});
+  QLineEdit* texts[] = {entry("txtCity", {2280, 120, 2175, 375}), entry("txtState", {2280, 600, 2175, 375}),
+                        entry("txtCountry", {2280, 1080, 2175, 375})};
+  binding_.Bind(texts[0], model_->txtCity);
+  binding_.Bind(texts[1], model_->txtState);
+  binding_.Bind(texts[2], model_->txtCountry);
 
   struct ListDesign {
     const char* name;
@@ -110,55 +111,31 @@ void AddLocationDialog::BuildControls() {
       {"lstHour", &frmAddLocation::lstHour, {1320, 2640, 735, 360}},
       {"lstMinutes", &frmAddLocation::lstMinutes, {2280, 2640, 855, 360}},
   };
+  std::vector<QWidget*> order = {cmdOK, texts[0], texts[1], texts[2]};
   for (const ListDesign& design : lists) {
     auto* box = new QComboBox;
     box->setObjectName(QString::fromLatin1(design.name));
     box->setFont(font);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(2);
-    ListBoxControl& control = (*model_).*(design.control);
-    QStringList texts;
-    for (const std::string& item : control.items) texts << PlainText(item);
-    box->addItems(texts);
+    binding_.Bind(box, (*model_).*(design.control));
     panel->Place(box, design.rect);
-    lists_.push_back({box, &control});
+    order.push_back(box);
   }
+  binding_.Pull();  // the lists' entries, before their sizes are taken
   panel->Relayout();
 
   // Tab order: OK, the three texts, then the lists; the first focus is on the city.
-  QWidget* previous = cmdOK;
-  for (QWidget* next : {static_cast<QWidget*>(txtCity_), static_cast<QWidget*>(txtState_),
-                        static_cast<QWidget*>(txtCountry_)}) {
-    setTabOrder(previous, next);
-    previous = next;
-  }
-  for (const ListBinding& list : lists_) {
-    setTabOrder(previous, list.box);
-    previous = list.box;
-  }
-  txtCity_->setFocus();
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  texts[0]->setFocus();
 
   connect(cmdOK, &QPushButton::clicked, this, &AddLocationDialog::Ok);
 }
 
-void AddLocationDialog::PushToModel() {
-  model_->txtCity.Text = StoredText(txtCity_->text());
-  model_->txtState.Text = StoredText(txtState_->text());
-  model_->txtCountry.Text = StoredText(txtCountry_->text());
-  for (const ListBinding& list : lists_) list.control->ListIndex = list.box->currentIndex();
-}
-
-void AddLocationDialog::PullFromModel() {
-  txtCity_->setText(PlainText(model_->txtCity.Text));
-  txtState_->setText(PlainText(model_->txtState.Text));
-  txtCountry_->setText(PlainText(model_->txtCountry.Text));
-  for (const ListBinding& list : lists_) list.box->setCurrentIndex(list.control->ListIndex);
-}
-
 void AddLocationDialog::Ok() {
-  PushToModel();
+  binding_.Push();
   lastOutcome_ = model_->cmdOK_Click(placeFile_);
-  PullFromModel();
+  binding_.Pull();
   // A refusal or a failed write was shown by the model; the entries stay.
   if (lastOutcome_ == frmAddLocation::Outcome::StayOpen) return;
   Finish();

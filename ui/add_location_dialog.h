@@ -9,9 +9,7 @@
 
 #include "forms/frm_add_location.h"
 #include "places/place_file.h"
-
-class QComboBox;
-class QLineEdit;
+#include "ui/control_binding.h"
 
 namespace kalnika::ui {
 
@@ -42,25 +40,15 @@ class AddLocationDialog : public QDialog {
 
  private:
   void BuildControls();
-  void PushToModel();
-  void PullFromModel();
   void Ok();
   void Finish();
 
   ProfileFile placeFile_;
   std::unique_ptr<WindowMessageBox> messageBox_;
   std::unique_ptr<frmAddLocation> model_;
+  ControlBinding binding_;
   frmAddLocation::Outcome lastOutcome_ = frmAddLocation::Outcome::Cancelled;
   bool finished_ = false;
-
-  QLineEdit* txtCity_ = nullptr;
-  QLineEdit* txtState_ = nullptr;
-  QLineEdit* txtCountry_ = nullptr;
-  struct ListBinding {
-    QComboBox* box;
-    ListBoxControl* control;
-  };
-  std::vector<ListBinding> lists_;
 };
 
 }  // namespace kalnika::ui
