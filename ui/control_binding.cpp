@@ -13,17 +13,22 @@
 
 namespace kalnika::ui {
 
-bool FillList(QComboBox* box, const std::vector<std::string>& items) {
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(items.size()));
-  for (const std::string& item : items) texts << PlainText(item);
+bool FillList(QComboBox* box, const QStringList& texts, const QStringList& tips) {
   bool same = box->count() == texts.size();
   for (int i = 0; same && i < box->count(); ++i) same = box->itemText(i) == texts[i];
   if (same) return false;
   const QSignalBlocker block(box);
   box->clear();
   box->addItems(texts);
+  for (int i = 0; i < tips.size() && i < box->count(); ++i) box->setItemData(i, tips[i], Qt::ToolTipRole);
   return true;
+}
+
+bool FillList(QComboBox* box, const std::vector<std::string>& items) {
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& item : items) texts << PlainText(item);
+  return FillList(box, texts, {});
 }
 
 void ControlBinding::Add(std::function<void()> push, std::function<void()> pull) {
@@ -41,10 +46,16 @@ void ControlBinding::Bind(QComboBox* box, ListBoxControl& control) {
 void ControlBinding::BindTyped(QComboBox* box, ListBoxControl& control) {
   Add([box, &control] { control.ListIndex = ChosenPlace(control.items, box->currentIndex(), StoredText(box->currentText())); },
       [box, &control] {
-        if (FillList(box, control.items)) {
+        // The box lists the places by name; the whole record is each entry's tooltip.
+        QStringList names, records;
+        for (const std::string& record : control.items) {
+          names << PlainText(PlaceName(record));
+          records << PlainText(record);
+        }
+        if (FillList(box, names, records)) {
           const QFontMetrics metrics(box->font());
           int widest = 0;
-          for (int i = 0; i < box->count(); ++i) widest = std::max(widest, metrics.horizontalAdvance(box->itemText(i)));
+          for (const QString& name : names) widest = std::max(widest, metrics.horizontalAdvance(name));
           box->view()->setMinimumWidth(widest + 40);  // room for the popup's scroll bar
         }
         const int chosen = control.ListIndex;

@@ -3,6 +3,7 @@
 // before a handler runs, Push copies what the user set into the controls; after it,
 // Pull shows the controls again. The model is the truth; a widget is only its face.
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,8 +22,8 @@ class ControlBinding {
   // A list box shown as a combo box: its entries (refilled only when the model's
   // change) and the selected position.
   void Bind(QComboBox* box, ListBoxControl& control);
-  // A list box the user may type in (the place box): the typed text chooses an
-  // entry (ChosenPlace); Pull shows the chosen entry's text from its start.
+  // The place box: lists the places by name (PlaceName; the record is the tooltip);
+  // the typed text chooses an entry (ChosenPlace); Pull shows the chosen name.
   void BindTyped(QComboBox* box, ListBoxControl& control);
   void Bind(QLineEdit* edit, TextBoxControl& control);
   void Bind(QCheckBox* box, CheckBoxControl& control);
@@ -41,8 +42,10 @@ class ControlBinding {
   std::vector<Binding> bindings_;
 };
 
-// Shows a list of stored texts in a combo box when it differs from what the box
-// holds; returns whether the box was refilled.
+// Shows a list of stored texts (plain text) in a combo box when it differs from
+// what the box holds; returns whether the box was refilled.
 bool FillList(QComboBox* box, const std::vector<std::string>& items);
+// The same with the texts given, and a tooltip for each entry.
+bool FillList(QComboBox* box, const QStringList& texts, const QStringList& tips);
 
 }  // namespace kalnika::ui

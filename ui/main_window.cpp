@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include "ui/display_settings.h"
 #include "ui/month_files.h"
 #include "ui/month_grid_view.h"
+#include "ui/place_box.h"
 #include "ui/twips.h"
 #include "ui/window_message_box.h"
 
@@ -70,8 +73,22 @@ void MainWindow::Bind() {
   handler(controls_.cmdDefaultLocation, &frmKalnika::cmdDefaultLocation_Click);
   connect(controls_.cmdAddLocation, &QPushButton::clicked, this, &MainWindow::addLocationRequested);
   connect(controls_.CmdAbout, &QPushButton::clicked, this, &MainWindow::aboutRequested);
-  // Return in the year box calculates, as pressing "Calculate" does.
+  // Return in the year box or the place box calculates, as pressing "Calculate" does.
   connect(controls_.txtYear, &QLineEdit::returnPressed, controls_.cmdCalculate, &QPushButton::click);
+  connect(controls_.lstLocation->lineEdit(), &QLineEdit::returnPressed, controls_.cmdCalculate, &QPushButton::click);
+  // A place chosen shows its coordinates and zone at once.
+  auto* places = new PlaceBox(controls_.lstLocation, model_->lstLocation.items);
+  connect(places, &PlaceBox::chosen, this, [this] { Run([this] { model_->lstLocation_Click(); }); });
+
+  // Page Up and Page Down step the month, with Ctrl the year, wherever the focus is.
+  const auto key = [this](QKeySequence keys, QAbstractButton* button) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+  };
+  key(QKeySequence(Qt::Key_PageUp), controls_.cmdPreviousMonth);
+  key(QKeySequence(Qt::Key_PageDown), controls_.cmdNextMonth);
+  key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), controls_.cmdPreviousYear);
+  key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), controls_.cmdNextYear);
 }
 
 void MainWindow::BuildMenus() {
@@ -91,17 +108,41 @@ void MainWindow::BuildMenus() {
 void MainWindow::Load() {
   model_->Form_Load(today_.year(), today_.month());
   ShowModel();
-  // Open large enough to show the whole month, within the screen.
-  const QSize designed(TwipsToPixels(kClientWidthTwips, logicalDpiX()),
-                       TwipsToPixels(kClientHeightTwips, logicalDpiY()));
+  FitListToItems(controls_.lstMonth);  // the lists are filled now
+  panel_->Relayout();
+  // Large enough for the whole month and the design where the screen allows; on a
+  // smaller screen the design is scaled down and the grid takes the room left.
   const QSize grid = gridView_->sizeHint();
   const QSize panel = panel_->sizeHint();
-  QSize wanted(std::max(grid.width(), panel.width()),
-               menuBar()->sizeHint().height() + TwipsToPixels(kGridTopTwips, logicalDpiY()) + grid.height() +
-                   panel.height());
-  wanted = wanted.expandedTo(designed);
-  if (const QScreen* shown = screen()) wanted = wanted.boundedTo(shown->availableGeometry().size());
+  const QSize wanted(std::max(grid.width(), panel.width()),
+                     menuBar()->sizeHint().height() + TwipsToPixels(kGridTopTwips, logicalDpiY()) + grid.height() +
+                         panel.height());
   resize(wanted);
+  FitToScreen();
+}
+
+void MainWindow::FitToScreen() {
+  const QScreen* shown = screen();
+  if (shown == nullptr) return;
+  const QRect room = shown->availableGeometry();
+  // The frame the window system draws around the window; before the window is
+  // shown, an allowance for a title bar and borders.
+  QMargins frame(frameGeometry().left() - geometry().left(), frameGeometry().top() - geometry().top(),
+                 frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  if (!isVisible()) frame = QMargins(kFrameAllowance, 4 * kFrameAllowance, kFrameAllowance, kFrameAllowance);
+  const QSize most = room.size().shrunkBy(frame);
+  if (width() > most.width() || height() > most.height()) resize(size().boundedTo(most));
+  // Inside the room, frame included.
+  QRect framed = QRect(pos(), size() + QSize(frame.left() + frame.right(), frame.top() + frame.bottom()));
+  framed.moveLeft(std::clamp(framed.left(), room.left(), std::max(room.left(), room.right() - framed.width() + 1)));
+  framed.moveTop(std::clamp(framed.top(), room.top(), std::max(room.top(), room.bottom() - framed.height() + 1)));
+  if (framed.topLeft() != pos()) move(framed.topLeft());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The real frame is known once the window is shown.
+  QTimer::singleShot(0, this, &MainWindow::FitToScreen);
 }
 
 template <typename Handler>
@@ -114,6 +155,9 @@ void MainWindow::Run(Handler handler) {
 void MainWindow::ShowModel() {
   binding_.Pull();
   grid_->Show(model_->Table(), model_->GridVisible());
+  // The era labels belong to the month shown: without one (after a refused input)
+  // neither is shown, although the model keeps the Vikram caption.
+  controls_.lblVikram->setVisible(model_->GridVisible());
 }
 
 MonthPage MainWindow::ShownPage() const { return model_->Shown().value_or(MonthPage{}); }
@@ -122,9 +166,8 @@ const DisplayOptions& MainWindow::Display() const { return grid_->Display(); }
 
 void MainWindow::ApplyEraFonts() {
   // The era labels are drawn in the grid's font.
-  controls_.lblKaliYuga->setFont(TextFont(grid_->Display(), kEraPointSize, true));
-  controls_.lblVikram->setFont(TextFont(grid_->Display(), kEraPointSize, false));
-  panel_->Relayout();
+  panel_->SetDesignFont(controls_.lblKaliYuga, TextFont(grid_->Display(), kEraPointSize, true));
+  panel_->SetDesignFont(controls_.lblVikram, TextFont(grid_->Display(), kEraPointSize, false));
 }
 
 void MainWindow::SetDisplay(const DisplayOptions& options) {

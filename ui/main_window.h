@@ -47,6 +47,10 @@ class MainWindow : public QMainWindow {
   // The File menu's files without their file dialogs (month_files.h).
   MonthFiles& Files() { return *files_; }
 
+  // Keeps the window, frame included, inside the screen's available area, shrinking
+  // it where it is larger.
+  void FitToScreen();
+
   const DisplayOptions& Display() const;
   // Shows the grid and the era labels in another form and remembers the choice.
   void SetDisplay(const DisplayOptions& options);
@@ -56,7 +60,14 @@ class MainWindow : public QMainWindow {
   void aboutRequested();        // CmdAbout
   void helpRequested();         // Help > Kalnika Help
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // Room for a window frame not yet known: borders of this many pixels and a title
+  // bar four times as high.
+  static constexpr int kFrameAllowance = 8;
+
   void BuildMenus();
   void Bind();
   // Runs one handler of the model between pushing the widgets into it and showing it.

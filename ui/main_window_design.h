@@ -54,6 +54,9 @@ struct MainWindowControls {
 // and line of the design.
 TwipsPanel* BuildControlPanel(MainWindowControls& controls);
 
+// Makes a filled list box at least as wide as its widest entry.
+void FitListToItems(QComboBox* box);
+
 // The tab order of the design: month, year, place, grid, Calculate, the four
 // arrows, About, default place, daylight saving, add place.
 void SetDesignedTabOrder(const MainWindowControls& controls, QWidget* grid);

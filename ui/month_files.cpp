@@ -17,9 +17,10 @@ namespace {
 
 QString DocumentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
 
-// "December-2026.pdf" for the shown month.
-QString SuggestedName(const MonthPage& page, const QString& suffix) {
-  return DocumentsFolder() + QLatin1Char('/') + PageTitle(page).replace(QLatin1Char(' '), QLatin1Char('-')) + suffix;
+// "Mumbai-2026-12.pdf" for the shown month, "Mumbai-2026.pdf" for its year, in the
+// user's documents folder.
+QString SuggestedName(const MonthPage& page, bool wholeYear, const char* suffix) {
+  return DocumentsFolder() + QLatin1Char('/') + PlainText(SheetFileName(page, wholeYear)) + QLatin1String(suffix);
 }
 
 void SetUpPrinter(QPrinter& printer) {
@@ -103,7 +104,7 @@ void MonthFiles::Preview() {
 void MonthFiles::AskSaveMonthPdf() {
   if (!HasShownMonth()) return;
   const QString file = QFileDialog::getSaveFileName(owner_, QStringLiteral("Save as PDF"),
-                                                    SuggestedName(*model_.Shown(), QStringLiteral(".pdf")),
+                                                    SuggestedName(*model_.Shown(), false, ".pdf"),
                                                     QStringLiteral("PDF files (*.pdf)"));
   if (!file.isEmpty()) SaveMonthPdf(file);
 }
@@ -112,7 +113,7 @@ void MonthFiles::AskSaveYearPdf() {
   if (!HasShownMonth()) return;
   const QString file = QFileDialog::getSaveFileName(
       owner_, QStringLiteral("Save Year as PDF"),
-      DocumentsFolder() + QLatin1Char('/') + PlainText(model_.Shown()->values.yearText) + QStringLiteral(".pdf"),
+      SuggestedName(*model_.Shown(), true, ".pdf"),
       QStringLiteral("PDF files (*.pdf)"));
   if (!file.isEmpty()) SaveYearPdf(file);
 }
@@ -120,7 +121,7 @@ void MonthFiles::AskSaveYearPdf() {
 void MonthFiles::AskExportCsv() {
   if (!HasShownMonth()) return;
   const QString file = QFileDialog::getSaveFileName(owner_, QStringLiteral("Export CSV"),
-                                                    SuggestedName(*model_.Shown(), QStringLiteral(".csv")),
+                                                    SuggestedName(*model_.Shown(), false, ".csv"),
                                                     QStringLiteral("CSV files (*.csv)"));
   if (!file.isEmpty()) ExportCsv(file);
 }

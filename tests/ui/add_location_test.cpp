@@ -3,7 +3,9 @@
 // characters, "DD H MM  DDD H MM  +HH:MM").
 #include "add_location_test.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QLineEdit>
 #include <QPointer>
@@ -100,6 +102,7 @@ void AddLocationTest::dialogTakesTheMainWindowsPlace() {
     QCOMPARE(box->count(), static_cast<int>(list->items.size()));
     QCOMPARE(box->itemText(box->count() - 1), QString::fromStdString(list->items.back()));
     QCOMPARE(box->currentIndex(), -1);
+    QVERIFY2(!box->placeholderText().isEmpty(), name);  // a caption while nothing is chosen
   }
   // The first focus is on the city, not on OK (which would end the dialog at once).
   QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtCity")));
@@ -141,20 +144,23 @@ void AddLocationTest::storedPlaceIsListedInTheReloadedWindow() {
   QVERIFY(window->isVisible());
   auto* places = window->findChild<QComboBox*>(QStringLiteral("lstLocation"));
   QCOMPARE(places->count(), 7);
-  QCOMPARE(places->itemText(6), record);
+  QCOMPARE(places->itemText(6), city + QStringLiteral(", ") + state + QStringLiteral(", ") + country);  // the name
+  QCOMPARE(places->itemData(6, Qt::ToolTipRole).toString(), record);
   QCOMPARE(places->currentIndex(), 2);
   QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("lstMonth"))->currentIndex(), 11);
   QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtYear"))->text(), QStringLiteral("2026"));
 }
 
 void AddLocationTest::dialogEndsOrStaysAsItsEntriesSay_data() {
-  QTest::addColumn<QString>("how");      // "ok", "close" or "escape"
+  QTest::addColumn<QString>("how");      // "ok", "cancel", "close" or "escape"
   QTest::addColumn<bool>("complete");    // all of Pune's entries, or city and degrees only
   QTest::addColumn<bool>("emptyDialog"); // nothing entered at all
   QTest::addColumn<bool>("removeFolder");
   QTest::addColumn<QString>("message");  // start of the message shown (null: none)
   QTest::addColumn<bool>("staysOpen");
   const QString none;
+  QTest::newRow("Cancel with entries made stores nothing and brings back the main window")
+      << "cancel" << true << false << false << none << false;
   QTest::newRow("the close control brings back a freshly loaded main window")
       << "close" << true << false << false << none << false;
   QTest::newRow("Escape ends the dialog as the close control does")
@@ -185,6 +191,8 @@ void AddLocationTest::dialogEndsOrStaysAsItsEntriesSay() {
   QPointer<ui::AddLocationDialog> open = dialog;
   if (how == QStringLiteral("ok"))
     dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  else if (how == QStringLiteral("cancel"))
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
   else if (how == QStringLiteral("close"))
     dialog->close();
   else
@@ -244,6 +252,66 @@ void AddLocationTest::descriptionRefusesWhatTheRecordCannotHold() {
   else
     QTest::keyClicks(edit, text);
   QCOMPARE(edit->text(), kept);
+}
+
+void AddLocationTest::descriptionLengthIsShownAsTheUserTypes_data() {
+  QTest::addColumn<QString>("city");
+  QTest::addColumn<QString>("state");
+  QTest::addColumn<QString>("country");
+  QTest::addColumn<QString>("shown");
+  // The count is the model's (tests/forms); the label shows it against 30.
+  QTest::newRow("nothing typed: the two separators") << "" << "" << "" << "4 of 30";
+  QTest::newRow("Mumbai, Maharashtra, India") << "Mumbai" << "Maharashtra" << "India" << "26 of 30";
+  QTest::newRow("one over the limit") << "Abcdefghijklmnopqrst" << "Maha" << "Ind" << "31 of 30";
+}
+
+void AddLocationTest::descriptionLengthIsShownAsTheUserTypes() {
+  QFETCH(QString, city);
+  QFETCH(QString, state);
+  QFETCH(QString, country);
+  QFETCH(QString, shown);
+  ui::AddLocationDialog* dialog = session->OpenDialog();
+  QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtCity")), city);
+  QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtState")), state);
+  QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtCountry")), country);
+  const QString label = dialog->findChild<QLabel*>(QStringLiteral("lblDescriptionLength"))->text();
+  QVERIFY2(label.startsWith(shown), qPrintable(label));
+}
+
+void AddLocationTest::tabFollowsTheEntriesAsTheyStand() {
+  ui::AddLocationDialog* dialog = session->OpenDialog();
+  dialog->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(dialog));
+  // Row by row as they stand, each coordinate as written (degrees, minutes,
+  // hemisphere), then OK and Cancel, and round to the city.
+  const QStringList order = {"txtCity",   "txtState",  "txtCountry", "lstLatDegrees", "lstLatMin",
+                             "lstNS",     "lstLongDegrees", "lstLongMin", "lstEW",    "lstHour",
+                             "lstMinutes", "cmdOK",   "cmdCancel",  "txtCity"};
+  QTRY_COMPARE(QApplication::focusWidget()->objectName(), order.front());
+  for (qsizetype i = 1; i < order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+  }
+  // On screen each row reads left to right in the same order.
+  const auto x = [dialog](const char* name) { return dialog->findChild<QWidget*>(QString::fromLatin1(name))->x(); };
+  QVERIFY(x("lstLatDegrees") < x("lstLatMin") && x("lstLatMin") < x("lstNS"));
+  QVERIFY(x("lstLongDegrees") < x("lstLongMin") && x("lstLongMin") < x("lstEW"));
+  QVERIFY(x("lstHour") < x("lstMinutes"));
+}
+
+void AddLocationTest::entriesAreLaidOutApartWithinMargins() {
+  ui::AddLocationDialog* dialog = session->OpenDialog();
+  QList<QWidget*> shown;
+  for (QWidget* child : dialog->findChildren<QWidget*>())
+    if (child->isVisible() && child->parentWidget() == dialog) shown << child;
+  QVERIFY(shown.size() >= 20);  // 7 captions and a count, 3 texts, 8 lists, OK, Cancel
+  const QRect inside = dialog->rect().adjusted(4, 4, -4, -4);
+  for (QWidget* a : shown) {
+    QVERIFY2(inside.contains(a->geometry()), qPrintable(a->objectName()));
+    for (QWidget* b : shown)
+      if (a != b)
+        QVERIFY2(!a->geometry().intersects(b->geometry()), qPrintable(a->objectName() + " / " + b->objectName()));
+  }
 }
 
 }  // namespace kalnika::ui_test

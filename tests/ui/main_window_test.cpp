@@ -5,7 +5,10 @@
 // model wrote, converted to Unicode, and follows the model's state.
 #include "main_window_test.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +18,11 @@
 #include <QToolButton>
 
 #include "almanac/name_tables.h"
+#include "ui/about_box.h"
+#include "ui/add_location_dialog.h"
 #include "ui/main_window.h"
 #include "ui/month_grid_view.h"
+#include "ui/place_box.h"
 #include "ui/twips.h"
 #include "ui_test_support.h"
 
@@ -112,6 +118,8 @@ void MainWindowTest::handlersAreBoundToTheirControls_data() {
       << "cmdCalculate" << 5 << "2026" << 3 << true << 5 << "2026";
   QTest::newRow("Return in txtYear: March 2026 at London") << "Return in txtYear" << 2 << "2026" << 1 << false << 2
                                                           << "2026";
+  QTest::newRow("Return in lstLocation: February 2024 at Sydney") << "Return in lstLocation" << 1 << "2024" << 4
+                                                                 << false << 1 << "2024";
   QTest::newRow("cmdNextMonth: December 2026 to January 2027")
       << "cmdNextMonth" << 11 << "2026" << 2 << false << 0 << "2027";
   QTest::newRow("cmdPreviousMonth: January 2027 to December 2026")
@@ -136,6 +144,8 @@ void MainWindowTest::handlersAreBoundToTheirControls() {
   if (stepping) session->Click("cmdCalculate");  // the stepping buttons step from a calculated month
   if (control == QStringLiteral("Return in txtYear"))
     QTest::keyClick(session->Widget<QLineEdit>("txtYear"), Qt::Key_Return);
+  else if (control == QStringLiteral("Return in lstLocation"))
+    QTest::keyClick(session->Widget<QComboBox>("lstLocation")->lineEdit(), Qt::Key_Return);
   else
     session->Click(control.toLatin1().constData());
 
@@ -159,7 +169,7 @@ void MainWindowTest::typedPlaceTextReachesTheModel() {
   session->Click("cmdCalculate");
   QCOMPARE(session->Window()->Model().lstLocation.ListIndex, 5);
   QCOMPARE(places->currentIndex(), 5);
-  QVERIFY(places->currentText().startsWith(QStringLiteral("Tromso, Troms, Norway")));
+  QCOMPARE(places->currentText(), QStringLiteral("Tromso, Troms, Norway"));  // the name, not the record
   const auto reference = ComputeMonth(session->places.File(), kFifthDecember2026, 11, "2026", 5);
   const QString mismatch = GridMismatch(session->Grid(), reference->table());
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
@@ -186,6 +196,67 @@ void MainWindowTest::refusedInputIsShownInAModalBox() {
   QCOMPARE(session->messages.seen.size(), 1);
 }
 
+void MainWindowTest::placeChosenFromTheSearchShowsItsNameAndLabels() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  auto* places = session->Widget<QComboBox>("lstLocation");
+  places->lineEdit()->setFocus();
+  places->lineEdit()->selectAll();
+  // Typing offers the names that hold the text in a popup, best first (the order:
+  // tests/forms/place_search_test); Down and Enter choose the first.
+  QTest::keyClicks(places->lineEdit(), QStringLiteral("lon"));
+  auto* search = places->findChild<ui::PlaceBox*>();
+  QVERIFY(search != nullptr);
+  QAbstractItemView* popup = search->Popup();
+  QVERIFY(popup != nullptr);
+  QTRY_VERIFY(popup->isVisible());
+  QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("London, England, UK"));
+  QTest::keyClick(popup, Qt::Key_Down);
+  QTest::keyClick(popup, Qt::Key_Return);
+  QTRY_COMPARE(places->currentIndex(), 1);
+  // The box shows the name from its start; the labels show London before any
+  // Calculate (the Return also calculated, with London).
+  QCOMPARE(places->currentText(), QStringLiteral("London, England, UK"));
+  QCOMPARE(places->lineEdit()->cursorPosition(), 0);
+  QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QStringLiteral("51 N 30 "));
+  QCOMPARE(session->Widget<QLabel>("lblLong")->text(), QStringLiteral("000 W 07"));
+  QCOMPARE(session->Widget<QLabel>("lblTimeZone")->text(), QStringLiteral(" +00:00"));
+}
+
+void MainWindowTest::placeChosenFromTheListShowsItsLabels() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  auto* places = session->Widget<QComboBox>("lstLocation");
+  const QString dayOneSunrise = session->Grid()->item(1, 14)->text();
+  places->setCurrentIndex(4);
+  emit places->activated(4);  // as a click on Sydney in the list does
+  // Sydney's record "33 S 52  151 E 12  +10:00"; the table stays Mumbai's until
+  // a calculation.
+  QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QStringLiteral("33 S 52 "));
+  QCOMPARE(session->Widget<QLabel>("lblTimeZone")->text(), QStringLiteral(" +10:00"));
+  QCOMPARE(session->Grid()->item(1, 14)->text(), dayOneSunrise);
+  QCOMPARE(places->itemData(4, Qt::ToolTipRole).toString(), QStringLiteral("Sydney, NSW, Australia         33 S 52  151 E 12  +10:00"));
+  QVERIFY(session->messages.seen.isEmpty());
+}
+
+void MainWindowTest::refusedYearShowsNoMonth() {
+  // The model clears the day cells and the Kali caption of a refused run and hides
+  // the grid (its tests: tests/forms); the window shows no month at all then, so
+  // that what is shown and what the File menu writes agree (export_test).
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  session->Enter(11, QStringLiteral("78"));
+  session->Click("cmdCalculate");
+  QVERIFY(!session->Window()->findChild<QWidget*>(QStringLiteral("KalnikaFrame"))->isVisible());
+  QVERIFY(session->Widget<QLabel>("lblKaliYuga")->text().isEmpty());
+  QVERIFY(!session->Widget<QLabel>("lblVikram")->isVisible());
+  QVERIFY(!session->Window()->Model().Shown().has_value());
+  session->Enter(11, QStringLiteral("2026"));
+  session->Click("cmdCalculate");
+  QVERIFY(session->Widget<QLabel>("lblVikram")->isVisible());
+  QVERIFY(!session->Widget<QLabel>("lblVikram")->text().isEmpty());
+}
+
 void MainWindowTest::defaultPlaceIsStoredAndSelectedAtTheNextStart() {
   session->program = StartProgram(session->places.File(), kFifthDecember2026);
   session->Widget<QComboBox>("lstLocation")->setCurrentIndex(1);
@@ -198,6 +269,155 @@ void MainWindowTest::defaultPlaceIsStoredAndSelectedAtTheNextStart() {
   SettleDeletes();
   session->program = StartProgram(session->places.File(), kFifthDecember2026);
   QCOMPARE(session->Widget<QComboBox>("lstLocation")->currentIndex(), 1);
+}
+
+void MainWindowTest::emptyPlaceIsRefusedAsTheDefault() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  const QByteArray before = session->places.Bytes();
+  session->Widget<QComboBox>("lstLocation")->setEditText(QString());
+  session->Click("cmdDefaultLocation");
+  QCOMPARE(session->messages.Texts(), QStringList{QString::fromLatin1(kNoDefaultPlaceMessage)});
+  QCOMPARE(session->messages.seen.front().title, QStringLiteral("Kalnika"));
+  QCOMPARE(session->places.Bytes(), before);
+}
+
+void MainWindowTest::tabTreatsTheTableAsOneStop_data() {
+  QTest::addColumn<QString>("from");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<QString>("to");
+  const int none = Qt::NoModifier;
+  QTest::newRow("Tab from the place box enters the table") << "lstLocation" << int(Qt::Key_Tab) << none << "Kalnika";
+  QTest::newRow("Tab leaves the table for Calculate") << "Kalnika" << int(Qt::Key_Tab) << none << "cmdCalculate";
+  QTest::newRow("Shift+Tab leaves the table for the place box")
+      << "Kalnika" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "lstLocation";
+  QTest::newRow("Ctrl+Tab leaves the table for Calculate")
+      << "Kalnika" << int(Qt::Key_Tab) << int(Qt::ControlModifier) << "cmdCalculate";
+  QTest::newRow("Ctrl+Shift+Tab leaves the table for the place box")
+      << "Kalnika" << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << "lstLocation";
+  QTest::newRow("Shift+Tab from Calculate comes back to the table")
+      << "cmdCalculate" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "Kalnika";
+}
+
+void MainWindowTest::tabTreatsTheTableAsOneStop() {
+  QFETCH(QString, from);
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(QString, to);
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QWidget* start = window->findChild<QWidget*>(from);
+  if (auto* box = qobject_cast<QComboBox*>(start)) start = box->lineEdit();
+  start->setFocus(Qt::TabFocusReason);
+  QTRY_VERIFY(start->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  QWidget* focus = QApplication::focusWidget();
+  QVERIFY(focus != nullptr);
+  // The place box's line edit stands for the box.
+  const QString reached = qobject_cast<QLineEdit*>(focus) && focus->parentWidget()
+                              ? (focus->parentWidget()->objectName() == QStringLiteral("lstLocation")
+                                     ? QStringLiteral("lstLocation")
+                                     : focus->objectName())
+                              : focus->objectName();
+  QCOMPARE(reached, to);
+}
+
+void MainWindowTest::arrowKeysMoveInsideTheTable() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QTableWidget* grid = session->Grid();
+  grid->setFocus(Qt::TabFocusReason);
+  grid->setCurrentCell(1, 0);
+  QTest::keyClick(grid, Qt::Key_Right);
+  QTest::keyClick(grid, Qt::Key_Down);
+  QCOMPARE(grid->currentRow(), 2);
+  QCOMPARE(grid->currentColumn(), 1);
+  QVERIFY(grid->hasFocus());
+}
+
+void MainWindowTest::keysStepTheMonthAndYear_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<int>("shownMonth");  // from December 2026
+  QTest::addColumn<QString>("shownYear");
+  QTest::newRow("Page Down: next month") << int(Qt::Key_PageDown) << int(Qt::NoModifier) << 0 << "2027";
+  QTest::newRow("Page Up: previous month") << int(Qt::Key_PageUp) << int(Qt::NoModifier) << 10 << "2026";
+  QTest::newRow("Ctrl+Page Down: next year") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << 11 << "2027";
+  QTest::newRow("Ctrl+Page Up: previous year") << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << 11 << "2025";
+}
+
+void MainWindowTest::keysStepTheMonthAndYear() {
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(int, shownMonth);
+  QFETCH(QString, shownYear);
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  session->Grid()->setFocus();  // the keys work wherever the focus is, the table too
+  QTest::keyClick(session->Grid(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), shownMonth);
+  QCOMPARE(session->Widget<QLineEdit>("txtYear")->text(), shownYear);
+  const auto reference =
+      ComputeMonth(session->places.File(), kFifthDecember2026, shownMonth, shownYear.toStdString());
+  const QString mismatch = GridMismatch(session->Grid(), reference->table());
+  QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+void MainWindowTest::altLettersReachTheControls_data() {
+  QTest::addColumn<int>("letter");
+  QTest::addColumn<QString>("reached");  // the control focused, or what the button did
+  QTest::newRow("Alt+C calculates") << int(Qt::Key_C) << "calculated";
+  QTest::newRow("Alt+D stores the default place") << int(Qt::Key_D) << "default stored";
+  QTest::newRow("Alt+A opens the add-place dialog") << int(Qt::Key_A) << "add-place dialog";
+  QTest::newRow("Alt+B opens the About box") << int(Qt::Key_B) << "About box";
+  QTest::newRow("Alt+M goes to the month") << int(Qt::Key_M) << "lstMonth";
+  QTest::newRow("Alt+Y goes to the year") << int(Qt::Key_Y) << "txtYear";
+  QTest::newRow("Alt+L goes to the place") << int(Qt::Key_L) << "lstLocation";
+  QTest::newRow("Alt+S goes to daylight saving") << int(Qt::Key_S) << "chkDST";
+}
+
+void MainWindowTest::altLettersReachTheControls() {
+  QFETCH(int, letter);
+  QFETCH(QString, reached);
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  session->Widget<QLineEdit>("txtYear")->setText(QStringLiteral("2025"));  // typed, not calculated
+  session->Grid()->setFocus();
+  QTest::keyClick(session->Grid(), Qt::Key(letter), Qt::AltModifier);
+  SettleDeletes();
+  // A button's letter clicks it as a user sees it: pressed, then released.
+  if (reached == QStringLiteral("calculated")) {
+    QTRY_COMPARE(session->Window()->Model().Shown()->values.year, 2025);
+  } else if (reached == QStringLiteral("default stored")) {
+    QTRY_COMPARE(session->messages.seen.size(), 1);
+    QVERIFY(session->messages.seen.front().text.startsWith(QStringLiteral("Default set to Mumbai")));
+  } else if (reached == QStringLiteral("add-place dialog")) {
+    QTRY_VERIFY(session->program->addLocationDialog() != nullptr);
+  } else if (reached == QStringLiteral("About box")) {
+    QTRY_VERIFY(session->program->aboutBox() != nullptr);
+    QVERIFY(session->program->aboutBox()->isVisible());
+  } else {
+    QWidget* control = window->findChild<QWidget*>(reached);
+    QVERIFY(control->hasFocus() || control->isAncestorOf(QApplication::focusWidget()));
+  }
+}
+
+void MainWindowTest::tooltipsNameTheKeysAndTheSearch() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  const QString calculate = session->Widget<QPushButton>("cmdCalculate")->toolTip();
+  QVERIFY2(calculate.contains(QStringLiteral("Page Up")), qPrintable(calculate));
+  const QString place = session->Widget<QComboBox>("lstLocation")->toolTip();
+  // The design's own tooltip, and the search.
+  QVERIFY2(place.startsWith(QStringLiteral("Scroll up/down and click on new Location.")), qPrintable(place));
+  QVERIFY2(place.contains(QStringLiteral("type to search")), qPrintable(place));
 }
 
 void MainWindowTest::digitsChoiceIsShownAndRemembered_data() {
@@ -253,6 +473,7 @@ void MainWindowTest::gridIsLaidOutForItsTexts() {
   }
   // A taller window gives the grid all the added room.
   ui::MainWindow* window = session->Window();
+  QCoreApplication::processEvents();  // the window has opened and found its place
   const int before = grid->height();
   window->resize(window->width(), window->height() + 200);
   QCoreApplication::processEvents();
