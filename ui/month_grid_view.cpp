@@ -19,6 +19,9 @@ constexpr int kCellPadding = 10;
 // Room above and below a line of text in a row, in pixels: Devanagari vowel signs
 // reach to the font's ascent and descent, which a row of the bare line height clips.
 constexpr int kRowPadding = 4;
+// The least room: a reph or an i-sign reaches a pixel above the font's ascent, so a
+// row of the bare line height clips them; below this a month scrolls instead.
+constexpr int kLeastRowPadding = 2;
 
 // Columns whose cells hold numbers or clock times and are centred.
 bool Centred(int col) {
@@ -247,7 +250,8 @@ void MonthGrid::FitRows() {
   const QFontMetrics cellMetrics(TextFont(options_, kGridPointSize, false), table_);
   const QFontMetrics headingMetrics(TextFont(options_, kGridPointSize, true), table_);
   view_->SetHeadingHeight(std::max(Px(kRowHeightTwips), headingMetrics.height() + kRowPadding));
-  view_->SetRowHeights(cellMetrics.height(), std::max(Px(kRowHeightTwips), cellMetrics.height() + kRowPadding));
+  view_->SetRowHeights(cellMetrics.height() + kLeastRowPadding,
+                       std::max(Px(kRowHeightTwips), cellMetrics.height() + kRowPadding));
 }
 
 }  // namespace kalnika::ui
