@@ -12,10 +12,6 @@ constexpr const char* kPreferredDevanagari = "Noto Sans Devanagari";
 constexpr char16_t kSymbolBase = 0xF000;
 }  // namespace
 
-DisplayForm Form(const DisplayOptions& options) {
-  return {options.xdvngFont ? Script::Xdvng : Script::Unicode, options.digits};
-}
-
 QString DisplayString(std::string_view stored, const DisplayOptions& options) {
   if (options.xdvngFont) {
     QString drawn;
@@ -23,7 +19,7 @@ QString DisplayString(std::string_view stored, const DisplayOptions& options) {
     for (unsigned char b : stored) drawn.append(QChar(static_cast<char16_t>(kSymbolBase + b)));
     return drawn;
   }
-  return QString::fromStdString(DisplayText(stored, Form(options)));
+  return QString::fromStdString(DisplayText(stored, {Script::Unicode, options.digits}));
 }
 
 QString PlainText(std::string_view bytes) { return QString::fromStdString(PlainDisplayText(bytes)); }

@@ -20,10 +20,6 @@ struct DisplayOptions {
   bool operator==(const DisplayOptions&) const = default;
 };
 
-// The form of the texts for the options: Unicode Devanagari with the chosen digits,
-// or the stored bytes themselves when they are drawn in the Xdvng font.
-DisplayForm Form(const DisplayOptions& options);
-
 // The text to draw for stored Xdvng bytes: their displayed Unicode
 // (almanac/display_text.h), or with `xdvngFont` every byte b unchanged as the
 // character U+F000 + b, the code of glyph b in a symbol-encoded font (drawn as
