@@ -151,7 +151,7 @@ void AddLocationDialog::ShowDescriptionLength() {
   if (descriptionLength_ == nullptr) return;  // still being built
   binding_.Push();
   const int length = model_->DescriptionLength();
-  descriptionLength_->setText(QStringLiteral("%1 of %2 characters for city, state and country")
+  descriptionLength_->setText(QStringLiteral("%1 of %2 characters used by \u201CCity, State, Country\u201D")
                                   .arg(length)
                                   .arg(kDescriptionLimit));
   // Over the limit the count is red: OK will ask to shorten the description.

@@ -50,8 +50,9 @@ class MonthGridView : public QFrame {
   // Height of the heading strip (row 0) in pixels.
   void SetHeadingHeight(int pixels);
   // Heights of the day rows in pixels: `designed` where the room allows, less when
-  // the grid is lower than 31 such rows, down to `least` (a line of the font), so
-  // that a month fits without scrolling wherever the screen can hold it.
+  // the grid is lower than 31 such rows, down to `least` (a line of the font and a
+  // little room for the marks above it), so that a month fits without scrolling
+  // wherever the screen can hold it.
   void SetRowHeights(int least, int designed);
   // Width a column needs to show its texts, in pixels; the note column (16) takes
   // at least this and stretches to fill the rest of the grid's width.
