@@ -25,15 +25,19 @@ std::string CsvRecord(const std::vector<std::string>& fields) {
   return line + "\r\n";
 }
 
-}  // namespace kalnika
+std::string MonthCsv(const MonthValues& values, const MonthTable& table, std::string_view place,
+                     DisplayForm form) {
+  std::vector<std::string> headings = DisplayRow(table, 0, form);
+  for (const char* word : {kPlaceWord, kKaliWord, kVikramWord, kMethodWord}) headings.push_back(DisplayText(word, form));
+  std::string csv = CsvRecord(headings);
 
-namespace kalnika {
-
-std::string MonthCsv(const MonthTable& table, const std::function<std::string(const std::string&)>& display) {
-  std::string csv;
-  for (int r = 0; r <= table.dayCount; ++r) {
-    std::vector<std::string> fields;
-    for (const std::string& cell : table.cells[static_cast<std::size_t>(r)]) fields.push_back(display(cell));
+  const std::string placeText = PlainDisplayText(place);
+  const std::string kali = KaliYears(values, form);
+  const std::string vikram = VikramYears(values, form);
+  const std::string method = DisplayText(MethodName(values.method), form);
+  for (int r = 1; r <= table.dayCount; ++r) {
+    std::vector<std::string> fields = DisplayRow(table, r, form);
+    fields.insert(fields.end(), {placeText, kali, vikram, method});
     csv += CsvRecord(fields);
   }
   return csv;

@@ -1,20 +1,27 @@
 #pragma once
 // The month table as CSV (RFC 4180): the one writer of every CSV the program makes.
-#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "almanac/display_text.h"
 #include "almanac/month_text.h"
+#include "almanac/month_values.h"
 
 namespace kalnika {
 
 // One CSV record ended by CRLF. A field is quoted when it holds a comma, a double
 // quote, CR or LF, or begins or ends with a blank (which many readers would
-// otherwise drop: the dark-fortnight label begins with one); quotes are doubled.
+// otherwise drop); quotes are doubled.
 std::string CsvRecord(const std::vector<std::string>& fields);
 
-// The headings row and the day rows of a month, each stored text shown through
-// `display` (Xdvng bytes to the face's script).
-std::string MonthCsv(const MonthTable& table, const std::function<std::string(const std::string&)>& display);
+// A month as CSV: a headings record and one record per day, each with the 17
+// columns of the table as displayed (DisplayRow: the notes column has its heading)
+// followed by four columns that say what the table is of: the place (`place`,
+// plain text), the Kali year, the Vikram year or years, and the method. Those four
+// repeat on every day, so that every record stands alone when the file is sorted or
+// filtered in a spreadsheet, and every record has the same 21 fields.
+std::string MonthCsv(const MonthValues& values, const MonthTable& table, std::string_view place,
+                     DisplayForm form);
 
 }  // namespace kalnika

@@ -196,6 +196,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   result.lon = form.lblLong.Caption;
   result.zone = form.lblTimeZone.Caption;
   result.place = form.lstLocation.Text();
+  result.sheet = form.Shown();
   if (box.count > 0) result.message = box.last;
 
   const Script script = o.script ? (*o.script == "unicode" ? Script::Unicode : Script::Xdvng)

@@ -60,8 +60,7 @@ std::string Latin1ToUtf8(const std::string& bytes) {
 }
 
 std::string DisplayText(const std::string& stored, Script script, xdvng::Digits digits) {
-  if (script == Script::Xdvng) return Latin1ToUtf8(stored);
-  return xdvng::ToUnicode(stored, digits);
+  return kalnika::DisplayText(stored, {script, digits});
 }
 
 std::string ToJson(const MonthOutput& out, Script script, xdvng::Digits digits) {
@@ -86,7 +85,8 @@ std::string ToJson(const MonthOutput& out, Script script, xdvng::Digits digits) 
 }
 
 std::string ToCsv(const MonthOutput& out, Script script, xdvng::Digits digits) {
-  return MonthCsv(out.table, [&](const std::string& stored) { return DisplayText(stored, script, digits); });
+  if (!out.sheet) return {};
+  return MonthCsv(out.sheet->values, out.sheet->table, SheetPlace(*out.sheet), {script, digits});
 }
 
 std::size_t DisplayWidth(const std::string& utf8) {
@@ -113,11 +113,7 @@ std::size_t DisplayWidth(const std::string& utf8) {
 
 std::string ToTable(const MonthOutput& out, Script script, xdvng::Digits digits) {
   std::vector<std::vector<std::string>> cells;
-  for (int r = 0; r <= out.table.dayCount; ++r) {
-    std::vector<std::string> row;
-    for (const std::string& s : out.table.cells[static_cast<std::size_t>(r)]) row.push_back(DisplayText(s, script, digits));
-    cells.push_back(std::move(row));
-  }
+  for (int r = 0; r <= out.table.dayCount; ++r) cells.push_back(DisplayRow(out.table, r, {script, digits}));
   std::vector<std::size_t> widths(cells.empty() ? 0 : cells[0].size(), 0);
   for (const auto& row : cells)
     for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));

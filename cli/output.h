@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "almanac/display_text.h"
 #include "almanac/month_text.h"
+#include "forms/frm_kalnika.h"
 #include "xdvng/xdvng.h"
 
 namespace kalnika::cli {
 
-enum class Script { Xdvng, Unicode };
+using kalnika::Script;
 
 // Everything the tool prints about one run: the month table (32 rows of 17 cells,
 // Xdvng bytes), the era labels, the place labels and the message of a refused input.
@@ -20,18 +22,25 @@ struct MonthOutput {
   std::string lat, lon, zone;                  // plain text
   std::optional<std::string> message;          // plain text
   std::string place;                           // the chosen place record, plain text
+  std::optional<MonthSheet> sheet;             // the computed month; nothing after a refusal
 };
 
-// A stored text for output: with Script::Xdvng every byte b becomes the character
-// U+00bb (so nothing is lost and the glyph bytes stay visible); with
-// Script::Unicode the Xdvng text is converted to Unicode Devanagari. UTF-8 result.
+// A stored text for output (almanac/display_text.h): with Script::Xdvng every byte
+// b becomes the character U+00bb (so nothing is lost and the glyph bytes stay
+// visible); with Script::Unicode the text is shown in Unicode Devanagari as every
+// face shows it. UTF-8 result.
 std::string DisplayText(const std::string& stored, Script script, xdvng::Digits digits);
 
 // Plain text (messages, place labels) as UTF-8: bytes 0x80-0xFF taken as Latin-1.
 std::string Latin1ToUtf8(const std::string& bytes);
 
+// JSON: the 32 x 17 cells of the table as the model holds them (row 0 the stored
+// headings), each cell shown in the script, and the labels.
 std::string ToJson(const MonthOutput& out, Script script, xdvng::Digits digits);
+// CSV of the computed month (almanac/csv.h), with its place.
 std::string ToCsv(const MonthOutput& out, Script script, xdvng::Digits digits);
+// The table for a terminal: the place, the headings (with the notes heading) and
+// the day rows aligned, the era labels.
 std::string ToTable(const MonthOutput& out, Script script, xdvng::Digits digits);
 
 // Columns a UTF-8 text takes in a terminal: combining Devanagari signs take none.

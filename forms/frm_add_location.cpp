@@ -34,6 +34,10 @@ void frmAddLocation::Form_Load() {
   txtCity.Tag.clear();
 }
 
+int frmAddLocation::DescriptionLength() const {
+  return static_cast<int>(txtCity.Text.size() + 2 + txtState.Text.size() + 2 + txtCountry.Text.size());
+}
+
 frmAddLocation::Outcome frmAddLocation::cmdOK_Click(ProfileFile& placeFile) {
   txtCity.Tag = txtCity.Text;
   for (ListBoxControl* list : {&lstLatDegrees, &lstLatMin, &lstNS, &lstLongDegrees, &lstEW,

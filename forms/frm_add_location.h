@@ -11,6 +11,9 @@
 namespace kalnika {
 
 inline constexpr const char* kShortenDescriptionMessage = "Please shorten the description";
+// Most characters of city, state and country with their two separators: the
+// description of the record holds them and one blank in 31 columns.
+inline constexpr int kDescriptionLimit = 30;
 
 class frmAddLocation {
  public:
@@ -34,6 +37,10 @@ class frmAddLocation {
   // it to the place file. Every refusal and every failed write is shown in a message
   // box and keeps the dialog open with the entries as they were.
   Outcome cmdOK_Click(ProfileFile& placeFile);
+
+  // Characters of "City, State, Country" as entered (bytes, as the record counts
+  // them), to show against kDescriptionLimit while the user types.
+  int DescriptionLength() const;
 
   // The record stored by the last OK that stored one.
   const std::string& LastRecord() const { return lastRecord_; }

@@ -5,6 +5,7 @@
 
 #include "almanac/name_tables.h"
 #include "calendar/numeric_value.h"
+#include "forms/place_search.h"
 
 namespace kalnika {
 
@@ -27,7 +28,39 @@ bool PlainWholeNumber(std::string_view text) {
   return digits;
 }
 
+std::string Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
 }  // namespace
+
+std::string SheetPlace(const MonthSheet& sheet) {
+  std::vector<std::string> where;
+  for (const std::string& caption : {sheet.placeValue.latCaption, sheet.placeValue.longCaption})
+    if (!Trimmed(caption).empty()) where.push_back(Trimmed(caption));
+  if (!Trimmed(sheet.placeValue.zoneCaption).empty()) where.push_back("UTC " + Trimmed(sheet.placeValue.zoneCaption));
+  if (sheet.daylightSaving) where.push_back("daylight saving +1 h");
+  std::string text = PlaceName(sheet.place);
+  for (std::size_t i = 0; i < where.size(); ++i)
+    text += (i == 0 ? (text.empty() ? "(" : " (") : ", ") + where[i];
+  return where.empty() ? text : text + ")";
+}
+
+std::string SheetFileName(const MonthSheet& sheet, bool wholeYear) {
+  std::string city = PlaceName(sheet.place);
+  city = Trimmed(city.substr(0, city.find(',')));
+  if (city.empty()) city = "Kalnika";
+  std::string name = city + "-" + Trimmed(sheet.values.yearText.empty() ? std::to_string(sheet.values.year)
+                                                                           : sheet.values.yearText);
+  if (!wholeYear) name += (sheet.values.month < 10 ? "-0" : "-") + std::to_string(sheet.values.month);
+  for (char& c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F || std::string_view(" /\\:*?\"<>|").find(c) != std::string_view::npos) c = '-';
+  }
+  return name;
+}
 
 std::string YearText(double value) {
   char buffer[512];
@@ -101,15 +134,7 @@ void frmKalnika::cmdCalculate_Click() {
     for (std::size_t c = 0; c + 1 < kTableColumns; ++c) table_.cells[r][c].clear();
   table_.dayCount = 0;
 
-  // A place text of one or two characters is no place: the previous one stays.
-  const std::string placeText = lstLocation.Text();
-  if (placeText.size() > 2) {
-    place_ = ParsePlace(placeText);
-    placeText_ = placeText;
-    lblLat.Caption = place_.latCaption;
-    lblLong.Caption = place_.longCaption;
-    lblTimeZone.Caption = place_.zoneCaption;
-  }
+  ParseChosenPlace();
   lstMonth.Tag = lstMonth.Text();
   txtYear.Tag = txtYear.Text;
 
@@ -150,6 +175,19 @@ void frmKalnika::cmdCalculate_Click() {
   lblVikram.Caption = table_.vikramCaption;
   gridVisible_ = true;
 }
+
+void frmKalnika::ParseChosenPlace() {
+  // A place text of one or two characters is no place: the previous one stays.
+  const std::string placeText = lstLocation.Text();
+  if (placeText.size() <= 2) return;
+  place_ = ParsePlace(placeText);
+  placeText_ = placeText;
+  lblLat.Caption = place_.latCaption;
+  lblLong.Caption = place_.longCaption;
+  lblTimeZone.Caption = place_.zoneCaption;
+}
+
+void frmKalnika::lstLocation_Click() { ParseChosenPlace(); }
 
 std::vector<MonthSheet> frmKalnika::ShownYear() {
   std::vector<MonthSheet> year;
@@ -195,6 +233,11 @@ void frmKalnika::cmdNextYear_Click() { StepYear(+1); }
 void frmKalnika::cmdPreviousYear_Click() { StepYear(-1); }
 
 void frmKalnika::cmdDefaultLocation_Click() {
+  // Storing "no place" would start the next run at 0 degrees, 0 degrees, UTC.
+  if (lstLocation.ListIndex < 0) {
+    messageBox_.Show(kNoDefaultPlaceMessage);
+    return;
+  }
   const std::string text = lstLocation.Text();
   const std::string description = text.substr(0, std::min<std::size_t>(30, text.size()));
   WriteResult written = StoreDefaultPosition(placeFile_, lstLocation.ListIndex);

@@ -26,6 +26,9 @@ inline constexpr const char* kSelectMonthMessage = "You must select a Month";
 inline constexpr const char* kTypeYearMessage = "You must Type an Year";
 inline constexpr const char* kMinYearMessage = "You Must select an Year 79 or above.";
 inline constexpr const char* kMaxYearMessage = "You Must select an Year 32767 or below.";
+// The default place needs a place: an empty place box stores none.
+inline constexpr const char* kNoDefaultPlaceMessage =
+    "No place is chosen in the Location box, so none can be the default. Choose a place first.";
 
 // A computed month and what it was computed for: what every face prints or saves.
 struct MonthSheet {
@@ -60,7 +63,11 @@ class frmKalnika {
   void cmdPreviousMonth_Click();
   void cmdNextYear_Click();
   void cmdPreviousYear_Click();
-  // Stores the selected position as the default place and says so (or says why not).
+  // A place chosen in the place box: its latitude, longitude and zone are shown in
+  // the place labels at once (the calculation parses the place again, as always).
+  void lstLocation_Click();
+  // Stores the selected position as the default place and says so (or says why not:
+  // no place chosen, or the file could not be written).
   void cmdDefaultLocation_Click();
 
   // The month table as the window shows it: the headings, and the day rows of the
@@ -78,6 +85,9 @@ class frmKalnika {
 
  private:
   void StepYear(int delta);
+  // Parses the place text into the place and its labels (a text of one or two
+  // characters is no place: the previous one stays).
+  void ParseChosenPlace();
   MonthSheet Compute(int month, int yearNumber, const std::string& yearText, const PlaceValue& place,
                      const std::string& placeText, bool daylightSaving);
 
@@ -90,6 +100,16 @@ class frmKalnika {
   bool gridVisible_ = true;
   std::optional<MonthSheet> shown_;
 };
+
+// The place of a computed month as its files name it: the place's name, its
+// latitude, longitude and zone ("Mumbai, Maharashtra, India (18 N 58, 072 E 50,
+// UTC +05:30)"), and daylight saving when the clocks were put forward.
+std::string SheetPlace(const MonthSheet& sheet);
+
+// A file name for the month, or with `wholeYear` its year, without a suffix: the
+// place's city, the year and the month ("Mumbai-2026-12", "Mumbai-2026"); a
+// character a file name cannot hold, or a blank, becomes "-".
+std::string SheetFileName(const MonthSheet& sheet, bool wholeYear);
 
 // Shortest decimal text of a year value, as the stepping buttons write it (2027 from
 // 2026 + 1, 2027.5 from 2026.5 + 1), without a leading blank or exponent.

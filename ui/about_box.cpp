@@ -1,5 +1,7 @@
 #include "ui/about_box.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -11,10 +13,6 @@
 namespace kalnika::ui {
 
 namespace {
-
-// The box's designed client area, in twips, with a row added for the place file.
-constexpr int kClientWidthTwips = 4305;
-constexpr int kClientHeightTwips = 3000;
 
 // A calendar page with a crescent, painted when the SVG icon cannot be read (no
 // SVG image plug-in installed).
@@ -50,61 +48,67 @@ AboutBox::AboutBox(const std::filesystem::path& placeFile, QWidget* parent) : QD
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QString::fromLatin1(kAboutTitle));
   setModal(false);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = new QGridLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  auto* panel = new TwipsPanel(QPoint(0, 0), QSize(kClientWidthTwips, kClientHeightTwips));
-  layout->addWidget(panel);
+  layout->setHorizontalSpacing(16);
 
   auto* image = new QLabel;
   image->setObjectName(QStringLiteral("Image1"));
-  const int width = TwipsToPixels(1605, logicalDpiX());
-  const int height = TwipsToPixels(1935, logicalDpiY());
-  const int side = std::min(width, height);
+  const int side = TwipsToPixels(1605, logicalDpiX());
   image->setPixmap(ProgramIcon().pixmap(side, side));
-  image->setAlignment(Qt::AlignCenter);
-  panel->Place(image, {120, 240, 1605, 1935});
+  image->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  layout->addWidget(image, 0, 0, 2, 1);
 
-  struct LabelDesign {
-    const char* name;
-    QString text;
-    TwipsRect rect;
+  auto* texts = new QVBoxLayout;
+  texts->setSpacing(6);
+  layout->addLayout(texts, 0, 1);
+  const auto add = [texts](const char* name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    texts->addWidget(label);
+    return label;
   };
-  const LabelDesign labels[] = {
-      {"Label1", QStringLiteral("Hindu Kalnika VERSION 1.0"), {1920, 240, 2415, 255}},
-      {"Label2", QStringLiteral("Author: ") + QString::fromLatin1(kAuthor), {1800, 480, 2175, 255}},
-      {"Label3", QStringLiteral("Address: the Kalnika project"), {1800, 720, 2295, 255}},
-      {"Label4", QStringLiteral("free software"), {2520, 960, 1575, 255}},
-      {"Label5", QStringLiteral("email address: -"), {1800, 1200, 1215, 255}},
-      {"Label6", QStringLiteral("none; see the help document"), {1800, 1440, 2415, 255}},
-  };
-  for (const LabelDesign& design : labels) {
-    auto* label = new QLabel(design.text);
-    label->setObjectName(QString::fromLatin1(design.name));
-    panel->Place(label, design.rect);
-  }
+  QLabel* heading = add("Label1", QStringLiteral("Hindu Kalnika VERSION 1.0"));
+  QFont bold = heading->font();
+  bold.setBold(true);
+  bold.setPointSizeF(bold.pointSizeF() * 1.25);
+  heading->setFont(bold);
+  add("Label2", QStringLiteral("Author: ") + QString::fromLatin1(kAuthor));
+  add("lblVersion", QStringLiteral("Version %1, built with Qt %2.").arg(QString::fromLatin1(kVersion), QString::fromLatin1(QT_VERSION_STR)));
+  add("lblLicence", QStringLiteral("Free software under the %1.").arg(QString::fromLatin1(kLicence)));
+  add("lblCredits", QStringLiteral("Town data of the place finder: GeoNames (https://www.geonames.org), "
+                                   "licensed under Creative Commons Attribution 4.0 (CC BY 4.0)."));
+  QLabel* places = add("lblPlaceFile", QStringLiteral("Places and auspicious days are read from and stored in:\n") +
+                                           QString::fromStdString(placeFile.string()));
+  places->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QLabel* help = add("lblHelp", QStringLiteral("<a href=\"help\">Kalnika Help</a>: the columns of the table, the "
+                                               "clock notation, the eras and the place file."));
+  help->setTextFormat(Qt::RichText);
+  help->setTextInteractionFlags(Qt::TextBrowserInteraction);
 
-  auto* placeLabel = new QLabel(QStringLiteral("Places are read from and stored in:\n") +
-                                QString::fromStdString(placeFile.string()));
-  placeLabel->setObjectName(QStringLiteral("lblPlaceFile"));
-  placeLabel->setWordWrap(true);
-  placeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  placeLabel->setMinimumWidth(TwipsToPixels(4065, logicalDpiX()));
-  panel->Place(placeLabel, {120, 2280, 4065, 600});
-
-  auto* cmdHelp = new QPushButton(QStringLiteral("Help"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  auto* cmdHelp = new QPushButton(QStringLiteral("&Help"));
   cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-  panel->Place(cmdHelp, {2280, 1800, 855, 375});
   auto* cmdOK = new QPushButton(QStringLiteral("OK"));
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setDefault(true);
-  panel->Place(cmdOK, {3360, 1800, 855, 375});
-  panel->Relayout();
+  buttons->addWidget(cmdHelp);
+  buttons->addWidget(cmdOK);
+  layout->addLayout(buttons, 1, 1);
+
+  // Wide enough for the caption in the window's title bar, and for the texts.
+  const int titleWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(windowTitle());
+  const int least = std::max(TwipsToPixels(6600, logicalDpiX()), titleWidth + side + 120);
+  for (QLabel* label : findChildren<QLabel*>())
+    if (label != image) label->setMinimumWidth(least - side - layout->horizontalSpacing());
+
   setTabOrder(cmdOK, cmdHelp);
   cmdOK->setFocus();
-
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
   connect(cmdHelp, &QPushButton::clicked, this, &AboutBox::helpRequested);
+  connect(help, &QLabel::linkActivated, this, &AboutBox::helpRequested);
 }
 
 }  // namespace kalnika::ui

@@ -1,6 +1,6 @@
 #pragma once
-// The About box frmAbout: the program, its version and authors, the place file in
-// use, and the way to the help document.
+// The About box frmAbout: the program, its version and authors, its licence, the
+// credits of the data it uses, the place file in use, and the way to the help.
 #include <QDialog>
 #include <filesystem>
 
@@ -9,6 +9,8 @@ namespace kalnika::ui {
 // Caption of the About box and the author credit of the program.
 inline constexpr const char* kAuthor = "the Kalnika developers";
 inline constexpr const char* kAboutTitle = "KALNIKA Ver. 1.0 By the Kalnika developers";
+inline constexpr const char* kVersion = "1.0";
+inline constexpr const char* kLicence = "GNU Affero General Public License, version 3 or later";
 
 // The program's icon (the window icon and the About box's picture).
 QIcon ProgramIcon();
@@ -20,7 +22,8 @@ class AboutBox : public QDialog {
   explicit AboutBox(const std::filesystem::path& placeFile, QWidget* parent = nullptr);
 
  signals:
-  // cmdHelp: show the help document (which closes the box when it is shown).
+  // cmdHelp or the help link: show the help document (which closes the box when it
+  // is shown).
   void helpRequested();
 };
 

@@ -2,28 +2,25 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
 
 #include "ui/display_text.h"
-#include "ui/twips.h"
 #include "ui/window_message_box.h"
 
 namespace kalnika::ui {
 
 namespace {
 
-// The dialog's designed client area in twips.
-constexpr int kClientWidthTwips = 5760;
-constexpr int kClientHeightTwips = 3165;
-
 // The place record is stored on one line inside double quotes: a double quote, a
 // line break or another control character cannot be part of a description.
 QRegularExpression DescriptionText() { return QRegularExpression(QStringLiteral("[^\"\\x00-\\x1F\\x7F]*")); }
 
+// The font of the dialog's labels and entries.
 QFont EntryFont() {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setStyleHint(QFont::SansSerif);
@@ -31,6 +28,36 @@ QFont EntryFont() {
   font.setBold(true);
   return font;
 }
+
+// The entry lists, row by row and in the tab order, each with the caption it shows
+// while nothing is chosen. Each coordinate reads as it is written: degrees,
+// minutes, hemisphere (18° 58′ N).
+struct ListDesign {
+  const char* name;
+  ListBoxControl frmAddLocation::*control;
+  const char* caption;
+  int row, column;
+};
+constexpr ListDesign kLists[] = {
+    {"lstLatDegrees", &frmAddLocation::lstLatDegrees, "deg", 4, 1},
+    {"lstLatMin", &frmAddLocation::lstLatMin, "min", 4, 2},
+    {"lstNS", &frmAddLocation::lstNS, "N/S", 4, 3},
+    {"lstLongDegrees", &frmAddLocation::lstLongDegrees, "deg", 5, 1},
+    {"lstLongMin", &frmAddLocation::lstLongMin, "min", 5, 2},
+    {"lstEW", &frmAddLocation::lstEW, "E/W", 5, 3},
+    {"lstHour", &frmAddLocation::lstHour, "hours", 6, 1},
+    {"lstMinutes", &frmAddLocation::lstMinutes, "min", 6, 2},
+};
+
+struct CaptionDesign {
+  const char* name;
+  const char* text;
+  int row;
+};
+constexpr CaptionDesign kCaptions[] = {
+    {"lblCity", "City:", 0},           {"lblState", "State/Province:", 1}, {"lblCountry", "Country:", 2},
+    {"lblLatitude", "Latitude:", 4},   {"lblLongitude", "Longitude:", 5},  {"lblTimeZone", "Time Zone:", 6},
+};
 
 }  // namespace
 
@@ -43,122 +70,101 @@ AddLocationDialog::AddLocationDialog(std::filesystem::path placeFile, QWidget* p
   model_ = std::make_unique<frmAddLocation>(*messageBox_);
   model_->Form_Load();
   BuildControls();
-  PullFromModel();
 }
 
 AddLocationDialog::~AddLocationDialog() = default;
 
 void AddLocationDialog::BuildControls() {
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  auto* panel = new TwipsPanel(QPoint(0, 0), QSize(kClientWidthTwips, kClientHeightTwips));
-  panel->setObjectName(QStringLiteral("entryPanel"));
-  layout->addWidget(panel);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
   const QFont font = EntryFont();
+  auto* grid = new QGridLayout(this);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(6);
 
-  auto* cmdOK = new QPushButton(QStringLiteral("OK"));
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
-  cmdOK->setDefault(true);
-  panel->Place(cmdOK, {4680, 960, 975, 495});
-
-  struct CaptionDesign {
-    const char* name;
-    const char* text;
-    TwipsRect rect;
-  };
-  const CaptionDesign captions[] = {
-      {"lblCity", "City:", {1680, 120, 495, 375}},
-      {"lblState", "State/Province:", {360, 600, 1815, 375}},
-      {"lblCountry", "Country:", {1080, 1080, 1095, 375}},
-      {"lblLatitude", "Latitude:", {120, 1560, 1095, 375}},
-      {"lblLongitude", "Longitude:", {0, 2040, 1335, 375}},
-      {"lblTimeZone", "Time Zone:", {0, 2640, 1455, 375}},
-  };
-  for (const CaptionDesign& design : captions) {
+  for (const CaptionDesign& design : kCaptions) {
     auto* label = new QLabel(QString::fromLatin1(design.text));
     label->setObjectName(QString::fromLatin1(design.name));
     label->setFont(font);
-    panel->Place(label, design.rect);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(label, design.row, 0);
   }
 
-  const auto entry = [&](const char* name, TwipsRect rect) {
+  std::vector<QWidget*> order;
+  const auto entry = [&](const char* name, TextBoxControl& control, int row) {
     auto* edit = new QLineEdit;
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFont(font);
     edit->setValidator(new QRegularExpressionValidator(DescriptionText(), edit));
-    panel->Place(edit, rect);
+    grid->addWidget(edit, row, 1, 1, 3);
+    binding_.Bind(edit, control);
+    connect(edit, &QLineEdit::textChanged, this, &AddLocationDialog::ShowDescriptionLength);
+    order.push_back(edit);
     return edit;
   };
-  txtCity_ = entry("txtCity", {2280, 120, 2175, 375});
-  txtState_ = entry("txtState", {2280, 600, 2175, 375});
-  txtCountry_ = entry("txtCountry", {2280, 1080, 2175, 375});
+  QLineEdit* city = entry("txtCity", model_->txtCity, 0);
+  entry("txtState", model_->txtState, 1);
+  entry("txtCountry", model_->txtCountry, 2);
 
-  struct ListDesign {
-    const char* name;
-    ListBoxControl frmAddLocation::*control;
-    TwipsRect rect;
-  };
-  // In the tab order of the design: degrees, minutes, hemisphere on each row.
-  const ListDesign lists[] = {
-      {"lstLatDegrees", &frmAddLocation::lstLatDegrees, {1320, 1560, 975, 360}},
-      {"lstLatMin", &frmAddLocation::lstLatMin, {3600, 1560, 855, 360}},
-      {"lstNS", &frmAddLocation::lstNS, {2520, 1560, 735, 360}},
-      {"lstLongDegrees", &frmAddLocation::lstLongDegrees, {1320, 2040, 975, 360}},
-      {"lstEW", &frmAddLocation::lstEW, {2520, 2040, 735, 360}},
-      {"lstLongMin", &frmAddLocation::lstLongMin, {3600, 2040, 855, 360}},
-      {"lstHour", &frmAddLocation::lstHour, {1320, 2640, 735, 360}},
-      {"lstMinutes", &frmAddLocation::lstMinutes, {2280, 2640, 855, 360}},
-  };
-  for (const ListDesign& design : lists) {
+  // How much of the description is used, as the user types.
+  descriptionLength_ = new QLabel;
+  descriptionLength_->setObjectName(QStringLiteral("lblDescriptionLength"));
+  grid->addWidget(descriptionLength_, 3, 1, 1, 3);
+
+  for (const ListDesign& design : kLists) {
     auto* box = new QComboBox;
     box->setObjectName(QString::fromLatin1(design.name));
     box->setFont(font);
+    box->setPlaceholderText(QString::fromLatin1(design.caption));
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(2);
-    ListBoxControl& control = (*model_).*(design.control);
-    QStringList texts;
-    for (const std::string& item : control.items) texts << PlainText(item);
-    box->addItems(texts);
-    panel->Place(box, design.rect);
-    lists_.push_back({box, &control});
+    box->setMinimumContentsLength(std::max<int>(3, static_cast<int>(std::char_traits<char>::length(design.caption))));
+    binding_.Bind(box, (*model_).*(design.control));
+    grid->addWidget(box, design.row, design.column);
+    order.push_back(box);
   }
-  panel->Relayout();
 
-  // Tab order: OK, the three texts, then the lists; the first focus is on the city.
-  QWidget* previous = cmdOK;
-  for (QWidget* next : {static_cast<QWidget*>(txtCity_), static_cast<QWidget*>(txtState_),
-                        static_cast<QWidget*>(txtCountry_)}) {
-    setTabOrder(previous, next);
-    previous = next;
-  }
-  for (const ListBinding& list : lists_) {
-    setTabOrder(previous, list.box);
-    previous = list.box;
-  }
-  txtCity_->setFocus();
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  auto* cmdOK = new QPushButton(QStringLiteral("OK"));
+  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+  cmdOK->setDefault(true);
+  auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"));
+  cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+  buttons->addWidget(cmdOK);
+  buttons->addWidget(cmdCancel);
+  grid->addLayout(buttons, 7, 0, 1, 4);
+  grid->setRowMinimumHeight(7, cmdOK->sizeHint().height() + 8);
+  order.push_back(cmdOK);
+  order.push_back(cmdCancel);
+  binding_.Pull();
+  ShowDescriptionLength();
+
+  // Tab order as the entries stand, row by row, then OK and Cancel; the first
+  // focus is on the city (OK first would end the dialog at a keystroke).
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+  city->setFocus();
 
   connect(cmdOK, &QPushButton::clicked, this, &AddLocationDialog::Ok);
+  connect(cmdCancel, &QPushButton::clicked, this, &AddLocationDialog::reject);
 }
 
-void AddLocationDialog::PushToModel() {
-  model_->txtCity.Text = StoredText(txtCity_->text());
-  model_->txtState.Text = StoredText(txtState_->text());
-  model_->txtCountry.Text = StoredText(txtCountry_->text());
-  for (const ListBinding& list : lists_) list.control->ListIndex = list.box->currentIndex();
-}
-
-void AddLocationDialog::PullFromModel() {
-  txtCity_->setText(PlainText(model_->txtCity.Text));
-  txtState_->setText(PlainText(model_->txtState.Text));
-  txtCountry_->setText(PlainText(model_->txtCountry.Text));
-  for (const ListBinding& list : lists_) list.box->setCurrentIndex(list.control->ListIndex);
+void AddLocationDialog::ShowDescriptionLength() {
+  if (descriptionLength_ == nullptr) return;  // still being built
+  binding_.Push();
+  const int length = model_->DescriptionLength();
+  descriptionLength_->setText(QStringLiteral("%1 of %2 characters used by \u201CCity, State, Country\u201D")
+                                  .arg(length)
+                                  .arg(kDescriptionLimit));
+  // Over the limit the count is red: OK will ask to shorten the description.
+  QPalette palette = descriptionLength_->palette();
+  palette.setColor(QPalette::WindowText,
+                   length > kDescriptionLimit ? QColor(0xC0, 0x00, 0x00) : this->palette().color(QPalette::WindowText));
+  descriptionLength_->setPalette(palette);
 }
 
 void AddLocationDialog::Ok() {
-  PushToModel();
+  binding_.Push();
   lastOutcome_ = model_->cmdOK_Click(placeFile_);
-  PullFromModel();
+  binding_.Pull();
   // A refusal or a failed write was shown by the model; the entries stay.
   if (lastOutcome_ == frmAddLocation::Outcome::StayOpen) return;
   Finish();

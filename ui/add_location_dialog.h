@@ -1,17 +1,17 @@
 #pragma once
 // The add-place dialog frmAddLocation: the widgets of the dialog model
 // kalnika::frmAddLocation. It takes the main window's place while it is open;
-// when it ends (OK that stored or cancelled, or its close control) it asks for a
-// freshly loaded main window.
+// when it ends (OK that stored or found nothing entered, Cancel, Escape or its close
+// control) it asks for a freshly loaded main window.
 #include <QDialog>
 #include <filesystem>
 #include <memory>
 
 #include "forms/frm_add_location.h"
 #include "places/place_file.h"
+#include "ui/control_binding.h"
 
-class QComboBox;
-class QLineEdit;
+class QLabel;
 
 namespace kalnika::ui {
 
@@ -34,7 +34,7 @@ class AddLocationDialog : public QDialog {
   void returnToMainWindow();
 
  public slots:
-  // The close control and Escape end the dialog as OK without entries does.
+  // Cancel, the close control and Escape end the dialog as OK without entries does.
   void reject() override;
 
  protected:
@@ -42,25 +42,18 @@ class AddLocationDialog : public QDialog {
 
  private:
   void BuildControls();
-  void PushToModel();
-  void PullFromModel();
   void Ok();
   void Finish();
+  // Shows how many of the description's characters the entries use.
+  void ShowDescriptionLength();
 
   ProfileFile placeFile_;
   std::unique_ptr<WindowMessageBox> messageBox_;
   std::unique_ptr<frmAddLocation> model_;
+  ControlBinding binding_;
   frmAddLocation::Outcome lastOutcome_ = frmAddLocation::Outcome::Cancelled;
   bool finished_ = false;
-
-  QLineEdit* txtCity_ = nullptr;
-  QLineEdit* txtState_ = nullptr;
-  QLineEdit* txtCountry_ = nullptr;
-  struct ListBinding {
-    QComboBox* box;
-    ListBoxControl* control;
-  };
-  std::vector<ListBinding> lists_;
+  QLabel* descriptionLength_ = nullptr;
 };
 
 }  // namespace kalnika::ui

@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QStringList>
-#include <QStringDecoder>
 
 namespace kalnika::ui {
 
@@ -13,22 +12,17 @@ constexpr const char* kPreferredDevanagari = "Noto Sans Devanagari";
 constexpr char16_t kSymbolBase = 0xF000;
 }  // namespace
 
-QString DisplayString(const std::string& stored, const DisplayOptions& options) {
+QString DisplayString(std::string_view stored, const DisplayOptions& options) {
   if (options.xdvngFont) {
     QString drawn;
     drawn.reserve(static_cast<qsizetype>(stored.size()));
     for (unsigned char b : stored) drawn.append(QChar(static_cast<char16_t>(kSymbolBase + b)));
     return drawn;
   }
-  return QString::fromStdString(xdvng::ToUnicode(stored, options.digits));
+  return QString::fromStdString(DisplayText(stored, {Script::Unicode, options.digits}));
 }
 
-QString PlainText(const std::string& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (!utf8.hasError()) return text;
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+QString PlainText(std::string_view bytes) { return QString::fromStdString(PlainDisplayText(bytes)); }
 
 std::string StoredText(const QString& text) { return text.toStdString(); }
 

@@ -6,7 +6,9 @@
 #include <QFont>
 #include <QString>
 #include <string>
+#include <string_view>
 
+#include "almanac/display_text.h"
 #include "xdvng/xdvng.h"
 
 namespace kalnika::ui {
@@ -18,15 +20,15 @@ struct DisplayOptions {
   bool operator==(const DisplayOptions&) const = default;
 };
 
-// The text to draw for stored Xdvng bytes: their Unicode Devanagari (digits as
-// chosen), or with `xdvngFont` every byte b as the character U+F000 + b, the
-// code of glyph b in a symbol-encoded font (drawn as Latin-1, Qt would end the
-// text at U+009C and drop U+00AD, both glyphs of the font).
-QString DisplayString(const std::string& stored, const DisplayOptions& options);
+// The text to draw for stored Xdvng bytes: their displayed Unicode
+// (almanac/display_text.h), or with `xdvngFont` every byte b unchanged as the
+// character U+F000 + b, the code of glyph b in a symbol-encoded font (drawn as
+// Latin-1, Qt would end the text at U+009C and drop U+00AD, both glyphs of the font).
+QString DisplayString(std::string_view stored, const DisplayOptions& options);
 
 // Plain text of the place file or a message (place records, captions of the place
 // labels): UTF-8 when the bytes are valid UTF-8, otherwise Latin-1, byte for byte.
-QString PlainText(const std::string& bytes);
+QString PlainText(std::string_view bytes);
 
 // The bytes a typed text is stored as: UTF-8.
 std::string StoredText(const QString& text);

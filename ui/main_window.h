@@ -8,30 +8,22 @@
 #include <memory>
 
 #include "forms/frm_kalnika.h"
+#include "ui/control_binding.h"
 #include "ui/display_text.h"
+#include "ui/main_window_design.h"
 #include "ui/month_document.h"
-
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QToolButton;
 
 namespace kalnika::ui {
 
+class DisplayMenu;
+class MonthFiles;
+class MonthGrid;
 class MonthGridView;
 class TwipsPanel;
-class MonthGrid;
 class WindowMessageBox;
 
 // Window title: the program, its version and the credit of its authors.
 inline constexpr const char* kMainWindowTitle = " Kalnika Ver. 1.0 by the Kalnika developers";
-
-// The display options remembered between runs (QSettings of the application).
-DisplayOptions LoadDisplayOptions();
-void StoreDisplayOptions(const DisplayOptions& options);
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -52,11 +44,12 @@ class MainWindow : public QMainWindow {
   // grid, with the place and daylight saving it was calculated for.
   MonthPage ShownPage() const;
 
-  // File menu actions without their file dialogs. Each reports a failure (or that
-  // no month is shown) in a message box and returns whether the file was written.
-  bool SaveMonthPdf(const QString& file);
-  bool SaveYearPdf(const QString& file);
-  bool ExportCsv(const QString& file);
+  // The File menu's files without their file dialogs (month_files.h).
+  MonthFiles& Files() { return *files_; }
+
+  // Keeps the window, frame included, inside the screen's available area, shrinking
+  // it where it is larger.
+  void FitToScreen();
 
   const DisplayOptions& Display() const;
   // Shows the grid and the era labels in another form and remembers the choice.
@@ -67,49 +60,32 @@ class MainWindow : public QMainWindow {
   void aboutRequested();        // CmdAbout
   void helpRequested();         // Help > Kalnika Help
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
-  void BuildControls();
+  // Room for a window frame not yet known: borders of this many pixels and a title
+  // bar four times as high.
+  static constexpr int kFrameAllowance = 8;
+
   void BuildMenus();
-  // Copies the widgets into the model's controls before a handler runs.
-  void PushToModel();
-  // Shows the model's controls, labels and lists in the widgets.
-  void PullFromModel();
-  // Runs one handler of the model between PushToModel and PullFromModel.
+  void Bind();
+  // Runs one handler of the model between pushing the widgets into it and showing it.
   template <typename Handler>
   void Run(Handler handler);
-  // The place list position the place box names: the selected entry when its text
-  // is shown, else the one entry the typed text names; nothing for an empty box.
-  int ChosenLocation() const;
-  // Whether a month is shown; says so in a message box when not.
-  bool HasShownMonth();
-
-  void PrintMonth();
-  void PreviewMonth();
-  void AskSaveMonthPdf();
-  void AskSaveYearPdf();
-  void AskExportCsv();
+  void ShowModel();
+  void ApplyEraFonts();
 
   QDate today_;
   MonthGridView* gridView_ = nullptr;
   TwipsPanel* panel_ = nullptr;  // the controls below the grid
+  MainWindowControls controls_;
   std::unique_ptr<MonthGrid> grid_;
   std::unique_ptr<WindowMessageBox> messageBox_;
   std::unique_ptr<frmKalnika> model_;
-
-  QComboBox* lstMonth_ = nullptr;
-  QComboBox* lstLocation_ = nullptr;
-  QLineEdit* txtYear_ = nullptr;
-  QCheckBox* chkDST_ = nullptr;
-  QLabel* lblLat_ = nullptr;
-  QLabel* lblLong_ = nullptr;
-  QLabel* lblTimeZone_ = nullptr;
-  QLabel* lblKaliYuga_ = nullptr;
-  QLabel* lblVikram_ = nullptr;
-  QAction* devanagariDigits_ = nullptr;
-  QAction* westernDigits_ = nullptr;
-  QAction* xdvngFont_ = nullptr;
-
-  std::vector<std::string> shownMonths_, shownPlaces_;  // the lists as the boxes hold them
+  ControlBinding binding_;
+  MonthFiles* files_ = nullptr;
+  DisplayMenu* displayMenu_ = nullptr;
 };
 
 }  // namespace kalnika::ui

@@ -11,6 +11,7 @@
 
 #include "almanac/csv.h"
 #include "almanac/name_tables.h"
+#include "forms/place_search.h"
 
 namespace kalnika::ui {
 
@@ -37,8 +38,7 @@ std::vector<RowTexts> PageTexts(const MonthPage& page, const DisplayOptions& opt
   for (int r = 0; r <= page.table.dayCount; ++r) {
     RowTexts texts;
     for (int c = 0; c < kTableColumns; ++c)
-      texts[static_cast<std::size_t>(c)] =
-          DisplayString(page.table.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], options);
+      texts[static_cast<std::size_t>(c)] = DisplayString(ShownCell(page.table, r, c), options);
     rows.push_back(texts);
   }
   return rows;
@@ -81,38 +81,36 @@ double Sum(const std::array<double, kTableColumns>& widths) {
   return total;
 }
 
-QString Trimmed(const std::string& bytes) { return PlainText(bytes).trimmed(); }
+// A stored text in Unicode with the digits chosen.
+QString Unicode(std::string_view stored, xdvng::Digits digits) {
+  return QString::fromStdString(DisplayText(stored, {Script::Unicode, digits}));
+}
 
 }  // namespace
 
-QString PageTitle(const MonthPage& page) {
-  const int month = std::clamp(page.values.month - 1, 0, 11);
-  return QString::fromStdString(MonthListNames[static_cast<std::size_t>(month)]) + QLatin1Char(' ') +
-         PlainText(page.values.yearText);
+QString PageTitle(const MonthPage& page, xdvng::Digits digits) { return Unicode(MonthHeading(page.values), digits); }
+
+QString PageSubtitle(const MonthPage& page, xdvng::Digits digits) {
+  return Unicode(kPlaceWord, digits) + QStringLiteral(": ") + PlainText(SheetPlace(page)) + QStringLiteral("     ") +
+         Unicode(kMethodWord, digits) + QStringLiteral(": ") + Unicode(MethodName(page.values.method), digits);
 }
 
-QString PageSubtitle(const MonthPage& page) {
-  // The description is the record's first 31 characters; the rest are coordinates.
-  QString text = PlainText(page.place.substr(0, std::min<std::size_t>(page.place.size(), 31))).trimmed();
-  QStringList where;
-  const PlaceValue& place = page.placeValue;
-  if (!Trimmed(place.latCaption).isEmpty()) where << Trimmed(place.latCaption);
-  if (!Trimmed(place.longCaption).isEmpty()) where << Trimmed(place.longCaption);
-  if (!Trimmed(place.zoneCaption).isEmpty()) where << QStringLiteral("UTC ") + Trimmed(place.zoneCaption);
-  if (!where.isEmpty()) text += (text.isEmpty() ? QString() : QStringLiteral("   ")) + where.join(QStringLiteral(", "));
-  if (page.daylightSaving) text += QStringLiteral("   (daylight saving time)");
-  return text;
+QString DocumentTitle(const std::vector<MonthPage>& pages, xdvng::Digits digits) {
+  if (pages.empty()) return {};
+  const MonthPage& first = pages.front();
+  const QString when = pages.size() == 1 ? PageTitle(first, digits) : Unicode(first.values.yearText, digits);
+  const QString place = PlainText(PlaceName(first.place));
+  return place.isEmpty() ? when : when + QStringLiteral(", ") + place;
 }
 
 void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page, const DisplayOptions& options) {
   QPaintDevice* device = painter.device();
   const std::vector<RowTexts> rows = PageTexts(page, options);
 
-  QFont titleFont;
-  titleFont.setPointSizeF(14);
-  titleFont.setBold(true);
-  QFont subtitleFont;
-  subtitleFont.setPointSizeF(10);
+  // The headings are Unicode in the Devanagari font, whose Latin letters write the
+  // place.
+  const QFont titleFont = DevanagariFont(14, true);
+  const QFont subtitleFont = DevanagariFont(10, false);
   const QFont eraFont = TextFont(options, 10, false);
   const QFontMetricsF titleMetrics(titleFont, device);
   const QFontMetricsF subtitleMetrics(subtitleFont, device);
@@ -140,11 +138,11 @@ void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page
   painter.setPen(Qt::black);
   painter.setFont(titleFont);
   painter.drawText(QRectF(area.left(), y, area.width(), titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   PageTitle(page));
+                   PageTitle(page, options.digits));
   y += titleMetrics.height() * 1.2;
   painter.setFont(subtitleFont);
   painter.drawText(QRectF(area.left(), y, area.width(), subtitleMetrics.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, PageSubtitle(page));
+                   Qt::AlignLeft | Qt::AlignVCenter, PageSubtitle(page, options.digits));
   y = area.top() + titleHeight;
 
   const QFont cellFont = TextFont(options, layout.pointSize, false);
@@ -202,7 +200,7 @@ QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const
     writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
     writer.setResolution(300);
     writer.setCreator(QStringLiteral("Kalnika"));
-    if (!pages.empty()) writer.setTitle(PageTitle(pages.front()));
+    writer.setTitle(DocumentTitle(pages, options.digits));
     QPainter painter;
     if (!painter.begin(&writer)) {
       out.cancelWriting();
@@ -219,8 +217,7 @@ QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const
 }
 
 QByteArray MonthCsv(const MonthPage& page, xdvng::Digits digits) {
-  const std::string csv =
-      MonthCsv(page.table, [digits](const std::string& stored) { return xdvng::ToUnicode(stored, digits); });
+  const std::string csv = kalnika::MonthCsv(page.values, page.table, SheetPlace(page), {Script::Unicode, digits});
   return QByteArray::fromStdString("\xEF\xBB\xBF" + csv);  // UTF-8 byte-order mark first
 }
 

@@ -20,9 +20,17 @@ namespace kalnika::ui {
 // One month as the faces print it: its values, its table and its place.
 using MonthPage = MonthSheet;
 
-// "December 2026", the place's description and coordinates, as the page heading.
-QString PageTitle(const MonthPage& page);
-QString PageSubtitle(const MonthPage& page);
+// The page heading, in the table's language: the month and year ("डिसेंबर २०२६"),
+// then the place with its coordinates and zone and the method of calculation
+// ("स्थळ: Mumbai, Maharashtra, India (18 N 58, 072 E 50, UTC +05:30)   पद्धत:
+// पारंपरिक"). Digits as chosen; always Unicode, also when the table is drawn with
+// the Xdvng font.
+QString PageTitle(const MonthPage& page, xdvng::Digits digits);
+QString PageSubtitle(const MonthPage& page, xdvng::Digits digits);
+
+// The PDF's title: the month and its place, or for a year's pages the year and
+// its place ("२०२६, Mumbai, Maharashtra, India").
+QString DocumentTitle(const std::vector<MonthPage>& pages, xdvng::Digits digits);
 
 // Draws the page into `area` (device coordinates of the painter): the title, the
 // table with its headings and the era labels, in the largest type that fits.
@@ -36,9 +44,8 @@ void PrintPages(QPrinter& printer, const std::vector<MonthPage>& pages, const Di
 // text on success, otherwise what failed (the file is then left as it was).
 QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const DisplayOptions& options);
 
-// The CSV of a month: a UTF-8 byte-order mark, the headings row and the day rows,
-// every text in Unicode (digits as chosen), fields quoted as RFC 4180 says (and
-// when they begin or end with a blank), lines ending in CR LF.
+// The CSV of a month (almanac/csv.h) in Unicode with the digits chosen, after a
+// UTF-8 byte-order mark (so that spreadsheets read it as UTF-8).
 QByteArray MonthCsv(const MonthPage& page, xdvng::Digits digits);
 
 // Writes bytes to a file through a temporary file renamed over it. Returns the

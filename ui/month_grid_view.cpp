@@ -3,6 +3,7 @@
 #include "almanac/name_tables.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -18,6 +19,9 @@ constexpr int kCellPadding = 10;
 // Room above and below a line of text in a row, in pixels: Devanagari vowel signs
 // reach to the font's ascent and descent, which a row of the bare line height clips.
 constexpr int kRowPadding = 4;
+// The least room: a reph or an i-sign reaches a pixel above the font's ascent, so a
+// row of the bare line height clips them; below this a month scrolls instead.
+constexpr int kLeastRowPadding = 2;
 
 // Columns whose cells hold numbers or clock times and are centred.
 bool Centred(int col) {
@@ -32,6 +36,9 @@ bool InGrid(int row, int col) { return row >= 0 && row < kTableRows && col >= 0 
 }  // namespace
 
 MonthTableWidget::MonthTableWidget(QWidget* parent) : QTableWidget(kTableRows, kTableColumns, parent) {
+  // One stop in the window's tab order: Tab leaves the table, the arrow keys move
+  // inside it.
+  setTabKeyNavigation(false);
   setObjectName(QStringLiteral("Kalnika"));
   horizontalHeader()->hide();
   verticalHeader()->hide();
@@ -44,6 +51,17 @@ MonthTableWidget::MonthTableWidget(QWidget* parent) : QTableWidget(kTableRows, k
   setCornerButtonEnabled(false);
   setFrameShape(QFrame::NoFrame);
   setRowHidden(0, true);  // shown by the heading strip
+}
+
+void MonthTableWidget::keyPressEvent(QKeyEvent* event) {
+  // Ctrl+Tab and Ctrl+Shift+Tab leave the table as Tab and Shift+Tab do.
+  const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+  if (tab && (event->modifiers() & Qt::ControlModifier)) {
+    const bool back = event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+    QWidget::focusNextPrevChild(!back);
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
 }
 
 void MonthTableWidget::resizeEvent(QResizeEvent* event) {
@@ -116,15 +134,31 @@ void MonthGridView::SetNaturalWidth(int col, int pixels) {
   updateGeometry();
 }
 
+void MonthGridView::SetRowHeights(int least, int designed) {
+  leastRow_ = std::max(1, least);
+  designedRow_ = std::max(leastRow_, designed);
+  FitRows();
+  updateGeometry();
+}
+
+void MonthGridView::FitRows() {
+  // The room the day rows have, below the heading strip and above a horizontal
+  // scroll bar.
+  int room = table_->height() - 2 * table_->frameWidth();
+  if (table_->horizontalScrollBar()->isVisible()) room -= table_->horizontalScrollBar()->height();
+  const int height = std::clamp(room / (kTableRows - 1), leastRow_, designedRow_);
+  if (table_->rowHeight(1) == height) return;
+  for (int r = 1; r < kTableRows; ++r) table_->setRowHeight(r, height);
+}
+
 QSize MonthGridView::sizeHint() const {
   int width = 2 * frameWidth();
   for (int w : naturalWidths_) width += w;
-  int height = 2 * frameWidth() + headingHeight_;
-  for (int r = 1; r < kTableRows; ++r) height += table_->rowHeight(r);
-  return {width, height};
+  return {width, 2 * frameWidth() + headingHeight_ + (kTableRows - 1) * designedRow_};
 }
 
 void MonthGridView::FollowTable() {
+  FitRows();
   // The strip's columns line up with the table's: as wide as its viewport (the
   // table's vertical scroll bar, when shown, stands beside the day rows only) and
   // scrolled as far.
@@ -163,8 +197,10 @@ void MonthGrid::Show(const kalnika::MonthTable& table, bool visible) {
   for (int r = 0; r < kTableRows; ++r)
     for (int c = 0; c < kTableColumns; ++c) ShowCell(r, c);
   FitColumns();
-  view_->setVisible(visible);
+  // Updates on before the grid is hidden: a widget hidden while its updates are off
+  // leaves its last picture on the screen.
   view_->setUpdatesEnabled(true);
+  view_->setVisible(visible);
 }
 
 const std::string& MonthGrid::Stored(int row, int col) const {
@@ -184,7 +220,7 @@ void MonthGrid::SetDisplay(const DisplayOptions& options) {
 void MonthGrid::ShowCell(int row, int col) {
   QTableWidgetItem* item = table_->item(row, col);
   if (item == nullptr) return;
-  item->setText(DisplayString(cells_.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)], options_));
+  item->setText(DisplayString(ShownCell(cells_, row, col), options_));
 }
 
 void MonthGrid::ApplyFonts() {
@@ -213,14 +249,9 @@ void MonthGrid::FitColumns() {
 void MonthGrid::FitRows() {
   const QFontMetrics cellMetrics(TextFont(options_, kGridPointSize, false), table_);
   const QFontMetrics headingMetrics(TextFont(options_, kGridPointSize, true), table_);
-  for (int r = 0; r < kTableRows; ++r) {
-    const QFontMetrics& metrics = r == 0 ? headingMetrics : cellMetrics;
-    const int height = std::max(Px(kRowHeightTwips), metrics.height() + kRowPadding);
-    if (r == 0)
-      view_->SetHeadingHeight(height);
-    else
-      table_->setRowHeight(r, height);
-  }
+  view_->SetHeadingHeight(std::max(Px(kRowHeightTwips), headingMetrics.height() + kRowPadding));
+  view_->SetRowHeights(cellMetrics.height() + kLeastRowPadding,
+                       std::max(Px(kRowHeightTwips), cellMetrics.height() + kRowPadding));
 }
 
 }  // namespace kalnika::ui

@@ -31,6 +31,7 @@ class MonthTableWidget : public QTableWidget {
   void geometryChanged();
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void updateGeometries() override;
 };
@@ -48,21 +49,28 @@ class MonthGridView : public QFrame {
 
   // Height of the heading strip (row 0) in pixels.
   void SetHeadingHeight(int pixels);
+  // Heights of the day rows in pixels: `designed` where the room allows, less when
+  // the grid is lower than 31 such rows, down to `least` (a line of the font and a
+  // little room for the marks above it), so that a month fits without scrolling
+  // wherever the screen can hold it.
+  void SetRowHeights(int least, int designed);
   // Width a column needs to show its texts, in pixels; the note column (16) takes
   // at least this and stretches to fill the rest of the grid's width.
   void SetNaturalWidth(int col, int pixels);
 
   // The whole grid without scrolling: every column at its natural width and all
-  // 32 rows.
+  // 32 rows at their designed height.
   QSize sizeHint() const override;
 
  private:
   void FollowTable();
+  void FitRows();
 
   MonthTableWidget* table_;
   QTableView* headingStrip_;  // a second view of the same items showing only row 0
   QWidget* stripCorner_;      // beside the strip, above the table's vertical scroll bar
   int headingHeight_ = 0;
+  int leastRow_ = 1, designedRow_ = 1;
   std::array<int, kTableColumns> naturalWidths_{};
 };
 

@@ -1,10 +1,31 @@
 #include "ui/twips.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
 namespace kalnika::ui {
+
+namespace {
+// A child in another font. A combo box keeps the least size it measured in its
+// first font; a style change makes it measure again.
+void SetFont(QWidget* widget, const QFont& font) {
+  widget->setFont(font);
+  if (qobject_cast<QComboBox*>(widget) != nullptr) {
+    QEvent changed(QEvent::StyleChange);
+    QCoreApplication::sendEvent(widget, &changed);
+  }
+}
+
+// Edges are scaled, not sizes, so that rectangles apart stay apart.
+QRect Scaled(const QRect& r, double scale) {
+  const auto s = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
+  const int left = s(r.left()), top = s(r.top());
+  return {left, top, s(r.left() + r.width()) - left, s(r.top() + r.height()) - top};
+}
+}  // namespace
 
 int TwipsToPixels(int twips, double dpi) {
   return static_cast<int>(std::lround(static_cast<double>(twips) * dpi / 1440.0));
@@ -12,16 +33,23 @@ int TwipsToPixels(int twips, double dpi) {
 
 TwipsPanel::TwipsPanel(QPoint originTwips, QSize designTwips, QWidget* parent)
     : QWidget(parent), origin_(originTwips), design_(designTwips) {
-  needed_ = QSize(Px(design_.width()), Px(design_.height()));
-  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  natural_ = QSize(Px(design_.width()), Px(design_.height()));
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  setFixedHeight(natural_.height());
 }
 
 int TwipsPanel::Px(int twips) const { return TwipsToPixels(twips, logicalDpiY()); }
 
-void TwipsPanel::Place(QWidget* child, TwipsRect rect) {
+void TwipsPanel::Place(QWidget* child, TwipsRect rect, bool grows) {
   child->setParent(this);
-  placed_.push_back({child, rect});
-  Relayout();
+  placed_.push_back({child, rect, child->font(), {}, grows});
+  Measure();
+}
+
+void TwipsPanel::SetDesignFont(QWidget* child, const QFont& font) {
+  for (Placed& p : placed_)
+    if (p.widget == child) p.font = font;
+  Measure();
 }
 
 void TwipsPanel::AddLine(QPoint fromTwips, QPoint toTwips) {
@@ -29,31 +57,85 @@ void TwipsPanel::AddLine(QPoint fromTwips, QPoint toTwips) {
   update();
 }
 
-void TwipsPanel::Relayout() {
-  needed_ = QSize(Px(design_.width()), Px(design_.height()));
-  for (const Placed& p : placed_) {
-    const QSize least = p.widget->minimumSizeHint();
+void TwipsPanel::Measure() {
+  natural_ = QSize(Px(design_.width()), Px(design_.height()));
+  for (Placed& p : placed_) {
+    SetFont(p.widget, p.font);
+    const QSize least = p.grows ? p.widget->minimumSizeHint() : QSize(0, 0);
     const int w = std::max(Px(p.rect.width), least.width());
     const int h = std::max(Px(p.rect.height), least.height());
-    const QRect r(Px(p.rect.left - origin_.x()), Px(p.rect.top - origin_.y()), w, h);
-    p.widget->setGeometry(r);
+    p.natural = QRect(Px(p.rect.left - origin_.x()), Px(p.rect.top - origin_.y()), w, h);
     // Keep a margin of 4 px below and right of the lowest and rightmost control.
-    needed_ = needed_.expandedTo(QSize(r.right() + 5, r.bottom() + 5));
+    natural_ = natural_.expandedTo(QSize(p.natural.right() + 5, p.natural.bottom() + 5));
   }
-  setFixedSize(needed_);
+  setMinimumWidth(static_cast<int>(std::ceil(natural_.width() * kLeastScale)));
   updateGeometry();
+  Apply(scale_);
+}
+
+void TwipsPanel::Apply(double scale) {
+  scale_ = scale;
+  for (const Placed& p : placed_) {
+    const QRect rect = Scaled(p.natural, scale);
+    QFont font = p.font;
+    if (scale < 1.0 && font.pointSizeF() > 0) {
+      // The text scales with the design, but a control's frame and arrow keep
+      // their width: the text gets smaller still until the control fits its width.
+      // (In height a control is drawn as high as its place.)
+      double points = font.pointSizeF() * scale;
+      font.setPointSizeF(points);
+      SetFont(p.widget, font);
+      const double least = p.font.pointSizeF() * kLeastScale * 0.8;
+      // A style's own least width (of a push button, say) is no reason to shrink:
+      // the text shrinks only as far as that makes the control narrower.
+      const int start = p.widget->minimumSizeHint().width();
+      if (p.grows && start > rect.width()) {
+        int best = start;
+        double bestPoints = points;
+        for (double trial = points * 0.94; trial > least; trial *= 0.94) {
+          font.setPointSizeF(trial);
+          SetFont(p.widget, font);
+          const int needed = p.widget->minimumSizeHint().width();
+          if (needed < best) {
+            best = needed;
+            bestPoints = trial;
+          }
+          if (needed <= rect.width()) break;
+        }
+        font.setPointSizeF(bestPoints);
+        SetFont(p.widget, font);
+      }
+    } else {
+      SetFont(p.widget, font);
+    }
+    p.widget->setGeometry(rect);
+  }
+  const int height = static_cast<int>(std::lround(natural_.height() * scale));
+  if (height != this->height() || maximumHeight() != height) setFixedHeight(height);
   update();
 }
 
-QSize TwipsPanel::sizeHint() const { return needed_; }
-QSize TwipsPanel::minimumSizeHint() const { return needed_; }
+void TwipsPanel::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const double scale = std::clamp(static_cast<double>(width()) / natural_.width(), kLeastScale, 1.0);
+  if (std::abs(scale - scale_) > 1e-9) Apply(scale);
+}
+
+QSize TwipsPanel::sizeHint() const { return natural_; }
+
+QSize TwipsPanel::minimumSizeHint() const {
+  return {static_cast<int>(std::ceil(natural_.width() * kLeastScale)),
+          static_cast<int>(std::ceil(natural_.height() * kLeastScale))};
+}
 
 void TwipsPanel::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setPen(QPen(palette().color(QPalette::Mid), 1));
-  for (const Line& line : lines_)
-    painter.drawLine(QPoint(Px(line.from.x() - origin_.x()), Px(line.from.y() - origin_.y())),
-                     QPoint(Px(line.to.x() - origin_.x()), Px(line.to.y() - origin_.y())));
+  const auto at = [this](QPoint twips) {
+    return QPoint(static_cast<int>(std::lround(Px(twips.x() - origin_.x()) * scale_)),
+                  static_cast<int>(std::lround(Px(twips.y() - origin_.y()) * scale_)));
+  };
+  for (const Line& line : lines_) painter.drawLine(at(line.from), at(line.to));
 }
 
 }  // namespace kalnika::ui

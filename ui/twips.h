@@ -2,6 +2,7 @@
 // Window layouts are designed in twips (1/1440 inch): 15 twips make one pixel on a
 // 96-dpi screen. These helpers turn twips into pixels for the screen in use and
 // place widgets at their designed rectangles.
+#include <QFont>
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
@@ -23,31 +24,54 @@ struct TwipsRect {
 // draws the designed separator lines. A child is never made smaller than its
 // minimum size hint: a combo box of a modern style or a Devanagari label needs
 // more room than the old design gave it, so it grows right and down from its
-// designed corner.
+// designed corner. That is the panel's natural size.
+//
+// Narrower than its natural width (a small screen, a large scale factor), the panel
+// shows the whole design scaled down to its width, fonts included, down to half
+// size, so that every control stays in sight and none covers another; its height
+// follows the scale. Wider, the design keeps its natural size at the left.
 class TwipsPanel : public QWidget {
  public:
+  // Least scale of the design: below half size the texts are no longer legible.
+  static constexpr double kLeastScale = 0.5;
+
   // `designTwips`: the panel's designed size; it grows to hold grown children.
   TwipsPanel(QPoint originTwips, QSize designTwips, QWidget* parent = nullptr);
 
-  // Puts `child` (made a child of the panel) at its designed rectangle.
-  void Place(QWidget* child, TwipsRect rect);
+  // Puts `child` (made a child of the panel) at its designed rectangle, in the font
+  // it has now. With `grows` false it keeps the designed size, however large its
+  // style would draw it (the small arrow buttons, packed against their boxes).
+  void Place(QWidget* child, TwipsRect rect, bool grows = true);
+  // Gives a placed child another designed font (the era labels follow the grid's).
+  void SetDesignFont(QWidget* child, const QFont& font);
   // A separator line from one design point to another.
   void AddLine(QPoint fromTwips, QPoint toTwips);
-  // Recomputes every child's pixel rectangle (after a font change).
-  void Relayout();
+  // Measures every child again (after their contents changed: a list filled).
+  void Relayout() { Measure(); }
 
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
+  // The scale the design is shown at (1 at the natural width or wider).
+  double Scale() const { return scale_; }
+
+  QSize sizeHint() const override;         // the natural size
+  QSize minimumSizeHint() const override;  // the natural size at the least scale
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  int Px(int twips) const;  // twips -> pixels on this panel's screen
+  int Px(int twips) const;  // twips -> pixels on this panel's screen, at scale 1
+  // Recomputes every child's natural rectangle (after a font change).
+  void Measure();
+  // Shows the design at `scale`.
+  void Apply(double scale);
 
   struct Placed {
     QWidget* widget;
     TwipsRect rect;
+    QFont font;       // designed font
+    QRect natural;    // pixels at scale 1
+    bool grows;
   };
   struct Line {
     QPoint from, to;
@@ -56,7 +80,8 @@ class TwipsPanel : public QWidget {
   QSize design_;
   std::vector<Placed> placed_;
   std::vector<Line> lines_;
-  QSize needed_;  // pixels: the design size grown to hold every child
+  QSize natural_;  // pixels: the design size grown to hold every child
+  double scale_ = 1.0;
 };
 
 }  // namespace kalnika::ui

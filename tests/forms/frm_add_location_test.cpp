@@ -107,6 +107,17 @@ TEST_F(AddPlace, DescriptionOfThirtyCharactersFitsThirtyOneIsRefused) {
   EXPECT_EQ(box.last, kShortenDescriptionMessage);
 }
 
+TEST_F(AddPlace, DescriptionLengthCountsWhatTheLimitCounts) {
+  // The two cases of the limit above: 30 characters stored, 31 refused.
+  Fill(dialog, {"Abcdefghijklmnopqrst", "Maha", "In", "", "", "", "", "", "", "", ""});
+  EXPECT_EQ(dialog.DescriptionLength(), kDescriptionLimit);
+  dialog.txtCountry.Text = "Ind";
+  EXPECT_EQ(dialog.DescriptionLength(), kDescriptionLimit + 1);
+  // Nothing typed: the two separators alone.
+  Fill(dialog, {"", "", "", "", "", "", "", "", "", "", ""});
+  EXPECT_EQ(dialog.DescriptionLength(), 4);
+}
+
 TEST_F(AddPlace, EmptyStateAndCountryAreAccepted) {
   auto file = folder.SamplePlaces();
   ProfileFile places(file);

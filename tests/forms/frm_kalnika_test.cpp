@@ -217,12 +217,60 @@ TEST_F(MainForm, DefaultPlaceIsStoredAndSelectedAtTheNextStart) {
   EXPECT_EQ(box.last, "Default set to Sydney, NSW, Australia        ");
   Load(file);
   EXPECT_EQ(form->lstLocation.ListIndex, 4);
+}
 
+TEST_F(MainForm, AnEmptyPlaceBoxIsRefusedAsTheDefault) {
+  // Stored, "no place" would start the next run at 0 degrees, 0 degrees, UTC.
+  auto file = folder.SamplePlaces();
+  const std::string before = testing_support::ReadBytes(file);
+  Start(2026, 12);
   form->lstLocation.Select(-1);
   form->cmdDefaultLocation_Click();
-  EXPECT_EQ(box.last, "Default set to ");
+  EXPECT_EQ(box.count, 1);
+  EXPECT_EQ(box.last, kNoDefaultPlaceMessage);
+  EXPECT_EQ(testing_support::ReadBytes(file), before);
   Load(file);
-  EXPECT_EQ(form->lstLocation.ListIndex, -1);
+  EXPECT_EQ(form->lstLocation.ListIndex, 2);  // Mumbai stays the default
+}
+
+TEST_F(MainForm, ChoosingAPlaceShowsItsLabelsAtOnce) {
+  Start(2026, 12);
+  const std::string table = Cell(1, 14);
+  form->lstLocation.Select(1);
+  form->lstLocation_Click();
+  // London's record "51 N 30  000 W 07  +00:00" split by position.
+  EXPECT_EQ(form->lblLat.Caption, "51 N 30 ");
+  EXPECT_EQ(form->lblLong.Caption, "000 W 07");
+  EXPECT_EQ(form->lblTimeZone.Caption, " +00:00");
+  EXPECT_EQ(Cell(1, 14), table);  // the table changes only by a calculation
+  EXPECT_EQ(form->Shown()->place.substr(0, 6), "Mumbai");
+  EXPECT_EQ(box.count, 0);
+}
+
+TEST_F(MainForm, SheetPlaceAndFileNamesNameTheComputedMonth) {
+  Start(2026, 12);
+  const MonthSheet& mumbai = *form->Shown();
+  EXPECT_EQ(SheetPlace(mumbai), "Mumbai, Maharashtra, India (18 N 58, 072 E 50, UTC +05:30)");
+  EXPECT_EQ(SheetFileName(mumbai, false), "Mumbai-2026-12");
+  EXPECT_EQ(SheetFileName(mumbai, true), "Mumbai-2026");
+  form->lstLocation.Select(3);
+  form->lstMonth.Select(5);
+  form->chkDST.Value = true;
+  form->cmdCalculate_Click();
+  const MonthSheet& newYork = *form->Shown();
+  EXPECT_EQ(SheetPlace(newYork), "New York, New York, USA (40 N 42, 074 W 00, UTC -05:00, daylight saving +1 h)");
+  EXPECT_EQ(SheetFileName(newYork, false), "New-York-2026-06");
+}
+
+TEST(SheetFileName, CharactersAFileNameCannotHoldBecomeDashes) {
+  MonthSheet sheet;
+  sheet.values.year = 1999;
+  sheet.values.month = 3;
+  sheet.values.yearText = "1999";
+  sheet.place = "St. John's/NL: \"Old\" Town, CA   47 N 34  052 W 43  -03:30";
+  EXPECT_EQ(SheetFileName(sheet, false), "St.-John's-NL---Old--Town-1999-03");
+  sheet.place.clear();
+  EXPECT_EQ(SheetFileName(sheet, true), "Kalnika-1999");
 }
 
 TEST_F(MainForm, AFailedDefaultWriteIsReported) {

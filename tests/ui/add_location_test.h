@@ -4,7 +4,8 @@
 namespace kalnika::ui_test {
 
 // The add-place dialog: it takes the main window's place, stores a record and
-// brings back a freshly loaded main window; and its three mends.
+// brings back a freshly loaded main window; Cancel; its layout, tab order and the
+// description's length shown as the user types.
 class AddLocationTest : public QObject {
   Q_OBJECT
  private slots:
@@ -17,6 +18,10 @@ class AddLocationTest : public QObject {
   void dialogEndsOrStaysAsItsEntriesSay();
   void descriptionRefusesWhatTheRecordCannotHold_data();
   void descriptionRefusesWhatTheRecordCannotHold();
+  void descriptionLengthIsShownAsTheUserTypes_data();
+  void descriptionLengthIsShownAsTheUserTypes();
+  void tabFollowsTheEntriesAsTheyStand();
+  void entriesAreLaidOutApartWithinMargins();
 };
 
 }  // namespace kalnika::ui_test

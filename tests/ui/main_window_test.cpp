@@ -5,9 +5,11 @@
 // model wrote, converted to Unicode, and follows the model's state.
 #include "main_window_test.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
@@ -16,8 +18,11 @@
 #include <QToolButton>
 
 #include "almanac/name_tables.h"
+#include "ui/about_box.h"
+#include "ui/add_location_dialog.h"
 #include "ui/main_window.h"
 #include "ui/month_grid_view.h"
+#include "ui/place_box.h"
 #include "ui/twips.h"
 #include "ui_test_support.h"
 
@@ -62,178 +67,122 @@ void MainWindowTest::cleanup() {
   SettleDeletes();
 }
 
-void MainWindowTest::startUpShowsTodaysMonthForTheDefaultPlace_data() {
-  QTest::addColumn<QDate>("today");
-  QTest::addColumn<int>("days");
-  QTest::newRow("5 December 2026: 31 days, the window's own example") << kFifthDecember2026 << 31;
-  QTest::newRow("29 February 2024: leap February, rows 30 and 31 empty") << QDate(2024, 2, 29) << 29;
-  QTest::newRow("1 January 2025: the Kali new-year note replaces the notes of the 23rd")
-      << QDate(2025, 1, 1) << 31;
-  QTest::newRow("30 April 2025: a 30-day month") << QDate(2025, 4, 30) << 30;
-}
-
-void MainWindowTest::startUpShowsTodaysMonthForTheDefaultPlace() {
-  QFETCH(QDate, today);
-  QFETCH(int, days);
-  session->program = StartProgram(session->places.File(), today);
+void MainWindowTest::startUpShowsTheModel() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
   ui::MainWindow* window = session->Window();
   QVERIFY(window != nullptr);
   QCOMPARE(window->objectName(), QStringLiteral("frmKalnika"));
   QCOMPARE(window->windowTitle(), QStringLiteral(" Kalnika Ver. 1.0 by the Kalnika developers"));
 
+  // The widgets show the model after its start-up on 5 December 2026: December,
+  // 2026, Mumbai (the sample file's default), daylight saving unticked.
+  const auto reference = ComputeMonth(session->places.File(), kFifthDecember2026);
   auto* month = session->Widget<QComboBox>("lstMonth");
   QCOMPARE(month->count(), 12);
-  QCOMPARE(month->currentIndex(), today.month() - 1);
-  QCOMPARE(month->currentText(), QString::fromStdString(MonthListNames[static_cast<std::size_t>(today.month() - 1)]));
-  QCOMPARE(session->Widget<QLineEdit>("txtYear")->text(), QString::number(today.year()));
+  QCOMPARE(month->currentText(), QString::fromStdString(MonthListNames[11]));
+  QCOMPARE(session->Widget<QLineEdit>("txtYear")->text(), QStringLiteral("2026"));
   auto* place = session->Widget<QComboBox>("lstLocation");
   QCOMPARE(place->count(), 6);
   QCOMPARE(place->currentIndex(), 2);
-  QVERIFY(place->currentText().startsWith(QStringLiteral("Mumbai, Maharashtra, India")));
   QVERIFY(!session->Widget<QCheckBox>("chkDST")->isChecked());
-  // Mumbai's record "18 N 58  072 E 50  +05:30" split by position.
-  QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QStringLiteral("18 N 58 "));
-  QCOMPARE(session->Widget<QLabel>("lblLong")->text(), QStringLiteral("072 E 50"));
-  QCOMPARE(session->Widget<QLabel>("lblTimeZone")->text(), QStringLiteral(" +05:30"));
+  QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QString::fromStdString(reference->form->lblLat.Caption));
+  QCOMPARE(session->Widget<QLabel>("lblLong")->text(), QString::fromStdString(reference->form->lblLong.Caption));
+  QCOMPARE(session->Widget<QLabel>("lblTimeZone")->text(),
+           QString::fromStdString(reference->form->lblTimeZone.Caption));
+  QCOMPARE(session->Widget<QLabel>("lblKaliYuga")->text(), Unicode(reference->form->lblKaliYuga.Caption));
+  QCOMPARE(session->Widget<QLabel>("lblVikram")->text(), Unicode(reference->form->lblVikram.Caption));
 
   QTableWidget* grid = session->Grid();
   QVERIFY(grid->isVisible());
   QCOMPARE(grid->rowCount(), 32);
   QCOMPARE(grid->columnCount(), 17);
-  const auto reference = ComputeMonth(session->places.File(), today);
   const QString mismatch = GridMismatch(grid, reference->table());
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-  QCOMPARE(grid->item(days, 1)->text(), Unicode(std::to_string(days)));
-  for (int r = days + 1; r < kTableRows; ++r) QVERIFY(grid->item(r, 1)->text().isEmpty());
   // The headings: row 0 of the table, bold, shown in the fixed strip.
-  QCOMPARE(grid->item(0, 8)->text(), Unicode(ColumnHeadings[8]));
   QVERIFY(grid->item(0, 8)->font().bold());
   QVERIFY(session->Window()->findChild<QTableView*>(QStringLiteral("KalnikaHeadings"))->isVisible());
-  QCOMPARE(session->Widget<QLabel>("lblKaliYuga")->text(), Unicode(reference->form->lblKaliYuga.Caption));
-  QCOMPARE(session->Widget<QLabel>("lblVikram")->text(), Unicode(reference->form->lblVikram.Caption));
   QVERIFY(session->messages.seen.isEmpty());
 }
 
-void MainWindowTest::calculateShowsTheChosenMonth_data() {
-  QTest::addColumn<int>("monthIndex");
+void MainWindowTest::handlersAreBoundToTheirControls_data() {
+  QTest::addColumn<QString>("control");  // a button, or "Return in txtYear"
+  QTest::addColumn<int>("monthIndex");   // entered before
   QTest::addColumn<QString>("year");
   QTest::addColumn<int>("place");
   QTest::addColumn<bool>("dst");
-  QTest::addColumn<QString>("latitude");
-  QTest::newRow("March 2026 at London: a western longitude") << 2 << "2026" << 1 << false << "51 N 30 ";
-  QTest::newRow("June 2026 in New York with daylight saving: clock times an hour later")
-      << 5 << "2026" << 3 << true << "40 N 42 ";
-  QTest::newRow("February 2024 after December's 31 days: rows 30 and 31 emptied")
-      << 1 << "2024" << 2 << false << "18 N 58 ";
-  QTest::newRow("January 79 at Sydney: the first accepted year, southern latitude")
-      << 0 << "79" << 4 << false << "33 S 52 ";
-  QTest::newRow("October 2026 at Kathmandu: a zone of +05:45") << 9 << "2026" << 0 << false << "27 N 43 ";
+  QTest::addColumn<int>("shownMonth");  // month index shown after
+  QTest::addColumn<QString>("shownYear");
+  // The shown month and year follow the stepping rules of the window (the
+  // model's own tests in tests/forms hold every case).
+  QTest::newRow("cmdCalculate: June 2026 at New York with daylight saving")
+      << "cmdCalculate" << 5 << "2026" << 3 << true << 5 << "2026";
+  QTest::newRow("Return in txtYear: March 2026 at London") << "Return in txtYear" << 2 << "2026" << 1 << false << 2
+                                                          << "2026";
+  QTest::newRow("Return in lstLocation: February 2024 at Sydney") << "Return in lstLocation" << 1 << "2024" << 4
+                                                                 << false << 1 << "2024";
+  QTest::newRow("cmdNextMonth: December 2026 to January 2027")
+      << "cmdNextMonth" << 11 << "2026" << 2 << false << 0 << "2027";
+  QTest::newRow("cmdPreviousMonth: January 2027 to December 2026")
+      << "cmdPreviousMonth" << 0 << "2027" << 2 << false << 11 << "2026";
+  QTest::newRow("cmdNextYear: March 2026 to March 2027") << "cmdNextYear" << 2 << "2026" << 4 << false << 2 << "2027";
+  QTest::newRow("cmdPreviousYear: March 2026 to March 2025")
+      << "cmdPreviousYear" << 2 << "2026" << 0 << false << 2 << "2025";
 }
 
-void MainWindowTest::calculateShowsTheChosenMonth() {
+void MainWindowTest::handlersAreBoundToTheirControls() {
+  QFETCH(QString, control);
   QFETCH(int, monthIndex);
   QFETCH(QString, year);
   QFETCH(int, place);
   QFETCH(bool, dst);
-  QFETCH(QString, latitude);
-  session->program = StartProgram(session->places.File(), kFifthDecember2026);
-  session->Enter(monthIndex, year, place);
-  session->Widget<QCheckBox>("chkDST")->setChecked(dst);
-  session->Click("cmdCalculate");
-
-  const auto reference =
-      ComputeMonth(session->places.File(), kFifthDecember2026, monthIndex, year.toStdString(), place, dst);
-  const QString mismatch = GridMismatch(session->Grid(), reference->table());
-  QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-  QCOMPARE(session->Widget<QLabel>("lblLat")->text(), latitude);
-  QCOMPARE(session->Widget<QLabel>("lblKaliYuga")->text(), Unicode(reference->form->lblKaliYuga.Caption));
-  QCOMPARE(session->Widget<QLabel>("lblVikram")->text(), Unicode(reference->form->lblVikram.Caption));
-  QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), monthIndex);
-  QCOMPARE(session->Widget<QComboBox>("lstLocation")->currentIndex(), place);
-  QVERIFY(session->messages.seen.isEmpty());
-}
-
-void MainWindowTest::steppingButtonsFollowTheTags_data() {
-  QTest::addColumn<int>("monthIndex");   // calculated first
-  QTest::addColumn<QString>("year");     // calculated first
-  QTest::addColumn<QString>("typed");    // typed after the calculation (null: nothing typed)
-  QTest::addColumn<QString>("button");
-  QTest::addColumn<int>("shownMonth");   // month index after the click
-  QTest::addColumn<QString>("shownYear");
-  QTest::addColumn<QStringList>("messages");
-  const QString none;
-  // The cases of the window's stepping rules: December and January turn the year,
-  // the year buttons keep the month, the year in the box (not the calculated one)
-  // is stepped, and without a year tag the buttons only repeat the calculation.
-  QTest::newRow("next month after December 2026 is January 2027")
-      << 11 << "2026" << none << "cmdNextMonth" << 0 << "2027" << QStringList();
-  QTest::newRow("previous month before January 2027 is December 2026")
-      << 0 << "2027" << none << "cmdPreviousMonth" << 11 << "2026" << QStringList();
-  QTest::newRow("next month inside the year keeps it") << 4 << "2026" << none << "cmdNextMonth" << 5 << "2026"
-                                                       << QStringList();
-  QTest::newRow("next year keeps March") << 2 << "2026" << none << "cmdNextYear" << 2 << "2027" << QStringList();
-  QTest::newRow("previous year keeps March") << 2 << "2026" << none << "cmdPreviousYear" << 2 << "2025"
-                                             << QStringList();
-  QTest::newRow("a year typed after March 2026 is the one stepped: April 1999")
-      << 2 << "2026" << "1999" << "cmdNextMonth" << 3 << "1999" << QStringList();
-  QTest::newRow("a refused year 78 fills both tags: next year shows 79")
-      << 2 << "78" << none << "cmdNextYear" << 2 << "79" << QStringList{QString::fromLatin1(kMinYearMessage)};
-  QTest::newRow("an empty year leaves the year tag empty: the message comes again")
-      << 2 << "" << none << "cmdNextMonth" << 2 << ""
-      << QStringList{QString::fromLatin1(kTypeYearMessage), QString::fromLatin1(kTypeYearMessage)};
-}
-
-void MainWindowTest::steppingButtonsFollowTheTags() {
-  QFETCH(int, monthIndex);
-  QFETCH(QString, year);
-  QFETCH(QString, typed);
-  QFETCH(QString, button);
   QFETCH(int, shownMonth);
   QFETCH(QString, shownYear);
-  QFETCH(QStringList, messages);
   session->program = StartProgram(session->places.File(), kFifthDecember2026);
-  session->Enter(monthIndex, year);
-  session->Click("cmdCalculate");
-  if (!typed.isNull()) session->Widget<QLineEdit>("txtYear")->setText(typed);
-  session->Click(button.toLatin1().constData());
+  const bool stepping = control.startsWith(QStringLiteral("cmdNext")) || control.startsWith(QStringLiteral("cmdPrevious"));
+  session->Enter(monthIndex, year, place);
+  session->Widget<QCheckBox>("chkDST")->setChecked(dst);
+  if (stepping) session->Click("cmdCalculate");  // the stepping buttons step from a calculated month
+  if (control == QStringLiteral("Return in txtYear"))
+    QTest::keyClick(session->Widget<QLineEdit>("txtYear"), Qt::Key_Return);
+  else if (control == QStringLiteral("Return in lstLocation"))
+    QTest::keyClick(session->Widget<QComboBox>("lstLocation")->lineEdit(), Qt::Key_Return);
+  else
+    session->Click(control.toLatin1().constData());
 
   QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), shownMonth);
   QCOMPARE(session->Widget<QLineEdit>("txtYear")->text(), shownYear);
-  QCOMPARE(session->messages.Texts(), messages);
-  if (shownYear.isEmpty()) {
-    QVERIFY(!session->Grid()->isVisible());
-    return;
-  }
   const auto reference =
-      ComputeMonth(session->places.File(), kFifthDecember2026, shownMonth, shownYear.toStdString());
+      ComputeMonth(session->places.File(), kFifthDecember2026, shownMonth, shownYear.toStdString(), place, dst);
   const QString mismatch = GridMismatch(session->Grid(), reference->table());
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+  QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QString::fromStdString(reference->form->lblLat.Caption));
+  QCOMPARE(session->Widget<QLabel>("lblKaliYuga")->text(), Unicode(reference->form->lblKaliYuga.Caption));
+  QCOMPARE(session->Widget<QLabel>("lblVikram")->text(), Unicode(reference->form->lblVikram.Caption));
   QVERIFY(session->Grid()->isVisible());
+  QVERIFY(session->messages.seen.isEmpty());
 }
 
-void MainWindowTest::inputMessagesStopTheCalculation_data() {
-  QTest::addColumn<int>("monthIndex");
-  QTest::addColumn<QString>("year");
-  QTest::addColumn<QString>("message");
-  QTest::newRow("no month and no year: only the month is asked for")
-      << -1 << "" << QString::fromLatin1(kSelectMonthMessage);
-  QTest::newRow("a month without a year") << 4 << "" << QString::fromLatin1(kTypeYearMessage);
-  QTest::newRow("blanks are a year text that reads as 0") << 4 << "   " << QString::fromLatin1(kMinYearMessage);
-  QTest::newRow("78, the year before the first accepted") << 4 << "78" << QString::fromLatin1(kMinYearMessage);
-  QTest::newRow("letters read as 0") << 4 << "abc" << QString::fromLatin1(kMinYearMessage);
-}
-
-void MainWindowTest::inputMessagesStopTheCalculation() {
-  QFETCH(int, monthIndex);
-  QFETCH(QString, year);
-  QFETCH(QString, message);
+void MainWindowTest::typedPlaceTextReachesTheModel() {
   session->program = StartProgram(session->places.File(), kFifthDecember2026);
-  session->Enter(monthIndex, year);
+  auto* places = session->Widget<QComboBox>("lstLocation");
+  places->setEditText(QStringLiteral("tromso"));  // which entry a text names: tests/forms/place_search_test
+  session->Click("cmdCalculate");
+  QCOMPARE(session->Window()->Model().lstLocation.ListIndex, 5);
+  QCOMPARE(places->currentIndex(), 5);
+  QCOMPARE(places->currentText(), QStringLiteral("Tromso, Troms, Norway"));  // the name, not the record
+  const auto reference = ComputeMonth(session->places.File(), kFifthDecember2026, 11, "2026", 5);
+  const QString mismatch = GridMismatch(session->Grid(), reference->table());
+  QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+void MainWindowTest::refusedInputIsShownInAModalBox() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  session->Enter(4, QStringLiteral("78"));
   session->Click("cmdCalculate");
 
   QCOMPARE(session->messages.seen.size(), 1);
   const SeenMessage& seen = session->messages.seen.front();
-  QCOMPARE(seen.text, message);
+  QCOMPARE(seen.text, QString::fromLatin1(kMinYearMessage));
   QCOMPARE(seen.title, QStringLiteral("Kalnika"));
   QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
   QVERIFY(seen.modal);
@@ -247,70 +196,228 @@ void MainWindowTest::inputMessagesStopTheCalculation() {
   QCOMPARE(session->messages.seen.size(), 1);
 }
 
-void MainWindowTest::defaultPlaceIsStoredAndSelectedAtTheNextStart_data() {
-  QTest::addColumn<int>("place");
-  QTest::addColumn<QString>("message");
-  QTest::addColumn<QByteArray>("stored");
-  // The message names the first 30 characters of the record: its description
-  // with the blanks that pad it.
-  QTest::newRow("London, the second entry") << 1 << "Default set to London, England, UK           "
-                                            << QByteArray("CityDataNumber=1");
-  QTest::newRow("Tromso, the last entry") << 5 << "Default set to Tromso, Troms, Norway         "
-                                          << QByteArray("CityDataNumber=5");
-  QTest::newRow("nothing selected stores -1 and selects nothing at the next start")
-      << -1 << "Default set to " << QByteArray("CityDataNumber=-1");
+void MainWindowTest::placeChosenFromTheSearchShowsItsNameAndLabels() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  auto* places = session->Widget<QComboBox>("lstLocation");
+  places->lineEdit()->setFocus();
+  places->lineEdit()->selectAll();
+  // Typing offers the names that hold the text in a popup, best first (the order:
+  // tests/forms/place_search_test); Down and Enter choose the first.
+  QTest::keyClicks(places->lineEdit(), QStringLiteral("lon"));
+  auto* search = places->findChild<ui::PlaceBox*>();
+  QVERIFY(search != nullptr);
+  QAbstractItemView* popup = search->Popup();
+  QVERIFY(popup != nullptr);
+  QTRY_VERIFY(popup->isVisible());
+  QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("London, England, UK"));
+  QTest::keyClick(popup, Qt::Key_Down);
+  QTest::keyClick(popup, Qt::Key_Return);
+  QTRY_COMPARE(places->currentIndex(), 1);
+  // The box shows the name from its start; the labels show London before any
+  // Calculate (the Return also calculated, with London).
+  QCOMPARE(places->currentText(), QStringLiteral("London, England, UK"));
+  QCOMPARE(places->lineEdit()->cursorPosition(), 0);
+  QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QStringLiteral("51 N 30 "));
+  QCOMPARE(session->Widget<QLabel>("lblLong")->text(), QStringLiteral("000 W 07"));
+  QCOMPARE(session->Widget<QLabel>("lblTimeZone")->text(), QStringLiteral(" +00:00"));
+}
+
+void MainWindowTest::placeChosenFromTheListShowsItsLabels() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  auto* places = session->Widget<QComboBox>("lstLocation");
+  const QString dayOneSunrise = session->Grid()->item(1, 14)->text();
+  places->setCurrentIndex(4);
+  emit places->activated(4);  // as a click on Sydney in the list does
+  // Sydney's record "33 S 52  151 E 12  +10:00"; the table stays Mumbai's until
+  // a calculation.
+  QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QStringLiteral("33 S 52 "));
+  QCOMPARE(session->Widget<QLabel>("lblTimeZone")->text(), QStringLiteral(" +10:00"));
+  QCOMPARE(session->Grid()->item(1, 14)->text(), dayOneSunrise);
+  QCOMPARE(places->itemData(4, Qt::ToolTipRole).toString(), QStringLiteral("Sydney, NSW, Australia         33 S 52  151 E 12  +10:00"));
+  QVERIFY(session->messages.seen.isEmpty());
+}
+
+void MainWindowTest::refusedYearShowsNoMonth() {
+  // The model clears the day cells and the Kali caption of a refused run and hides
+  // the grid (its tests: tests/forms); the window shows no month at all then, so
+  // that what is shown and what the File menu writes agree (export_test).
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  session->Enter(11, QStringLiteral("78"));
+  session->Click("cmdCalculate");
+  QVERIFY(!session->Window()->findChild<QWidget*>(QStringLiteral("KalnikaFrame"))->isVisible());
+  QVERIFY(session->Widget<QLabel>("lblKaliYuga")->text().isEmpty());
+  QVERIFY(!session->Widget<QLabel>("lblVikram")->isVisible());
+  QVERIFY(!session->Window()->Model().Shown().has_value());
+  session->Enter(11, QStringLiteral("2026"));
+  session->Click("cmdCalculate");
+  QVERIFY(session->Widget<QLabel>("lblVikram")->isVisible());
+  QVERIFY(!session->Widget<QLabel>("lblVikram")->text().isEmpty());
 }
 
 void MainWindowTest::defaultPlaceIsStoredAndSelectedAtTheNextStart() {
-  QFETCH(int, place);
-  QFETCH(QString, message);
-  QFETCH(QByteArray, stored);
   session->program = StartProgram(session->places.File(), kFifthDecember2026);
-  session->Widget<QComboBox>("lstLocation")->setCurrentIndex(place);
+  session->Widget<QComboBox>("lstLocation")->setCurrentIndex(1);
   session->Click("cmdDefaultLocation");
-  QCOMPARE(session->messages.Texts(), QStringList{message});
-  QVERIFY(session->places.Bytes().contains(stored));
+  // The message names the first 30 characters of London's record, padding included.
+  QCOMPARE(session->messages.Texts(), QStringList{QStringLiteral("Default set to London, England, UK           ")});
+  QVERIFY(session->places.Bytes().contains("CityDataNumber=1"));
 
   session->program.reset();
   SettleDeletes();
   session->program = StartProgram(session->places.File(), kFifthDecember2026);
-  auto* places = session->Widget<QComboBox>("lstLocation");
-  QCOMPARE(places->currentIndex(), place);
-  QCOMPARE(places->currentText().isEmpty(), place < 0);
+  QCOMPARE(session->Widget<QComboBox>("lstLocation")->currentIndex(), 1);
 }
 
-void MainWindowTest::typedPlaceTextChoosesOrKeepsAnEntry_data() {
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<int>("chosen");
-  QTest::newRow("a part only Tromso holds, in other case") << "tromso" << 5;
-  QTest::newRow("a part only New York holds") << "York" << 3;
-  QTest::newRow("the whole record of London in capitals")
-      << "LONDON, ENGLAND, UK            51 N 30  000 W 07  +00:00" << 1;
-  QTest::newRow("a text of no place keeps Mumbai and adds nothing") << "Atlantis" << 2;
-  QTest::newRow("a text several places hold keeps Mumbai") << ", " << 2;
-  QTest::newRow("an empty box chooses nothing") << "" << -1;
-}
-
-void MainWindowTest::typedPlaceTextChoosesOrKeepsAnEntry() {
-  QFETCH(QString, typed);
-  QFETCH(int, chosen);
+void MainWindowTest::emptyPlaceIsRefusedAsTheDefault() {
   session->program = StartProgram(session->places.File(), kFifthDecember2026);
-  auto* places = session->Widget<QComboBox>("lstLocation");
-  places->setEditText(typed);
-  QTest::keyClick(places->lineEdit(), Qt::Key_Return);
-  session->Click("cmdCalculate");
+  const QByteArray before = session->places.Bytes();
+  session->Widget<QComboBox>("lstLocation")->setEditText(QString());
+  session->Click("cmdDefaultLocation");
+  QCOMPARE(session->messages.Texts(), QStringList{QString::fromLatin1(kNoDefaultPlaceMessage)});
+  QCOMPARE(session->messages.seen.front().title, QStringLiteral("Kalnika"));
+  QCOMPARE(session->places.Bytes(), before);
+}
 
-  QCOMPARE(places->count(), 6);
-  QCOMPARE(places->currentIndex(), chosen);
-  QCOMPARE(places->currentText().isEmpty(), chosen < 0);
-  QCOMPARE(session->Window()->Model().lstLocation.ListIndex, chosen);
-  // Without a chosen place the labels keep Mumbai's values (the calculation
-  // parses only a place text of more than 2 characters).
+void MainWindowTest::tabTreatsTheTableAsOneStop_data() {
+  QTest::addColumn<QString>("from");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<QString>("to");
+  const int none = Qt::NoModifier;
+  QTest::newRow("Tab from the place box enters the table") << "lstLocation" << int(Qt::Key_Tab) << none << "Kalnika";
+  QTest::newRow("Tab leaves the table for Calculate") << "Kalnika" << int(Qt::Key_Tab) << none << "cmdCalculate";
+  QTest::newRow("Shift+Tab leaves the table for the place box")
+      << "Kalnika" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "lstLocation";
+  QTest::newRow("Ctrl+Tab leaves the table for Calculate")
+      << "Kalnika" << int(Qt::Key_Tab) << int(Qt::ControlModifier) << "cmdCalculate";
+  QTest::newRow("Ctrl+Shift+Tab leaves the table for the place box")
+      << "Kalnika" << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << "lstLocation";
+  QTest::newRow("Shift+Tab from Calculate comes back to the table")
+      << "cmdCalculate" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << "Kalnika";
+}
+
+void MainWindowTest::tabTreatsTheTableAsOneStop() {
+  QFETCH(QString, from);
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(QString, to);
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QWidget* start = window->findChild<QWidget*>(from);
+  if (auto* box = qobject_cast<QComboBox*>(start)) start = box->lineEdit();
+  start->setFocus(Qt::TabFocusReason);
+  QTRY_VERIFY(start->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  QWidget* focus = QApplication::focusWidget();
+  QVERIFY(focus != nullptr);
+  // The place box's line edit stands for the box.
+  const QString reached = qobject_cast<QLineEdit*>(focus) && focus->parentWidget()
+                              ? (focus->parentWidget()->objectName() == QStringLiteral("lstLocation")
+                                     ? QStringLiteral("lstLocation")
+                                     : focus->objectName())
+                              : focus->objectName();
+  QCOMPARE(reached, to);
+}
+
+void MainWindowTest::arrowKeysMoveInsideTheTable() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QTableWidget* grid = session->Grid();
+  grid->setFocus(Qt::TabFocusReason);
+  grid->setCurrentCell(1, 0);
+  QTest::keyClick(grid, Qt::Key_Right);
+  QTest::keyClick(grid, Qt::Key_Down);
+  QCOMPARE(grid->currentRow(), 2);
+  QCOMPARE(grid->currentColumn(), 1);
+  QVERIFY(grid->hasFocus());
+}
+
+void MainWindowTest::keysStepTheMonthAndYear_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<int>("shownMonth");  // from December 2026
+  QTest::addColumn<QString>("shownYear");
+  QTest::newRow("Page Down: next month") << int(Qt::Key_PageDown) << int(Qt::NoModifier) << 0 << "2027";
+  QTest::newRow("Page Up: previous month") << int(Qt::Key_PageUp) << int(Qt::NoModifier) << 10 << "2026";
+  QTest::newRow("Ctrl+Page Down: next year") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << 11 << "2027";
+  QTest::newRow("Ctrl+Page Up: previous year") << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << 11 << "2025";
+}
+
+void MainWindowTest::keysStepTheMonthAndYear() {
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(int, shownMonth);
+  QFETCH(QString, shownYear);
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  session->Grid()->setFocus();  // the keys work wherever the focus is, the table too
+  QTest::keyClick(session->Grid(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), shownMonth);
+  QCOMPARE(session->Widget<QLineEdit>("txtYear")->text(), shownYear);
   const auto reference =
-      ComputeMonth(session->places.File(), kFifthDecember2026, 11, "2026", chosen < 0 ? 2 : chosen);
-  QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QString::fromStdString(reference->form->lblLat.Caption));
+      ComputeMonth(session->places.File(), kFifthDecember2026, shownMonth, shownYear.toStdString());
   const QString mismatch = GridMismatch(session->Grid(), reference->table());
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+}
+
+void MainWindowTest::altLettersReachTheControls_data() {
+  QTest::addColumn<int>("letter");
+  QTest::addColumn<QString>("reached");  // the control focused, or what the button did
+  QTest::newRow("Alt+C calculates") << int(Qt::Key_C) << "calculated";
+  QTest::newRow("Alt+D stores the default place") << int(Qt::Key_D) << "default stored";
+  QTest::newRow("Alt+A opens the add-place dialog") << int(Qt::Key_A) << "add-place dialog";
+  QTest::newRow("Alt+B opens the About box") << int(Qt::Key_B) << "About box";
+  QTest::newRow("Alt+M goes to the month") << int(Qt::Key_M) << "lstMonth";
+  QTest::newRow("Alt+Y goes to the year") << int(Qt::Key_Y) << "txtYear";
+  QTest::newRow("Alt+L goes to the place") << int(Qt::Key_L) << "lstLocation";
+  QTest::newRow("Alt+S goes to daylight saving") << int(Qt::Key_S) << "chkDST";
+}
+
+void MainWindowTest::altLettersReachTheControls() {
+  QFETCH(int, letter);
+  QFETCH(QString, reached);
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  ui::MainWindow* window = session->Window();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  session->Widget<QLineEdit>("txtYear")->setText(QStringLiteral("2025"));  // typed, not calculated
+  session->Grid()->setFocus();
+  QTest::keyClick(session->Grid(), Qt::Key(letter), Qt::AltModifier);
+  SettleDeletes();
+  // A button's letter clicks it as a user sees it: pressed, then released.
+  if (reached == QStringLiteral("calculated")) {
+    QTRY_COMPARE(session->Window()->Model().Shown()->values.year, 2025);
+  } else if (reached == QStringLiteral("default stored")) {
+    QTRY_COMPARE(session->messages.seen.size(), 1);
+    QVERIFY(session->messages.seen.front().text.startsWith(QStringLiteral("Default set to Mumbai")));
+  } else if (reached == QStringLiteral("add-place dialog")) {
+    QTRY_VERIFY(session->program->addLocationDialog() != nullptr);
+  } else if (reached == QStringLiteral("About box")) {
+    QTRY_VERIFY(session->program->aboutBox() != nullptr);
+    QVERIFY(session->program->aboutBox()->isVisible());
+  } else {
+    QWidget* control = window->findChild<QWidget*>(reached);
+    QVERIFY(control->hasFocus() || control->isAncestorOf(QApplication::focusWidget()));
+  }
+}
+
+void MainWindowTest::tooltipsNameTheKeysAndTheSearch() {
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  const QString calculate = session->Widget<QPushButton>("cmdCalculate")->toolTip();
+  QVERIFY2(calculate.contains(QStringLiteral("Page Up")), qPrintable(calculate));
+  const QString place = session->Widget<QComboBox>("lstLocation")->toolTip();
+  // The design's own tooltip, and the search.
+  QVERIFY2(place.startsWith(QStringLiteral("Scroll up/down and click on new Location.")), qPrintable(place));
+  QVERIFY2(place.contains(QStringLiteral("type to search")), qPrintable(place));
 }
 
 void MainWindowTest::digitsChoiceIsShownAndRemembered_data() {
@@ -366,6 +473,7 @@ void MainWindowTest::gridIsLaidOutForItsTexts() {
   }
   // A taller window gives the grid all the added room.
   ui::MainWindow* window = session->Window();
+  QCoreApplication::processEvents();  // the window has opened and found its place
   const int before = grid->height();
   window->resize(window->width(), window->height() + 200);
   QCoreApplication::processEvents();

@@ -3,25 +3,32 @@
 
 namespace kalnika::ui_test {
 
-// The main window: start-up, Calculate, the stepping buttons and their tags, the
-// input messages, the default place, the place box's typing, the View menu.
+// The main window: its widgets show the model after start-up, every handler is
+// bound to its control, its message boxes, its menus and the grid's layout. The
+// handlers' own rules are tested headless in tests/forms.
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
   void init();
   void cleanup();
-  void startUpShowsTodaysMonthForTheDefaultPlace_data();
-  void startUpShowsTodaysMonthForTheDefaultPlace();
-  void calculateShowsTheChosenMonth_data();
-  void calculateShowsTheChosenMonth();
-  void steppingButtonsFollowTheTags_data();
-  void steppingButtonsFollowTheTags();
-  void inputMessagesStopTheCalculation_data();
-  void inputMessagesStopTheCalculation();
-  void defaultPlaceIsStoredAndSelectedAtTheNextStart_data();
+  void startUpShowsTheModel();
+  void handlersAreBoundToTheirControls_data();
+  void handlersAreBoundToTheirControls();
+  void typedPlaceTextReachesTheModel();
+  void placeChosenFromTheSearchShowsItsNameAndLabels();
+  void placeChosenFromTheListShowsItsLabels();
+  void refusedInputIsShownInAModalBox();
+  void refusedYearShowsNoMonth();
   void defaultPlaceIsStoredAndSelectedAtTheNextStart();
-  void typedPlaceTextChoosesOrKeepsAnEntry_data();
-  void typedPlaceTextChoosesOrKeepsAnEntry();
+  void emptyPlaceIsRefusedAsTheDefault();
+  void tabTreatsTheTableAsOneStop_data();
+  void tabTreatsTheTableAsOneStop();
+  void arrowKeysMoveInsideTheTable();
+  void keysStepTheMonthAndYear_data();
+  void keysStepTheMonthAndYear();
+  void altLettersReachTheControls_data();
+  void altLettersReachTheControls();
+  void tooltipsNameTheKeysAndTheSearch();
   void digitsChoiceIsShownAndRemembered_data();
   void digitsChoiceIsShownAndRemembered();
   void gridIsLaidOutForItsTexts();

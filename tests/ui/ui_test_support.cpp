@@ -75,8 +75,8 @@ std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeF
   return reference;
 }
 
-QString Unicode(const std::string& xdvngBytes, xdvng::Digits digits) {
-  return QString::fromStdString(xdvng::ToUnicode(xdvngBytes, digits));
+QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits) {
+  return QString::fromStdString(DisplayText(xdvngBytes, {Script::Unicode, digits}));
 }
 
 QString GridMismatch(const QTableWidget* table, const MonthTable& expected, xdvng::Digits digits) {
@@ -84,7 +84,7 @@ QString GridMismatch(const QTableWidget* table, const MonthTable& expected, xdvn
     for (int c = 0; c < kTableColumns; ++c) {
       const QTableWidgetItem* item = table->item(r, c);
       const QString shown = item != nullptr ? item->text() : QStringLiteral("<no item>");
-      const QString wanted = Unicode(expected.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], digits);
+      const QString wanted = Unicode(ShownCell(expected, r, c), digits);
       if (shown != wanted)
         return QStringLiteral("row %1, column %2: shown \"%3\", expected \"%4\"").arg(r).arg(c).arg(shown, wanted);
     }

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "almanac/display_text.h"
 #include "almanac/month_text.h"
 #include "forms/frm_kalnika.h"
 #include "ui/application.h"
@@ -76,13 +77,13 @@ std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeF
                                              int monthIndex = -1, const std::string& year = "",
                                              int place = 2, bool dst = false);
 
-// The first cell whose shown text is not the Unicode of the reference cell
-// ("row r, column c: shown ... expected ..."), or the empty text when all 32 x 17
-// cells agree.
+// The first cell whose shown text is not the displayed Unicode of the reference
+// cell (almanac/display_text.h; "row r, column c: shown ... expected ..."), or the
+// empty text when all 32 x 17 cells agree.
 QString GridMismatch(const QTableWidget* table, const MonthTable& expected,
                      xdvng::Digits digits = xdvng::Digits::Devanagari);
 
-// The Unicode of stored Xdvng bytes, as a QString.
-QString Unicode(const std::string& xdvngBytes, xdvng::Digits digits = xdvng::Digits::Devanagari);
+// Stored Xdvng bytes as the faces display them in Unicode, as a QString.
+QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits = xdvng::Digits::Devanagari);
 
 }  // namespace kalnika::ui_test

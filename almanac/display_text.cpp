@@ -1,0 +1,144 @@
+#include "almanac/display_text.h"
+
+#include "almanac/name_tables.h"
+
+namespace kalnika {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The stored bytes with every one-digit clock minute given a leading zero: "H"
+// between digits is the colon of a clock time (design.md, "Devanagari stays in its
+// legacy bytes"), and the almanac writes rounded minutes without their zero.
+std::string TwoDigitMinutes(std::string_view stored) {
+  std::string out;
+  out.reserve(stored.size() + 4);
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    out += stored[i];
+    const bool clockColon = stored[i] == 'H' && i > 0 && IsDigit(stored[i - 1]) && i + 1 < stored.size() &&
+                            IsDigit(stored[i + 1]);
+    if (clockColon && (i + 2 >= stored.size() || !IsDigit(stored[i + 2]))) out += '0';
+  }
+  return out;
+}
+
+// Without the blanks at either end.
+std::string Trimmed(std::string text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void AppendLatin1(std::string& out, unsigned char c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+std::string Latin1ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (unsigned char c : bytes) AppendLatin1(out, c);
+  return out;
+}
+
+// Whether the bytes are valid UTF-8 (overlong forms and surrogates refused).
+bool ValidUtf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    std::size_t n = 0;
+    char32_t cp = 0;
+    if (c < 0x80) {
+      ++i;
+      continue;
+    } else if ((c & 0xE0) == 0xC0) {
+      n = 1;
+      cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+      n = 2;
+      cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+      n = 3;
+      cp = c & 0x07;
+    } else {
+      return false;
+    }
+    if (i + n >= bytes.size()) return false;
+    for (std::size_t k = 1; k <= n; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    const char32_t least = n == 1 ? 0x80 : n == 2 ? 0x800 : 0x10000;
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += n + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string DisplayText(std::string_view stored, DisplayForm form) {
+  switch (form.script) {
+    case Script::Xdvng:
+      return Latin1ToUtf8(stored);
+    case Script::Unicode:
+      if (xdvng::IsUtf8Devanagari(stored)) return Trimmed(xdvng::ToUnicode(stored, form.digits));
+      return Trimmed(xdvng::ToUnicode(TwoDigitMinutes(stored), form.digits));
+  }
+  return {};
+}
+
+std::string_view ShownCell(const MonthTable& table, int row, int column) {
+  if (row < 0 || row >= kTableRows || column < 0 || column >= kTableColumns) return {};
+  const std::string& text = table.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+  if (row == 0 && column == kTableColumns - 1 && text.empty()) return kNotesHeading;
+  return text;
+}
+
+std::vector<std::string> DisplayRow(const MonthTable& table, int row, DisplayForm form) {
+  std::vector<std::string> cells;
+  if (row < 0 || row >= kTableRows) return cells;
+  for (int c = 0; c < kTableColumns; ++c) cells.push_back(DisplayText(ShownCell(table, row, c), form));
+  return cells;
+}
+
+std::string MethodName(Method method) {
+  switch (method) {
+    case Method::Classic: return "p:ar\xF6p:erk";   // पारंपरिक, "traditional"
+    case Method::Precise: return "d\xE1\xA1Vs:\xB9";  // दृक्सिद्ध, "agreeing with the sky"
+  }
+  return {};
+}
+
+std::string MonthHeading(const MonthValues& month) {
+  const int index = month.month - 1;
+  const std::string name = index >= 0 && index < 12 ? GregorianMonthNames[static_cast<std::size_t>(index)] : "";
+  return name + " " + (month.yearText.empty() ? std::to_string(month.year) : month.yearText);
+}
+
+std::string KaliYears(const MonthValues& month, DisplayForm form) {
+  // The Kali label of the window names the year of the month's last day.
+  return month.days.empty() ? std::string() : DisplayText(std::to_string(month.days.back().kaliYear), form);
+}
+
+std::string VikramYears(const MonthValues& month, DisplayForm form) {
+  if (month.days.empty()) return {};
+  const int first = month.days.front().vikram;
+  const int last = month.days.back().vikram;
+  if (first == last) return DisplayText(std::to_string(first), form);
+  // An en dash in Unicode; the font has no dash (0x2D draws a letter), so the
+  // stored form keeps the label's blank.
+  const char* between = form.script == Script::Unicode ? "\xE2\x80\x93" : " ";
+  return DisplayText(std::to_string(first), form) + between + DisplayText(std::to_string(last), form);
+}
+
+std::string PlainDisplayText(std::string_view bytes) {
+  return ValidUtf8(bytes) ? std::string(bytes) : Latin1ToUtf8(bytes);
+}
+
+}  // namespace kalnika

@@ -1,0 +1,75 @@
+#pragma once
+// The stored texts as the user sees them: the one place where a face (the window,
+// print and PDF, CSV, the command-line tool) turns the Xdvng bytes of the month
+// table, the era labels and the notes into the text it shows. The stored bytes are
+// never changed; everything here makes a copy for display.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "almanac/month_text.h"
+#include "almanac/month_values.h"
+#include "xdvng/xdvng.h"
+
+namespace kalnika {
+
+// The script a face shows the stored texts in.
+enum class Script {
+  Xdvng,    // the stored bytes unchanged, byte b as the character U+00bb
+  Unicode,  // Unicode Devanagari
+  // A Latin transliteration will stand here.
+};
+
+struct DisplayForm {
+  Script script = Script::Unicode;
+  xdvng::Digits digits = xdvng::Digits::Devanagari;  // for Unicode
+};
+
+// A stored text as displayed, in UTF-8.
+// Xdvng: the bytes as they are. Unicode: the Devanagari of the bytes (digits as
+// chosen), with two display-only mends: the blanks at either end, which spaced the
+// text in the old font's cells (" रेवती", the ingress note's last blank), are left
+// out, and the minutes of a clock time ("hhHmm" in the stored bytes) are written
+// with two digits, so that 6H5 reads ६:०५ and 18H0 reads १८:००. A text already
+// stored as Unicode Devanagari (a note the user wrote) keeps its own clock texts.
+std::string DisplayText(std::string_view stored, DisplayForm form);
+
+// The heading of the notes column (16), which the stored headings leave empty:
+// "ev:S:ð\:", read विशेष ("notes").
+inline constexpr const char* kNotesHeading = "ev:S:\xF0\\:";
+
+// The stored text a face shows in a cell (row 0..31, column 0..16): the cell's
+// own, or kNotesHeading above the notes; the empty text outside the table.
+std::string_view ShownCell(const MonthTable& table, int row, int column);
+
+// The displayed cells of a row of the table (0 the headings, with the notes
+// heading; 1..31 the days).
+std::vector<std::string> DisplayRow(const MonthTable& table, int row, DisplayForm form);
+
+// Words of the headings of the printed page and the CSV file, stored like every
+// Devanagari text: स्थळ ("place"), पद्धत ("method").
+inline constexpr const char* kPlaceWord = "sT:L";
+inline constexpr const char* kMethodWord = "p:\xB9t:";
+// The month's eras as the CSV headings name them: कलियुगाब्द, विक्रम संवत.
+inline constexpr const char* kKaliWord = "kel:y:\xD8g:abd";
+inline constexpr const char* kVikramWord = "ev:#m: s:\xF6v:t:";
+
+// The method's name, stored: classic पारंपरिक ("traditional").
+std::string MethodName(Method method);
+
+// The month and year as the page heading writes them: "eRs:ðöb:r 2026" (डिसेंबर
+// २०२६), stored bytes.
+std::string MonthHeading(const MonthValues& month);
+
+// The Kali year and the Vikram year or years of the month as displayed numbers:
+// "५१२८", "२०८२–२०८३" (the Vikram year turns at Kartik Shukla Pratipada, inside a
+// month; the Xdvng form separates the two by a blank); empty for a month without
+// days.
+std::string KaliYears(const MonthValues& month, DisplayForm form);
+std::string VikramYears(const MonthValues& month, DisplayForm form);
+
+// Plain text (a place record, a message) as UTF-8: the bytes when they are valid
+// UTF-8, otherwise each byte as its Latin-1 character.
+std::string PlainDisplayText(std::string_view bytes);
+
+}  // namespace kalnika

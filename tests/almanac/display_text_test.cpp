@@ -1,0 +1,114 @@
+// The stored texts as every face displays them. Expected Unicode comes from the
+// Xdvng facts (the Unicode column of system-texts.tsv for the stored names, the
+// worked examples for clocks and the ingress note); the display mends are the
+// trimming of the blanks at either end and two-digit clock minutes.
+#include <gtest/gtest.h>
+
+#include "almanac/display_text.h"
+#include "almanac/name_tables.h"
+
+namespace kalnika {
+namespace {
+
+constexpr DisplayForm kDevanagari{Script::Unicode, xdvng::Digits::Devanagari};
+constexpr DisplayForm kWestern{Script::Unicode, xdvng::Digits::Latin};
+constexpr DisplayForm kStored{Script::Xdvng, xdvng::Digits::Devanagari};
+
+struct Case {
+  const char* why;
+  std::string stored;
+  DisplayForm form;
+  std::string shown;
+};
+
+class DisplayTextTest : public testing::TestWithParam<Case> {};
+
+TEST_P(DisplayTextTest, ShowsTheStoredBytes) { EXPECT_EQ(DisplayText(GetParam().stored, GetParam().form), GetParam().shown); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, DisplayTextTest,
+    testing::Values(
+        // " rðv:t:i" is " रेवती": the blank spaced the name in the old font's cell.
+        Case{"LeadingBlankOfANakshatraIsLeftOut", NaxatraNames[26], kDevanagari, "\u0930\u0947\u0935\u0924\u0940"},
+        // The dark-fortnight label " k\xE1\\N:", कृष्ण.
+        Case{"LeadingBlankOfTheDarkFortnight", kDarkFortnight, kDevanagari, "\u0915\u0943\u0937\u094D\u0923"},
+        // 6H5 is 06:05 (the clock texts of the table write minutes as whole numbers).
+        Case{"OneDigitMinutesGetTheirZero", "6H5", kDevanagari, "\u096C:\u0966\u096B"},
+        Case{"RoundedUpToTheHour", "18H0", kDevanagari, "\u0967\u096E:\u0966\u0966"},
+        Case{"TwoDigitMinutesStay", "23H16", kDevanagari, "\u0968\u0969:\u0967\u096C"},
+        Case{"MidnightOfTheAlmanacClock", "24H00", kDevanagari, "\u0968\u096A:\u0966\u0966"},
+        Case{"WesternDigits", "6H5", kWestern, "6:05"},
+        Case{"HoursPastMidnightKeepTheirHour", "27H4", kWestern, "27:04"},
+        // The ingress note ends in a blank; its clock may be rounded to "21H5".
+        Case{"IngressNoteTrimmedAndItsMinutesPadded", "s:\xDCy:a\xFC" "c:a m:\xF0\\: raeS:)v:\xF0S: 21H5 ", kWestern,
+             "\u0938\u0942\u0930\u094D\u092F\u093E\u091A\u093E \u092E\u0947\u0937 "
+             "\u0930\u093E\u0936\u093F\u092A\u094D\u0930\u0935\u0947\u0936 21:05"},
+        // "H" after a blank is the colon of the label, not a clock.
+        Case{"KaliCaptionIsNoClock", std::string(kKaliPrefix) + "5128", kWestern,
+             "\u0915\u0932\u093F\u092F\u0941\u0917\u093E\u092C\u094D\u0926 : 5128"},
+        // The blanks between the two Vikram years stay; those after one year go.
+        Case{"VikramCaptionKeepsItsInnerBlanks", std::string(kVikramPrefix) + "2082     2083", kWestern,
+             "\u0935\u093F\u0915\u094D\u0930\u092E \u0938\u0902\u0935\u0924 2082     2083"},
+        Case{"VikramCaptionOfOneYear", std::string(kVikramPrefix) + "2083     ", kWestern,
+             "\u0935\u093F\u0915\u094D\u0930\u092E \u0938\u0902\u0935\u0924 2083"},
+        // A note the user wrote in Unicode is shown as written, without the blanks.
+        Case{"UnicodeNoteAsWritten", " \u0939\u094B\u0933\u0940 ", kWestern, "\u0939\u094B\u0933\u0940"},
+        Case{"BlanksOnlyShowNothing", "   ", kDevanagari, ""},
+        // The Xdvng script is the stored bytes themselves, blank and clock as stored.
+        Case{"XdvngBytesUnchanged", kDarkFortnight, kStored, " k\xC3\xA1\\N:"},
+        Case{"XdvngClockUnchanged", "6H5", kStored, "6H5"}),
+    [](const testing::TestParamInfo<Case>& row) { return std::string(row.param.why); });
+
+TEST(DisplayRow, TheNotesColumnHasAHeading) {
+  const MonthTable table = EmptyMonthTable();
+  const std::vector<std::string> headings = DisplayRow(table, 0, kDevanagari);
+  ASSERT_EQ(headings.size(), static_cast<std::size_t>(kTableColumns));
+  EXPECT_EQ(headings[16], "\u0935\u093F\u0936\u0947\u0937");  // विशेष, "notes"
+  // The stored headings keep their spelling: सूयराशि (system-texts.tsv, ColumnHeadings[13]).
+  EXPECT_EQ(headings[13], "\u0938\u0942\u092F\u0930\u093E\u0936\u093F");
+  EXPECT_EQ(DisplayRow(table, 0, kStored)[16], "ev:S:\xC3\xB0\\:");
+  // The stored table itself has no heading there.
+  EXPECT_EQ(table.cells[0][16], "");
+  EXPECT_EQ(ShownCell(table, 0, 16), kNotesHeading);
+  EXPECT_EQ(ShownCell(table, 1, 16), "");
+  EXPECT_EQ(ShownCell(table, 32, 0), "");
+  EXPECT_TRUE(DisplayRow(table, 32, kDevanagari).empty());
+}
+
+MonthValues TwoDays(int firstVikram, int lastVikram) {
+  MonthValues month;
+  month.year = 2026;
+  month.month = 12;
+  month.yearText = "2026";
+  DayValues first, last;
+  first.vikram = firstVikram;
+  last.vikram = lastVikram;
+  last.kaliYear = 5128;
+  month.days = {first, last};
+  return month;
+}
+
+TEST(PageWords, MonthHeadingMethodAndEras) {
+  EXPECT_EQ(DisplayText(MonthHeading(TwoDays(2083, 2083)), kDevanagari),
+            "\u0921\u093F\u0938\u0947\u0902\u092C\u0930 \u0968\u0966\u0968\u096C");  // डिसेंबर २०२६
+  EXPECT_EQ(DisplayText(MethodName(Method::Classic), kDevanagari),
+            "\u092A\u093E\u0930\u0902\u092A\u0930\u093F\u0915");  // पारंपरिक, "traditional"
+  EXPECT_EQ(DisplayText(MethodName(Method::Precise), kDevanagari),
+            "\u0926\u0943\u0915\u094D\u0938\u093F\u0926\u094D\u0927");  // दृक्सिद्ध
+  EXPECT_EQ(DisplayText(kPlaceWord, kDevanagari), "\u0938\u094D\u0925\u0933");    // स्थळ
+  EXPECT_EQ(DisplayText(kMethodWord, kDevanagari), "\u092A\u0926\u094D\u0927\u0924");  // पद्धत
+  EXPECT_EQ(KaliYears(TwoDays(2082, 2083), kWestern), "5128");
+  EXPECT_EQ(VikramYears(TwoDays(2082, 2083), kWestern), "2082\u20132083");
+  EXPECT_EQ(VikramYears(TwoDays(2082, 2083), kStored), "2082 2083");
+  EXPECT_EQ(VikramYears(TwoDays(2083, 2083), kDevanagari), "\u0968\u0966\u096E\u0969");
+  EXPECT_EQ(KaliYears(MonthValues{}, kWestern), "");
+}
+
+TEST(PlainDisplayText, Utf8OrLatin1) {
+  EXPECT_EQ(PlainDisplayText("S\xC3\xA3o Tom\xC3\xA9"), "S\xC3\xA3o Tom\xC3\xA9");  // valid UTF-8 as it is
+  EXPECT_EQ(PlainDisplayText("S\xE3o"), "S\xC3\xA3o");                             // a Windows file's byte
+  EXPECT_EQ(PlainDisplayText("\xC3"), "\xC3\x83");                                 // cut UTF-8 is Latin-1
+}
+
+}  // namespace
+}  // namespace kalnika

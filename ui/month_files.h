@@ -1,0 +1,48 @@
+#pragma once
+// The File menu: the shown month printed, previewed, saved as PDF (the month or its
+// whole year) and exported as CSV. Every file is made from the month the model
+// holds as shown (frmKalnika::Shown), never from the widgets.
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "forms/frm_kalnika.h"
+#include "ui/display_text.h"
+
+class QMenu;
+class QWidget;
+
+namespace kalnika::ui {
+
+class MonthFiles : public QObject {
+ public:
+  // `owner`: the window the dialogs and messages belong to; `display`: the display
+  // options in use.
+  MonthFiles(QWidget* owner, frmKalnika& model, std::function<DisplayOptions()> display);
+
+  // Adds Print, Print Preview, Save as PDF, Save Year as PDF, Export CSV and Quit.
+  void AddActions(QMenu* file);
+
+  // The files without their file dialogs. Each reports a failure (or that no month
+  // is shown) in a message box and returns whether the file was written.
+  bool SaveMonthPdf(const QString& file);
+  bool SaveYearPdf(const QString& file);
+  bool ExportCsv(const QString& file);
+
+ private:
+  // Whether a month is shown; says so in a message box when not.
+  bool HasShownMonth();
+  bool Report(const QString& kind, const QString& file, const QString& error);
+
+  void Print();
+  void Preview();
+  void AskSaveMonthPdf();
+  void AskSaveYearPdf();
+  void AskExportCsv();
+
+  QWidget* owner_;
+  frmKalnika& model_;
+  std::function<DisplayOptions()> display_;
+};
+
+}  // namespace kalnika::ui
