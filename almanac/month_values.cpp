@@ -79,7 +79,7 @@ DayValues ClassicDay(const MonthRequest& r, int day, const MonthValues& month) {
   v.sunSign = sun.sign;
   if (sun.ingress) v.signEntry = SignEntry{sun.sign, At(*sun.ingress, clock)};
 
-  v.lunarMonth = MaasNumber(JD, v.tithi);
+  v.lunarMonth = MaasNumber(JD);
   v.shaka = Shalivahan_shake(JD, v.lunarMonth.index);
   v.samvatsara = SamvatsaraNumber(v.shaka);
   v.vikram = Vikram_samvat(JD, v.lunarMonth.index);
@@ -87,7 +87,9 @@ DayValues ClassicDay(const MonthRequest& r, int day, const MonthValues& month) {
 
   const double Ayan = Ayanamsh(JD);
   v.nakshatra = NaxatraNumber(Lm + Lmc - Ayan);
-  double y = Lm + Lmc + Ls + Lsc - Ayan;
+  // The yoga is the sum of the two sidereal longitudes: the ayanamsha comes off
+  // both the Moon and the Sun.
+  double y = Lm + Lmc + Ls + Lsc - Ayan - Ayan;
   v.yoga = YogaIndex(Reducer(y));
   v.moonSign = ChandraRaashiNumber(Lm + Lmc - Ayan);
 

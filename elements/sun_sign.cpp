@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astronomy/mean_elements.h"
+#include "astronomy/moon_phase.h"
 #include "astronomy/solar.h"
 
 namespace kalnika {
@@ -65,26 +66,35 @@ SunSign RaasNumber(double JD) {
   return r;
 }
 
-LunarMonth MaasNumber(double JD, int RawTithi) {
-  double X = JD + kShiftedAxisDays;
-  double S = Lunar_Synodic_Month(X);
-  double N = X - S * RawTithi / 30.0;  // estimated beginning of the lunar month
-  int sN = SignOf(SunTrueLongitude(N));
-  int m = RawTithi == 0 ? sN : sN + 1;
-  if (m > 11) m = m - 12;
-  // With the Sun just below 0 at a new-moon tithi the sign is -1; the month is then
-  // the last of the year (the unreduced 12 near the first sign is kept as it is:
-  // it gives the months of the real calendar).
-  if (m < 0) m = m + 12;
-  int sP = SignOf(SunTrueLongitude(N - S));
-  int sF = SignOf(SunTrueLongitude(N + S));
-  if (sF == sN) m = m + 11;  // the Sun stays in one sign until the next new moon
-  if (sP == sN) m = m + 22;  // it stayed in one sign through the previous month
-  // The sums overlap (an added first month reads as the regular twelfth); they are
-  // taken apart as the month column always did.
-  LunarMonth month{m, MonthKind::Regular};
-  if (month.index > 22) month = {month.index - 22, MonthKind::RegularAfterAdded};
-  if (month.index > 11) month = {month.index - 11, MonthKind::Added};
+namespace {
+
+// New moon of lunation k (0 = the new moon of 6 January 2000), Julian Day.
+double NewMoon(double k) { return MoonPhaseJDE(0, k); }
+
+}  // namespace
+
+LunarMonth MaasNumber(double JD) {
+  // The lunation that holds JD: NM(k) <= JD < NM(k + 1). The estimate from the mean
+  // synodic month is off by less than a lunation near the present and by up to
+  // half a lunation far from it; stepping settles it.
+  double k = std::floor((JD - 2451550.09766) / 29.530588861);
+  while (NewMoon(k) > JD) k = k - 1.0;
+  while (NewMoon(k + 1.0) <= JD) k = k + 1.0;
+
+  // The Sun's sign (on the shifted axis) at the new moons that begin the previous,
+  // this and the next lunation, each taken into 0..11.
+  const int sP = ReducedSignOf(SunTrueLongitude(NewMoon(k - 1.0) + kShiftedAxisDays));
+  const int sN = ReducedSignOf(SunTrueLongitude(NewMoon(k) + kShiftedAxisDays));
+  const int sF = ReducedSignOf(SunTrueLongitude(NewMoon(k + 1.0) + kShiftedAxisDays));
+
+  // The month is named after the sign the Sun enters during it: the one after sN.
+  // A lunation in which the Sun enters no sign is an added month; the lunation after
+  // it is the regular month of the same name.
+  LunarMonth month{(sN + 1) % 12, MonthKind::Regular};
+  if (sF == sN)
+    month.kind = MonthKind::Added;
+  else if (sP == sN)
+    month.kind = MonthKind::RegularAfterAdded;
   return month;
 }
 

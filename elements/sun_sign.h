@@ -36,8 +36,12 @@ struct LunarMonth {
   friend constexpr bool operator==(const LunarMonth&, const LunarMonth&) = default;
 };
 
-// Lunar month of the date whose 0 h universal time is JD. RawTithi is TithiNumber
-// at JD.
-LunarMonth MaasNumber(double JD, int RawTithi);
+// Lunar month of the date whose 0 h universal time is JD: the month of the
+// lunation that holds JD, from one new moon to the next, so the name changes only
+// at a new moon. Index = the sign after the one the Sun (on the shifted axis)
+// stands in at the lunation's new moon; an added month when the Sun is in the same
+// sign at the next new moon, the regular month after an added month when it was
+// in the same sign at the previous one.
+LunarMonth MaasNumber(double JD);
 
 }  // namespace kalnika

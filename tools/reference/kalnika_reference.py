@@ -5,8 +5,8 @@ Written from the almanac's written rules only (not from the C++ sources), so
 that the month table of `kalnika-cli` can be checked cell by cell against a
 second computation.  Every rule is followed to the letter: IEEE double
 arithmetic (Python float), the order of operations as written, the constants
-as written, and the sound behaviour that the project builds in place of four
-faults of the literal rules (M1-M4, see the functions below).
+as written, and the sound behaviour that the project builds in place of six
+faults of the literal rules (M1-M6, see the functions below).
 
 Texts of the name tables are Xdvng bytes; here each byte b is the Python
 character chr(b), exactly as in the JSON output of `kalnika-cli --format json`.
@@ -791,25 +791,59 @@ def raas_number(jd, time_zone, dst):
     return r1, INGRESS_HEAD + RaashiNames[r1] + INGRESS_MID + clock + " "
 
 
-def maas_number(jd, raw_tithi):
-    """Lunar month number (11 added for an added month, 22 for the regular
-    month after it).  Mend M2: a month number below 0 gets 12 added."""
-    x = jd + SHIFT
-    s = lunar_synodic_month(x)
-    n = x - (s * raw_tithi) / 30
-    sn = FLOOR(sun_shifted(n) / 30)
-    m = sn if raw_tithi == 0 else sn + 1
-    if m > 11:
-        m = m - 12
-    if m < 0:
-        m = m + 12
-    sp = FLOOR(sun_shifted(n - s) / 30)
-    sf = FLOOR(sun_shifted(n + s) / 30)
+# Kinds of lunar month: a value of its own beside the month index.
+REGULAR = "regular"
+ADDED = "added"                     # the Sun stays in one sign the whole lunation
+AFTER_ADDED = "after-added"         # the regular month that follows an added one
+
+MEAN_NEW_MOON_EPOCH = 2451550.09766  # mean new moon of lunation 0 (6 January 2000)
+MEAN_LUNATION = 29.530588861         # days, the rate of the mean new moon
+
+
+def new_moon_instant(k):
+    """Instant of the new moon of lunation k (whole number), Julian Day read
+    on the universal-time scale like every instant of the almanac."""
+    return moon_phase_jde(0, k)
+
+
+def lunation_of(jd):
+    """Lunation k with new_moon_instant(k) <= jd < new_moon_instant(k + 1).
+    The estimate from the mean rate alone misses by the periodic terms (up
+    to about 14 hours) and, far from the year 2000, by the T^2..T^4 terms of
+    the mean phase (17 days in the year 32767), so it is stepped until the
+    inequality holds."""
+    k = FLOOR((jd - MEAN_NEW_MOON_EPOCH) / MEAN_LUNATION)
+    while new_moon_instant(k) > jd:
+        k = k - 1
+    while new_moon_instant(k + 1) <= jd:
+        k = k + 1
+    return k
+
+
+def sun_sign_at(instant):
+    """Sign of the Sun (0..11) at a universal-time instant: the unreduced
+    longitude on the shifted axis, floor modulo 12 (a longitude a hair below
+    0 is sign 11, one of 360 or more is sign 0)."""
+    return FLOOR(sun_shifted(instant + SHIFT) / 30) % 12
+
+
+def lunar_month(jd):
+    """Lunar month of the date whose 0 h UT is jd: (index 0..11, kind).  Mend
+    M5: the month is that of the whole lunation holding jd, from the Sun's
+    sign at its opening new moon and at the new moons before and after it;
+    index 0 is the month that opens while the Sun is in the twelfth sign."""
+    k = lunation_of(jd)
+    sp = sun_sign_at(new_moon_instant(k - 1))
+    sn = sun_sign_at(new_moon_instant(k))
+    sf = sun_sign_at(new_moon_instant(k + 1))
+    index = (sn + 1) % 12
     if sf == sn:
-        m = m + 11
-    if sp == sn:
-        m = m + 22
-    return m
+        kind = ADDED
+    elif sp == sn:
+        kind = AFTER_ADDED
+    else:
+        kind = REGULAR
+    return index, kind
 
 
 def shalivahan_shake(jd, maas_no):
@@ -1003,14 +1037,8 @@ def month_table(place, month, year, dst=False, auspicious=None):
         ending = tithi_ending_time(y, M, D, tz)
         sun_sign, day_note = raas_number(jd, tz, dst)
 
-        prefix = ""
-        maas = maas_number(jd, tithi)
-        if maas > 22:
-            maas = maas - 22
-            prefix = REGULAR_PREFIX
-        if maas > 11:
-            maas = maas - 11
-            prefix = ADDED_PREFIX
+        maas, kind = lunar_month(jd)
+        prefix = {ADDED: ADDED_PREFIX, AFTER_ADDED: REGULAR_PREFIX}.get(kind, "")
         month_text = prefix + MaasNames[maas]
 
         shake = shalivahan_shake(jd, maas)
@@ -1030,7 +1058,9 @@ def month_table(place, month, year, dst=False, auspicious=None):
 
         ayan = ayanamsh(jd)
         nax = naxatra_number((lm + lmc) - ayan)
-        yoga_y = reducer(((lm + lmc) + ls) + lsc - ayan)
+        # mend M6: the sum of the Moon's and the Sun's sidereal longitudes,
+        # so the ayanamsha comes off once for each body
+        yoga_y = reducer(((((lm + lmc) + ls) + lsc) - ayan) - ayan)
         yoga = yoga_index(yoga_y)
         moon_sign = chandra_raashi_number((lm + lmc) - ayan)
 
