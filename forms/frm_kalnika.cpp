@@ -6,6 +6,8 @@
 #include "almanac/name_tables.h"
 #include "calendar/numeric_value.h"
 #include "forms/place_search.h"
+#include "places/time_zone.h"
+#include "places/zone_names.h"
 
 namespace kalnika {
 
@@ -82,6 +84,9 @@ void frmKalnika::LoadControls() {
   gridVisible_ = true;
 
   lstLocation.items = LoadPlaceList(placeFile_);
+  zoneNames_ = ReadZoneNames(placeFile_);
+  zoneChecked_.clear();
+  if (const std::string problem = placeFile_.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
   // A stored position that names no entry (a stale number, or any number when the
   // list is empty) selects the first entry when there is one; -1, stored while no
   // entry was selected, selects nothing.
@@ -101,8 +106,45 @@ void frmKalnika::Form_Load(int todayYear, int todayMonth) {
   cmdCalculate_Click();
 }
 
-MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yearText,
-                               const PlaceValue& place, const std::string& placeText, bool daylightSaving) {
+std::string frmKalnika::ChosenZoneName() const {
+  const auto zone = zoneNames_.find(lstLocation.ListIndex);
+  return zone == zoneNames_.end() ? std::string() : zone->second;
+}
+
+std::string frmKalnika::ClockZoneName() const {
+  if (clockSetting != ClockSetting::Automatic) return {};
+  const std::string zone = ChosenZoneName();
+  if (zone.empty() || !ZoneOffsetOn(zone, std::chrono::year_month_day{std::chrono::year{2000} / 1 / 1}).ok)
+    return {};
+  return zone;
+}
+
+void frmKalnika::CheckChosenZone() {
+  const std::string placeText = lstLocation.Text();
+  if (placeText == zoneChecked_) return;
+  zoneChecked_ = placeText;
+  const std::string zone = ChosenZoneName();
+  if (zone.empty()) return;
+  const ZoneLookup lookup = ZoneOffsetOn(zone, std::chrono::year_month_day{std::chrono::year{2000} / 1 / 1});
+  if (!lookup.ok) {
+    messageBox_.Show("The time zone \"" + zone + "\" of " + PlaceName(placeText) +
+                     " is not known to this system's time-zone data (" + lookup.error +
+                     "). Its clock times follow the place's own zone," + place_.zoneCaption +
+                     ", and the daylight-saving box.");
+  }
+}
+
+bool frmKalnika::PlaceComputable() {
+  if (placeText_.empty()) return true;  // no place at all: 0 degrees, 0 degrees, UTC, as always
+  const std::optional<std::string> problem = PlaceRecordProblem(placeText_);
+  if (!problem) return true;
+  messageBox_.Show("The place \"" + Trimmed(placeText_.substr(0, std::min<std::size_t>(30, placeText_.size()))) +
+                   "\" cannot be computed: " + *problem + ".");
+  return false;
+}
+
+MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yearText, const PlaceValue& place,
+                               const std::string& placeText, bool daylightSaving, const std::string& zoneName) {
   MonthRequest request;
   request.year = yearNumber;
   request.month = month;
@@ -111,6 +153,16 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   request.longitude = place.longitude;
   request.timeZone = place.timeZone;
   request.daylightSaving = daylightSaving;
+  request.method = method;
+  if (!zoneName.empty()) {
+    request.automaticZone = [zoneName, fallback = place.timeZone](const CivilDate& date) {
+      namespace chrono = std::chrono;
+      const ZoneLookup lookup = ZoneOffsetOn(
+          zoneName, chrono::year_month_day{chrono::year{date.year}, chrono::month{static_cast<unsigned>(date.month)},
+                                           chrono::day{static_cast<unsigned>(date.day)}});
+      return lookup.ok ? lookup.offset.hours : fallback;
+    };
+  }
   // The notes are read afresh from the place file for every month computed.
   for (int maas = 0; maas < 12; ++maas)
     for (int tithi = 0; tithi <= 31; ++tithi)
@@ -121,7 +173,8 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   sheet.table = FormatMonth(sheet.values);
   sheet.place = placeText;
   sheet.placeValue = place;
-  sheet.daylightSaving = request.daylightSaving;
+  sheet.daylightSaving = zoneName.empty() && request.daylightSaving;
+  sheet.zoneName = zoneName;
   return sheet;
 }
 
@@ -135,6 +188,7 @@ void frmKalnika::cmdCalculate_Click() {
   table_.dayCount = 0;
 
   ParseChosenPlace();
+  CheckChosenZone();
   lstMonth.Tag = lstMonth.Text();
   txtYear.Tag = txtYear.Text;
 
@@ -168,8 +222,17 @@ void frmKalnika::cmdCalculate_Click() {
   // letters ("2026.4", "2026 AD") shows the whole year it rounds to, so the rows
   // always agree with the dates they show.
   const int year = static_cast<int>(yearNumber);
+  if (!MethodCoversYear(method, year)) {
+    messageBox_.Show(kPreciseYearsMessage);
+    shown_.reset();
+    return;
+  }
+  if (!PlaceComputable()) {
+    shown_.reset();
+    return;
+  }
   const std::string yearText = PlainWholeNumber(txtYear.Text) ? txtYear.Text : std::to_string(year);
-  shown_ = Compute(lstMonth.ListIndex + 1, year, yearText, place_, placeText_, chkDST.Value);
+  shown_ = Compute(lstMonth.ListIndex + 1, year, yearText, place_, placeText_, chkDST.Value, ClockZoneName());
   table_ = shown_->table;
   lblKaliYuga.Caption = table_.kaliCaption;
   lblVikram.Caption = table_.vikramCaption;
@@ -187,7 +250,10 @@ void frmKalnika::ParseChosenPlace() {
   lblTimeZone.Caption = place_.zoneCaption;
 }
 
-void frmKalnika::lstLocation_Click() { ParseChosenPlace(); }
+void frmKalnika::lstLocation_Click() {
+  ParseChosenPlace();
+  CheckChosenZone();
+}
 
 std::vector<MonthSheet> frmKalnika::ShownYear() {
   std::vector<MonthSheet> year;
@@ -195,7 +261,7 @@ std::vector<MonthSheet> frmKalnika::ShownYear() {
   const MonthSheet& shown = *shown_;
   for (int month = 1; month <= 12; ++month)
     year.push_back(Compute(month, shown.values.year, shown.values.yearText, shown.placeValue, shown.place,
-                           shown.daylightSaving));
+                           shown.daylightSaving, shown.zoneName));
   return year;
 }
 

@@ -4,6 +4,7 @@
 // calls a handler on every click and shows the model again; the command-line tool
 // and the tests run the same handlers headless.
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,13 +31,27 @@ inline constexpr const char* kMaxYearMessage = "You Must select an Year 32767 or
 inline constexpr const char* kNoDefaultPlaceMessage =
     "No place is chosen in the Location box, so none can be the default. Choose a place first.";
 
+// The years the precise method computes (its ephemeris ends there).
+inline constexpr const char* kPreciseYearsMessage =
+    "The precise method computes the years up to 2999; choose the classic method for a later year.";
+
+// How the clock times of a month are set: by the place's time zone, or by the
+// daylight-saving box.
+enum class ClockSetting {
+  // For a place with a zone name: every date at its civil time (standard or summer
+  // time, as the zone kept it). A place without one: the box, as Manual.
+  Automatic,
+  Manual,  // the place record's zone, one hour later when the box is ticked
+};
+
 // A computed month and what it was computed for: what every face prints or saves.
 struct MonthSheet {
   MonthValues values;
   MonthTable table;
   std::string place;  // the chosen place record
   PlaceValue placeValue;
-  bool daylightSaving = false;
+  bool daylightSaving = false;  // the box, when the clock was set by hand
+  std::string zoneName;         // the zone whose offsets set the clock; empty: set by hand
 };
 
 class frmKalnika {
@@ -52,8 +67,15 @@ class frmKalnika {
   LabelControl lblLat, lblLong, lblTimeZone;
   LabelControl lblKaliYuga, lblVikram;
 
+  // Settings the window remembers between runs (the command-line tool sets them from
+  // its options): the calculation method and how the clocks are set.
+  Method method = Method::Classic;
+  ClockSetting clockSetting = ClockSetting::Automatic;
+
   // Start-up without the first calculation: daylight saving unchecked, the month
-  // list, the table's headings, the place list with the stored default selected.
+  // list, the table's headings, the place list with the stored default selected and
+  // the places' zone names. A place file that could not be read is reported (it
+  // reads as empty, and places can still be added).
   void LoadControls();
   // Full start-up: LoadControls, today's month and year (month 1..12), one calculation.
   void Form_Load(int todayYear, int todayMonth);
@@ -83,13 +105,23 @@ class frmKalnika {
 
   ProfileFile& PlaceFile() { return placeFile_; }
 
+  // The zone name stored for the chosen place ("Asia/Kolkata"), or empty.
+  std::string ChosenZoneName() const;
+  // The zone name whose offsets set the clock of the next calculation: the chosen
+  // place's, when the setting is Automatic and tzdata knows it; else empty.
+  std::string ClockZoneName() const;
+
  private:
   void StepYear(int delta);
   // Parses the place text into the place and its labels (a text of one or two
   // characters is no place: the previous one stays).
   void ParseChosenPlace();
+  // Whether the chosen place's record can be computed; says why not.
+  bool PlaceComputable();
+  // Reports, once for each place chosen, a zone name that tzdata does not know.
+  void CheckChosenZone();
   MonthSheet Compute(int month, int yearNumber, const std::string& yearText, const PlaceValue& place,
-                     const std::string& placeText, bool daylightSaving);
+                     const std::string& placeText, bool daylightSaving, const std::string& zoneName);
 
   MessageBox& messageBox_;
   ProfileFile placeFile_;
@@ -99,6 +131,8 @@ class frmKalnika {
   MonthTable table_ = EmptyMonthTable();
   bool gridVisible_ = true;
   std::optional<MonthSheet> shown_;
+  std::map<int, std::string> zoneNames_;  // key (= list position) -> IANA zone name
+  std::string zoneChecked_;               // the place whose zone name was last checked
 };
 
 // The place of a computed month as its files name it: the place's name, its
