@@ -12,38 +12,15 @@
 #include <iterator>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "places/place_file.h"
+
 namespace kalnika::test {
 
-// A fresh folder under the system's temporary folder, removed with its contents
-// (write permission given back first) when the object goes.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kalnika-places-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  ~ScratchFolder() {
-    if (path_.empty()) return;
-    std::error_code error;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, error);
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, error)) {
-      std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                   std::filesystem::perm_options::add, error);
-    }
-    std::filesystem::remove_all(path_, error);
-  }
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
+using Path = const std::filesystem::path&;
 
 // Writes `bytes` to `file` exactly (no line-end translation).
 inline void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
@@ -56,6 +33,51 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return "<missing>";
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A file of tests/data/places.
+inline std::string DataFile(const std::string& name) {
+  return ReadBytes(std::filesystem::path(KALNIKA_TEST_DATA) / "places" / name);
+}
+
+// A fresh folder under the system's temporary folder holding the place file
+// "Location.ini" with `bytes` (no file for nullopt), and the ProfileFile of that
+// path. The folder goes with its contents (only root's tests take the write
+// permission of a folder, and root needs none to remove it).
+class PlaceFolder {
+ public:
+  explicit PlaceFolder(std::optional<std::string> bytes = std::nullopt)
+      : path_(MakeFolder()), file(path_ / "Location.ini"), places(file) {
+    if (bytes) WriteBytes(file, *bytes);
+  }
+  PlaceFolder(const PlaceFolder&) = delete;
+  PlaceFolder& operator=(const PlaceFolder&) = delete;
+  ~PlaceFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+  }
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  std::string Bytes() const { return ReadBytes(file); }
+
+ private:
+  static std::filesystem::path MakeFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kalnika-places-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
+    return pattern;
+  }
+  std::filesystem::path path_;
+
+ public:
+  const std::filesystem::path file;
+  ProfileFile places;
+};
+
+// A 56-character record whose description holds `n`, so that every record differs.
+inline std::string Record(int n) {
+  std::string description = "Place " + std::to_string(n) + ", Test, India";
+  description.resize(31, ' ');
+  return description + "18 N 58  072 E 50  +05:30";
 }
 
 // Names of the entries of `folder`.
@@ -75,6 +97,13 @@ inline unsigned ModeOf(const std::filesystem::path& file) {
   return static_cast<unsigned>(st.st_mode & 07777);
 }
 
+// Owner and group of `file`.
+inline std::pair<uid_t, gid_t> OwnerOf(const std::filesystem::path& file) {
+  struct stat st {};
+  if (::lstat(file.c_str(), &st) != 0) return {static_cast<uid_t>(-1), static_cast<gid_t>(-1)};
+  return {st.st_uid, st.st_gid};
+}
+
 // A user for the tests of shared place files: numbers no account needs to have,
 // switched to in a forked child, so nothing is left on the machine.
 struct OtherUser {
@@ -82,6 +111,9 @@ struct OtherUser {
   gid_t gid;                  // primary group
   std::vector<gid_t> groups;  // supplementary groups
 };
+
+#define KALNIKA_SKIP_UNLESS_ROOT() \
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to run a child as another user"
 
 // Runs `body` in a child process as `user` and returns the text it returned, or
 // nothing when the child could not switch to the user (only root can) or died.
@@ -114,13 +146,6 @@ inline std::optional<std::string> RunAs(const OtherUser& user, const std::functi
   ::waitpid(pid, &status, 0);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
   return text;
-}
-
-// Owner and group of `file`.
-inline std::pair<uid_t, gid_t> OwnerOf(const std::filesystem::path& file) {
-  struct stat st {};
-  if (::lstat(file.c_str(), &st) != 0) return {static_cast<uid_t>(-1), static_cast<gid_t>(-1)};
-  return {st.st_uid, st.st_gid};
 }
 
 }  // namespace kalnika::test
