@@ -80,7 +80,28 @@ bool ValidUtf8(std::string_view bytes) {
   return true;
 }
 
+constexpr const char* kEnglishWeekdays[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                              "Thursday", "Friday", "Saturday"};
+
+// The English name of a stored Gregorian month or weekday name, or nothing.
+const char* EnglishName(std::string_view stored) {
+  for (std::size_t m = 0; m < MonthListNames.size(); ++m)
+    if (stored == GregorianMonthNames[m]) return MonthListNames[m].c_str();
+  for (std::size_t d = 0; d < WeekdayNames.size(); ++d)
+    if (stored == WeekdayNames[d]) return kEnglishWeekdays[d];
+  return nullptr;
+}
+
+xdvng::LatinStyle StyleOf(Script script) {
+  return script == Script::Iso15919 ? xdvng::LatinStyle::Iso15919 : xdvng::LatinStyle::Readable;
+}
+
 }  // namespace
+
+DisplayForm::DisplayForm(Script script_, xdvng::Digits digits_) : script(script_), digits(digits_) {
+  if (script == Script::Latin || script == Script::Iso15919)
+    latin = std::make_shared<const xdvng::LatinTransliterator>(StyleOf(script));
+}
 
 std::string DisplayText(std::string_view stored, DisplayForm form) {
   switch (form.script) {
@@ -89,6 +110,12 @@ std::string DisplayText(std::string_view stored, DisplayForm form) {
     case Script::Unicode:
       if (xdvng::IsUtf8Devanagari(stored)) return Trimmed(xdvng::ToUnicode(stored, form.digits));
       return Trimmed(xdvng::ToUnicode(TwoDigitMinutes(stored), form.digits));
+    case Script::Latin:
+    case Script::Iso15919: {
+      if (const char* english = EnglishName(stored)) return english;
+      const std::string unicode = DisplayText(stored, DisplayForm(Script::Unicode, xdvng::Digits::Latin));
+      return form.latin ? (*form.latin)(unicode) : xdvng::ToLatin(unicode, StyleOf(form.script));
+    }
   }
   return {};
 }

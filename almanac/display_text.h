@@ -3,29 +3,40 @@
 // print and PDF, CSV, the command-line tool) turns the Xdvng bytes of the month
 // table, the era labels and the notes into the text it shows. The stored bytes are
 // never changed; everything here makes a copy for display.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "almanac/month_text.h"
 #include "almanac/month_values.h"
+#include "xdvng/latin.h"
 #include "xdvng/xdvng.h"
 
 namespace kalnika {
 
 // The script a face shows the stored texts in.
 enum class Script {
-  Xdvng,    // the stored bytes unchanged, byte b as the character U+00bb
-  Unicode,  // Unicode Devanagari
-  // A Latin transliteration will stand here.
+  Xdvng,     // the stored bytes unchanged, byte b as the character U+00bb
+  Unicode,   // Unicode Devanagari
+  Latin,     // readable Latin letters for readers of English (xdvng/latin.h), digits 0-9
+  Iso15919,  // Latin with the marks of ISO 15919, letter for letter
 };
 
 struct DisplayForm {
+  DisplayForm() = default;
+  // A form of a Latin script builds its transliterator here, once (about a
+  // millisecond): keep the form for a whole table.
+  DisplayForm(Script script, xdvng::Digits digits);
+
   Script script = Script::Unicode;
   xdvng::Digits digits = xdvng::Digits::Devanagari;  // for Unicode
+  std::shared_ptr<const xdvng::LatinTransliterator> latin;  // for the Latin scripts
 };
 
-// A stored text as displayed, in UTF-8.
+// A stored text as displayed, in UTF-8. Latin: the Unicode form (with digits
+// 0-9) transliterated, but the Gregorian month and weekday names, which have their
+// English names ("December", "Saturday") rather than a spelling of the Marathi.
 // Xdvng: the bytes as they are. Unicode: the Devanagari of the bytes (digits as
 // chosen), with two display-only mends: the blanks at either end, which spaced the
 // text in the old font's cells (" रेवती", the ingress note's last blank), are left

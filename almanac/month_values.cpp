@@ -159,6 +159,8 @@ DayValues PreciseDay(const MonthRequest& r, const SunriseDay& s) {
 
   SunriseDayValues& p = v.precise.emplace();
   p.reckoning = At(s.reckoning, clock);
+  p.sunrise = s.sunrise;
+  p.sunset = s.sunset;
   p.nakshatraEnd = At(s.nakshatra.current.end, clock);
   p.yogaEnd = At(s.yoga.current.end, clock);
   p.moonSignEnd = At(s.moonSign.current.end, clock);

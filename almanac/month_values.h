@@ -86,6 +86,7 @@ struct ValueEnd {
 // that begin and end within the day (current at no sunrise), with their ends.
 struct SunriseDayValues {
   LocalInstant reckoning;  // the sunrise; 06:00 local mean time on a date without one
+  std::optional<double> sunrise, sunset;  // Julian Days, universal time
   LocalInstant nakshatraEnd, yogaEnd, moonSignEnd;
   std::vector<ValueEnd> skippedTithis, skippedNakshatras, skippedYogas;
   int lostMonth = -1;  // 0..11: the lunation is a lost month that also bears this name

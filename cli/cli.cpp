@@ -12,6 +12,7 @@
 #include "cli/output.h"
 #include "forms/frm_kalnika.h"
 #include "forms/place_file_location.h"
+#include "places/town_finder.h"
 #include "xdvng/xdvng.h"
 
 namespace kalnika::cli {
@@ -19,11 +20,12 @@ namespace kalnika::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kalnika-cli --month 1..12 --year TEXT [--places FILE] [--place N] [--dst]\n"
-    "                   [--format table|csv|json] [--script xdvng|unicode]\n"
+    "usage: kalnika-cli --month 1..12 --year TEXT [--places FILE] [--place N]\n"
+    "                   [--method classic|precise] [--dst [auto|on|off]]\n"
+    "                   [--format table|csv|json] [--script xdvng|unicode|latin|iso15919]\n"
     "                   [--digits devanagari|latin]\n"
-    "       kalnika-cli [--month 1..12] --year TEXT --format ics [--tithis]\n"
-    "                   [--script unicode|latin|iso15919] [--zone NAME] ...\n"
+    "       kalnika-cli [--month 1..12] --year TEXT --format ics [--tithis] [--zone NAME] ...\n"
+    "       kalnika-cli --find TEXT\n"
     "       kalnika-cli --encode TEXT\n"
     "\n"
     "Prints the almanac of one Gregorian month for a place of the place file.\n"
@@ -31,31 +33,44 @@ constexpr const char* kUsage =
     "  --year TEXT     the year as typed into the window (79 and above)\n"
     "  --places FILE   place file (default: the Location.ini the window uses)\n"
     "  --place N       position in the place list, from 0 (default: the stored default)\n"
-    "  --dst           daylight saving time: clock times one hour later\n"
+    "  --method M      classic (default: the almanac's own rules, every day at 0 h UT)\n"
+    "                  or precise (Swiss Ephemeris, Lahiri zodiac, every day from its\n"
+    "                  sunrise; years up to 2999)\n"
+    "  --dst [D]       the clock: auto (default: the place's time zone, standard or\n"
+    "                  summer time on each date, when the place file names one; else\n"
+    "                  off), on (the place's zone and one hour more), off (its zone);\n"
+    "                  --dst alone means on\n"
     "  --format F      table (default), csv, json, or ics (an iCalendar file of the\n"
     "                  month's notes, sign entries, new and full moons; of the whole\n"
     "                  year when --month is left out)\n"
     "  --tithis        ics: also every day's tithi with its end\n"
     "  --zone NAME     ics: the IANA zone (Asia/Kolkata) of the timed events (default:\n"
     "                  the place's stored zone name; UTC when it has none)\n"
-    "  --script S      xdvng (stored bytes, default for json) or unicode (Devanagari,\n"
-    "                  default for table, csv and ics); for ics also latin (readable\n"
-    "                  Latin) or iso15919 (Latin with ISO 15919 marks)\n"
+    "  --script S      xdvng (stored bytes, default for json), unicode (Devanagari,\n"
+    "                  default for table, csv and ics), latin (readable Latin letters)\n"
+    "                  or iso15919 (Latin with ISO 15919 marks)\n"
     "  --digits D      devanagari (default) or latin digits in unicode output\n"
+    "  --find TEXT     list the towns whose name holds TEXT (GeoNames, offline), each\n"
+    "                  with the place record and zone name it would store\n"
     "  --encode TEXT   print the Xdvng bytes of a Unicode Devanagari text (for the\n"
     "                  auspicious-day texts of the place file)\n"
-    "Exit status: 0 done, 1 input refused (message printed), 2 bad arguments.\n";
+    "Exit status: 0 done, 1 input refused (message printed), 2 bad arguments or an\n"
+    "unreadable place file.\n";
+
+enum class Clock { Automatic, On, Off };
 
 struct Options {
   std::optional<int> month;
   std::optional<std::string> year;
   std::optional<std::string> places;
   std::optional<int> place;
-  bool dst = false;
+  Clock clock = Clock::Automatic;
+  Method method = Method::Classic;
   std::string format = "table";
   std::optional<std::string> script;
   std::string digits = "devanagari";
   std::optional<std::string> encode;
+  std::optional<std::string> find;
   bool tithis = false;
   std::string zone;
 };
@@ -72,6 +87,30 @@ int Usage(std::ostream& err, const std::string& problem) {
   return 2;
 }
 
+Script ScriptNamed(const std::string& name) {
+  if (name == "xdvng") return Script::Xdvng;
+  if (name == "latin") return Script::Latin;
+  if (name == "iso15919") return Script::Iso15919;
+  return Script::Unicode;
+}
+
+// --find: the towns that match, each with the record and zone it would store.
+int Find(const std::string& text, std::ostream& out, std::ostream& err) {
+  const TownFinder finder = TownFinder::Load();
+  if (!finder.available()) {
+    err << "kalnika-cli: " << finder.problem() << "\n";
+    return 2;
+  }
+  const std::vector<TownMatch> matches = finder.Search(text, 20);
+  if (matches.empty()) {
+    err << "kalnika-cli: no town's name holds \"" << text << "\"\n";
+    return 1;
+  }
+  for (const TownMatch& m : matches)
+    out << m.record << "  " << m.zoneName << "  (population " << m.population << ")\n";
+  return 0;
+}
+
 }  // namespace
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -85,14 +124,18 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     };
     std::string v;
     if (a == "--dst") {
-      o.dst = true;
+      // "--dst" alone (the old flag) means on; a following auto, on or off is its value.
+      const std::string_view next = i + 1 < argc ? std::string_view(argv[i + 1]) : std::string_view();
+      if (next == "auto" || next == "on" || next == "off") ++i;
+      o.clock = next == "auto" ? Clock::Automatic : next == "off" ? Clock::Off : Clock::On;
     } else if (a == "--tithis") {
       o.tithis = true;
     } else if (a == "--help" || a == "-h") {
       out << kUsage;
       return 0;
-    } else if (a == "--month" || a == "--year" || a == "--places" || a == "--place" ||
-               a == "--format" || a == "--script" || a == "--digits" || a == "--encode" || a == "--zone") {
+    } else if (a == "--month" || a == "--year" || a == "--places" || a == "--place" || a == "--format" ||
+               a == "--script" || a == "--digits" || a == "--encode" || a == "--zone" || a == "--method" ||
+               a == "--find") {
       if (!value(v)) return Usage(err, std::string(a) + " needs a value");
       if (a == "--month") {
         o.month = ParseInt(v);
@@ -106,6 +149,9 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         o.place = ParseInt(v);
         if (!o.place || *o.place < 0)
           return Usage(err, "--place must be a list position from 0, not \"" + v + "\"");
+      } else if (a == "--method") {
+        if (v != "classic" && v != "precise") return Usage(err, "--method must be classic or precise");
+        o.method = v == "precise" ? Method::Precise : Method::Classic;
       } else if (a == "--format") {
         if (v != "table" && v != "csv" && v != "json" && v != "ics")
           return Usage(err, "--format must be table, csv, json or ics");
@@ -115,11 +161,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
           return Usage(err, "--script must be xdvng, unicode, latin or iso15919");
         o.script = v;
       } else if (a == "--digits") {
-        if (v != "devanagari" && v != "latin")
-          return Usage(err, "--digits must be devanagari or latin");
+        if (v != "devanagari" && v != "latin") return Usage(err, "--digits must be devanagari or latin");
         o.digits = v;
       } else if (a == "--zone") {
         o.zone = v;
+      } else if (a == "--find") {
+        o.find = v;
       } else {
         o.encode = v;
       }
@@ -139,10 +186,10 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     out << Latin1ToUtf8(encoded.xdvng) << "\n";
     return 0;
   }
+  if (o.find) return Find(*o.find, out, err);
   const bool ics = o.format == "ics";
   if (!ics && (o.tithis || !o.zone.empty())) return Usage(err, "--tithis and --zone go with --format ics");
-  if (o.script && ((ics && *o.script == "xdvng") || (!ics && (*o.script == "latin" || *o.script == "iso15919"))))
-    return Usage(err, "--script " + *o.script + " does not go with --format " + o.format);
+  if (ics && o.script == "xdvng") return Usage(err, "--script xdvng does not go with --format ics");
   if (!o.month && !ics) return Usage(err, "--month is required");
   if (!o.year) return Usage(err, "--year is required");
 
@@ -150,8 +197,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   if (o.places) {
     placeFile = *o.places;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(placeFile, ec))
-      return Usage(err, "cannot read the place file \"" + *o.places + "\"");
+    if (!std::filesystem::exists(placeFile, ec))
+      return Usage(err, "cannot read the place file \"" + *o.places + "\": it does not exist");
   } else {
     placeFile = ResolvePlaceFile(ProgramDir(), UserConfigDir());
   }
@@ -159,6 +206,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   RecordingMessageBox box;
   frmKalnika form(box, placeFile);
   form.LoadControls();
+  // A place file that cannot be read (binary, too large, no permission) is not
+  // taken as an empty one: the table would be that of 0 degrees, 0 degrees, UTC.
+  if (const std::string problem = form.PlaceFile().ReadProblem(); !problem.empty()) {
+    err << "kalnika-cli: " << problem << "\n";
+    return 2;
+  }
   if (o.place) {
     if (static_cast<std::size_t>(*o.place) >= form.lstLocation.items.size())
       return Usage(err, "--place " + std::to_string(*o.place) + ": the place list has " +
@@ -167,8 +220,15 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   }
   form.lstMonth.Select(o.month.value_or(1) - 1);
   form.txtYear.Text = *o.year;
-  form.chkDST.Value = o.dst;
+  form.method = o.method;
+  form.clockSetting = o.clock == Clock::Automatic ? ClockSetting::Automatic : ClockSetting::Manual;
+  form.chkDST.Value = o.clock == Clock::On;
+  box.count = 0;
   form.cmdCalculate_Click();
+  // A message with a month computed is a warning (a zone name tzdata does not know);
+  // without one it is the refusal.
+  if (form.Shown() && box.count > 0) err << "kalnika-cli: " << box.last << "\n";
+
   if (ics) {
     if (!form.Shown()) {
       err << "kalnika-cli: " << box.last << "\n";
@@ -197,19 +257,19 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   result.zone = form.lblTimeZone.Caption;
   result.place = form.lstLocation.Text();
   result.sheet = form.Shown();
-  if (box.count > 0) result.message = box.last;
+  result.method = o.method;
+  if (!form.Shown()) result.message = box.last;
 
-  const Script script = o.script ? (*o.script == "unicode" ? Script::Unicode : Script::Xdvng)
-                                 : (o.format == "json" ? Script::Xdvng : Script::Unicode);
-  const xdvng::Digits digits = o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari;
+  const Script script = o.script ? ScriptNamed(*o.script) : (o.format == "json" ? Script::Xdvng : Script::Unicode);
+  const DisplayForm display(script, o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari);
   if (o.format == "json") {
-    out << ToJson(result, script, digits);
+    out << ToJson(result, display);
   } else if (result.message) {
     err << "kalnika-cli: " << *result.message << "\n";
   } else if (o.format == "csv") {
-    out << ToCsv(result, script, digits);
+    out << ToCsv(result, display);
   } else {
-    out << ToTable(result, script, digits);
+    out << ToTable(result, display);
   }
   return result.message ? 1 : 0;
 }

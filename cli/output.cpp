@@ -1,6 +1,9 @@
 #include "cli/output.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
 
 #include "almanac/csv.h"
 
@@ -51,6 +54,80 @@ std::string JsonString(const std::string& utf8) {
 }
 
 
+// An instant as ISO 8601 UTC to the second, "2026-03-19T01:23:29Z" (proleptic
+// Gregorian).
+std::string UtcText(double jd) {
+  using namespace std::chrono;
+  const auto seconds = static_cast<long long>(std::llround((jd - 2440587.5) * 86400.0));  // from 1970
+  const sys_seconds t{std::chrono::seconds{seconds}};
+  const sys_days day = floor<days>(t);
+  const year_month_day ymd{day};
+  const hh_mm_ss<std::chrono::seconds> time{t - day};
+  char text[40];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02lld:%02lld:%02lldZ", static_cast<int>(ymd.year()),
+                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()),
+                static_cast<long long>(time.hours().count()), static_cast<long long>(time.minutes().count()),
+                static_cast<long long>(time.seconds().count()));
+  return text;
+}
+
+std::string JsonInstants(const std::vector<double>& instants) {
+  std::string j = "[";
+  for (std::size_t i = 0; i < instants.size(); ++i) j += (i ? ", " : "") + JsonString(UtcText(instants[i]));
+  return j + "]";
+}
+
+const char* KindName(const DayValues& day) {
+  if (day.precise && day.precise->lostMonth >= 0) return "lost";
+  switch (day.lunarMonth.kind) {
+    case MonthKind::Added: return "added";
+    case MonthKind::RegularAfterAdded: return "regular-after-added";
+    case MonthKind::Regular: break;
+  }
+  return "regular";
+}
+
+std::string DateText(const CivilDate& d) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
+  return text;
+}
+
+std::string NumberText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.10g", value);
+  return text;
+}
+
+// One day's values as the JSON "days" array gives them.
+std::string DayJson(const DayValues& day) {
+  std::vector<double> tithiEnds{day.tithiEnd.jd}, nakshatraEnds, yogaEnds, signEntries;
+  if (day.precise) {
+    for (const ValueEnd& e : day.precise->skippedTithis) tithiEnds.push_back(e.end.jd);
+    nakshatraEnds.push_back(day.precise->nakshatraEnd.jd);
+    for (const ValueEnd& e : day.precise->skippedNakshatras) nakshatraEnds.push_back(e.end.jd);
+    yogaEnds.push_back(day.precise->yogaEnd.jd);
+    for (const ValueEnd& e : day.precise->skippedYogas) yogaEnds.push_back(e.end.jd);
+  }
+  if (day.signEntry) signEntries.push_back(day.signEntry->when.jd);
+  std::string j = "{\"date\": " + JsonString(DateText(day.date));
+  if (day.precise) {
+    if (day.precise->sunrise) j += ", \"sunrise\": " + JsonString(UtcText(*day.precise->sunrise));
+    if (day.precise->sunset) j += ", \"sunset\": " + JsonString(UtcText(*day.precise->sunset));
+  }
+  j += ", \"tithi\": " + std::to_string(day.tithi) + ", \"nakshatra\": " + std::to_string(day.nakshatra) +
+       ", \"yoga\": " + std::to_string(day.yoga) + ", \"moon_sign\": " + std::to_string(day.moonSign) +
+       ", \"sun_sign\": " + std::to_string(day.sunSign) + ", \"month\": {\"index\": " +
+       std::to_string(day.lunarMonth.index) + ", \"kind\": \"" + KindName(day) + "\"}";
+  j += ", \"tithi_ends\": " + JsonInstants(tithiEnds);
+  if (day.precise) {
+    j += ", \"nakshatra_ends\": " + JsonInstants(nakshatraEnds);
+    j += ", \"yoga_ends\": " + JsonInstants(yogaEnds);
+  }
+  j += ", \"sign_entries\": " + JsonInstants(signEntries) + "}";
+  return j;
+}
+
 }  // namespace
 
 std::string Latin1ToUtf8(const std::string& bytes) {
@@ -59,34 +136,40 @@ std::string Latin1ToUtf8(const std::string& bytes) {
   return out;
 }
 
-std::string DisplayText(const std::string& stored, Script script, xdvng::Digits digits) {
-  return kalnika::DisplayText(stored, {script, digits});
-}
-
-std::string ToJson(const MonthOutput& out, Script script, xdvng::Digits digits) {
+std::string ToJson(const MonthOutput& out, const DisplayForm& form) {
   std::string j = "{\"rows\": [";
   for (std::size_t r = 0; r < out.table.cells.size(); ++r) {
     j += r ? ",\n  [" : "\n  [";
     for (std::size_t c = 0; c < out.table.cells[r].size(); ++c) {
       if (c) j += ", ";
-      j += JsonString(DisplayText(out.table.cells[r][c], script, digits));
+      j += JsonString(DisplayText(out.table.cells[r][c], form));
     }
     j += "]";
   }
   j += "\n],\n";
-  j += " \"kali\": " + JsonString(DisplayText(out.kali, script, digits)) + ",\n";
-  j += " \"vikram\": " + JsonString(DisplayText(out.vikram, script, digits)) + ",\n";
+  j += " \"kali\": " + JsonString(DisplayText(out.kali, form)) + ",\n";
+  j += " \"vikram\": " + JsonString(DisplayText(out.vikram, form)) + ",\n";
   j += " \"lat\": " + JsonString(Latin1ToUtf8(out.lat)) + ",\n";
   j += " \"long\": " + JsonString(Latin1ToUtf8(out.lon)) + ",\n";
   j += " \"zone\": " + JsonString(Latin1ToUtf8(out.zone)) + ",\n";
-  j += " \"message\": " + (out.message ? JsonString(Latin1ToUtf8(*out.message)) : std::string("null"));
+  j += " \"message\": " + (out.message ? JsonString(Latin1ToUtf8(*out.message)) : std::string("null")) + ",\n";
+  j += std::string(" \"method\": ") + (out.method == Method::Precise ? "\"precise\"" : "\"classic\"");
+  if (out.sheet) {
+    j += ",\n \"offsets\": [";
+    for (std::size_t d = 0; d < out.sheet->values.days.size(); ++d)
+      j += (d ? ", " : "") + NumberText(out.sheet->values.days[d].utcOffset);
+    j += "],\n \"days\": [";
+    for (std::size_t d = 0; d < out.sheet->values.days.size(); ++d)
+      j += (d ? ",\n  " : "\n  ") + DayJson(out.sheet->values.days[d]);
+    j += "\n]";
+  }
   j += "\n}\n";
   return j;
 }
 
-std::string ToCsv(const MonthOutput& out, Script script, xdvng::Digits digits) {
+std::string ToCsv(const MonthOutput& out, const DisplayForm& form) {
   if (!out.sheet) return {};
-  return MonthCsv(out.sheet->values, out.sheet->table, SheetPlace(*out.sheet), {script, digits});
+  return MonthCsv(out.sheet->values, out.sheet->table, SheetPlace(*out.sheet), form);
 }
 
 std::size_t DisplayWidth(const std::string& utf8) {
@@ -111,9 +194,9 @@ std::size_t DisplayWidth(const std::string& utf8) {
   return width;
 }
 
-std::string ToTable(const MonthOutput& out, Script script, xdvng::Digits digits) {
+std::string ToTable(const MonthOutput& out, const DisplayForm& form) {
   std::vector<std::vector<std::string>> cells;
-  for (int r = 0; r <= out.table.dayCount; ++r) cells.push_back(DisplayRow(out.table, r, {script, digits}));
+  for (int r = 0; r <= out.table.dayCount; ++r) cells.push_back(DisplayRow(out.table, r, form));
   std::vector<std::size_t> widths(cells.empty() ? 0 : cells[0].size(), 0);
   for (const auto& row : cells)
     for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
@@ -132,7 +215,7 @@ std::string ToTable(const MonthOutput& out, Script script, xdvng::Digits digits)
     while (!line.empty() && line.back() == ' ') line.pop_back();
     t += line + "\n";
   }
-  t += "\n" + DisplayText(out.kali, script, digits) + "\n" + DisplayText(out.vikram, script, digits) + "\n";
+  t += "\n" + DisplayText(out.kali, form) + "\n" + DisplayText(out.vikram, form) + "\n";
   return t;
 }
 

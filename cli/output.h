@@ -23,25 +23,26 @@ struct MonthOutput {
   std::optional<std::string> message;          // plain text
   std::string place;                           // the chosen place record, plain text
   std::optional<MonthSheet> sheet;             // the computed month; nothing after a refusal
+  Method method = Method::Classic;             // the method asked for
 };
-
-// A stored text for output (almanac/display_text.h): with Script::Xdvng every byte
-// b becomes the character U+00bb (so nothing is lost and the glyph bytes stay
-// visible); with Script::Unicode the text is shown in Unicode Devanagari as every
-// face shows it. UTF-8 result.
-std::string DisplayText(const std::string& stored, Script script, xdvng::Digits digits);
 
 // Plain text (messages, place labels) as UTF-8: bytes 0x80-0xFF taken as Latin-1.
 std::string Latin1ToUtf8(const std::string& bytes);
 
-// JSON: the 32 x 17 cells of the table as the model holds them (row 0 the stored
-// headings), each cell shown in the script, and the labels.
-std::string ToJson(const MonthOutput& out, Script script, xdvng::Digits digits);
+// JSON: "rows", the 32 x 17 cells of the table as the model holds them (row 0 the
+// stored headings), each cell shown in the form; the labels "kali", "vikram",
+// "lat", "long", "zone"; "message" (null, or the refusal); "method" ("classic" or
+// "precise"); and, of a computed month, "offsets" (the hours from UT of each day
+// row's clock, row 1 first) and "days" (each day's values: date, sunrise and
+// sunset, tithi 0..31, nakshatra, yoga, moon and sun sign, lunar month with its
+// kind, the tithi, nakshatra and yoga ends and the sign entries of its day, as
+// instants in UTC).
+std::string ToJson(const MonthOutput& out, const DisplayForm& form);
 // CSV of the computed month (almanac/csv.h), with its place.
-std::string ToCsv(const MonthOutput& out, Script script, xdvng::Digits digits);
+std::string ToCsv(const MonthOutput& out, const DisplayForm& form);
 // The table for a terminal: the place, the headings (with the notes heading) and
 // the day rows aligned, the era labels.
-std::string ToTable(const MonthOutput& out, Script script, xdvng::Digits digits);
+std::string ToTable(const MonthOutput& out, const DisplayForm& form);
 
 // Columns a UTF-8 text takes in a terminal: combining Devanagari signs take none.
 std::size_t DisplayWidth(const std::string& utf8);

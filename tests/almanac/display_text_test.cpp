@@ -10,9 +10,9 @@
 namespace kalnika {
 namespace {
 
-constexpr DisplayForm kDevanagari{Script::Unicode, xdvng::Digits::Devanagari};
-constexpr DisplayForm kWestern{Script::Unicode, xdvng::Digits::Latin};
-constexpr DisplayForm kStored{Script::Xdvng, xdvng::Digits::Devanagari};
+const DisplayForm kDevanagari{Script::Unicode, xdvng::Digits::Devanagari};
+const DisplayForm kWestern{Script::Unicode, xdvng::Digits::Latin};
+const DisplayForm kStored{Script::Xdvng, xdvng::Digits::Devanagari};
 
 struct Case {
   const char* why;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "cli/cli.h"
 #include "support/mini_json.h"
@@ -37,7 +39,8 @@ TEST(Cli, BadArgumentsExitWithStatusTwoAndUsage) {
       {{"--month", "May", "--year", "2026"}, "month not a number"},
       {{"--month", "5", "--year"}, "option without its value"},
       {{"--month", "5", "--year", "2026", "--format", "xml"}, "unknown format"},
-      {{"--month", "5", "--year", "2026", "--script", "latin"}, "unknown script"},
+      {{"--month", "5", "--year", "2026", "--script", "roman"}, "unknown script"},
+      {{"--month", "5", "--year", "2026", "--method", "modern"}, "unknown method"},
       {{"--month", "5", "--year", "2026", "--colour"}, "unknown option"},
       {{"--month", "5", "--year", "2026", "--places", kPlaces, "--place", "6"}, "no seventh place"},
       {{"--month", "5", "--year", "2026", "--places", kPlaces, "--place", "-1"}, "negative position"},
@@ -119,6 +122,102 @@ TEST(Cli, UnicodeScriptShowsDevanagariWithChosenDigits) {
   auto w = testing_json::Parse(latin.out);
   EXPECT_EQ(w["rows"][1][9].string, "23:16");
   EXPECT_EQ(w["kali"].string.substr(w["kali"].string.size() - 4), "5128");
+}
+
+// A place file of its own for a test, in the temporary folder.
+std::string PlaceFile(const std::string& name, const std::string& bytes) {
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("kalnika-cli-" + std::to_string(::getpid()) + "-" + name + ".ini");
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path.string();
+}
+
+TEST(Cli, PreciseMethodJsonCarriesTheDaysValues) {
+  // Gudhi Padwa 2026 at Mumbai reckoned from sunrise: the new-moon tithi on the 19th
+  // with the skipped bright pratipada (and its note) on the same row, Chaitra from
+  // the 20th; the classic table has the method's name too.
+  RunResult r = RunCli({"--places", kPlaces, "--place", "2", "--month", "3", "--year", "2026", "--format",
+                        "json", "--method", "precise"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  auto v = testing_json::Parse(r.out);
+  EXPECT_EQ(v["method"].string, "precise");
+  ASSERT_EQ(v["days"].array.size(), 31u);
+  EXPECT_EQ(v["days"][18]["date"].string, "2026-03-19");
+  EXPECT_EQ(v["days"][18]["tithi"].number, 30);
+  EXPECT_EQ(v["days"][18]["tithi_ends"].array.size(), 2u);  // the new moon, and the skipped tithi's end
+  EXPECT_EQ(v["days"][19]["month"]["index"].number, 0);
+  EXPECT_NE(v["rows"][19][16].string.find("g:\xC3\x98Zip:aRv:a"), std::string::npos);  // गुढीपाडवा
+  EXPECT_EQ(v["offsets"][0].number, 5.5);
+
+  RunResult classic = RunCli({"--places", kPlaces, "--place", "2", "--month", "3", "--year", "2026", "--format",
+                              "json"});
+  EXPECT_EQ(testing_json::Parse(classic.out)["method"].string, "classic");
+  RunResult late = RunCli({"--places", kPlaces, "--month", "3", "--year", "3000", "--method", "precise"});
+  EXPECT_EQ(late.status, 1);
+  EXPECT_NE(late.err.find("up to 2999"), std::string::npos) << late.err;
+}
+
+TEST(Cli, DstChoosesTheClock) {
+  // London with its zone name: automatic offsets follow British summer time, which
+  // began on 29 March 2026 (tzdata); "on" and the old "--dst" put every row an hour
+  // on, "off" none.
+  const std::string london = PlaceFile("london",
+                                       "[LOCATION]\r\n0=\"London, England, UK            51 N 30  000 W 07  +00:00\"\r\n"
+                                       "[TIME ZONES]\r\n0=Europe/London\r\n");
+  struct Case { std::vector<std::string> dst; double day28, day30; } cases[] = {
+      {{}, 0, 1}, {{"--dst", "auto"}, 0, 1}, {{"--dst"}, 1, 1}, {{"--dst", "on"}, 1, 1}, {{"--dst", "off"}, 0, 0}};
+  for (const auto& c : cases) {
+    std::vector<std::string> args{"--places", london, "--month", "3", "--year", "2026", "--format", "json"};
+    args.insert(args.end(), c.dst.begin(), c.dst.end());
+    RunResult r = RunCli(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    auto v = testing_json::Parse(r.out);
+    EXPECT_EQ(v["offsets"][27].number, c.day28) << (c.dst.empty() ? "default" : c.dst.back());
+    EXPECT_EQ(v["offsets"][29].number, c.day30) << (c.dst.empty() ? "default" : c.dst.back());
+  }
+  std::filesystem::remove(london);
+}
+
+TEST(Cli, BadPlaceFilesAndRecordsAreReported) {
+  // A binary place file is not an empty one: exit 2 with the reason.
+  const std::string binary = PlaceFile("binary", std::string("[LOCATION]\r\n0=\"x\0y\"\r\n", 20));
+  RunResult unreadable = RunCli({"--places", binary, "--month", "3", "--year", "2026"});
+  EXPECT_EQ(unreadable.status, 2);
+  EXPECT_NE(unreadable.err.find(binary), std::string::npos) << unreadable.err;
+  // Letters in the coordinates: no table for a place that does not exist.
+  const std::string letters = PlaceFile("letters",
+                                        "[LOCATION]\r\n0=\"Nowhere, Nothing, None         1x N 58  072 E 50  +05:30\"\r\n");
+  RunResult refused = RunCli({"--places", letters, "--month", "3", "--year", "2026", "--format", "json"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(testing_json::Parse(refused.out)["message"].string.find("cannot be computed"), std::string::npos);
+  std::filesystem::remove(binary);
+  std::filesystem::remove(letters);
+}
+
+TEST(Cli, LatinScriptReadsWithoutDevanagari) {
+  // 1 December 2026 was a Tuesday; Gregorian month and weekday in English, the
+  // rest transliterated, digits 0-9.
+  RunResult r = RunCli({"--places", kPlaces, "--place", "2", "--month", "12", "--year", "2026", "--format",
+                        "json", "--script", "latin"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  auto v = testing_json::Parse(r.out);
+  EXPECT_EQ(v["rows"][1][0].string, "December");
+  EXPECT_EQ(v["rows"][1][3].string, "Tuesday");
+  EXPECT_EQ(v["rows"][1][9].string, "23:16");
+  for (const auto& row : v["rows"].array)
+    for (const auto& cell : row.array) EXPECT_EQ(cell.string.find("\xE0\xA4"), std::string::npos) << cell.string;
+}
+
+TEST(Cli, FindListsTownsWithTheirRecords) {
+  if (!std::filesystem::exists("/usr/share/libtimezonemap/ui/cities15000.txt"))
+    GTEST_SKIP() << "the GeoNames towns (Debian package libtimezonemap-data) are not installed";
+  // The acceptance case of the finder: Pune first, in English and in Devanagari.
+  for (const char* name : {"Pune", "\xE0\xA4\xAA\xE0\xA5\x81\xE0\xA4\xA3\xE0\xA5\x87"}) {
+    RunResult r = RunCli({"--find", name});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Pune, Maharashtra, India       18 N 31  073 E 51  +05:30  Asia/Kolkata", 0), 0u)
+        << r.out;
+  }
 }
 
 }  // namespace

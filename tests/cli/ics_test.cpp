@@ -43,7 +43,6 @@ void PrintTo(const BadIcsArguments& b, std::ostream* os) { *os << b.name; }
 const BadIcsArguments kBad[] = {
     {"TithisWithoutIcs", {"--month", "5", "--year", "2026", "--tithis"}},
     {"ZoneWithoutIcs", {"--month", "5", "--year", "2026", "--zone", "Asia/Kolkata"}},
-    {"LatinScriptForTable", {"--month", "5", "--year", "2026", "--script", "iso15919"}},
     {"XdvngScriptForIcs", {"--year", "2026", "--format", "ics", "--script", "xdvng"}},
     {"IcsWithoutYear", {"--month", "5", "--format", "ics"}},
 };
