@@ -35,21 +35,28 @@ std::string InstantClock(const DayValues& day, const LocalInstant& when) {
   return AlmanacClockText(when.local);
 }
 
-// The notes of the tithis a day reckoned from sunrise passes over: each with the
-// fortnight, its name and its end, "until".
-std::string SkippedTithiNotes(const DayValues& day) {
-  std::string notes;
-  if (!day.precise) return notes;
-  for (const ValueEnd& skipped : day.precise->skippedTithis) {
-    const std::string fortnight = FortnightText(skipped.value);
-    if (!fortnight.empty()) notes += fortnight + " ";
-    notes += Name(TithiNames, TithiNameIndex(skipped.value)) + " " + InstantClock(day, skipped.end) + " " +
-             kUntil + " ";
-  }
-  return notes;
+// The note of a tithi a day reckoned from sunrise passes over: the fortnight, its
+// name and its end, "until".
+std::string SkippedTithiNote(const DayValues& day, const ValueEnd& skipped) {
+  std::string note;
+  const std::string fortnight = FortnightText(skipped.value);
+  if (!fortnight.empty()) note += fortnight + " ";
+  return note + Name(TithiNames, TithiNameIndex(skipped.value)) + " " + InstantClock(day, skipped.end) + " " +
+         kUntil + " ";
 }
 
 }  // namespace
+
+std::vector<DayNote> DayNotes(const DayValues& day) {
+  std::vector<DayNote> notes;
+  if (day.signEntry)
+    notes.push_back({NoteKind::SignEntry, SignEntryNote(*day.signEntry, InstantClock(day, day.signEntry->when))});
+  if (day.precise)
+    for (const ValueEnd& skipped : day.precise->skippedTithis)
+      notes.push_back({NoteKind::SkippedTithi, SkippedTithiNote(day, skipped)});
+  if (!day.auspicious.empty()) notes.push_back({NoteKind::Auspicious, day.auspicious});
+  return notes;
+}
 
 std::string LunarMonthText(const LunarMonth& month) {
   const char* prefix = month.kind == MonthKind::Added               ? kAddedMonthPrefix
@@ -104,8 +111,7 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day) {
   cells[13] = Name(RaashiNames, day.sunSign);
   cells[14] = SunText(day.sunrise);
   cells[15] = SunText(day.sunset);
-  cells[16] = (day.signEntry ? SignEntryNote(*day.signEntry, InstantClock(day, day.signEntry->when)) : std::string()) +
-              SkippedTithiNotes(day) + day.auspicious;
+  for (const DayNote& note : DayNotes(day)) cells[16] += note.text;
   if (day.date.month == 1 && day.date.day == kKaliNewYearDay) cells[16] = KaliNewYearNote(day.kaliYear);
   return cells;
 }

@@ -10,6 +10,7 @@
 // entry, auspicious-day text; the Kali new-year note on 23 January).
 #include <array>
 #include <string>
+#include <vector>
 
 #include "almanac/month_values.h"
 
@@ -35,6 +36,23 @@ MonthTable EmptyMonthTable();
 
 // The cells of one day row.
 TableRow FormatDay(const MonthValues& month, const DayValues& day);
+
+// One note of a day, stored, and what it notes.
+enum class NoteKind {
+  SignEntry,     // the Sun entered a sign: SignEntryNote with the row's clock
+  SkippedTithi,  // precise method: a tithi current at no sunrise, with its end, "until"
+  Auspicious,    // the place file's note for the day's month and tithi (a festival)
+  KaliNewYear,   // KaliNewYearNote, on 23 January
+};
+struct DayNote {
+  NoteKind kind = NoteKind::Auspicious;
+  std::string text;
+};
+
+// The notes of a day in the order of the notes column, whose text is theirs run
+// together (the sign entry and each skipped tithi end in a blank); the Kali
+// new-year note, which takes the column's place on 23 January, is not among them.
+std::vector<DayNote> DayNotes(const DayValues& day);
 
 // Texts of single values.
 std::string LunarMonthText(const LunarMonth& month);  // prefix and name

@@ -149,6 +149,32 @@ TEST(FormatMonth, DayReckonedFromSunriseCountsItsClocksFromItsMidnight) {
   EXPECT_EQ(FormatDay(month, day)[6], MaasNames[9] + "-" + MaasNames[10]);
 }
 
+TEST(DayNotes, TheNotesColumnNoteByNote) {
+  // The made-up day of 19 March 2026 above, with two skipped tithis: each note on
+  // its own, in the column's order, and run together they are the column.
+  MonthValues month = MadeUpMonth(2026, 3, 31);
+  month.method = Method::Precise;
+  DayValues& day = month.days[18];
+  SunriseDayValues& precise = day.precise.emplace();
+  precise.skippedTithis.push_back({1, {0.0, {{2026, 3, 20}, 4, 52, 48}}});
+  precise.skippedTithis.push_back({2, {0.0, {{2026, 3, 20}, 6, 1, 0}}});
+  day.signEntry = SignEntry{0, {0.0, {{2026, 3, 20}, 7, 10, 0}}};
+  day.auspicious = "PADWA";
+  const std::vector<DayNote> notes = DayNotes(day);
+  ASSERT_EQ(notes.size(), 4u);
+  EXPECT_EQ(notes[0].kind, NoteKind::SignEntry);
+  EXPECT_EQ(notes[0].text, "s:\xDCy:a\xFC" "c:a " + RaashiNames[0] + " raeS:)v:\xF0S: 31H10 ");
+  EXPECT_EQ(notes[1].kind, NoteKind::SkippedTithi);
+  EXPECT_EQ(notes[1].text, std::string(kBrightFortnight) + " " + TithiNames[1] + " 28H53 p:y:\xFC\xF6t: ");
+  EXPECT_EQ(notes[2].kind, NoteKind::SkippedTithi);
+  EXPECT_EQ(notes[2].text, std::string(kBrightFortnight) + " " + TithiNames[2] + " 30H1 p:y:\xFC\xF6t: ");
+  EXPECT_EQ(notes[3].kind, NoteKind::Auspicious);
+  EXPECT_EQ(notes[3].text, "PADWA");
+  EXPECT_EQ(FormatDay(month, day)[16], notes[0].text + notes[1].text + notes[2].text + notes[3].text);
+  // A day without notes has none, not an empty one.
+  EXPECT_TRUE(DayNotes(month.days[0]).empty());
+}
+
 TEST(EmptyMonthTable, HeadingsAndTheInitialVikramCaption) {
   const MonthTable table = EmptyMonthTable();
   EXPECT_EQ(table.dayCount, 0);

@@ -1,0 +1,90 @@
+#include "forms/wall_calendar.h"
+
+#include "almanac/name_tables.h"
+#include "calendar/month_weeks.h"
+#include "forms/place_search.h"
+
+namespace kalnika {
+
+namespace {
+
+// The Kali new year is noted on this day of January, as in the table.
+constexpr int kKaliNewYearDay = 23;
+
+// Columns of the table a square shows.
+constexpr std::size_t kLunarMonthColumn = 6;
+constexpr std::size_t kFortnightColumn = 7;
+constexpr std::size_t kTithiColumn = 8;
+constexpr std::size_t kEndColumn = 9;
+constexpr std::size_t kNakshatraColumn = 10;
+
+// The text once more at the end of a list, unless it ends the list already.
+void AddOnce(std::vector<std::string>& list, const std::string& text) {
+  if (list.empty() || list.back() != text) list.push_back(text);
+}
+
+// A stored name without the blanks that spaced it in the old font's cells.
+std::string WithoutBlanks(const std::string& name) {
+  const auto first = name.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
+// The fortnight and the tithi: "S:ØVl: e¾t:iy:a"; the dark fortnight's stored word
+// begins with the old font's blank, which display leaves out at a text's start.
+std::string TithiWithFortnight(const TableRow& row) {
+  const std::string& fortnight = row[kFortnightColumn];
+  return fortnight.empty() ? row[kTithiColumn] : fortnight + " " + row[kTithiColumn];
+}
+
+WallSquare Square(const MonthSheet& sheet, const DayValues& day, const std::string& previousLunarMonth) {
+  const TableRow& row = sheet.table.cells[static_cast<std::size_t>(day.date.day)];
+  WallSquare square;
+  square.date = day.date;
+  square.weekday = day.weekday;
+  square.day = std::to_string(day.date.day);
+  square.tithi = TithiWithFortnight(row);
+  square.tithiEnd = row[kEndColumn];
+  square.nakshatra = row[kNakshatraColumn];
+  square.phase = day.phase;
+  if (!previousLunarMonth.empty() && row[kLunarMonthColumn] != previousLunarMonth)
+    square.lunarMonthBegins = row[kLunarMonthColumn];
+  square.notes = DayNotes(day);
+  if (day.date.month == 1 && day.date.day == kKaliNewYearDay)
+    square.notes.push_back({NoteKind::KaliNewYear, KaliNewYearNote(day.kaliYear)});
+  return square;
+}
+
+}  // namespace
+
+WallCalendar MakeWallCalendar(const MonthSheet& sheet) {
+  const MonthValues& month = sheet.values;
+  WallCalendar wall;
+  if (month.month >= 1 && month.month <= 12) wall.monthName = GregorianMonthNames[static_cast<std::size_t>(month.month - 1)];
+  wall.year = month.yearText.empty() ? std::to_string(month.year) : month.yearText;
+  for (std::size_t d = 0; d < wall.weekdays.size(); ++d) wall.weekdays[d] = WeekdayNames[d];
+  wall.placeName = PlaceName(sheet.place);
+  wall.place = SheetPlace(sheet);
+  wall.method = month.method;
+  if (month.days.empty()) return wall;
+
+  // The squares where the weeks put the dates, each from its date's values and row.
+  std::string previousLunarMonth;
+  for (const CalendarWeek& week : MonthWeeks(month.year, month.month)) {
+    WallWeek& squares = wall.weeks.emplace_back();
+    for (std::size_t column = 0; column < week.size(); ++column) {
+      if (!week[column] || week[column]->day > static_cast<int>(month.days.size())) continue;
+      const DayValues& day = month.days[static_cast<std::size_t>(week[column]->day - 1)];
+      squares[column] = Square(sheet, day, previousLunarMonth);
+      previousLunarMonth = sheet.table.cells[static_cast<std::size_t>(day.date.day)][kLunarMonthColumn];
+      AddOnce(wall.lunarMonths, previousLunarMonth);
+      AddOnce(wall.shakaYears, std::to_string(day.shaka) + " " + WithoutBlanks(SamvatsaraNames[static_cast<std::size_t>(day.samvatsara)]));
+      AddOnce(wall.vikramYears, std::to_string(day.vikram));
+    }
+  }
+  return wall;
+}
+
+std::string WallFileName(const MonthSheet& sheet, bool wholeYear) { return SheetFileName(sheet, wholeYear) + "-wall"; }
+
+}  // namespace kalnika
