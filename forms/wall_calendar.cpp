@@ -1,5 +1,7 @@
 #include "forms/wall_calendar.h"
 
+#include <string_view>
+
 #include "almanac/name_tables.h"
 #include "calendar/month_weeks.h"
 #include "forms/place_search.h"
@@ -30,6 +32,16 @@ std::string WithoutBlanks(const std::string& name) {
   return name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
+// A lunar month as the table writes it, with a blank after the added-month or
+// regular-month prefix, which the table's narrow column leaves out: "AeD:k
+// B:adÓp:d" (अधिक भाद्रपद).
+std::string SpacedLunarMonth(const std::string& month) {
+  for (const std::string_view prefix : {kAddedMonthPrefix, kRegularAfterAddedPrefix})
+    if (month.size() > prefix.size() && month.starts_with(prefix))
+      return std::string(prefix) + " " + month.substr(prefix.size());
+  return month;
+}
+
 // The fortnight and the tithi: "S:ØVl: e¾t:iy:a"; the dark fortnight's stored word
 // begins with the old font's blank, which display leaves out at a text's start.
 std::string TithiWithFortnight(const TableRow& row) {
@@ -48,7 +60,7 @@ WallSquare Square(const MonthSheet& sheet, const DayValues& day, const std::stri
   square.nakshatra = row[kNakshatraColumn];
   square.phase = day.phase;
   if (!previousLunarMonth.empty() && row[kLunarMonthColumn] != previousLunarMonth)
-    square.lunarMonthBegins = row[kLunarMonthColumn];
+    square.lunarMonthBegins = SpacedLunarMonth(row[kLunarMonthColumn]);
   square.notes = DayNotes(day);
   if (day.date.month == 1 && day.date.day == kKaliNewYearDay)
     square.notes.push_back({NoteKind::KaliNewYear, KaliNewYearNote(day.kaliYear)});
@@ -77,7 +89,7 @@ WallCalendar MakeWallCalendar(const MonthSheet& sheet) {
       const DayValues& day = month.days[static_cast<std::size_t>(week[column]->day - 1)];
       squares[column] = Square(sheet, day, previousLunarMonth);
       previousLunarMonth = sheet.table.cells[static_cast<std::size_t>(day.date.day)][kLunarMonthColumn];
-      AddOnce(wall.lunarMonths, previousLunarMonth);
+      AddOnce(wall.lunarMonths, SpacedLunarMonth(previousLunarMonth));
       AddOnce(wall.shakaYears, std::to_string(day.shaka) + " " + WithoutBlanks(SamvatsaraNames[static_cast<std::size_t>(day.samvatsara)]));
       AddOnce(wall.vikramYears, std::to_string(day.vikram));
     }

@@ -30,7 +30,7 @@ struct WallSquare {
   std::string nakshatra;
   std::optional<MoonPhase> phase;  // the new or full moon the table marks on this date
   // The lunar month's name on a date whose lunar month differs from the day
-  // before's ("AeD:kB:adÓp:d", अधिक भाद्रपद); empty on the first date and within a
+  // before's ("AeD:k B:adÓp:d", अधिक भाद्रपद); empty on the first date and within a
   // lunar month.
   std::string lunarMonthBegins;
   // The notes: the table's (sign entry, skipped tithis, festival) and, on 23
@@ -48,7 +48,8 @@ struct WallCalendar {
   std::string year;
   std::array<std::string, 7> weekdays;  // WeekdayNames, Sunday first
   // The lunar months of the dates, each once, in order, with their prefixes and a
-  // lost month's second name as the table writes them.
+  // lost month's second name as the table writes them, but for a blank after the
+  // prefix.
   std::vector<std::string> lunarMonths;
   // The Shaka years with their names in the sixty-year cycle ("1948 p:raB:v:"),
   // and the Vikram years ("2083"), of the month's dates, each once, in order.
@@ -63,6 +64,8 @@ struct WallCalendar {
 // The word before the Shaka years, stored: शके, the table's heading of that column.
 // The Vikram years follow kVikramWord (almanac/display_text.h), विक्रम संवत.
 inline constexpr const char* kShakaWord = "S:k\xF1";
+// What the page is, stored: दिनदर्शिका ("calendar"), as the title of its files.
+inline constexpr const char* kWallCalendarWord = "edn:deS:\xFCka";
 
 // The wall calendar of a computed month, from its values and table.
 WallCalendar MakeWallCalendar(const MonthSheet& sheet);

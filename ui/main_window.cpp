@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include "ui/month_grid_view.h"
 #include "ui/place_box.h"
 #include "ui/twips.h"
+#include "ui/wall_calendar_files.h"
 #include "ui/window_message_box.h"
 
 namespace kalnika::ui {
@@ -35,7 +37,16 @@ MainWindow::MainWindow(std::filesystem::path placeFile, QDate today, QWidget* pa
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addSpacing(TwipsToPixels(kGridTopTwips, logicalDpiY()));
-  layout->addWidget(gridView_, 1);
+  // The table in a page of its own, which the grid keeps while it is hidden.
+  auto* tablePage = new QWidget;
+  auto* tableLayout = new QVBoxLayout(tablePage);
+  tableLayout->setContentsMargins(0, 0, 0, 0);
+  tableLayout->addWidget(gridView_);
+  wallView_ = new WallCalendarView(grid_->Display());
+  views_ = new QStackedWidget;
+  views_->addWidget(tablePage);
+  views_->addWidget(wallView_);
+  layout->addWidget(views_, 1);
   panel_ = BuildControlPanel(controls_);
   layout->addWidget(panel_, 0, Qt::AlignLeft);
   setCentralWidget(central);
@@ -43,6 +54,7 @@ MainWindow::MainWindow(std::filesystem::path placeFile, QDate today, QWidget* pa
   SetDesignedTabOrder(controls_, gridView_->Table());
 
   files_ = new MonthFiles(this, *model_, [this] { return grid_->Display(); });
+  wallFiles_ = new WallCalendarFiles(this, *model_, [this] { return grid_->Display(); });
   BuildMenus();
   Bind();
 }
@@ -92,9 +104,12 @@ void MainWindow::Bind() {
 }
 
 void MainWindow::BuildMenus() {
-  files_->AddActions(menuBar()->addMenu(QStringLiteral("&File")));
-  displayMenu_ = new DisplayMenu(menuBar()->addMenu(QStringLiteral("&View")), grid_->Display(),
-                                 [this](const DisplayOptions& options) { SetDisplay(options); });
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  files_->AddActions(file);
+  wallFiles_->AddActions(file);
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  displayMenu_ = new DisplayMenu(view, grid_->Display(), [this](const DisplayOptions& options) { SetDisplay(options); });
+  AddMonthViewChoice(view);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   QAction* contents = help->addAction(QStringLiteral("Kalnika &Help"));
   contents->setObjectName(QStringLiteral("actionHelp"));
@@ -155,6 +170,7 @@ void MainWindow::Run(Handler handler) {
 void MainWindow::ShowModel() {
   binding_.Pull();
   grid_->Show(model_->Table(), model_->GridVisible());
+  wallView_->Show(model_->Shown());
   // The era labels belong to the month shown: without one (after a refused input)
   // neither is shown, although the model keeps the Vikram caption.
   controls_.lblVikram->setVisible(model_->GridVisible());
@@ -172,11 +188,40 @@ void MainWindow::ApplyEraFonts() {
 
 void MainWindow::SetDisplay(const DisplayOptions& options) {
   grid_->SetDisplay(options);
+  wallView_->SetDisplay(options);
   ApplyEraFonts();
   controls_.lblKaliYuga->setText(DisplayString(model_->lblKaliYuga.Caption, options));
   controls_.lblVikram->setText(DisplayString(model_->lblVikram.Caption, options));
   displayMenu_->Show(options);
   StoreDisplayOptions(options);
+}
+
+void MainWindow::AddMonthViewChoice(QMenu* view) {
+  view->addSeparator();
+  monthViews_ = new QActionGroup(this);
+  monthViews_->setExclusive(true);
+  const auto add = [this, view](const char* name, const QString& text, QKeySequence keys, MonthView shown) {
+    QAction* action = view->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    action->setShortcut(keys);
+    action->setData(static_cast<int>(shown));
+    monthViews_->addAction(action);
+    connect(action, &QAction::triggered, this, [this, shown] { ShowMonthView(shown); });
+  };
+  add("actionMonthTable", QStringLiteral("Month &Table"), QKeySequence(Qt::CTRL | Qt::Key_1), MonthView::Table);
+  add("actionWallCalendar", QStringLiteral("W&all Calendar"), QKeySequence(Qt::CTRL | Qt::Key_2), MonthView::Wall);
+  ShowMonthView(LoadMonthView());
+}
+
+void MainWindow::ShowMonthView(MonthView view) {
+  views_->setCurrentWidget(view == MonthView::Wall ? static_cast<QWidget*>(wallView_) : views_->widget(0));
+  for (QAction* action : monthViews_->actions()) action->setChecked(action->data().toInt() == static_cast<int>(view));
+  StoreMonthView(view);
+}
+
+MonthView MainWindow::ShownMonthView() const {
+  return views_->currentWidget() == wallView_ ? MonthView::Wall : MonthView::Table;
 }
 
 }  // namespace kalnika::ui

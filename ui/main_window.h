@@ -4,6 +4,7 @@
 // model's handler and shows the model again; the model is the truth.
 #include <QDate>
 #include <QMainWindow>
+#include <QStackedWidget>
 #include <filesystem>
 #include <memory>
 
@@ -12,6 +13,7 @@
 #include "ui/display_text.h"
 #include "ui/main_window_design.h"
 #include "ui/month_document.h"
+#include "ui/wall_calendar_view.h"
 
 namespace kalnika::ui {
 
@@ -20,6 +22,7 @@ class MonthFiles;
 class MonthGrid;
 class MonthGridView;
 class TwipsPanel;
+class WallCalendarFiles;
 class WindowMessageBox;
 
 // Window title: the program, its version and the credit of its authors.
@@ -44,8 +47,15 @@ class MainWindow : public QMainWindow {
   // grid, with the place and daylight saving it was calculated for.
   MonthPage ShownPage() const;
 
-  // The File menu's files without their file dialogs (month_files.h).
+  // The File menu's files without their file dialogs (month_files.h,
+  // wall_calendar_files.h).
   MonthFiles& Files() { return *files_; }
+  WallCalendarFiles& WallFiles() { return *wallFiles_; }
+
+  // The month shown as the table or as the wall calendar (View menu), remembered.
+  void ShowMonthView(MonthView view);
+  MonthView ShownMonthView() const;
+  WallCalendarView& WallView() { return *wallView_; }
 
   // Keeps the window, frame included, inside the screen's available area, shrinking
   // it where it is larger.
@@ -75,6 +85,7 @@ class MainWindow : public QMainWindow {
   void Run(Handler handler);
   void ShowModel();
   void ApplyEraFonts();
+  void AddMonthViewChoice(QMenu* view);
 
   QDate today_;
   MonthGridView* gridView_ = nullptr;
@@ -85,6 +96,10 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<frmKalnika> model_;
   ControlBinding binding_;
   MonthFiles* files_ = nullptr;
+  QStackedWidget* views_ = nullptr;  // the table (in a page of its own) or the wall calendar
+  WallCalendarView* wallView_ = nullptr;
+  WallCalendarFiles* wallFiles_ = nullptr;
+  QActionGroup* monthViews_ = nullptr;
   DisplayMenu* displayMenu_ = nullptr;
 };
 

@@ -145,8 +145,13 @@ TEST_F(WallCalendarPage, LunarMonthsOfTheHeaderAndWhereOneBegins) {
     std::vector<std::string> lunarMonths;
     int beginsOn;  // the date whose square names the lunar month beginning
   } cases[] = {
-      // Shravan to the 12th, then the added Bhadrapad (reference table, column 6).
-      {"Aug2026_into_an_added_month", 8, "2026", {MaasNames[4], kAddedMonthPrefix + MaasNames[5]}, 13},
+      // Shravan to the 12th, then the added Bhadrapad (reference table, column 6,
+      // "AeD:kB:adÓp:d"), its prefix set apart by a blank.
+      {"Aug2026_into_an_added_month", 8, "2026", {MaasNames[4], kAddedMonthPrefix + (" " + MaasNames[5])}, 13},
+      // The regular Bhadrapad after it, निज, from the new moon of 11 September
+      // (at 0 h UT of the 12th: the reference table's note on the added month).
+      {"Sep2026_regular_after_the_added", 9, "2026",
+       {kAddedMonthPrefix + (" " + MaasNames[5]), kRegularAfterAddedPrefix + (" " + MaasNames[5])}, 12},
       // Kartik to the 9th, Margashirsha from the 10th (golden table).
       {"Dec2026_one_transition", 12, "2026", {MaasNames[7], MaasNames[8]}, 10},
   };

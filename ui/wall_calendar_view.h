@@ -1,0 +1,52 @@
+#pragma once
+// The wall calendar of the shown month on screen, beside the month table: the
+// window shows one of the two (View menu), and both show the model's shown month.
+#include <QWidget>
+#include <optional>
+
+#include "forms/frm_kalnika.h"
+#include "ui/display_text.h"
+#include "ui/wall_calendar_document.h"
+
+namespace kalnika::ui {
+
+class WallCalendarView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit WallCalendarView(DisplayOptions options, QWidget* parent = nullptr);
+
+  // Shows the wall calendar of a computed month, or an empty page when none is
+  // shown (after a refused input).
+  void Show(const std::optional<MonthSheet>& sheet);
+  // Shows the texts again in another display form and font.
+  void SetDisplay(const DisplayOptions& options);
+
+  // The page shown: its displayed texts, none when no month is shown.
+  const std::optional<WallPageTexts>& Page();
+  // The tooltip of the square at a point of the widget: the whole of the day's
+  // texts, or the empty text outside the squares of dates.
+  QString ToolTipAt(const QPointF& point);
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  QRectF PageArea() const;
+
+  DisplayOptions options_;
+  std::optional<WallCalendar> wall_;
+  // The displayed texts, made when the page is first drawn after a change (the
+  // window shows the model again after every click, the page only while chosen).
+  std::optional<WallPageTexts> page_;
+};
+
+// Which of the two the window shows, remembered between runs.
+enum class MonthView { Table, Wall };
+MonthView LoadMonthView();
+void StoreMonthView(MonthView view);
+
+}  // namespace kalnika::ui
