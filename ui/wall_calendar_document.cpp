@@ -528,7 +528,8 @@ void PaintWallPage(QPainter& painter, const QRectF& area, const WallPageTexts& p
   // fullest square shows all of its texts. On paper, a square that does not fit
   // at the least size gets a smaller size of its own, down to two thirds of it.
   // The tithi's end beside the tithi in every square, or under it in every square,
-  // whichever allows the larger type (beside, unless that is much smaller).
+  // whichever allows the larger type (beside, unless that is smaller by more than
+  // a step).
   SquarePainter squares(painter, options, medium);
   const auto fittingSize = [&] {
     double size = std::numeric_limits<double>::max();
@@ -540,8 +541,8 @@ void PaintWallPage(QPainter& painter, const QRectF& area, const WallPageTexts& p
   const double beside = fittingSize();
   squares.SetEndBeside(false);
   const double below = fittingSize();
-  squares.SetEndBeside(beside >= below * 0.9);
-  const double px = beside >= below * 0.9 ? beside : below;
+  squares.SetEndBeside(beside >= below * 0.95);
+  const double px = beside >= below * 0.95 ? beside : below;
   for (std::size_t r = 0; r < page.weeks.size(); ++r) {
     for (std::size_t c = 0; c < 7; ++c) {
       const QRectF& rect = g.squares[r][c];

@@ -9,6 +9,7 @@
 #include "add_location_test.h"
 #include "export_test.h"
 #include "main_window_test.h"
+#include "wall_calendar_test.h"
 
 int main(int argc, char* argv[]) {
   QTemporaryDir config;
@@ -35,6 +36,10 @@ int main(int argc, char* argv[]) {
   }
   {
     kalnika::ui_test::ExportTest test;
+    failed += QTest::qExec(&test, argc, argv);
+  }
+  {
+    kalnika::ui_test::WallCalendarTest test;
     failed += QTest::qExec(&test, argc, argv);
   }
   return failed == 0 ? 0 : 1;
