@@ -53,7 +53,8 @@ void Application::OpenMainWindow() {
 
 void Application::OpenAddLocation() {
   if (addLocation_) return;
-  auto* dialog = new AddLocationDialog(options_.placeFile);
+  if (!towns_) towns_ = std::make_unique<TownFinder>(TownFinder::Load(options_.townFolder));
+  auto* dialog = new AddLocationDialog(options_.placeFile, towns_.get());
   addLocation_ = dialog;
   connect(dialog, &AddLocationDialog::returnToMainWindow, this, &Application::ReturnFromAddLocation);
   // The dialog is shown before the main window goes, so that the program does not

@@ -8,6 +8,9 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <memory>
+
+#include "places/town_finder.h"
 
 class QTextBrowser;
 
@@ -27,6 +30,8 @@ class Application : public QObject {
     std::filesystem::path placeFile;  // the place file of this copy of the program
     std::function<QDate()> today;     // the date whose month a start-up shows
     QString helpFile;                 // the help document (KALNIKA.html)
+    // The folder of GeoNames' town files for the add-place dialog's finder.
+    std::filesystem::path townFolder = kGeoNamesFolder;
   };
   explicit Application(Options options);
   ~Application() override;
@@ -55,6 +60,9 @@ class Application : public QObject {
   QPointer<AddLocationDialog> addLocation_;
   QPointer<AboutBox> about_;
   QPointer<QTextBrowser> help_;
+  // The town finder, loaded when the add-place dialog first opens, kept for the
+  // program's run.
+  std::unique_ptr<TownFinder> towns_;
 };
 
 }  // namespace kalnika::ui

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,9 @@ MainWindow::MainWindow(std::filesystem::path placeFile, QDate today, QWidget* pa
   grid_ = std::make_unique<MonthGrid>(gridView_, LoadDisplayOptions());
   messageBox_ = std::make_unique<WindowMessageBox>(this);
   model_ = std::make_unique<frmKalnika>(*messageBox_, std::move(placeFile));
+  const CalculationSettings calculation = LoadCalculationSettings();
+  model_->method = calculation.method;
+  model_->clockSetting = calculation.clock;
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -93,8 +97,16 @@ void MainWindow::Bind() {
 
 void MainWindow::BuildMenus() {
   files_->AddActions(menuBar()->addMenu(QStringLiteral("&File")));
-  displayMenu_ = new DisplayMenu(menuBar()->addMenu(QStringLiteral("&View")), grid_->Display(),
-                                 [this](const DisplayOptions& options) { SetDisplay(options); });
+  // Right of the menus, in room the menu bar has anyway: the method and the clock
+  // the month shown was computed with.
+  computedWith_ = new QLabel;
+  computedWith_->setObjectName(QStringLiteral("lblComputedWith"));
+  computedWith_->setContentsMargins(0, 0, kFrameAllowance, 0);
+  menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  calculationMenu_ = new CalculationMenu(view, {model_->method, model_->clockSetting},
+                                         [this](const CalculationSettings& settings) { SetCalculation(settings); });
+  displayMenu_ = new DisplayMenu(view, grid_->Display(), [this](const DisplayOptions& options) { SetDisplay(options); });
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   QAction* contents = help->addAction(QStringLiteral("Kalnika &Help"));
   contents->setObjectName(QStringLiteral("actionHelp"));
@@ -158,6 +170,27 @@ void MainWindow::ShowModel() {
   // The era labels belong to the month shown: without one (after a refused input)
   // neither is shown, although the model keeps the Vikram caption.
   controls_.lblVikram->setVisible(model_->GridVisible());
+
+  // With the automatic clock a place's zone sets the clocks, and the box has no say.
+  const QString zone = QString::fromStdString(model_->ClockZoneName());
+  controls_.chkDST->setEnabled(zone.isEmpty());
+  if (QWidget* caption = panel_->findChild<QLabel*>(QStringLiteral("lblDayLightSaving"))) caption->setEnabled(zone.isEmpty());
+  controls_.chkDST->setToolTip(zone.isEmpty() ? QString::fromLatin1(kDaylightSavingTip)
+                                              : QStringLiteral("The clock follows the time zone %1, standard or "
+                                                               "summer time on each date (View > Clock).")
+                                                    .arg(zone));
+  controls_.lblTimeZone->setToolTip(zone.isEmpty() ? QString() : zone);
+  const std::optional<MonthSheet>& shown = model_->Shown();
+  const QString computedWith = shown ? QStringLiteral("%1 method  \u00B7  Clock: %2")
+                                           .arg(QString::fromStdString(MethodTitle(shown->values.method)),
+                                                PlainText(SheetClock(*shown)))
+                                     : QString();
+  if (computedWith != computedWith_->text()) {
+    computedWith_->setText(computedWith);
+    computedWith_->setToolTip(computedWith);
+    // The menu bar lays out its corner anew only when it is given one.
+    menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
+  }
 }
 
 MonthPage MainWindow::ShownPage() const { return model_->Shown().value_or(MonthPage{}); }
@@ -168,6 +201,14 @@ void MainWindow::ApplyEraFonts() {
   // The era labels are drawn in the grid's font.
   panel_->SetDesignFont(controls_.lblKaliYuga, TextFont(grid_->Display(), kEraPointSize, true));
   panel_->SetDesignFont(controls_.lblVikram, TextFont(grid_->Display(), kEraPointSize, false));
+}
+
+void MainWindow::SetCalculation(const CalculationSettings& settings) {
+  model_->method = settings.method;
+  model_->clockSetting = settings.clock;
+  calculationMenu_->Show(settings);
+  StoreCalculationSettings(settings);
+  Run([this] { model_->Recalculate(); });
 }
 
 void MainWindow::SetDisplay(const DisplayOptions& options) {

@@ -4,6 +4,8 @@
 // model's handler and shows the model again; the model is the truth.
 #include <QDate>
 #include <QMainWindow>
+
+class QLabel;
 #include <filesystem>
 #include <memory>
 
@@ -15,6 +17,8 @@
 
 namespace kalnika::ui {
 
+class CalculationMenu;
+struct CalculationSettings;
 class DisplayMenu;
 class MonthFiles;
 class MonthGrid;
@@ -54,6 +58,9 @@ class MainWindow : public QMainWindow {
   const DisplayOptions& Display() const;
   // Shows the grid and the era labels in another form and remembers the choice.
   void SetDisplay(const DisplayOptions& options);
+  // Calculates the month shown again with another method or clock setting and
+  // remembers the choice.
+  void SetCalculation(const CalculationSettings& settings);
 
  signals:
   void addLocationRequested();  // cmdAddLocation: the dialog takes the window's place
@@ -86,6 +93,8 @@ class MainWindow : public QMainWindow {
   ControlBinding binding_;
   MonthFiles* files_ = nullptr;
   DisplayMenu* displayMenu_ = nullptr;
+  CalculationMenu* calculationMenu_ = nullptr;
+  QLabel* computedWith_ = nullptr;  // the method and clock of the month shown
 };
 
 }  // namespace kalnika::ui

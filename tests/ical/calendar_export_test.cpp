@@ -53,8 +53,6 @@ Sheet Compute(int month, int year) {
   EXPECT_TRUE(form.Shown().has_value());
   Sheet s{*form.Shown(), {}};
   s.place.description = s.sheet.place.substr(0, 30);
-  s.place.timeZone = s.sheet.placeValue.timeZone;
-  s.place.daylightSaving = s.sheet.daylightSaving;
   return s;
 }
 
@@ -266,7 +264,7 @@ TEST(CalendarExportTest, EscapingAndFoldingOfALongDevanagariNote) {
   request.timeZone = 5.5;
   for (int tithi = 0; tithi < 32; ++tithi) request.auspicious.Set(8, tithi, note);  // every day of Margashirsha
   const MonthValues month = ComputeMonth(request);
-  const std::string text = ExportCalendar({month}, {"Mumbai, Maharashtra, India", 5.5, false, ""}, {});
+  const std::string text = ExportCalendar({month}, {"Mumbai, Maharashtra, India", ""}, {});
 
   Parsed parsed;
   ExpectValid(text, parsed);
