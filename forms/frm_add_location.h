@@ -55,6 +55,8 @@ class frmAddLocation {
   // zone entries still make the zone field the town gave; otherwise none (the
   // user set another zone, so the town's zone name may not be the place's).
   std::string ZoneNameFor(const std::string& record) const;
+  // The zone name of the town chosen last (empty: none chosen).
+  std::string ChosenZoneName() const { return chosen_ ? chosen_->zoneName : std::string(); }
 
   enum class Outcome {
     Stored,        // record appended: close, reload the main window

@@ -179,14 +179,14 @@ void AddLocationDialog::BuildFinder(QGridLayout* grid, std::vector<QWidget*>& or
   order.push_back(search_);
 
   // What the finder offers, or why there is none (the package that brings it).
-  auto* note = new QLabel;
-  note->setObjectName(QStringLiteral("lblFinder"));
-  note->setWordWrap(true);
+  finderNote_ = new QLabel;
+  finderNote_->setObjectName(QStringLiteral("lblFinder"));
+  finderNote_->setWordWrap(true);
   const std::string problem = model_->FinderProblem();
-  note->setText(problem.empty() ? QStringLiteral("Choose a town to fill in the entries below; "
-                                                 "they can still be changed. Town data: GeoNames.")
-                                : PlainText(problem));
-  grid->addWidget(note, kFinderNoteRow, 1, 1, 3);
+  finderNote_->setText(problem.empty() ? QStringLiteral("Choose a town to fill in the entries below; "
+                                                        "they can still be changed. Town data: GeoNames.")
+                                       : PlainText(problem));
+  grid->addWidget(finderNote_, kFinderNoteRow, 1, 1, 3);
   search_->setEnabled(problem.empty());
 
   // The popup shows the towns as the finder ranks them; the completer filters nothing.
@@ -223,6 +223,9 @@ void AddLocationDialog::Choose(int row) {
   model_->lstFound.ListIndex = row;
   model_->lstFound_Click();
   Pull();  // the search keeps the text typed; the chosen town is in the entries
+  finderNote_->setText(QStringLiteral("OK stores the town's time zone %1 with the place, unless another "
+                                      "zone is chosen below.")
+                           .arg(PlainText(model_->ChosenZoneName())));
 }
 
 bool AddLocationDialog::eventFilter(QObject* watched, QEvent* event) {

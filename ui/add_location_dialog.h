@@ -73,6 +73,7 @@ class AddLocationDialog : public QDialog {
   bool pulling_ = false;  // while Pull shows the model, the widgets' changes are not the user's
   QLabel* descriptionLength_ = nullptr;
   QLineEdit* search_ = nullptr;
+  QLabel* finderNote_ = nullptr;
   QCompleter* finder_ = nullptr;
   QStringListModel* found_ = nullptr;
 };

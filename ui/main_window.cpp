@@ -122,15 +122,18 @@ void MainWindow::Load() {
   ShowModel();
   FitListToItems(controls_.lstMonth);  // the lists are filled now
   panel_->Relayout();
+  resize(WantedSize());
+  FitToScreen();
+}
+
+QSize MainWindow::WantedSize() const {
   // Large enough for the whole month and the design where the screen allows; on a
   // smaller screen the design is scaled down and the grid takes the room left.
   const QSize grid = gridView_->sizeHint();
   const QSize panel = panel_->sizeHint();
-  const QSize wanted(std::max(grid.width(), panel.width()),
-                     menuBar()->sizeHint().height() + TwipsToPixels(kGridTopTwips, logicalDpiY()) + grid.height() +
-                         panel.height());
-  resize(wanted);
-  FitToScreen();
+  return QSize(std::max(grid.width(), panel.width()),
+               menuBar()->sizeHint().height() + TwipsToPixels(kGridTopTwips, logicalDpiY()) + grid.height() +
+                   panel.height());
 }
 
 void MainWindow::FitToScreen() {
@@ -218,6 +221,11 @@ void MainWindow::SetDisplay(const DisplayOptions& options) {
   controls_.lblVikram->setText(DisplayString(model_->lblVikram.Caption, options));
   displayMenu_->Show(options);
   StoreDisplayOptions(options);
+  // Latin names are wider: the window grows for them where the screen allows.
+  if (WantedSize().width() > width()) {
+    resize(WantedSize().width(), height());
+    FitToScreen();
+  }
 }
 
 }  // namespace kalnika::ui

@@ -81,6 +81,8 @@ class MainWindow : public QMainWindow {
   template <typename Handler>
   void Run(Handler handler);
   void ShowModel();
+  // The size that shows the whole month and the design.
+  QSize WantedSize() const;
   void ApplyEraFonts();
 
   QDate today_;

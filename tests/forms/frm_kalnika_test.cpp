@@ -262,6 +262,62 @@ TEST_F(MainForm, SheetPlaceAndFileNamesNameTheComputedMonth) {
   EXPECT_EQ(SheetFileName(newYork, false), "New-York-2026-06");
 }
 
+// London with its zone name (key 1 of the sample file). British Summer Time began
+// on Sunday 29 March 2026 at 01:00 UTC (tzdata's EU rule: the last Sunday of March).
+std::filesystem::path LondonWithZoneName(const TempFolder& folder) {
+  const std::string sample = testing_support::ReadBytes(folder.SamplePlaces());
+  return folder.Write("Location.ini", sample + "[TIME ZONES]\r\n1=Europe/London\r\n");
+}
+
+TEST_F(MainForm, SheetClockNamesTheZoneAndTheDateItsOffsetChanges) {
+  form = std::make_unique<frmKalnika>(box, LondonWithZoneName(folder));
+  form->Form_Load(2026, 12);
+  form->lstLocation.Select(1);
+  Show(3, "2026");
+  EXPECT_EQ(SheetClock(*form->Shown()), "Europe/London (automatic): UTC +00:00, from 29 March +01:00");
+  EXPECT_EQ(SheetPlace(*form->Shown()), "London, England, UK (51 N 30, 000 W 07, UTC +00:00, Europe/London)");
+  form->clockSetting = ClockSetting::Manual;
+  form->chkDST.Value = true;
+  form->cmdCalculate_Click();
+  EXPECT_EQ(SheetClock(*form->Shown()), "by the daylight-saving box (ticked): UTC +01:00");
+  // The zone name stays the place's for the calendar export, whatever set the clock.
+  EXPECT_EQ(form->Shown()->placeZoneName, "Europe/London");
+}
+
+TEST_F(MainForm, RecalculateRunsTheLastCalculationWithTheSettingsNowChosen) {
+  Start(2026, 12);
+  // Typed and chosen since, not calculated: 1999 and London.
+  form->txtYear.Text = "1999";
+  form->lstLocation.Select(1);
+  form->lstLocation_Click();
+  form->method = Method::Precise;
+  form->Recalculate();
+  ASSERT_TRUE(form->Shown());
+  EXPECT_EQ(form->Shown()->values.method, Method::Precise);
+  EXPECT_EQ(form->Shown()->values.year, 2026);
+  EXPECT_EQ(form->Shown()->place.substr(0, 6), "Mumbai");
+  EXPECT_EQ(form->txtYear.Text, "1999");
+  EXPECT_EQ(form->lstLocation.ListIndex, 1);
+  EXPECT_EQ(form->lblLat.Caption, "51 N 30 ");  // London's, as chosen
+
+  // The precise method ends with 2999 (its ephemeris): the classic method computes
+  // the year 3000 again at once.
+  Show(3, "3000");
+  EXPECT_EQ(box.last, kPreciseYearsMessage);
+  EXPECT_FALSE(form->Shown());
+  form->method = Method::Classic;
+  form->Recalculate();
+  ASSERT_TRUE(form->Shown());
+  EXPECT_EQ(form->Shown()->values.year, 3000);
+}
+
+TEST_F(MainForm, RecalculateBeforeAnyCalculationDoesNothing) {
+  Load(folder.SamplePlaces());
+  form->Recalculate();
+  EXPECT_FALSE(form->Shown());
+  EXPECT_EQ(box.count, 0);
+}
+
 TEST(SheetFileName, CharactersAFileNameCannotHoldBecomeDashes) {
   MonthSheet sheet;
   sheet.values.year = 1999;

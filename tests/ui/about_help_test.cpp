@@ -64,6 +64,9 @@ void AboutHelpTest::aboutBoxOpensOnceBesideTheWindow() {
                 {"lblLicence", "GNU Affero General Public License, version 3 or later"},
                 {"lblCredits", "GeoNames"},
                 {"lblCredits", "CC BY 4.0"},
+                {"lblTimeZones", "IANA tz database (tzdata)"},
+                {"lblEphemeris", "Swiss Ephemeris by Astrodienst"},
+                {"lblEphemeris", "AGPL"},
                 {"lblHelp", "Kalnika Help"}};
   for (const auto& expected : labels) {
     const QString text = about->findChild<QLabel*>(QString::fromLatin1(expected.label))->text();
