@@ -144,6 +144,12 @@ void AboutHelpTest::helpDocumentExplainsTheTable_data() {
   QTest::newRow("encoding auspicious-day texts") << "kalnika-cli --encode";
   QTest::newRow("sunrise column") << "Sunrise";
   QTest::newRow("nakshatra column") << "Nakshatra";
+  // And the choices of the View and File menus and of the add-place dialog.
+  QTest::newRow("when to use the precise method") << "When to use which";
+  QTest::newRow("automatic clock") << "Clock: Automatic";
+  QTest::newRow("Latin view") << "Latin with ISO 15919 Marks";
+  QTest::newRow("calendar export") << "Export Calendar (iCalendar)";
+  QTest::newRow("package of the town finder") << "libtimezonemap-data";
 }
 
 void AboutHelpTest::helpDocumentExplainsTheTable() {
