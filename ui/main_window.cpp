@@ -154,6 +154,25 @@ void MainWindow::FitToScreen() {
   if (framed.topLeft() != pos()) move(framed.topLeft());
 }
 
+void MainWindow::ShowComputedWith() {
+  // The menu bar lays out its corner anew only when it is given one; the menus
+  // keep their room (a corner too wide would push Help out of sight) and the line
+  // is cut short where the window is narrow (its tooltip holds it whole).
+  computedWith_->clear();
+  menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
+  const QList<QAction*> menus = menuBar()->actions();
+  const int menusEnd = menus.isEmpty() ? 0 : menuBar()->actionGeometry(menus.last()).right();
+  const int room = width() - menusEnd - 4 * kFrameAllowance;
+  computedWith_->setText(
+      computedWith_->fontMetrics().elidedText(computedWith_->toolTip(), Qt::ElideRight, std::max(0, room)));
+  menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (computedWith_ != nullptr) ShowComputedWith();
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // The real frame is known once the window is shown.
@@ -188,11 +207,9 @@ void MainWindow::ShowModel() {
                                            .arg(QString::fromStdString(MethodTitle(shown->values.method)),
                                                 PlainText(SheetClock(*shown)))
                                      : QString();
-  if (computedWith != computedWith_->text()) {
-    computedWith_->setText(computedWith);
+  if (computedWith != computedWith_->toolTip()) {
     computedWith_->setToolTip(computedWith);
-    // The menu bar lays out its corner anew only when it is given one.
-    menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
+    ShowComputedWith();
   }
 }
 

@@ -69,6 +69,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // Room for a window frame not yet known: borders of this many pixels and a title
@@ -83,6 +84,8 @@ class MainWindow : public QMainWindow {
   void ShowModel();
   // The size that shows the whole month and the design.
   QSize WantedSize() const;
+  // The line of the method and clock (its tooltip), as much as the menu bar holds.
+  void ShowComputedWith();
   void ApplyEraFonts();
 
   QDate today_;
