@@ -21,8 +21,32 @@ const std::string& Name(const std::array<std::string, N>& table, int index) {
   return index >= 0 && static_cast<std::size_t>(index) < N ? table[static_cast<std::size_t>(index)] : empty;
 }
 
+// "until", after the end of a tithi current at no sunrise: पर्यंत.
+constexpr const char* kUntil = "p:y:\xFC\xF6t:";
+
 std::string SunText(const std::optional<ClockTime>& time) {
   return time ? ClockText(*time) : kNoSunriseSunsetText;
+}
+
+// The clock of an instant on a row: the almanac clock of the classic method, or,
+// for a day reckoned from sunrise, the hours from the row's local midnight.
+std::string InstantClock(const DayValues& day, const LocalInstant& when) {
+  if (day.precise) return ClockText(ClockSinceMidnight(when.local, day.date));
+  return AlmanacClockText(when.local);
+}
+
+// The notes of the tithis a day reckoned from sunrise passes over: each with the
+// fortnight, its name and its end, "until".
+std::string SkippedTithiNotes(const DayValues& day) {
+  std::string notes;
+  if (!day.precise) return notes;
+  for (const ValueEnd& skipped : day.precise->skippedTithis) {
+    const std::string fortnight = FortnightText(skipped.value);
+    if (!fortnight.empty()) notes += fortnight + " ";
+    notes += Name(TithiNames, TithiNameIndex(skipped.value)) + " " + InstantClock(day, skipped.end) + " " +
+             kUntil + " ";
+  }
+  return notes;
 }
 
 }  // namespace
@@ -34,10 +58,11 @@ std::string LunarMonthText(const LunarMonth& month) {
   return prefix + Name(MaasNames, month.index);
 }
 
-std::string SignEntryNote(const SignEntry& entry) {
-  return "s:\xDCy:a\xFC" "c:a " + Name(RaashiNames, entry.sign) + " raeS:)v:\xF0S: " +
-         AlmanacClockText(entry.when.local) + " ";
+std::string SignEntryNote(const SignEntry& entry, const std::string& clock) {
+  return "s:\xDCy:a\xFC" "c:a " + Name(RaashiNames, entry.sign) + " raeS:)v:\xF0S: " + clock + " ";
 }
+
+std::string SignEntryNote(const SignEntry& entry) { return SignEntryNote(entry, AlmanacClockText(entry.when.local)); }
 
 // 31 (the elongation just past 360 degrees) is tithi 1 as an angle and is shown as
 // the first tithi of the bright fortnight.
@@ -65,16 +90,22 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day) {
   cells[4] = std::to_string(day.shaka);
   cells[5] = Name(SamvatsaraNames, day.samvatsara);
   cells[6] = LunarMonthText(day.lunarMonth);
+  // A lost month, a lunation in which the Sun enters two signs, bears both names.
+  if (day.precise && day.precise->lostMonth >= 0) cells[6] += "-" + Name(MaasNames, day.precise->lostMonth);
   cells[7] = FortnightText(day.tithi);
   cells[8] = Name(TithiNames, TithiNameIndex(day.tithi));
-  cells[9] = day.phase ? AlmanacClockText(day.phaseInstant.local) : ClockText(day.tithiEnd.clock);
+  // Classic: the month's new or full moon stands on the rows of its tithi instead
+  // of the end. From sunrise the new (full) moon is the end of the new-moon
+  // (full-moon) tithi itself, or of a tithi the day passes over (noted below).
+  cells[9] = day.phase && !day.precise ? AlmanacClockText(day.phaseInstant.local) : ClockText(day.tithiEnd.clock);
   cells[10] = Name(NaxatraNames, day.nakshatra);
   cells[11] = Name(YogaNames, day.yoga);
   cells[12] = Name(RaashiNames, day.moonSign);
   cells[13] = Name(RaashiNames, day.sunSign);
   cells[14] = SunText(day.sunrise);
   cells[15] = SunText(day.sunset);
-  cells[16] = (day.signEntry ? SignEntryNote(*day.signEntry) : std::string()) + day.auspicious;
+  cells[16] = (day.signEntry ? SignEntryNote(*day.signEntry, InstantClock(day, day.signEntry->when)) : std::string()) +
+              SkippedTithiNotes(day) + day.auspicious;
   if (day.date.month == 1 && day.date.day == kKaliNewYearDay) cells[16] = KaliNewYearNote(day.kaliYear);
   return cells;
 }

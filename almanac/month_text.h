@@ -21,7 +21,7 @@ inline constexpr int kTableColumns = 17;
 using TableRow = std::array<std::string, kTableColumns>;
 
 struct MonthTable {
-  std::array<TableRow, kTableRows> cells{};  // row 0 the headings; rows past the month empty
+  std::array<TableRow, kTableRows> cells;  // row 0 the headings; rows past the month empty
   std::string kaliCaption;    // "kel:y:Øg:abd H " and the Kali year of the last day
   std::string vikramCaption;  // "ev:#m: s:öv:t: ", the first Vikram year, five blanks, the last
   int dayCount = 0;
@@ -39,6 +39,7 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day);
 // Texts of single values.
 std::string LunarMonthText(const LunarMonth& month);  // prefix and name
 std::string SignEntryNote(const SignEntry& entry);     // "s:Üy:aüc:a <sign> raeS:)v:ðS: 21H05 "
+std::string SignEntryNote(const SignEntry& entry, const std::string& clock);
 std::string FortnightText(int tithi);                  // bright, dark, or empty on 0, 15, 30
 int TithiNameIndex(int tithi);                         // index into TithiNames
 std::string KaliNewYearNote(int kaliYear);             // the note of 23 January

@@ -7,7 +7,12 @@
 //
 // Classic method: every whole-day quantity of a row is taken at 0 h universal time
 // of the date; the place's zone and daylight saving enter only the clock times.
+// Precise method: positions from the Swiss Ephemeris in the Lahiri zodiac, and
+// every day reckoned at its sunrise at the place: a row's values are those current
+// at the sunrise of its date, and every instant belongs to the row from whose
+// sunrise to the next it falls (elements/sunrise_day.h).
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,7 +23,11 @@
 
 namespace kalnika {
 
-enum class Method { Classic };
+enum class Method {
+  Classic,  // the almanac's own series, every whole-day value at 0 h UT (the default)
+  Precise,  // Swiss Ephemeris, Lahiri zodiac, every day reckoned at its sunrise; years
+            // up to kEphemerisLastYear (2999): a later year's month has no days
+};
 
 // The auspicious-day notes of the place file: the stored text (Xdvng bytes) for a
 // lunar month 0..11 and a tithi number 0..31, empty where nothing is stored.
@@ -39,8 +48,15 @@ struct MonthRequest {
   std::string yearText;     // the year as the year column shows it; empty: the year number
   double latitude = 0.0;    // degrees, north positive
   double longitude = 0.0;   // degrees, east positive
-  double timeZone = 0.0;    // hours east of Greenwich
-  bool daylightSaving = false;  // one hour on every clock but the tithi end
+  double timeZone = 0.0;    // hours east of Greenwich, as the place record gives it
+  // The daylight-saving box: one hour later on every clock but (classic method) the
+  // tithi end.
+  bool daylightSaving = false;
+  // Automatic clock, for a place with a zone name: the zone's offset from UT in
+  // hours on each date (standard or summer time, at local noon). Every clock text of
+  // a row then uses its date's offset alike, tithi ends included; timeZone and
+  // daylightSaving are not used.
+  std::function<double(const CivilDate&)> automaticZone;
   Method method = Method::Classic;
   AuspiciousDays auspicious;
 };
@@ -58,9 +74,27 @@ struct SignEntry {
   LocalInstant when;
 };
 
+// A tithi (1..30), nakshatra or yoga (0..26) and the instant it ends.
+struct ValueEnd {
+  int value = 0;
+  LocalInstant end;
+};
+
+// What the precise method adds to a row, whose day runs from the sunrise of its
+// date to the next date's: the instant it is reckoned at, the ends of the
+// nakshatra, yoga and moon sign current then, and the tithis, nakshatras and yogas
+// that begin and end within the day (current at no sunrise), with their ends.
+struct SunriseDayValues {
+  LocalInstant reckoning;  // the sunrise; 06:00 local mean time on a date without one
+  LocalInstant nakshatraEnd, yogaEnd, moonSignEnd;
+  std::vector<ValueEnd> skippedTithis, skippedNakshatras, skippedYogas;
+  int lostMonth = -1;  // 0..11: the lunation is a lost month that also bears this name
+};
+
 struct DayValues {
   CivilDate date;
   int weekday = 0;  // 0 = Sunday
+  double utcOffset = 0.0;  // hours: the offset of the row's clock (zone and summer hour)
   // Tithi number at the reckoning instant: 1..15 bright fortnight (15 the full
   // moon), 16..30 dark fortnight (30 the new moon); 0 also the new-moon tithi and
   // 31 the first tithi again (the elongation just past 360 degrees).
@@ -81,6 +115,8 @@ struct DayValues {
   std::optional<ClockTime> sunrise, sunset;  // nothing: the Sun does not rise / set
   std::optional<SignEntry> signEntry;        // the Sun entered a sign on this date
   std::string auspicious;                    // the stored note for the day's month and tithi
+                                             // (precise: and for each skipped tithi)
+  std::optional<SunriseDayValues> precise;   // the precise method's additions
 };
 
 struct MonthValues {
@@ -89,8 +125,14 @@ struct MonthValues {
   std::string yearText;
   Method method = Method::Classic;
   std::vector<DayValues> days;  // one per date, in order
-  LocalInstant newMoon, fullMoon;  // the phases of the lunation in the middle of the month
+  // Classic: the phases of the lunation in the middle of the month. Precise: the
+  // first new and full moon after the first day's sunrise.
+  LocalInstant newMoon, fullMoon;
 };
+
+// Whether a method computes the months of a year: the precise method up to
+// kEphemerisLastYear (2999); the classic method every year the request allows.
+bool MethodCoversYear(Method method, int year);
 
 MonthValues ComputeMonth(const MonthRequest& request);
 

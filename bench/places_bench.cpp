@@ -1,6 +1,11 @@
 // Loading the fullest place file (5001 records) as the main window does at start-up:
-// the place list and the stored default position.
+// the place list and the stored default position. What a place file may cost at
+// most: a sparse 64 GB file and 200 MB of line feeds are refused by their size,
+// 16 MB of line feeds (just under the limit) and 16 MB of distinct keys are parsed.
+#include <fcntl.h>
+#include <malloc.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include "places/place_file.h"
+#include "places/profile_text.h"
 
 namespace {
 
@@ -78,5 +84,92 @@ void BM_LoadPlaceList5001Cached(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LoadPlaceList5001Cached)->Unit(benchmark::kMillisecond);
+
+// A scratch folder with one file, removed when the object goes.
+class ScratchFile {
+ public:
+  ScratchFile() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kalnika-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) != nullptr) folder_ = pattern;
+  }
+  ScratchFile(const ScratchFile&) = delete;
+  ScratchFile& operator=(const ScratchFile&) = delete;
+  ~ScratchFile() {
+    std::error_code error;
+    if (!folder_.empty()) std::filesystem::remove_all(folder_, error);
+  }
+  std::filesystem::path path() const { return folder_ / "Location.ini"; }
+  bool ok() const { return !folder_.empty(); }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+// Bytes of the heap in use now (small blocks and mapped ones).
+double HeapInUse() {
+  const struct mallinfo2 info = ::mallinfo2();
+  return static_cast<double>(info.uordblks + info.hblkhd);
+}
+
+// A place file of `size` bytes that holds no data (`truncate -s`): no room on the
+// disk, no time to write.
+void BM_RefuseSparseFile(benchmark::State& state) {
+  ScratchFile file;
+  const int fd = ::open(file.path().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (!file.ok() || fd < 0 || ::ftruncate(fd, static_cast<off_t>(state.range(0)) << 20) != 0) {
+    state.SkipWithError("no sparse file");
+    if (fd >= 0) ::close(fd);
+    return;
+  }
+  ::close(fd);
+  for (auto _ : state) {
+    kalnika::ProfileFile places(file.path());  // fresh: nothing kept from the last round
+    const std::string problem = places.ReadProblem();
+    if (problem.empty()) state.SkipWithError("not refused");
+    benchmark::DoNotOptimize(problem);
+  }
+}
+BENCHMARK(BM_RefuseSparseFile)->ArgName("MiB")->Arg(64 << 10)->Unit(benchmark::kMicrosecond);
+
+// A file of `size` MiB of line feeds, written once: 200 is refused by its size,
+// 16 is read and parsed. Counters: the heap the kept parse holds, and the peak
+// resident size of the process.
+void BM_LoadLineFeeds(benchmark::State& state) {
+  ScratchFile file;
+  const std::size_t size = static_cast<std::size_t>(state.range(0)) << 20;
+  {
+    std::ofstream out(file.path(), std::ios::binary);
+    const std::string block(1 << 20, '\n');
+    for (std::size_t done = 0; done < size; done += block.size()) out << block;
+  }
+  double heap = 0;
+  for (auto _ : state) {
+    const double before = HeapInUse();
+    kalnika::ProfileFile places(file.path());
+    auto list = kalnika::LoadPlaceList(places);
+    heap = HeapInUse() - before;
+    benchmark::DoNotOptimize(list);
+  }
+  state.counters["heap_MB"] = heap / (1 << 20);
+}
+BENCHMARK(BM_LoadLineFeeds)->ArgName("MiB")->Arg(200)->Arg(16)->Unit(benchmark::kMillisecond);
+
+// The costliest content under the limit: short lines of distinct keys ("123=\n"),
+// each an entry of its own. Counter: the heap the parse holds besides its text.
+void BM_ParseDistinctKeysAtLimit(benchmark::State& state) {
+  std::string text = "[LOCATION]\n";
+  for (int n = 0; text.size() + 16 < kalnika::profile::kLargestText; ++n) text += std::to_string(n) + "=\n";
+  double heap = 0;
+  for (auto _ : state) {
+    std::string copy = text;
+    const double before = HeapInUse();
+    kalnika::profile::ParseResult parsed = kalnika::profile::Parse(std::move(copy));
+    heap = HeapInUse() - before;
+    benchmark::DoNotOptimize(parsed);
+  }
+  state.counters["heap_MB"] = heap / (1 << 20);
+  state.counters["text_MB"] = static_cast<double>(text.size()) / (1 << 20);
+}
+BENCHMARK(BM_ParseDistinctKeysAtLimit)->Unit(benchmark::kMillisecond);
 
 }  // namespace

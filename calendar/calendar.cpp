@@ -102,6 +102,22 @@ LocalDateTime LocalDateTimeOf(double JD, double TimeZone, bool DaylightSaving) {
   return t;
 }
 
+ClockTime ClockSinceMidnight(const LocalDateTime& time, const CivilDate& day) {
+  using namespace std::chrono;
+  const auto days = (sys_days{year{time.date.year} / time.date.month / time.date.day} -
+                     sys_days{year{day.year} / day.month / day.day})
+                        .count();
+  const long long minutes =
+      static_cast<long long>(days) * 1440 + time.hour * 60 + time.minute + (time.second >= 30 ? 1 : 0);
+  // floor division, so an earlier date gives negative hours and minutes 0..59
+  long long hours = minutes / 60, rest = minutes % 60;
+  if (rest < 0) {
+    rest += 60;
+    --hours;
+  }
+  return {static_cast<int>(hours), static_cast<int>(rest)};
+}
+
 std::string CalendarDate(const LocalDateTime& time) {
   std::string text = std::to_string(time.date.month) + "/" + std::to_string(time.date.day) + "/" +
                      std::to_string(time.date.year);

@@ -60,6 +60,11 @@ CivilDate AddDays(const CivilDate& date, int days);
 // JulianDay.
 LocalDateTime LocalDateTimeOf(double JD, double TimeZone, bool DaylightSaving);
 
+// The clock of a local date and time counted from the midnight that begins the
+// date `day`, rounded to the nearest minute: hours of 24 and more on the next
+// date, negative hours on an earlier one.
+ClockTime ClockSinceMidnight(const LocalDateTime& time, const CivilDate& day);
+
 // The fixed text of a local date and time: "3/14/2026 9:05:07 PM" (month/day/year,
 // 12-hour clock), the date alone at exactly midnight. The layout never follows a
 // locale. Years outside 1..9999 are written in full as a signed decimal number

@@ -1,11 +1,14 @@
 #include "cli/cli.h"
 
 #include <charconv>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "cli/ics.h"
 #include "cli/output.h"
 #include "forms/frm_kalnika.h"
 #include "forms/place_file_location.h"
@@ -19,6 +22,8 @@ constexpr const char* kUsage =
     "usage: kalnika-cli --month 1..12 --year TEXT [--places FILE] [--place N] [--dst]\n"
     "                   [--format table|csv|json] [--script xdvng|unicode]\n"
     "                   [--digits devanagari|latin]\n"
+    "       kalnika-cli [--month 1..12] --year TEXT --format ics [--tithis]\n"
+    "                   [--script unicode|latin|iso15919] [--zone NAME] ...\n"
     "       kalnika-cli --encode TEXT\n"
     "\n"
     "Prints the almanac of one Gregorian month for a place of the place file.\n"
@@ -27,9 +32,15 @@ constexpr const char* kUsage =
     "  --places FILE   place file (default: the Location.ini the window uses)\n"
     "  --place N       position in the place list, from 0 (default: the stored default)\n"
     "  --dst           daylight saving time: clock times one hour later\n"
-    "  --format F      table (default), csv or json\n"
+    "  --format F      table (default), csv, json, or ics (an iCalendar file of the\n"
+    "                  month's notes, sign entries, new and full moons; of the whole\n"
+    "                  year when --month is left out)\n"
+    "  --tithis        ics: also every day's tithi with its end\n"
+    "  --zone NAME     ics: the IANA zone (Asia/Kolkata) of the timed events (default:\n"
+    "                  the place's stored zone name; UTC when it has none)\n"
     "  --script S      xdvng (stored bytes, default for json) or unicode (Devanagari,\n"
-    "                  default for table and csv)\n"
+    "                  default for table, csv and ics); for ics also latin (readable\n"
+    "                  Latin) or iso15919 (Latin with ISO 15919 marks)\n"
     "  --digits D      devanagari (default) or latin digits in unicode output\n"
     "  --encode TEXT   print the Xdvng bytes of a Unicode Devanagari text (for the\n"
     "                  auspicious-day texts of the place file)\n"
@@ -45,6 +56,8 @@ struct Options {
   std::optional<std::string> script;
   std::string digits = "devanagari";
   std::optional<std::string> encode;
+  bool tithis = false;
+  std::string zone;
 };
 
 std::optional<int> ParseInt(std::string_view s) {
@@ -73,11 +86,13 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     std::string v;
     if (a == "--dst") {
       o.dst = true;
+    } else if (a == "--tithis") {
+      o.tithis = true;
     } else if (a == "--help" || a == "-h") {
       out << kUsage;
       return 0;
     } else if (a == "--month" || a == "--year" || a == "--places" || a == "--place" ||
-               a == "--format" || a == "--script" || a == "--digits" || a == "--encode") {
+               a == "--format" || a == "--script" || a == "--digits" || a == "--encode" || a == "--zone") {
       if (!value(v)) return Usage(err, std::string(a) + " needs a value");
       if (a == "--month") {
         o.month = ParseInt(v);
@@ -92,16 +107,19 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
         if (!o.place || *o.place < 0)
           return Usage(err, "--place must be a list position from 0, not \"" + v + "\"");
       } else if (a == "--format") {
-        if (v != "table" && v != "csv" && v != "json")
-          return Usage(err, "--format must be table, csv or json");
+        if (v != "table" && v != "csv" && v != "json" && v != "ics")
+          return Usage(err, "--format must be table, csv, json or ics");
         o.format = v;
       } else if (a == "--script") {
-        if (v != "xdvng" && v != "unicode") return Usage(err, "--script must be xdvng or unicode");
+        if (v != "xdvng" && v != "unicode" && v != "latin" && v != "iso15919")
+          return Usage(err, "--script must be xdvng, unicode, latin or iso15919");
         o.script = v;
       } else if (a == "--digits") {
         if (v != "devanagari" && v != "latin")
           return Usage(err, "--digits must be devanagari or latin");
         o.digits = v;
+      } else if (a == "--zone") {
+        o.zone = v;
       } else {
         o.encode = v;
       }
@@ -121,7 +139,11 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     out << Latin1ToUtf8(encoded.xdvng) << "\n";
     return 0;
   }
-  if (!o.month) return Usage(err, "--month is required");
+  const bool ics = o.format == "ics";
+  if (!ics && (o.tithis || !o.zone.empty())) return Usage(err, "--tithis and --zone go with --format ics");
+  if (o.script && ((ics && *o.script == "xdvng") || (!ics && (*o.script == "latin" || *o.script == "iso15919"))))
+    return Usage(err, "--script " + *o.script + " does not go with --format " + o.format);
+  if (!o.month && !ics) return Usage(err, "--month is required");
   if (!o.year) return Usage(err, "--year is required");
 
   std::filesystem::path placeFile;
@@ -143,10 +165,28 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                             std::to_string(form.lstLocation.items.size()) + " entries");
     form.lstLocation.ListIndex = *o.place;
   }
-  form.lstMonth.Select(*o.month - 1);
+  form.lstMonth.Select(o.month.value_or(1) - 1);
   form.txtYear.Text = *o.year;
   form.chkDST.Value = o.dst;
   form.cmdCalculate_Click();
+  if (ics) {
+    if (!form.Shown()) {
+      err << "kalnika-cli: " << box.last << "\n";
+      return 1;
+    }
+    ical::ExportOptions options;
+    options.tithis = o.tithis;
+    if (o.script == "latin" || o.script == "iso15919") {
+      options.texts.script = ical::EventScript::Latin;
+      options.texts.latin = *o.script == "latin" ? xdvng::LatinStyle::Readable : xdvng::LatinStyle::Iso15919;
+    }
+    options.texts.digits = o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari;
+    // DTSTAMP: now, or SOURCE_DATE_EPOCH for a reproducible file.
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    options.stamp = epoch ? std::strtoll(epoch, nullptr, 10) : static_cast<std::int64_t>(std::time(nullptr));
+    out << ShownCalendar(form, !o.month, o.zone, options);
+    return 0;
+  }
 
   MonthOutput result;
   result.table = form.Table();

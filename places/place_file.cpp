@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <utility>
 
 #include "calendar/numeric_value.h"
@@ -28,22 +29,44 @@ std::string SaveFailure(const std::filesystem::path& file, const std::string& wh
   return "Could not save the place file \"" + file.string() + "\": " + why + ".";
 }
 
-// Why a section name, key or value cannot be written, or "" when it can. A line
-// break would split the entry over two lines and a NUL would cut it when read.
-std::string EntryTextProblem(std::string_view section, std::string_view key, std::string_view value) {
-  for (std::string_view text : {section, key, value}) {
-    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
-      return "a section name, key or value may not contain a line break or a NUL character";
+// The message of a place file that cannot be read.
+std::string ReadFailure(const std::filesystem::path& file, const std::string& why) {
+  return "Could not read the place file \"" + file.string() + "\": " + why + ".";
+}
+
+// The length of `value` cut to at most `room` bytes: when the value is valid UTF-8,
+// before the first byte of the character the cut would split; otherwise (ANSI or
+// Xdvng bytes, one character a byte) at `room`.
+std::size_t CutLength(std::string_view value, std::size_t room) {
+  if (value.size() <= room) return value.size();
+  std::size_t i = 0;
+  std::size_t lastBoundary = 0;
+  while (i < value.size()) {
+    const auto lead = static_cast<unsigned char>(value[i]);
+    std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3
+                                                                  : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    // not UTF-8: a bad lead byte, an overlong two-byte form, a sequence cut short
+    // or with a bad continuation byte
+    if (length == 0 || lead == 0xC0 || lead == 0xC1 || lead > 0xF4) return room;
+    if (value.size() - i < length) return room;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(value[i + k]) & 0xC0) != 0x80) return room;
     }
+    if (i <= room) lastBoundary = i;
+    i += length;
   }
-  if (profile::TrimBlanks(section).empty()) return "the section name is empty";
-  const std::string_view name = profile::TrimBlanks(key);
-  if (name.empty()) return "the key is empty";
-  // "=" would end the key early; a leading ";" or "[" would make a comment or header
-  if (name.find('=') != std::string_view::npos || name.front() == ';' || name.front() == '[') {
-    return "the key \"" + std::string(name) + "\" may not contain \"=\" nor begin with \";\" or \"[\"";
+  return lastBoundary;
+}
+
+// Runs a write; memory running out on the way (a file near the size limit) is
+// reported like any other failure, and the old file is left as it was.
+template <typename Write>
+WriteResult WithoutMemoryFailure(const std::filesystem::path& file, const Write& write) {
+  try {
+    return write();
+  } catch (const std::bad_alloc&) {
+    return {false, SaveFailure(file, "there is not enough memory to save it")};
   }
-  return {};
 }
 
 // Decimal text with a "0" in front when it has one character ("3" -> "03", "12" and
@@ -62,29 +85,69 @@ struct ProfileFile::Impl {
   profile_io::FileIdentity identity;
   profile::Document document;
 
+  // why the file at `identity` could not be used ("" when it was parsed)
+  std::string problem;
+
   // The document of the file as it is on disk now, parsed again only when the file
-  // changed; nullptr when there is no readable file.
+  // changed; nullptr when there is no file or it cannot be read (`problem` says
+  // why). A refused file is remembered by its identity too, so that 31 note
+  // look-ups of a month do not read a 16 MB binary file 31 times.
   const profile::Document* Current(const std::filesystem::path& file) {
+    try {
+      return Load(file);
+    } catch (const std::bad_alloc&) {
+      // the parse of a file near the size limit on a machine short of memory
+      Forget();
+      problem = ReadFailure(file, "there is not enough memory to read it");
+      return nullptr;
+    }
+  }
+
+  const profile::Document* Load(const std::filesystem::path& file) {
     profile_io::FileIdentity now;
-    if (!profile_io::CurrentIdentity(file, now)) {
-      Forget();
-      return nullptr;
+    std::string why;
+    switch (profile_io::Examine(file, now, why)) {
+      case profile_io::PathKind::Missing:
+        Forget();
+        return nullptr;
+      case profile_io::PathKind::Other:
+        Forget();
+        problem = ReadFailure(file, why);
+        return nullptr;
+      case profile_io::PathKind::File:
+        break;
     }
-    if (loaded && identity == now) return &document;
-    profile_io::FileBytes bytes = profile_io::ReadWholeFile(file);
-    if (bytes.status != profile_io::ReadStatus::Loaded) {
-      Forget();
-      return nullptr;
+    if (loaded && identity == now) return problem.empty() ? &document : nullptr;
+    Forget();
+    profile_io::FileBytes bytes = profile_io::ReadWholeFile(file, profile::kLargestText);
+    switch (bytes.status) {
+      case profile_io::ReadStatus::Missing:
+        return nullptr;
+      case profile_io::ReadStatus::TooLarge:
+        problem = ReadFailure(file, profile::SizeProblem(static_cast<std::uint64_t>(bytes.identity.size)));
+        break;
+      case profile_io::ReadStatus::Failed:
+        problem = ReadFailure(file, bytes.error);
+        break;
+      case profile_io::ReadStatus::Loaded: {
+        profile::ParseResult parsed = profile::Parse(std::move(bytes.bytes));
+        if (parsed.problem.empty()) {
+          document = std::move(parsed.document);
+        } else {
+          problem = ReadFailure(file, parsed.problem);
+        }
+        break;
+      }
     }
-    document = profile::Parse(std::move(bytes.bytes));
     identity = bytes.identity;
     loaded = true;
-    return &document;
+    return problem.empty() ? &document : nullptr;
   }
 
   // Drops the kept parse: the next read parses the file again.
   void Forget() {
     loaded = false;
+    problem.clear();
     document = profile::Document{};
   }
 
@@ -92,28 +155,53 @@ struct ProfileFile::Impl {
   // the file afresh (never from the parse kept for readers), edits, replaces it.
   WriteResult WriteLocked(const std::filesystem::path& target, std::string_view section,
                           std::string_view key, std::string_view value) {
-    profile_io::FileBytes old = profile_io::ReadWholeFile(target);
-    if (old.status == profile_io::ReadStatus::Failed) {
-      // writing without the old contents would lose them
-      return {false, SaveFailure(target, "it could not be read (" + old.error + ")")};
+    profile::Document old;
+    if (std::string why = ReadForWrite(target, old); !why.empty()) return {false, why};
+    return Replace(target, profile::WithEntry(old, section, key, value));
+  }
+
+  // Reads and parses `target` for a write under the lock; "" or the message why it
+  // cannot be written. A file that cannot be read is never written: writing without
+  // its old contents would lose them.
+  static std::string ReadForWrite(const std::filesystem::path& target, profile::Document& document) {
+    profile_io::FileBytes old = profile_io::ReadWholeFile(target, profile::kLargestText);
+    switch (old.status) {
+      case profile_io::ReadStatus::Missing:
+      case profile_io::ReadStatus::Loaded:
+        break;
+      case profile_io::ReadStatus::TooLarge:
+        return SaveFailure(target, profile::SizeProblem(static_cast<std::uint64_t>(old.identity.size)));
+      case profile_io::ReadStatus::Failed:
+        return SaveFailure(target, old.error);
     }
-    const profile::Document parsed = profile::Parse(std::move(old.bytes));
-    return Replace(target, profile::WithEntry(parsed, section, key, value));
+    profile::ParseResult parsed = profile::Parse(std::move(old.bytes));
+    if (!parsed.problem.empty()) return SaveFailure(target, parsed.problem);
+    document = std::move(parsed.document);
+    return {};
   }
 
   // Replaces `target` by `bytes`; the kept parse is dropped either way.
   WriteResult Replace(const std::filesystem::path& target, std::string_view bytes) {
     Forget();
+    if (bytes.size() > profile::kLargestText) {
+      return {false, SaveFailure(target, "the new contents would be " + std::to_string(bytes.size()) +
+                                             " bytes long, more than a place file may have")};
+    }
     const std::string why = profile_io::ReplaceFile(target, bytes);
     if (!why.empty()) return {false, SaveFailure(target, why)};
     return {true, {}};
   }
 };
 
-ProfileFile::ProfileFile(std::filesystem::path file)
-    : file_(std::move(file)), impl_(std::make_shared<Impl>()) {}
+ProfileFile::ProfileFile(std::filesystem::path file, std::chrono::milliseconds lockWait)
+    : file_(std::move(file)), lockWait_(lockWait), impl_(std::make_shared<Impl>()) {}
 
 const std::filesystem::path& ProfileFile::path() const { return file_; }
+
+std::string ProfileFile::ReadProblem() {
+  impl_->Current(file_);
+  return impl_->problem;
+}
 
 std::size_t ProfileFile::GetString(std::string_view section, std::string_view key,
                                    std::string_view defaultText, char* buffer,
@@ -131,7 +219,7 @@ std::size_t ProfileFile::GetString(std::string_view section, std::string_view ke
     while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
   }
   // a longer value is cut so that it and its NUL fit the buffer
-  const std::size_t count = std::min(value.size(), bufferSize - 1);
+  const std::size_t count = CutLength(value, bufferSize - 1);
   std::memcpy(buffer, value.data(), count);
   buffer[count] = '\0';
   return count;
@@ -143,55 +231,79 @@ std::string ProfileFile::Read(std::string_view section, std::string_view key) {
   return std::string(buffer, count);
 }
 
+std::string ProfileFile::LockForWrite(profile_io::ExclusiveLock& lock, std::filesystem::path& target) {
+  std::string why;
+  target = profile_io::WriteTarget(file_, why);
+  if (!why.empty()) return SaveFailure(file_, why);
+  // the lock keeps another running copy from rewriting the file between our read and
+  // our rename, which would lose its change; it lies beside the file itself, so
+  // copies that reach the file through different links share it
+  why = lock.Acquire(target.string() + ".lock", profile_io::LockFileMode(target), lockWait_);
+  return why.empty() ? why : SaveFailure(target, why);
+}
+
 WriteResult ProfileFile::WriteString(std::string_view section, std::string_view key,
                                      std::string_view value) {
-  if (std::string why = EntryTextProblem(section, key, value); !why.empty()) {
+  if (std::string why = profile::EntryProblem(section, key, value); !why.empty()) {
     return {false, SaveFailure(file_, why)};
   }
-  const std::filesystem::path target = profile_io::WriteTarget(file_);
-  // the lock keeps another running copy from rewriting the file between our read and
-  // our rename, which would lose its change
-  profile_io::ExclusiveLock lock;
-  if (std::string why = lock.Acquire(target.string() + ".lock"); !why.empty()) {
-    return {false, SaveFailure(target, why)};
-  }
-  return impl_->WriteLocked(target, section, key, value);
+  return WithoutMemoryFailure(file_, [&]() -> WriteResult {
+    std::filesystem::path target;
+    profile_io::ExclusiveLock lock;
+    if (std::string why = LockForWrite(lock, target); !why.empty()) return {false, why};
+    return impl_->WriteLocked(target, section, key, value);
+  });
 }
 
 WriteResult ProfileFile::AppendPlaceRecord(std::string_view record) {
+  int key = -1;
+  return AppendPlaceRecord(record, kTimeZonesSection, "", key);
+}
+
+WriteResult ProfileFile::AppendPlaceRecord(std::string_view record, std::string_view companionSection,
+                                           std::string_view companion, int& key) {
+  key = -1;
   if (record.empty()) {
     return {false, "An empty place record cannot be stored: it would end the place list."};
   }
-  if (record.size() > kLongestValue) {
-    return {false, "A place record of more than 79 characters cannot be stored: it would be cut "
-                   "when read."};
+  if (record.size() > kLongestValue || companion.size() > kLongestValue) {
+    return {false, "A value of more than 79 characters cannot be stored: it would be cut when read."};
   }
   const std::string value = "\"" + std::string(record) + "\"";
-  if (std::string why = EntryTextProblem(kLocationSection, "0", value); !why.empty()) {
+  if (std::string why = profile::EntryProblem(kLocationSection, "0", value); !why.empty()) {
     return {false, SaveFailure(file_, why)};
   }
-  const std::filesystem::path target = profile_io::WriteTarget(file_);
-  profile_io::ExclusiveLock lock;
-  if (std::string why = lock.Acquire(target.string() + ".lock"); !why.empty()) {
-    return {false, SaveFailure(target, why)};
+  if (std::string why = profile::EntryProblem(companionSection, "0", companion); !why.empty()) {
+    return {false, SaveFailure(file_, why)};
   }
-  // Under the lock the file is read from disk, never from the parse kept for
-  // readers: a copy that appended a moment ago may have left the same size, time
-  // stamp and a reused inode behind.
-  profile_io::FileBytes old = profile_io::ReadWholeFile(target);
-  if (old.status == profile_io::ReadStatus::Failed) {
-    return {false, SaveFailure(target, "it could not be read (" + old.error + ")")};
-  }
-  const profile::Document document = profile::Parse(std::move(old.bytes));
-  for (int n = 0; n <= kLastPlaceKey; ++n) {
-    const std::string key = std::to_string(n);
-    const profile::Entry* entry = profile::Find(document, kLocationSection, key);
-    // a key whose value reads empty is free, as the place list ends there
-    if (entry == nullptr || profile::ValueOf(document, *entry).empty()) {
-      return impl_->Replace(target, profile::WithEntry(document, kLocationSection, key, value));
+  return WithoutMemoryFailure(file_, [&]() -> WriteResult {
+    std::filesystem::path target;
+    profile_io::ExclusiveLock lock;
+    if (std::string why = LockForWrite(lock, target); !why.empty()) return {false, why};
+    // Under the lock the file is read from disk, never from the parse kept for
+    // readers: a copy that appended a moment ago may have left the same size, time
+    // stamp and a reused inode behind.
+    profile::Document document;
+    if (std::string why = Impl::ReadForWrite(target, document); !why.empty()) return {false, why};
+    for (int n = 0; n <= kLastPlaceKey; ++n) {
+      const std::string name = std::to_string(n);
+      const profile::Entry* entry = profile::Find(document, kLocationSection, name);
+      // a key whose value reads empty is free, as the place list ends there
+      if (entry != nullptr && !profile::ValueOf(document, *entry).empty()) continue;
+      std::string bytes = profile::WithEntry(document, kLocationSection, name, value);
+      // The companion (the place's zone name) lands under the same key in the same
+      // rewrite; an empty one is written only over a value a former place left there.
+      const profile::Entry* stale = profile::Find(document, companionSection, name);
+      if (!companion.empty() || (stale != nullptr && !profile::ValueOf(document, *stale).empty())) {
+        profile::ParseResult again = profile::Parse(std::move(bytes));
+        bytes = profile::WithEntry(again.document, companionSection, name, companion);
+      }
+      WriteResult result = impl_->Replace(target, bytes);
+      if (result.ok) key = n;
+      return result;
     }
-  }
-  return {false, "The place file is full: 5001 places are stored."};
+    return {false, "The place file is full: 5001 places are stored."};
+  });
 }
 
 std::vector<std::string> LoadPlaceList(ProfileFile& file) {

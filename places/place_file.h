@@ -5,6 +5,7 @@
 // Reads behave like GetPrivateProfileStringA, writes like
 // WritePrivateProfileStringA, so that files written on Windows read the same here
 // and back. No Qt.
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <memory>
@@ -14,9 +15,22 @@
 
 namespace kalnika {
 
+namespace profile_io {
+class ExclusiveLock;
+}
+
 // Size of the receiving buffer every reader of the place file passes (the main
 // window's ProfileBuffer): a value of up to 79 bytes and its terminating NUL.
 inline constexpr std::size_t kProfileBufferSize = 80;
+
+// The section of the places' IANA zone names, keyed like "LOCATION"
+// ("9=America/New_York" belongs to the place under key 9).
+inline constexpr std::string_view kTimeZonesSection = "TIME ZONES";
+
+// How long a writer waits for another writer's lock before it reports that another
+// program is writing the place file. A save takes milliseconds; anyone who can read
+// the lock file can hold it, and must not freeze the window.
+inline constexpr std::chrono::milliseconds kLockWait{5000};
 
 // Outcome of a write to the place file; `error` says what failed, for a message box.
 struct WriteResult {
@@ -30,8 +44,18 @@ struct WriteResult {
 // parse; one object is for one thread at a time (the window's).
 class ProfileFile {
  public:
-  explicit ProfileFile(std::filesystem::path file);
+  explicit ProfileFile(std::filesystem::path file, std::chrono::milliseconds lockWait = kLockWait);
   const std::filesystem::path& path() const;
+
+  // Why the place file cannot be read, as a whole sentence for a message box
+  // ("Could not read the place file "/opt/kalnika/Location.ini": it is not a text
+  // file (it holds a NUL byte at byte 3)."), or "" when it was read or is missing.
+  // Refused: a file larger than 16 MB (by its size alone, before it is read), a
+  // file holding NUL bytes (UTF-16 or binary), a folder, FIFO or device, a file
+  // that cannot be read (permission, input/output error, not enough memory). Every
+  // read of such a file gives what a missing file gives (the default text, an
+  // empty place list), so callers go on with nothing and show this message.
+  std::string ReadProblem();
 
   // GetPrivateProfileStringA: copies the value of [section] key into buffer (at most
   // bufferSize - 1 bytes, then a NUL; the rest of the buffer keeps what it held) and
@@ -40,7 +64,11 @@ class ProfileFile {
   // (ASCII letters only), one enclosing pair of matching double or single quotes is
   // removed from the value, blanks around names and values are trimmed (bytes
   // 0x80-0xFF are text, never trimmed or case-folded), ';' lines are comments, the
-  // first of duplicate sections/keys wins, lines end in CRLF, LF or CR.
+  // first of duplicate sections/keys wins, lines end in CRLF, LF or CR. A value cut
+  // to the buffer that is valid UTF-8 is cut before the character the cut would
+  // split (a Devanagari note typed in Unicode must not end in a broken character);
+  // other values (ANSI, Xdvng bytes) are cut at the byte. A file ReadProblem
+  // refuses reads as missing.
   std::size_t GetString(std::string_view section, std::string_view key,
                         std::string_view defaultText, char* buffer, std::size_t bufferSize);
 
@@ -52,11 +80,18 @@ class ProfileFile {
   // and the file when missing. Every other line, comment and byte of the file stays
   // as it was; the file's line-ending style is kept (CRLF for a new file). The file
   // is replaced atomically: temporary file in the same folder, flushed, renamed over
-  // the old one, keeping its permission bits; a read-only file is not replaced. The
-  // file is read afresh under the lock AppendPlaceRecord takes, so that writes of
-  // two running copies cannot undo each other. Refused, writing nothing: a section,
-  // key or value with a line break or NUL, an empty section name or key, a key with
-  // "=" or beginning with ";" or "[".
+  // the old one, keeping its owner, group and permission bits. A symbolic link stays
+  // a link and the file it points to is written (created when the link dangles).
+  // The file is read afresh under the lock AppendPlaceRecord takes, so that writes
+  // of two running copies cannot undo each other; the lock is waited for at most
+  // the lock wait given to the constructor. Refused, writing nothing, with the
+  // cause in `error`: a section, key or value with a line break or NUL, an empty
+  // section name or key, a key with "=" or beginning with ";" or "["; a file
+  // ReadProblem refuses; a read-only file; a folder, FIFO or device at the path; a
+  // file whose owner or group this user cannot keep (another user's file that its
+  // group may write); contents that would grow past 16 MB; a lock held by another
+  // program for longer than the lock wait; a folder without write permission, a
+  // read-only file system, a full disk.
   WriteResult WriteString(std::string_view section, std::string_view key, std::string_view value);
 
   // Appends a place record (56 characters) under the first free key of "LOCATION"
@@ -65,12 +100,26 @@ class ProfileFile {
   // search to the write so that two running copies cannot store two places under one
   // key. Refuses, writing nothing, when all 5001 keys hold records ("The place file
   // is full: 5001 places are stored."), and a record that could not be read back as
-  // given: empty, over 79 bytes, or holding a line break or NUL.
+  // given: empty, over 79 bytes, or holding a line break or NUL. A zone name a former
+  // place left under the key is cleared.
   WriteResult AppendPlaceRecord(std::string_view record);
+
+  // AppendPlaceRecord that, in the same locked rewrite, also writes `companion`
+  // under the new place's key of section `companionSection` (the place's zone name
+  // in "TIME ZONES"), so that two running copies cannot part the two; an empty
+  // companion clears a value left under that key. `key` receives the key used, -1
+  // when nothing was written. The companion follows the rules of WriteString.
+  WriteResult AppendPlaceRecord(std::string_view record, std::string_view companionSection,
+                                std::string_view companion, int& key);
 
  private:
   struct Impl;
+  // Finds the file a write replaces (links followed) and takes the writers' lock
+  // beside it; "" or the message why it could not.
+  std::string LockForWrite(profile_io::ExclusiveLock& lock, std::filesystem::path& target);
+
   std::filesystem::path file_;
+  std::chrono::milliseconds lockWait_;
   // parsed contents and the identity they were read at
   std::shared_ptr<Impl> impl_;
 };

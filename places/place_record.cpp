@@ -93,7 +93,97 @@ std::string SignedHours(const std::string& text) {
   return hours;
 }
 
+// One numeric field of the record's tail: where it starts in the 26 characters of
+// blank and tail, how many digits it has, the largest value, and its name.
+struct DigitField {
+  std::size_t at;
+  std::size_t width;
+  int largest;
+  std::string_view name;
+};
+
+// "characters 37-38" of the record, for a field at `at` (0-based, within the
+// 26 characters of blank and tail) of a record of `size` characters.
+std::string Columns(std::size_t size, std::size_t at, std::size_t width) {
+  const std::size_t first = size - 26 + at + 1;
+  if (width == 1) return "character " + std::to_string(first);
+  return "characters " + std::to_string(first) + "-" + std::to_string(first + width - 1);
+}
+
+bool AllDigits(std::string_view text) {
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return !text.empty();
+}
+
+int DigitsValue(std::string_view text) {
+  int value = 0;
+  for (char c : text) value = value * 10 + (c - '0');
+  return value;
+}
+
+// The text of a record's character as the message shows it.
+std::string Shown(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
 }  // namespace
+
+std::optional<std::string> PlaceRecordProblem(std::string_view record) {
+  if (record.size() < kRecordWidth) {
+    return "the place record has " + std::to_string(record.size()) +
+           " characters, fewer than the 56 of a place record";
+  }
+  const std::string_view tail = record.substr(record.size() - 26);
+  const std::size_t size = record.size();
+  // the blanks between the fields: before the tail, and within it
+  for (std::size_t at : {0u, 3u, 5u, 8u, 9u, 13u, 15u, 18u, 19u}) {
+    if (tail[at] != ' ') {
+      return "the place record has " + Shown(tail.substr(at, 1)) + " at " + Columns(size, at, 1) +
+             ", where a blank belongs";
+    }
+  }
+  // Degrees and minutes in the ranges the add-place dialog offers; the zone hours
+  // as far as the zones of the world reach (west to -12, east to +14).
+  const bool west = tail[20] == '-';
+  const DigitField fields[] = {
+      {1, 2, 90, "latitude degrees"},  {6, 2, 59, "latitude minutes"},
+      {10, 3, 180, "longitude degrees"}, {16, 2, 59, "longitude minutes"},
+      {21, 2, west ? 12 : 14, "time zone hours"}, {24, 2, 59, "time zone minutes"},
+  };
+  struct Letters {
+    std::size_t at;
+    char a;
+    char b;
+    std::string_view name;
+  };
+  const Letters letters[] = {
+      {4, 'N', 'S', "latitude hemisphere"},
+      {14, 'E', 'W', "longitude hemisphere"},
+      {20, '+', '-', "time zone sign"},
+  };
+  for (const Letters& l : letters) {
+    if (tail[l.at] != l.a && tail[l.at] != l.b) {
+      return "the " + std::string(l.name) + " " + Shown(tail.substr(l.at, 1)) + " (" +
+             Columns(size, l.at, 1) + ") is neither \"" + l.a + "\" nor \"" + l.b + "\"";
+    }
+  }
+  if (tail[23] != ':') {
+    return "the time zone has " + Shown(tail.substr(23, 1)) + " at " + Columns(size, 23, 1) +
+           " where \":\" belongs";
+  }
+  for (const DigitField& f : fields) {
+    const std::string_view text = tail.substr(f.at, f.width);
+    if (!AllDigits(text)) {
+      return "the " + std::string(f.name) + " " + Shown(text) + " (" + Columns(size, f.at, f.width) +
+             ") are not " + std::to_string(f.width) + " digits";
+    }
+    if (DigitsValue(text) > f.largest) {
+      return "the " + std::string(f.name) + " " + Shown(text) + " (" + Columns(size, f.at, f.width) +
+             ") lie beyond " + std::to_string(f.largest);
+    }
+  }
+  return std::nullopt;
+}
 
 PlaceValue ParsePlace(std::string_view placeText) {
   PlaceValue parsed;

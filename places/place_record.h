@@ -6,6 +6,7 @@
 // minutes, 41-43 longitude degrees, 45 E/W, 47-48 minutes, 51 zone sign, 52-53
 // zone hours, 54 ":", 55-56 zone minutes ("00" or "30"). Example:
 // "Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30"
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,19 @@ struct PlaceValue {
 // other minutes are not converted, so "+05:45" reads as 5 hours.
 // The main window calls it only for texts of more than 2 characters.
 PlaceValue ParsePlace(std::string_view placeText);
+
+// Why a chosen place record cannot be computed, in words for a message box
+// ("the latitude minutes \"75\" (characters 37-38) lie beyond 59"), or nothing when
+// it can. The calculation reads the 25-character tail alone, so the tail is checked
+// and the description is free: a record has 56 characters or more (a description
+// typed with UTF-8 letters may be longer in bytes), the character before the tail
+// is a blank; latitude degrees 00..90, minutes 00..59, "N" or "S"; longitude
+// degrees 000..180, minutes 00..59, "E" or "W"; zone sign "+" or "-", hours 00..14
+// east and 00..12 west, ":", minutes 00..59; digits where digits belong and the
+// blanks between the fields. Minutes other than 00 and 30 pass (+05:45 is stored
+// and read as 5 hours by the place rule); "-12:30" and "+14:30", which the dialog's
+// lists can build, pass too. The record itself is never changed.
+std::optional<std::string> PlaceRecordProblem(std::string_view record);
 
 // The entries of the add-place dialog as the OK button sees them: the city, state and
 // country texts and the selected texts of its eight lists ("" when none selected).

@@ -1,5 +1,7 @@
 #include "places/profile_text.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace kalnika::profile {
@@ -22,78 +24,85 @@ std::size_t TrimEnd(const std::string& text, std::size_t from, std::size_t to) {
   return to;
 }
 
-// Splits `text` into lines at CRLF, LF or CR (a file may mix them); an unterminated
-// last line is a line too, but a final line ending opens no empty line after it.
-std::vector<Line> SplitLines(const std::string& text) {
-  std::vector<Line> lines;
-  std::size_t begin = 0;
-  const std::size_t size = text.size();
-  while (begin < size) {
-    std::size_t end = begin;
-    while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
-    std::size_t next = end;
-    if (next < size) {
-      // CR LF is one ending; a CR alone or an LF alone is one ending as well
-      next += (text[next] == '\r' && next + 1 < size && text[next + 1] == '\n') ? 2 : 1;
-    }
-    Line line;
-    line.begin = begin;
-    line.end = end;
-    line.next = next;
-    line.blank = SkipBlanks(text, begin, end) == end;
-    lines.push_back(line);
-    begin = next;
-  }
-  return lines;
-}
-
-// The line-ending bytes of the first terminated line; CRLF when no line is
-// terminated, the style Windows writes.
-std::string DetectLineEnding(const std::string& text, const std::vector<Line>& lines) {
-  for (const Line& line : lines) {
-    if (line.next > line.end) return text.substr(line.end, line.next - line.end);
-  }
-  return "\r\n";
-}
-
 // Lower-cases the ASCII letters A-Z only.
-char FoldByte(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Folded copy of text[from, to).
-std::string FoldRange(const std::string& text, std::size_t from, std::size_t to) {
-  std::string folded(text, from, to - from);
-  for (char& c : folded) c = FoldByte(c);
-  return folded;
+unsigned char FoldByte(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
 }
 
-// Index of the entry on `line` (already known to be neither blank, comment nor
-// header): key before the first "=", value after it.
-Entry ParseEntry(const std::string& text, std::size_t lineIndex, std::size_t begin, std::size_t end,
-                 std::size_t& keyEnd) {
+// Compares two names as lookups do (ASCII letters without case), without copying:
+// negative, 0 or positive.
+int CompareFolded(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char x = FoldByte(a[i]);
+    const unsigned char y = FoldByte(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+std::string_view Range(const std::string& text, Offset begin, Offset end) {
+  return std::string_view(text).substr(begin, end - begin);
+}
+
+std::string_view KeyOf(const std::string& text, const Entry& entry) {
+  return Range(text, entry.keyBegin, entry.keyEnd);
+}
+
+std::string_view NameOf(const std::string& text, const Section& section) {
+  return Range(text, section.nameBegin, section.nameEnd);
+}
+
+// Sorts `items` by folded name and keeps the first occurrence (lowest offset) of
+// each name: Windows reads only the first of duplicate sections and keys.
+template <typename Item, typename NameFn, typename OffsetFn>
+void SortKeepingFirst(std::vector<Item>& items, const NameFn& name, const OffsetFn& offset) {
+  std::sort(items.begin(), items.end(), [&](const Item& x, const Item& y) {
+    const int c = CompareFolded(name(x), name(y));
+    return c != 0 ? c < 0 : offset(x) < offset(y);
+  });
+  auto last = std::unique(items.begin(), items.end(), [&](const Item& x, const Item& y) {
+    return CompareFolded(name(x), name(y)) == 0;
+  });
+  items.erase(last, items.end());
+  items.shrink_to_fit();
+}
+
+// The item whose folded name equals `folded` in items sorted by SortKeepingFirst.
+template <typename Item, typename NameFn>
+const Item* FindSorted(const std::vector<Item>& items, std::string_view folded, const NameFn& name) {
+  auto it = std::lower_bound(items.begin(), items.end(), folded, [&](const Item& x, std::string_view n) {
+    return CompareFolded(name(x), n) < 0;
+  });
+  if (it == items.end() || CompareFolded(name(*it), folded) != 0) return nullptr;
+  return &*it;
+}
+
+// The entry on the line whose trimmed content is [begin, end) (already known to be
+// neither blank, comment nor header): key before the first "=", value after it.
+// The caller sets lineEnd.
+Entry ParseEntry(const std::string& text, std::size_t begin, std::size_t end) {
   Entry entry;
-  entry.line = lineIndex;
-  std::size_t equals = begin;
-  while (equals < end && text[equals] != '=') ++equals;
+  entry.keyBegin = static_cast<Offset>(begin);
+  // the "=" is looked for within the line alone: a search to the end of the text
+  // would make a file of lines without "=" cost the square of its size
+  const void* found = std::memchr(text.data() + begin, '=', end - begin);
+  const std::size_t equals =
+      found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : end;
   if (equals == end) {
     // a line without "=": Windows keeps it as a key without value, which reads as missing
-    keyEnd = end;
-    entry.replaceFrom = end;
+    entry.keyEnd = static_cast<Offset>(end);
+    entry.replaceFrom = static_cast<Offset>(end);
     return entry;
   }
-  keyEnd = TrimEnd(text, begin, equals);
+  entry.keyEnd = static_cast<Offset>(TrimEnd(text, begin, equals));
   entry.hasValue = true;
   std::size_t valueBegin = SkipBlanks(text, equals + 1, end);
-  std::size_t valueEnd = end;
-  // a reader's string ends at a NUL byte, so the value does too
-  for (std::size_t i = valueBegin; i < valueEnd; ++i) {
-    if (text[i] == '\0') {
-      valueEnd = i;
-      break;
-    }
-  }
-  valueEnd = TrimEnd(text, valueBegin, valueEnd);
+  std::size_t valueEnd = TrimEnd(text, valueBegin, end);
   // a new value starts where the old one started; "key=" gets it right after "="
-  entry.replaceFrom = (valueBegin < end) ? valueBegin : equals + 1;
+  entry.replaceFrom = static_cast<Offset>(valueBegin < end ? valueBegin : equals + 1);
   // one enclosing pair of matching quotes is removed (two bytes at least: a lone
   // quote is kept)
   if (valueEnd - valueBegin >= 2) {
@@ -103,8 +112,8 @@ Entry ParseEntry(const std::string& text, std::size_t lineIndex, std::size_t beg
       --valueEnd;
     }
   }
-  entry.valueBegin = valueBegin;
-  entry.valueEnd = valueEnd;
+  entry.valueBegin = static_cast<Offset>(valueBegin);
+  entry.valueEnd = static_cast<Offset>(valueEnd);
   return entry;
 }
 
@@ -120,66 +129,131 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::string FoldName(std::string_view name) {
   std::string folded(TrimBlanks(name));
-  for (char& c : folded) c = FoldByte(c);
+  for (char& c : folded) c = static_cast<char>(FoldByte(c));
   return folded;
 }
 
-Document Parse(std::string text) {
-  Document document;
+std::string SizeProblem(std::uint64_t bytes) {
+  if (bytes <= kLargestText) return {};
+  return "it is " + std::to_string(bytes) + " bytes long, more than the " +
+         std::to_string(kLargestText >> 20) + " MB a place file may have";
+}
+
+std::string TextProblem(std::string_view text) {
+  if (std::string why = SizeProblem(text.size()); !why.empty()) return why;
+  const void* nul = std::memchr(text.data(), '\0', text.size());
+  if (nul == nullptr) return {};
+  if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') ||
+                           (text[0] == '\xFE' && text[1] == '\xFF'))) {
+    return "it is saved as UTF-16 (\"Unicode\"); save it again as ANSI or UTF-8 text";
+  }
+  const auto at = static_cast<const char*>(nul) - text.data();
+  return "it is not a text file (it holds a NUL byte at byte " + std::to_string(at + 1) + ")";
+}
+
+ParseResult Parse(std::string text) {
+  ParseResult result;
+  result.problem = TextProblem(text);
+  if (!result.problem.empty()) return result;
+  Document& document = result.document;
   document.text = std::move(text);
   const std::string& t = document.text;
-  document.lines = SplitLines(t);
-  document.lineEnding = DetectLineEnding(t, document.lines);
+  const std::size_t size = t.size();
 
-  Section* current = nullptr;  // entries before the first header belong to no section
-  for (std::size_t i = 0; i < document.lines.size(); ++i) {
-    const Line& line = document.lines[i];
-    if (line.blank) continue;
-    std::size_t begin = line.begin;
+  // Every section occurrence in file order; repeats are dropped after the scan,
+  // with the entries they collected (Windows reads only the first).
+  std::vector<Section>& sections = document.sections;
+  bool inSection = false;  // entries before the first header belong to no section
+  std::size_t begin = 0;
+  while (begin < size) {
+    // lines end at CRLF, LF or CR (a file may mix them); an unterminated last line
+    // is a line too, but a final line ending opens no empty line after it
+    std::size_t end = begin;
+    while (end < size && t[end] != '\r' && t[end] != '\n') ++end;
+    std::size_t next = end;
+    if (next < size) {
+      next += (t[next] == '\r' && next + 1 < size && t[next + 1] == '\n') ? 2 : 1;
+      if (document.lineEnding.empty()) document.lineEnding = t.substr(end, next - end);
+    }
+    const bool blank = SkipBlanks(t, begin, end) == end;
+    if (next == size) {
+      document.lastLineTerminated = next > end;
+      document.lastLineBlank = blank;
+    }
+    const std::size_t lineBegin = begin;
+    begin = next;
+    if (blank) continue;
+
+    std::size_t from = lineBegin;
     // a UTF-8 byte-order mark before the first line is not part of its text
-    if (i == 0 && t.compare(0, 3, "\xEF\xBB\xBF") == 0) begin += 3;
-    begin = SkipBlanks(t, begin, line.end);
-    const std::size_t end = TrimEnd(t, begin, line.end);
-    if (begin == end) continue;  // only a byte-order mark
-    if (t[begin] == '[') {
+    if (from == 0 && t.compare(0, 3, "\xEF\xBB\xBF") == 0) from += 3;
+    from = SkipBlanks(t, from, end);
+    const std::size_t to = TrimEnd(t, from, end);
+    if (from == to) continue;  // only a byte-order mark
+    if (t[from] == '[') {
       // the name runs to the last "]" of the line; without one the line is no header
-      std::size_t close = end;
-      while (close > begin + 1 && t[close - 1] != ']') --close;
-      if (close > begin + 1) {
-        const std::size_t nameBegin = SkipBlanks(t, begin + 1, close - 1);
-        const std::size_t nameEnd = TrimEnd(t, nameBegin, close - 1);
-        auto [it, inserted] = document.sections.try_emplace(FoldRange(t, nameBegin, nameEnd));
-        if (inserted) {
-          it->second.headerLine = i;
-          it->second.lastFilledLine = i;
-          current = &it->second;  // element addresses survive rehashing
-        } else {
-          current = nullptr;  // a repeated section: Windows reads only the first
-        }
+      std::size_t close = to;
+      while (close > from + 1 && t[close - 1] != ']') --close;
+      if (close > from + 1) {
+        Section section;
+        const std::size_t nameBegin = SkipBlanks(t, from + 1, close - 1);
+        section.nameBegin = static_cast<Offset>(nameBegin);
+        section.nameEnd = static_cast<Offset>(TrimEnd(t, nameBegin, close - 1));
+        section.lastFilledEnd = static_cast<Offset>(end);
+        section.lastFilledNext = static_cast<Offset>(next);
+        sections.push_back(std::move(section));
+        inSection = true;
         continue;
       }
     }
-    if (current == nullptr) continue;
-    current->lastFilledLine = i;  // comments count: a new key goes after them
-    if (t[begin] == ';') continue;  // comment line
-    std::size_t keyEnd = end;
-    Entry entry = ParseEntry(t, i, begin, end, keyEnd);
-    current->entries.try_emplace(FoldRange(t, begin, keyEnd), entry);  // first one wins
+    if (!inSection) continue;
+    Section& current = sections.back();
+    // comments count: a new key goes after them
+    current.lastFilledEnd = static_cast<Offset>(end);
+    current.lastFilledNext = static_cast<Offset>(next);
+    if (t[from] == ';') continue;  // comment line
+    Entry entry = ParseEntry(t, from, to);
+    entry.lineEnd = static_cast<Offset>(end);  // trailing blanks go with a replaced value
+    current.entries.push_back(entry);
   }
-  return document;
+  if (document.lineEnding.empty()) document.lineEnding = "\r\n";  // the style Windows writes
+
+  SortKeepingFirst(sections, [&t](const Section& s) { return NameOf(t, s); },
+                   [](const Section& s) { return s.nameBegin; });
+  for (Section& section : sections) {
+    SortKeepingFirst(section.entries, [&t](const Entry& e) { return KeyOf(t, e); },
+                     [](const Entry& e) { return e.keyBegin; });
+  }
+  return result;
 }
 
 const Entry* Find(const Document& document, std::string_view section, std::string_view key) {
-  auto s = document.sections.find(FoldName(section));
-  if (s == document.sections.end()) return nullptr;
-  auto e = s->second.entries.find(FoldName(key));
-  if (e == s->second.entries.end()) return nullptr;
-  return &e->second;
+  const std::string& t = document.text;
+  const Section* s = FindSorted(document.sections, TrimBlanks(section),
+                                [&t](const Section& x) { return NameOf(t, x); });
+  if (s == nullptr) return nullptr;
+  return FindSorted(s->entries, TrimBlanks(key), [&t](const Entry& e) { return KeyOf(t, e); });
 }
 
 std::string_view ValueOf(const Document& document, const Entry& entry) {
   if (!entry.hasValue) return {};
-  return std::string_view(document.text).substr(entry.valueBegin, entry.valueEnd - entry.valueBegin);
+  return Range(document.text, entry.valueBegin, entry.valueEnd);
+}
+
+std::string EntryProblem(std::string_view section, std::string_view key, std::string_view value) {
+  for (std::string_view text : {section, key, value}) {
+    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
+      return "a section name, key or value may not contain a line break or a NUL character";
+    }
+  }
+  if (TrimBlanks(section).empty()) return "the section name is empty";
+  const std::string_view name = TrimBlanks(key);
+  if (name.empty()) return "the key is empty";
+  // "=" would end the key early; a leading ";" or "[" would make a comment or header
+  if (name.find('=') != std::string_view::npos || name.front() == ';' || name.front() == '[') {
+    return "the key \"" + std::string(name) + "\" may not contain \"=\" nor begin with \";\" or \"[\"";
+  }
+  return {};
 }
 
 std::string WithEntry(const Document& document, std::string_view section, std::string_view key,
@@ -191,36 +265,33 @@ std::string WithEntry(const Document& document, std::string_view section, std::s
   std::string out;
   out.reserve(t.size() + sectionName.size() + keyName.size() + value.size() + 16);
 
-  auto s = document.sections.find(FoldName(sectionName));
-  if (s != document.sections.end()) {
-    auto e = s->second.entries.find(FoldName(keyName));
-    if (e != s->second.entries.end()) {
+  const Section* s = FindSorted(document.sections, sectionName,
+                                [&t](const Section& x) { return NameOf(t, x); });
+  if (s != nullptr) {
+    const Entry* e = FindSorted(s->entries, keyName, [&t](const Entry& x) { return KeyOf(t, x); });
+    if (e != nullptr) {
       // replace the value in place; the key as spelled in the file and the blanks
       // around "=" stay
-      const Entry& entry = e->second;
-      const Line& line = document.lines[entry.line];
-      out.append(t, 0, entry.replaceFrom);
-      if (!entry.hasValue) out += '=';
+      out.append(t, 0, e->replaceFrom);
+      if (!e->hasValue) out += '=';
       out.append(value);
-      out.append(t, line.end, std::string::npos);
+      out.append(t, e->lineEnd, std::string::npos);
       return out;
     }
     // a new key goes after the section's last non-blank line, before the blank lines
     // that separate it from the next section
-    const Line& last = document.lines[s->second.lastFilledLine];
-    out.append(t, 0, last.next);
-    if (last.next == last.end) out += eol;  // the file ended without a line break
+    out.append(t, 0, s->lastFilledNext);
+    if (s->lastFilledNext == s->lastFilledEnd) out += eol;  // the file ended without a line break
     out.append(keyName).append("=").append(value).append(eol);
-    out.append(t, last.next, std::string::npos);
+    out.append(t, s->lastFilledNext, std::string::npos);
     return out;
   }
 
   // a new section goes at the end of the file, after one blank line
   out = t;
-  if (!document.lines.empty()) {
-    const Line& last = document.lines.back();
-    if (last.next == last.end) out += eol;
-    if (!last.blank) out += eol;
+  if (!t.empty()) {
+    if (!document.lastLineTerminated) out += eol;
+    if (!document.lastLineBlank) out += eol;
   }
   out.append("[").append(sectionName).append("]").append(eol);
   out.append(keyName).append("=").append(value).append(eol);

@@ -3,50 +3,76 @@
 // access: the parse that the readers look names up in, and the byte-exact edit that
 // a write makes. The text is kept as the bytes of the file (ANSI single-byte text,
 // Devanagari in Xdvng bytes); nothing is converted.
+//
+// The parse keeps nothing per line: only the sections and the entries, as offsets
+// into the text, so a file of a million blank lines costs its bytes and no more.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace kalnika::profile {
 
-// One line of the text: its content is [begin, end), its line ending (CRLF, LF, CR,
-// or none on an unterminated last line) runs from end to next.
-struct Line {
-  std::size_t begin = 0;
-  std::size_t end = 0;
-  std::size_t next = 0;
-  bool blank = true;  // only spaces and tabs
-};
+// The largest text read or written as a place file: 16 MiB. 5001 place records and
+// every auspicious-day text take under 1 MB, so no real file comes near; anything
+// larger is refused before it is read, never allocated.
+inline constexpr std::size_t kLargestText = std::size_t{16} << 20;
+
+// Offsets into the text; kLargestText keeps them far below 2^32.
+using Offset = std::uint32_t;
 
 // The first line of a key in the first occurrence of its section.
 struct Entry {
-  std::size_t line = 0;
-  bool hasValue = false;        // false for a line without "=": it reads as missing
-  std::size_t valueBegin = 0;   // the value as read: trimmed, unquoted, cut at a NUL
-  std::size_t valueEnd = 0;
-  std::size_t replaceFrom = 0;  // a new value replaces [replaceFrom, line end)
+  Offset keyBegin = 0;     // the key as spelled in the file, blanks trimmed
+  Offset keyEnd = 0;
+  Offset lineEnd = 0;      // end of the line's content (its line ending follows)
+  Offset replaceFrom = 0;  // a new value replaces [replaceFrom, lineEnd)
+  Offset valueBegin = 0;   // the value as read: trimmed, unquoted
+  Offset valueEnd = 0;
+  bool hasValue = false;   // false for a line without "=": it reads as missing
 };
 
 // The first occurrence of a section (a later one with the same name is ignored, as
-// Windows ignores it).
+// Windows ignores it), with the first entry of each of its keys sorted by folded
+// key.
 struct Section {
-  std::size_t headerLine = 0;
-  std::size_t lastFilledLine = 0;  // last non-blank line before the next header
-  std::unordered_map<std::string, Entry> entries;  // folded key name -> first entry
+  Offset nameBegin = 0;  // the name as spelled between the brackets, trimmed
+  Offset nameEnd = 0;
+  // the last non-blank line before the next header (comments count): where its
+  // content ends and where the line after it begins
+  Offset lastFilledEnd = 0;
+  Offset lastFilledNext = 0;
+  std::vector<Entry> entries;
 };
 
 struct Document {
   std::string text;
-  std::vector<Line> lines;
-  std::unordered_map<std::string, Section> sections;  // folded section name
-  std::string lineEnding;  // style of the first line ending; CRLF when there is none
+  std::vector<Section> sections;  // sorted by folded name
+  std::string lineEnding;         // style of the first line ending; CRLF when there is none
+  bool lastLineTerminated = true; // false when the text ends inside a line
+  bool lastLineBlank = true;      // the last line holds only blanks (true for an empty text)
 };
 
-// Splits `text` into lines and indexes the first occurrence of every section and key;
-// entries before the first section header belong to no section.
-Document Parse(std::string text);
+// Why a file of `bytes` bytes is too large to be a place file, or "" when it is not.
+std::string SizeProblem(std::uint64_t bytes);
+
+// Why `text` cannot be a place file, or "" when it can: longer than kLargestText,
+// or holding a NUL byte. No text file holds NUL; a file saved as UTF-16 ("Unicode"
+// in Notepad) or a binary file does, and reading it as ANSI would show garbage or
+// nothing, so it is refused rather than taken as empty.
+std::string TextProblem(std::string_view text);
+
+// A parse, or the reason there is none (`problem` non-empty, `document` empty).
+struct ParseResult {
+  Document document;
+  std::string problem;
+};
+
+// Indexes the first occurrence of every section and key of `text`; lines end in
+// CRLF, LF or CR, entries before the first section header belong to no section.
+// Refuses what TextProblem refuses.
+ParseResult Parse(std::string text);
 
 // A section or key name as lookups compare it: blanks around it trimmed, ASCII
 // letters lower-cased; bytes 0x80-0xFF are Devanagari glyphs and stay as they are.
@@ -58,10 +84,16 @@ const Entry* Find(const Document& document, std::string_view section, std::strin
 // The value bytes of `entry` as a reader gets them (empty for a line without "=").
 std::string_view ValueOf(const Document& document, const Entry& entry);
 
+// Why [section] key=value cannot be written, or "" when it can: a line break or NUL
+// anywhere (the entry would split over two lines or be cut when read), an empty
+// section name or key, a key holding "=" or beginning with ";" or "[" (it would end
+// early, or read as a comment or header).
+std::string EntryProblem(std::string_view section, std::string_view key, std::string_view value);
+
 // The whole text after writing [section] key=value: the first entry's value replaced
 // in place, or the key added after the last non-blank line of its section, or the
-// section added at the end after a blank line. Every other byte stays. `section` and
-// `key` must already be checked (no line breaks, key without "=").
+// section added at the end after a blank line. Every other byte stays. The entry
+// must pass EntryProblem.
 std::string WithEntry(const Document& document, std::string_view section, std::string_view key,
                       std::string_view value);
 

@@ -356,6 +356,15 @@ std::u32string WithLatinDigits(std::u32string text) {
   return text;
 }
 
+// The text as the reader gives it back with Digits::Devanagari: ASCII digits
+// become Devanagari ones.
+std::u32string WithDevanagariDigits(std::u32string text) {
+  for (char32_t& c : text) {
+    if (c >= U'0' && c <= U'9') c = kDigitZero + (c - U'0');
+  }
+  return text;
+}
+
 // "cannot write "य़" (U+092F U+093C, character 1) in Xdvng: <reason>": the
 // character, with its nukta if it has one, its code points and its place.
 std::string Describe(std::u32string_view text, const Failure& failure) {
@@ -402,6 +411,18 @@ EncodeResult FromUnicode(std::string_view utf8) {
     while (k < back.size() && k < expected.size() && back[k] == expected[k]) ++k;
     if (k >= text.size()) k = text.size() - 1;
     result.error = detail::Describe(text, {k, "Xdvng cannot write it so that it reads back the same"});
+    return result;
+  }
+  // The display does not read glyphs alone: it takes a value that is valid UTF-8
+  // for a text typed in Unicode, or for glyph bytes saved by a UTF-8 editor
+  // (ToUnicode). Glyph bytes that happen to form such UTF-8 (वृङ्गद्य gives E0 A4 BD,
+  // the UTF-8 of ऽ) would be shown as something else, so they are refused too; the
+  // check is made with both sets of digits the display can show.
+  if (ToUnicode(bytes, Digits::Latin) != detail::EncodeUtf8(expected) ||
+      ToUnicode(bytes, Digits::Devanagari) != detail::EncodeUtf8(detail::WithDevanagariDigits(text))) {
+    result.error =
+        "cannot write the text in Xdvng: its glyph bytes happen to form UTF-8 text, which the "
+        "display would show in place of the glyphs";
     return result;
   }
   result.ok = true;

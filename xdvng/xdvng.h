@@ -50,7 +50,8 @@ struct EncodeResult {
 // (as ASCII ones with Digits::Latin), since the font has one set of digits.
 // Accepted besides Devanagari: the blank, ASCII digits, "." and "·" (the font's
 // dots), ":" where it starts a text or follows a blank, digit or punctuation, and
-// U+25CC as the carrier of a lone mark. Everything else is refused.
+// U+25CC as the carrier of a lone mark. Everything else is refused, and so is a
+// text whose glyph bytes happen to form UTF-8 that ToUnicode would show as such.
 EncodeResult FromUnicode(std::string_view utf8);
 
 // True when the bytes are valid UTF-8 holding at least one Devanagari character

@@ -121,6 +121,34 @@ TEST(FormatMonth, VikramCaptionShowsBothYearsOfTheMonthOfItsNewYear) {
   EXPECT_EQ(FormatMonth(MadeUpMonth(2026, 12, 31)).vikramCaption, std::string(kVikramPrefix) + "2082     ");
 }
 
+TEST(FormatMonth, DayReckonedFromSunriseCountsItsClocksFromItsMidnight) {
+  // Made-up values like those of 19 March 2026 at Mumbai: the new-moon tithi ends
+  // at the new moon, 06:53, the skipped bright pratipada at 04:53 the next morning
+  // (28H53), and a sign entry at 06:30 the next morning reads 30H30, at 07:10 31H10
+  // (the almanac clock of the classic method would read 7H10).
+  MonthValues month = MadeUpMonth(2026, 3, 31);
+  month.method = Method::Precise;
+  DayValues& day = month.days[18];
+  day.tithi = 30;
+  day.tithiEnd.clock = {6, 53};
+  day.phase = MoonPhase::New;
+  day.phaseInstant.local = {{2026, 3, 19}, 6, 53, 29};
+  SunriseDayValues& precise = day.precise.emplace();
+  precise.skippedTithis.push_back({1, {0.0, {{2026, 3, 20}, 4, 52, 48}}});
+  day.signEntry = SignEntry{0, {0.0, {{2026, 3, 20}, 7, 10, 0}}};
+  day.auspicious = "PADWA";
+  TableRow cells = FormatDay(month, day);
+  EXPECT_EQ(cells[9], "6H53");
+  const std::string entry = "s:\xDCy:a\xFC" "c:a " + RaashiNames[0] + " raeS:)v:\xF0S: ";
+  EXPECT_EQ(cells[16], entry + "31H10 " + kBrightFortnight + " " + TithiNames[1] + " 28H53 p:y:\xFC\xF6t: PADWA");
+  day.signEntry->when.local = {{2026, 3, 20}, 6, 30, 0};
+  EXPECT_EQ(FormatDay(month, day)[16].substr(0, entry.size() + 5), entry + "30H30");
+  // A lunation in which the Sun enters two signs bears both names.
+  precise.lostMonth = 10;
+  day.lunarMonth = {9, MonthKind::Regular};
+  EXPECT_EQ(FormatDay(month, day)[6], MaasNames[9] + "-" + MaasNames[10]);
+}
+
 TEST(EmptyMonthTable, HeadingsAndTheInitialVikramCaption) {
   const MonthTable table = EmptyMonthTable();
   EXPECT_EQ(table.dayCount, 0);

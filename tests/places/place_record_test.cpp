@@ -1,9 +1,13 @@
 // The 56-character place record: built from the add-place dialog's entries, and
 // split by position into the main window's labels.
+#include <cstdio>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "places/place_file.h"
 #include "places/place_record.h"
 
 namespace kalnika {
@@ -213,6 +217,120 @@ TEST(PlacesRoundTrip, AllZonesParseBack) {
       EXPECT_EQ(parsed.timeZone, hours < 0 ? hours - half : hours + half);
       EXPECT_EQ(parsed.latCaption, "18 N 58 ");
       EXPECT_EQ(parsed.longCaption, "072 E 50");
+    }
+  }
+}
+
+// The check of a chosen record before it is computed: the message names the field
+// and its columns, or there is none. Columns and ranges from the record's layout
+// (description 1-31, latitude 32-38, longitude 41-48, zone 51-56) and the lists of
+// the add-place dialog; every record below is Mumbai's with one field changed.
+struct CheckCase {
+  const char* name;
+  std::string record;
+  const char* problem;  // nullptr: no problem; else a part of the message
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
+
+const std::string kDescription = "Mumbai, Maharashtra, India     ";  // 31 characters
+
+const CheckCase kCheckCases[] = {
+    {"Mumbai", kDescription + "18 N 58  072 E 50  +05:30", nullptr},
+    // the place rule reads +05:45 as 5 hours; the stored zone is valid all the same
+    {"KathmanduQuarterHour", kDescription + "27 N 42  085 E 19  +05:45", nullptr},
+    {"SouthWestMinus1200", kDescription + "77 S 51  166 W 40  -12:00", nullptr},
+    {"KiritimatiPlus1400", kDescription + "01 N 52  157 W 24  +14:00", nullptr},
+    // the dialog's lists reach 90 and 180 with minutes 59, and -12 or 14 with 30
+    {"DialogsLargestCoordinates", kDescription + "90 S 59  180 W 59  -12:30", nullptr},
+    {"DialogsLargestZone", kDescription + "00 N 00  000 E 00  +14:30", nullptr},
+    // a description typed with UTF-8 letters is longer in bytes; only the tail counts
+    {"LongerUtf8Description", "S\xC3\xA3o Paulo, SP, Brazil         23 S 33  046 W 38  -03:00", nullptr},
+    {"TooShort", "18 N 58  072 E 50  +05:30", "25 characters, fewer than the 56"},
+    {"EmptyRecord", "", "0 characters"},
+    {"NoBlankBeforeTail", "Thiruvananthapuram, Kerala, IND18 N 58  072 E 50  +05:30",
+     "\"D\" at character 31, where a blank belongs"},
+    {"LettersForLatitude", kDescription + "ab N 58  072 E 50  +05:30",
+     "latitude degrees \"ab\" (characters 32-33) are not 2 digits"},
+    {"LatitudeBeyond90", kDescription + "91 N 00  072 E 50  +05:30", "latitude degrees \"91\" (characters 32-33) lie beyond 90"},
+    {"LatitudeMinutesBeyond59", kDescription + "18 N 60  072 E 50  +05:30", "latitude minutes \"60\""},
+    {"LowerCaseHemisphere", kDescription + "18 n 58  072 E 50  +05:30",
+     "latitude hemisphere \"n\" (character 35) is neither \"N\" nor \"S\""},
+    {"LongitudeBeyond180", kDescription + "18 N 58  181 E 50  +05:30", "longitude degrees \"181\" (characters 41-43)"},
+    {"BlankInLongitude", kDescription + "18 N 58  72  E 50  +05:30", "longitude degrees \"72 \""},
+    {"LongitudeMinutesBeyond59", kDescription + "18 N 58  072 E 99  +05:30", "longitude minutes \"99\""},
+    {"EastWestMissing", kDescription + "18 N 58  072 X 50  +05:30", "longitude hemisphere \"X\""},
+    {"ZoneWithoutSign", kDescription + "18 N 58  072 E 50  005:30", "time zone sign \"0\" (character 51)"},
+    {"ZoneWithoutColon", kDescription + "18 N 58  072 E 50  +05.30", "\".\" at character 54 where \":\" belongs"},
+    // the reported -99:99, which gave clock texts like "62:42"
+    {"ZoneMinus9999", kDescription + "18 N 58  072 E 50  -99:99", "time zone hours \"99\" (characters 52-53) lie beyond 12"},
+    {"EastBeyond14", kDescription + "18 N 58  072 E 50  +15:00", "time zone hours \"15\" (characters 52-53) lie beyond 14"},
+    {"WestBeyond12", kDescription + "18 N 58  072 E 50  -13:00", "lie beyond 12"},
+    {"ZoneMinutesBeyond59", kDescription + "18 N 58  072 E 50  +05:60", "time zone minutes \"60\""},
+    {"LettersInZone", kDescription + "18 N 58  072 E 50  +0a:30", "time zone hours \"0a\""},
+};
+
+class CheckTable : public ::testing::TestWithParam<CheckCase> {};
+
+TEST_P(CheckTable, ProblemOrNone) {
+  const CheckCase& c = GetParam();
+  const std::optional<std::string> problem = PlaceRecordProblem(c.record);
+  if (c.problem == nullptr) {
+    EXPECT_FALSE(problem.has_value()) << *problem;
+  } else {
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_NE(problem->find(c.problem), std::string::npos) << *problem;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(PlacesCheck, CheckTable, ::testing::ValuesIn(kCheckCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// Every place stored in the bundled place file and in the tests' place files is
+// computed today, so every one must pass the check.
+TEST(PlacesCheck, EveryStoredPlacePasses) {
+  const std::filesystem::path data = KALNIKA_TEST_DATA;
+  for (const auto& file : {data / ".." / ".." / "data" / "Location.ini", data / "golden" / "Location.ini",
+                           data / "reference" / "Location.ini", data / "places" / "windows_location.ini",
+                           data / "places" / "windows_location_appended.ini"}) {
+    SCOPED_TRACE(file.string());
+    ProfileFile places(file);
+    const std::vector<std::string> list = LoadPlaceList(places);
+    ASSERT_FALSE(list.empty());
+    for (const std::string& record : list) {
+      const std::optional<std::string> problem = PlaceRecordProblem(record);
+      EXPECT_FALSE(problem.has_value()) << record << ": " << *problem;
+    }
+  }
+}
+
+// Every record the dialog can build passes the check: all latitudes and longitudes
+// at minutes 0 and 59 in both hemispheres, every zone hour with both minutes.
+TEST(PlacesCheck, EveryRecordTheDialogBuildsPasses) {
+  for (int degrees = 0; degrees <= 180; ++degrees) {
+    for (const char* minutes : {"0", "59"}) {
+      for (const char* side : {"N", "S"}) {
+        PlaceEntries entries = MumbaiWith(&PlaceEntries::longDegrees, std::to_string(degrees));
+        entries.longMinutes = minutes;
+        entries.eastWest = side[0] == 'N' ? "E" : "W";
+        if (degrees <= 90) {
+          entries.latDegrees = std::to_string(degrees);
+          entries.latMinutes = minutes;
+          entries.northSouth = side;
+        }
+        const RecordResult result = BuildPlaceRecord(entries);
+        ASSERT_EQ(result.outcome, O::Built);
+        EXPECT_FALSE(PlaceRecordProblem(result.record).has_value()) << result.record;
+      }
+    }
+  }
+  for (int hours = -12; hours <= 14; ++hours) {
+    for (const char* minutes : {"0", "30"}) {
+      PlaceEntries entries = MumbaiWith(&PlaceEntries::zoneHours, std::to_string(hours));
+      entries.zoneMinutes = minutes;
+      const RecordResult result = BuildPlaceRecord(entries);
+      ASSERT_EQ(result.outcome, O::Built);
+      EXPECT_FALSE(PlaceRecordProblem(result.record).has_value()) << result.record;
     }
   }
 }

@@ -1,13 +1,19 @@
 #pragma once
 // Scratch folders and byte-exact file helpers for the place-file tests.
+#include <grp.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace kalnika::test {
 
@@ -67,6 +73,54 @@ inline unsigned ModeOf(const std::filesystem::path& file) {
   struct stat st {};
   if (::stat(file.c_str(), &st) != 0) return 0;
   return static_cast<unsigned>(st.st_mode & 07777);
+}
+
+// A user for the tests of shared place files: numbers no account needs to have,
+// switched to in a forked child, so nothing is left on the machine.
+struct OtherUser {
+  uid_t uid;
+  gid_t gid;                  // primary group
+  std::vector<gid_t> groups;  // supplementary groups
+};
+
+// Runs `body` in a child process as `user` and returns the text it returned, or
+// nothing when the child could not switch to the user (only root can) or died.
+inline std::optional<std::string> RunAs(const OtherUser& user, const std::function<std::string()>& body) {
+  int channel[2];
+  if (::pipe(channel) != 0) return std::nullopt;
+  const pid_t pid = ::fork();
+  if (pid < 0) return std::nullopt;
+  if (pid == 0) {
+    ::close(channel[0]);
+    if (::setgroups(user.groups.size(), user.groups.data()) != 0 ||
+        ::setresgid(user.gid, user.gid, user.gid) != 0 || ::setresuid(user.uid, user.uid, user.uid) != 0) {
+      ::_exit(3);
+    }
+    const std::string text = body();
+    std::size_t done = 0;
+    while (done < text.size()) {
+      const ssize_t n = ::write(channel[1], text.data() + done, text.size() - done);
+      if (n <= 0) ::_exit(4);
+      done += static_cast<std::size_t>(n);
+    }
+    ::_exit(0);
+  }
+  ::close(channel[1]);
+  std::string text;
+  char chunk[4096];
+  for (ssize_t n; (n = ::read(channel[0], chunk, sizeof chunk)) > 0;) text.append(chunk, static_cast<std::size_t>(n));
+  ::close(channel[0]);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+  return text;
+}
+
+// Owner and group of `file`.
+inline std::pair<uid_t, gid_t> OwnerOf(const std::filesystem::path& file) {
+  struct stat st {};
+  if (::lstat(file.c_str(), &st) != 0) return {static_cast<uid_t>(-1), static_cast<gid_t>(-1)};
+  return {st.st_uid, st.st_gid};
 }
 
 }  // namespace kalnika::test

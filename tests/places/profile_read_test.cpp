@@ -1,6 +1,7 @@
 // Reading the place file as GetPrivateProfileStringA reads it.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <string>
@@ -79,8 +80,6 @@ const ReadCase kReadCases[] = {
     // "[B" has no "]": it is no header, so k2 still belongs to [A]
     {"BracketWithoutCloseIsNoHeader", "[A]\r\nk=1\r\n[B\r\nk2=2\r\n", "A", "k2", "2"},
     {"Utf8MarkBeforeFirstHeader", "\xEF\xBB\xBF[A]\r\nk=v\r\n", "A", "k", "v"},
-    // a reader's string ends at a NUL byte
-    {"ValueEndsAtNul", std::string("[A]\r\nk=ab\0cd\r\n", 14), "A", "k", "ab"},
     {"SectionWithBlankInName", "[AUSPICIOUS DAYS]\r\n0115=x\r\n", "auspicious days", "0115", "x"},
 };
 
@@ -116,6 +115,12 @@ struct BufferCase {
 
 std::string Xs(std::size_t n) { return std::string(n, 'X'); }
 
+std::string Repeat(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
 const BufferCase kBufferCases[] = {
     // the main window's readers pass 80: at most 79 bytes and the NUL
     {"ValueOf100CutTo79", std::string(100, 'v'), 80, "", "k", 79, std::string(79, 'v') + '\0'},
@@ -127,6 +132,16 @@ const BufferCase kBufferCases[] = {
     {"DefaultTrailingBlanksRemoved", "abc", 80, "dflt  ", "missing", 4,
      "dflt" + std::string(1, '\0') + Xs(75)},
     {"DefaultCutToBuffer", "abc", 3, "dflt", "missing", 2, "df" + std::string(1, '\0') + Xs(77)},
+    // A note typed in Unicode: 27 letters ka (E0 A4 95) are 81 bytes. The cut at 79
+    // would split the 27th letter and the note would no longer read as UTF-8 (its
+    // bytes would show as Xdvng glyphs); it goes before that letter instead.
+    {"Utf8CutBeforeSplitCharacter", Repeat("\xE0\xA4\x95", 27), 80, "", "k", 78,
+     Repeat("\xE0\xA4\x95", 26) + '\0' + Xs(1)},
+    {"Utf8EndingOnTheCutKeptWhole", "a" + Repeat("\xE0\xA4\x95", 26) + "b", 80, "", "k", 79,
+     "a" + Repeat("\xE0\xA4\x95", 26) + '\0'},
+    // Xdvng bytes are not UTF-8: one glyph a byte, cut at the byte
+    {"XdvngCutAtTheByte", Repeat("\xE0\xA4", 50), 80, "", "k", 79,
+     Repeat("\xE0\xA4", 39) + "\xE0" + '\0'},
 };
 
 TEST(PlacesBuffer, CutNulAndRestKept) {
@@ -149,6 +164,87 @@ TEST(PlacesBuffer, MissingFileGivesDefault) {
   EXPECT_EQ(buffer[0], '\0');
   EXPECT_EQ(file.GetString("LOCATION", "0", "none", buffer, sizeof buffer), 4u);
   EXPECT_EQ(file.Read("LOCATION", "0"), "");
+  // a missing file is the empty place list of a first start, not a problem
+  EXPECT_EQ(file.ReadProblem(), "");
+}
+
+// A file that is no place file is reported with its cause, and reads as a missing
+// file does (the program starts with an empty list and shows the message).
+struct RefusedCase {
+  const char* name;
+  void (*make)(const std::filesystem::path& file);
+  const char* cause;
+};
+
+// A file of `size` bytes that holds no data: it takes no room on the disk.
+void Sparse(const std::filesystem::path& file, off_t size) {
+  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  ASSERT_GE(fd, 0);
+  EXPECT_EQ(::ftruncate(fd, size), 0);
+  ::close(fd);
+}
+
+const RefusedCase kRefusedCases[] = {
+    // `truncate -s 64G`: once reserved in full, the std::bad_alloc ended the program
+    {"Sparse64GB", [](const std::filesystem::path& f) { Sparse(f, off_t{64} << 30); },
+     "it is 68719476736 bytes long, more than the 16 MB a place file may have"},
+    {"OneByteOverTheLimit", [](const std::filesystem::path& f) { Sparse(f, (off_t{16} << 20) + 1); },
+     "it is 16777217 bytes long"},
+    {"NulByte", [](const std::filesystem::path& f) { WriteBytes(f, std::string("[A]\r\nk=a\0b\r\n", 12)); },
+     "it is not a text file (it holds a NUL byte at byte 9)"},
+    // Notepad's "Unicode": every ASCII letter followed by a NUL
+    {"Utf16", [](const std::filesystem::path& f) { WriteBytes(f, std::string("\xFF\xFE[\0A\0]\0", 8)); },
+     "it is saved as UTF-16"},
+    {"Folder", [](const std::filesystem::path& f) { std::filesystem::create_directory(f); },
+     "it is a folder, not a file"},
+    {"NamedPipe", [](const std::filesystem::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0644), 0); },
+     "it is a named pipe (FIFO), not a file"},
+};
+
+TEST(PlacesRefusedFile, ReportedAndReadAsMissing) {
+  for (const RefusedCase& c : kRefusedCases) {
+    SCOPED_TRACE(c.name);
+    ScratchFolder folder;
+    const auto path = folder / "Location.ini";
+    c.make(path);
+    ProfileFile file(path);
+    EXPECT_TRUE(LoadPlaceList(file).empty());
+    EXPECT_EQ(file.Read("A", "k"), "");
+    const std::string problem = file.ReadProblem();
+    EXPECT_NE(problem.find("Could not read the place file \"" + path.string() + "\": "), std::string::npos)
+        << problem;
+    EXPECT_NE(problem.find(c.cause), std::string::npos) << problem;
+  }
+}
+
+// A file of exactly 16 MiB is still read: the limit refuses only what is larger.
+TEST(PlacesRefusedFile, FileAtTheLimitIsRead) {
+  ScratchFolder folder;
+  const auto path = folder / "Location.ini";
+  std::string text = "[A]\r\nk=v\r\n";
+  text.resize(std::size_t{16} << 20, ' ');
+  WriteBytes(path, text);
+  ProfileFile file(path);
+  EXPECT_EQ(file.Read("A", "k"), "v");
+  EXPECT_EQ(file.ReadProblem(), "");
+}
+
+// A file its reader has no permission to read; only root can make another user,
+// and root itself reads every file.
+TEST(PlacesRefusedFile, NoPermissionToRead) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to run a child as another user";
+  ScratchFolder folder;
+  std::filesystem::permissions(folder.path(), std::filesystem::perms(0755));
+  const auto path = folder / "Location.ini";
+  WriteBytes(path, "[LOCATION]\r\n0=\"a\"\r\n");
+  std::filesystem::permissions(path, std::filesystem::perms(0600));
+  const auto problem = test::RunAs({4203, 4203, {}}, [&path] {
+    ProfileFile file(path);
+    return std::to_string(LoadPlaceList(file).size()) + " " + file.ReadProblem();
+  });
+  ASSERT_TRUE(problem.has_value());
+  EXPECT_EQ(problem->substr(0, 2), "0 ");
+  EXPECT_NE(problem->find("you have no permission to read it"), std::string::npos) << *problem;
 }
 
 // A file changed on disk between two reads of one ProfileFile: the second read sees

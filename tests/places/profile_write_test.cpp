@@ -200,14 +200,16 @@ TEST(PlacesWriteFails, FolderMissing) {
   ProfileFile file(path);
   const WriteResult result = StoreDefaultPosition(file, 3);
   EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.error.find("Location.ini"), std::string::npos) << result.error;
+  EXPECT_NE(result.error.find("its folder \"" + (folder / "gone").string() + "\" does not exist"),
+            std::string::npos)
+      << result.error;
   EXPECT_FALSE(std::filesystem::exists(folder / "gone"));
 }
 
-// A folder standing where the place file should be: the temporary file is written,
-// but rename cannot put a file over a folder. The failure must be reported, the
-// folder and its contents left, the temporary file removed.
-TEST(PlacesWriteFails, RenameRefused) {
+// A folder standing where the place file should be is refused before anything is
+// written: rename cannot put a file over a folder, and the folder and its contents
+// must stay.
+TEST(PlacesWriteFails, FolderAtPath) {
   ScratchFolder folder;
   const auto path = folder / "Location.ini";
   std::filesystem::create_directory(path);
@@ -215,7 +217,7 @@ TEST(PlacesWriteFails, RenameRefused) {
   ProfileFile file(path);
   const WriteResult result = file.WriteString("DEFAULT", "CityDataNumber", "1");
   EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.error.find("could not be replaced"), std::string::npos) << result.error;
+  EXPECT_NE(result.error.find("it is a folder, not a file"), std::string::npos) << result.error;
   EXPECT_TRUE(std::filesystem::is_directory(path));
   EXPECT_EQ(ReadBytes(path / "inside.txt"), "keep");
   EXPECT_EQ(FolderNames(folder.path()), (std::set<std::string>{"Location.ini", "Location.ini.lock"}));

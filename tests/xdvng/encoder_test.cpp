@@ -130,6 +130,12 @@ const RefusalCase kRefusals[] = {
     {"ReplacementCharacter", "\uFFFD", "(U+FFFD, character 1)", "a lost byte is not written back"},
     {"WouldReadBackOtherwise", "\u0905\u093E", "(U+0905, character 1)", "अ + ा would read back as आ"},
     {"InvalidUtf8", "\xFF", "not valid UTF-8 (byte 1)", "Latin-1 bytes are not Unicode text"},
+    // The glyphs read back, but the display takes bytes that form UTF-8 for UTF-8
+    // text first (ToUnicode); both texts were shown wrongly before they were refused.
+    {"GlyphsFormUtf8Devanagari", "\u0935\u0943\u0919\u094D\u0917\u0926\u094D\u092F",
+     "happen to form UTF-8 text", "the glyphs end in E0 A4 BD, the UTF-8 of \u093D: shown as \"v:\u093D\""},
+    {"GlyphsFormUtf8Latin1", "\u0936\u094D\u0930\u094D\u0926\u094D\u0927", "happen to form UTF-8 text",
+     "the glyphs C2 and 0x80-0xBF read as a Latin-1 letter saved as UTF-8: shown as \"\u0926\u094D\u0927\""},
 };
 INSTANTIATE_TEST_SUITE_P(Refusals, XdvngRefusal, ::testing::ValuesIn(kRefusals), RefusalNameOf);
 

@@ -1,0 +1,63 @@
+// The precise method: one almanac month (31 days at Mumbai, each reckoned at its
+// sunrise), alone and through ComputeMonth, and its parts: the positions, one
+// sunrise and one crossing.
+#include <benchmark/benchmark.h>
+
+#include "almanac/month_values.h"
+#include "astronomy/ephemeris.h"
+#include "elements/precise.h"
+#include "elements/sunrise_day.h"
+
+namespace {
+
+constexpr kalnika::GeoPoint kMumbai{18 + 58 / 60.0, 72 + 50 / 60.0};
+
+void BM_PreciseMonth31Days(benchmark::State& state) {
+  const auto india = [](const kalnika::CivilDate&) { return 5.5; };
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalnika::ComputeSunriseDays({2026, 12, 1}, 31, kMumbai, india));
+}
+BENCHMARK(BM_PreciseMonth31Days)->Unit(benchmark::kMillisecond);
+
+// The same month as the window asks for it: the values of every row with their
+// local clocks.
+void BM_PreciseComputeMonth(benchmark::State& state) {
+  kalnika::MonthRequest request;
+  request.year = 2026;
+  request.month = 12;
+  request.latitude = kMumbai.latitude;
+  request.longitude = kMumbai.longitude;
+  request.timeZone = 5.5;
+  request.method = kalnika::Method::Precise;
+  for (auto _ : state) benchmark::DoNotOptimize(kalnika::ComputeMonth(request));
+}
+BENCHMARK(BM_PreciseComputeMonth)->Unit(benchmark::kMillisecond);
+
+void BM_SiderealSunMoon(benchmark::State& state) {
+  double jd = 2461375.5;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(kalnika::SiderealSunMoon(jd));
+    jd += 0.37;
+  }
+}
+BENCHMARK(BM_SiderealSunMoon)->Unit(benchmark::kMicrosecond);
+
+void BM_Sunrise(benchmark::State& state) {
+  double jd = 2461375.5 - 5.5 / 24;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(kalnika::SunEventBetween(kalnika::SunEvent::Sunrise, jd, jd + 1, kMumbai));
+    jd += 1.0;
+  }
+}
+BENCHMARK(BM_Sunrise)->Unit(benchmark::kMicrosecond);
+
+void BM_NextTithiChange(benchmark::State& state) {
+  double jd = 2461375.5;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(kalnika::NextChange(kalnika::Element::Tithi, jd));
+    jd += 0.61;
+  }
+}
+BENCHMARK(BM_NextTithiChange)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

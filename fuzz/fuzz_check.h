@@ -1,0 +1,13 @@
+#pragma once
+// The fuzz targets' assertion: a broken property is reported and ends the run, so
+// that libFuzzer keeps the input that broke it.
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                          \
+  do {                                                                                 \
+    if (!(condition)) {                                                                \
+      std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                    \
+    }                                                                                  \
+  } while (false)

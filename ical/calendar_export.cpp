@@ -1,0 +1,293 @@
+#include "ical/calendar_export.h"
+
+#include <libical/ical.h>
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
+#include <unicode/ustring.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+#include "almanac/month_text.h"
+#include "almanac/name_tables.h"
+
+namespace kalnika::ical {
+
+namespace {
+
+// Texts of the export that the table has no piece for, in Xdvng bytes like every
+// stored text: "s:\xF6#a\xF6et:" संक्रांति (the Sun's entry into a sign) and
+// "s:m:apt:i" समाप्ती (end, of a tithi).
+constexpr const char* kSankranti = "s:\xF6#a\xF6" "et:";
+constexpr const char* kTithiEnds = "s:m:apt:i";
+constexpr const char* kProdId = "-//Kalnika//Kalnika 1.0//MR";
+
+// Half a second in days: the tolerance for comparing two Julian Days made of whole
+// seconds.
+constexpr double kHalfSecond = 0.5 / 86400.0;
+
+// Julian Day of 1970-01-01 0 h UT.
+constexpr double kUnixEpochJD = 2440587.5;
+
+// An instant as the calendar gets it: seconds since 1970 UTC on a whole minute,
+// rounded as the table's clocks round (seconds above 30 go to the next minute), so
+// that the phone shows the minute the almanac shows.
+std::int64_t UnixMinute(double jd) {
+  const std::int64_t seconds = std::llround((jd - kUnixEpochJD) * 86400.0);
+  const std::int64_t shifted = seconds + 29;
+  // Floor division: instants before 1970 are negative.
+  const std::int64_t minutes = shifted / 60 - (shifted % 60 < 0 ? 1 : 0);
+  return minutes * 60;
+}
+
+// Plain text of the place file as UTF-8: as it is when it is valid UTF-8 (written
+// by this program), otherwise single-byte Latin-1 (written on Windows).
+std::string PlainUtf8(const std::string& bytes) {
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t length = 0;
+  u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
+  if (status != U_INVALID_CHAR_FOUND) return bytes;
+  std::string utf8;
+  icu::UnicodeString(bytes.data(), static_cast<int32_t>(bytes.size()), "ISO-8859-1").toUTF8String(utf8);
+  return utf8;
+}
+
+std::string Trimmed(const std::string& s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+template <std::size_t N>
+std::string Name(const std::array<std::string, N>& table, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < N ? table[static_cast<std::size_t>(index)] : "";
+}
+
+std::string TwoDigits(int n) {
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "%02d", n);
+  return buffer;
+}
+
+std::string DateKey(const CivilDate& d) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", d.year, d.month, d.day);
+  return buffer;
+}
+
+// Stored Xdvng texts as the reader's script.
+class Display {
+ public:
+  explicit Display(const EventTexts& texts) : texts_(texts) {
+    if (texts.script == EventScript::Latin) latin_.emplace(texts.latin);
+  }
+
+  std::string operator()(const std::string& xdvng) const {
+    if (!latin_) return Trimmed(xdvng::ToUnicode(xdvng, texts_.digits));
+    return Trimmed((*latin_)(xdvng::ToUnicode(xdvng, xdvng::Digits::Latin)));
+  }
+
+  bool Latin() const { return latin_.has_value(); }
+
+ private:
+  EventTexts texts_;
+  std::optional<xdvng::LatinTransliterator> latin_;
+};
+
+const char* KindKey(EventKind kind) {
+  switch (kind) {
+    case EventKind::Note: return "note";
+    case EventKind::KaliNewYear: return "kali";
+    case EventKind::SignEntry: return "sign";
+    case EventKind::NewMoon: return "newmoon";
+    case EventKind::FullMoon: return "fullmoon";
+    case EventKind::Tithi: return "tithi";
+  }
+  return "event";
+}
+
+// The lunar month, its prefix as a word of its own: "अधिक श्रावण".
+std::string LunarMonthWords(const LunarMonth& month) {
+  const char* prefix = month.kind == MonthKind::Added               ? kAddedMonthPrefix
+                       : month.kind == MonthKind::RegularAfterAdded ? kRegularAfterAddedPrefix
+                                                                    : "";
+  return (*prefix ? std::string(prefix) + " " : std::string()) + Name(MaasNames, month.index);
+}
+
+// "कार्तिक कृष्ण अष्टमी"; the new and full moon tithis have no fortnight word.
+std::string TithiSummary(const DayValues& day) {
+  const std::string fortnight = Trimmed(FortnightText(day.tithi));
+  return LunarMonthWords(day.lunarMonth) + " " + (fortnight.empty() ? "" : fortnight + " ") +
+         Name(TithiNames, TithiNameIndex(day.tithi));
+}
+
+// "समाप्ती १ डिसेंबर २३:१६": the end on the place's clock (the months' zone and
+// daylight saving), a real date and time, not the almanac's 27H40.
+std::string TithiEndText(const DayValues& day, const CalendarPlace& place, const Display& display) {
+  const LocalDateTime end = LocalDateTimeOf(day.tithiEnd.jd, place.timeZone, place.daylightSaving);
+  const std::string clock = TwoDigits(end.hour) + "H" + TwoDigits(end.minute);  // "H" is the font's colon
+  if (display.Latin())
+    return display(kTithiEnds) + " " + std::to_string(end.date.day) + " " + Name(MonthListNames, end.date.month - 1) +
+           " " + display(clock);
+  return display(std::string(kTithiEnds) + " " + std::to_string(end.date.day) + " " +
+                 Name(GregorianMonthNames, end.date.month - 1) + " " + clock);
+}
+
+}  // namespace
+
+std::string PlaceKey(const std::string& description) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::Transliterator> ascii(
+      icu::Transliterator::createInstance("Any-Latin; Latin-ASCII; Any-Lower", UTRANS_FORWARD, status));
+  icu::UnicodeString text = icu::UnicodeString::fromUTF8(PlainUtf8(description));
+  if (U_SUCCESS(status) && ascii) ascii->transliterate(text);
+  std::string plain, key;
+  text.toUTF8String(plain);
+  for (const char c : plain) {
+    const bool keep = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    if (keep)
+      key.push_back(c);
+    else if (!key.empty() && key.back() != '-')
+      key.push_back('-');
+  }
+  while (!key.empty() && key.back() == '-') key.pop_back();
+  return key.empty() ? "place" : key;
+}
+
+std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months, const CalendarPlace& place,
+                                          const ExportOptions& options) {
+  const Display display(options.texts);
+  const std::string placeKey = PlaceKey(Trimmed(place.description));
+  std::vector<CalendarEvent> events;
+  std::set<std::string> uids;
+  auto add = [&](EventKind kind, const CivilDate& date, std::optional<std::int64_t> instant, std::string summary,
+                 std::string description) {
+    CalendarEvent e{kind, date, instant, std::move(summary), std::move(description),
+                    std::string(KindKey(kind)) + "-" + DateKey(date) + "-" + placeKey + "@kalnika"};
+    if (uids.insert(e.uid).second) events.push_back(std::move(e));
+  };
+
+  for (const MonthValues& month : months) {
+    for (const DayValues& day : month.days) {
+      if (!Trimmed(day.auspicious).empty()) add(EventKind::Note, day.date, std::nullopt, display(day.auspicious), "");
+      // The table writes the Kali new year over the notes of 23 January; here it
+      // is an event of its own beside them.
+      if (day.date.month == 1 && day.date.day == 23)
+        add(EventKind::KaliNewYear, day.date, std::nullopt, display(KaliNewYearNote(day.kaliYear)), "");
+      if (day.signEntry) {
+        const SignEntry& entry = *day.signEntry;
+        add(EventKind::SignEntry, entry.when.local.date, UnixMinute(entry.when.jd),
+            display(Name(RaashiNames, entry.sign) + " " + kSankranti), "");
+      }
+      if (day.phase) {
+        const bool isNew = *day.phase == MoonPhase::New;
+        add(isNew ? EventKind::NewMoon : EventKind::FullMoon, day.phaseInstant.local.date,
+            UnixMinute(day.phaseInstant.jd), display(Name(TithiNames, isNew ? 0 : 15)), "");
+      }
+      if (options.tithis) {
+        // The search for the end stops at 23:59:59 UT of the date: a tithi still
+        // current then (it is the next row's tithi too) has no end within the day,
+        // and the calendar gives none rather than that second. (A tithi that really
+        // ends in that last second loses only its description.)
+        const bool ends = day.tithiEnd.jd < JulianDay(day.date, 23, 59, 59) - kHalfSecond;
+        add(EventKind::Tithi, day.date, std::nullopt, display(TithiSummary(day)),
+            ends ? TithiEndText(day, place, display) : "");
+      }
+    }
+  }
+  std::stable_sort(events.begin(), events.end(), [](const CalendarEvent& a, const CalendarEvent& b) {
+    return a.date < b.date;
+  });
+  return events;
+}
+
+namespace {
+
+struct ComponentDeleter {
+  void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
+
+icaltimetype DateValue(const CivilDate& d) {
+  icaltimetype t = icaltime_null_date();
+  t.year = d.year;
+  t.month = d.month;
+  t.day = d.day;
+  return t;
+}
+
+icaltimetype UtcValue(std::int64_t seconds) {
+  return icaltime_from_timet_with_zone(static_cast<time_t>(seconds), 0, icaltimezone_get_utc_timezone());
+}
+
+}  // namespace
+
+std::string WriteCalendar(const std::vector<CalendarEvent>& events, const CalendarPlace& place,
+                          const ExportOptions& options) {
+  Component calendar(icalcomponent_new_vcalendar());
+  icalcomponent* cal = calendar.get();
+  icalcomponent_add_property(cal, icalproperty_new_prodid(kProdId));
+  icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
+  icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
+  const std::string location = PlainUtf8(Trimmed(place.description));
+  // The name calendar programs give a calendar made from the file: the program and
+  // the city (libical writes this property's value as it is, so no comma).
+  icalproperty* name = icalproperty_new_x(("Kalnika " + location.substr(0, location.find(','))).c_str());
+  icalproperty_set_x_name(name, "X-WR-CALNAME");
+  icalcomponent_add_property(cal, name);
+
+  // The place's zone, when libical knows its name: timed events on its clock,
+  // with its rules in a VTIMEZONE whose TZID is the plain IANA name.
+  icaltimezone* zone = place.zoneName.empty() ? nullptr : icaltimezone_get_builtin_timezone(place.zoneName.c_str());
+  // UTC ("UTC", "Etc/UTC") has no VTIMEZONE: its events are written with "Z".
+  if (zone && (zone == icaltimezone_get_utc_timezone() || !icaltimezone_get_component(zone))) zone = nullptr;
+  if (zone) {
+    icalcomponent* vtimezone = icalcomponent_new_clone(icaltimezone_get_component(zone));
+    icalproperty* tzid = icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY);
+    if (tzid) icalproperty_set_tzid(tzid, place.zoneName.c_str());
+    icalcomponent_add_component(cal, vtimezone);
+  }
+
+  const icaltimetype stamp = UtcValue(options.stamp);
+  for (const CalendarEvent& e : events) {
+    icalcomponent* event = icalcomponent_new_vevent();
+    icalcomponent_add_property(event, icalproperty_new_uid(e.uid.c_str()));
+    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+    if (e.instant) {
+      if (zone) {
+        icalproperty* start = icalproperty_new_dtstart(icaltime_convert_to_zone(UtcValue(*e.instant), zone));
+        icalproperty_add_parameter(start, icalparameter_new_tzid(place.zoneName.c_str()));
+        icalcomponent_add_property(event, start);
+      } else {
+        icalcomponent_add_property(event, icalproperty_new_dtstart(UtcValue(*e.instant)));
+      }
+    } else {
+      icalcomponent_add_property(event, icalproperty_new_dtstart(DateValue(e.date)));
+      icalcomponent_add_property(event, icalproperty_new_dtend(DateValue(AddDays(e.date, 1))));
+    }
+    icalcomponent_add_property(event, icalproperty_new_summary(e.summary.c_str()));
+    if (!e.description.empty())
+      icalcomponent_add_property(event, icalproperty_new_description(e.description.c_str()));
+    if (!location.empty()) icalcomponent_add_property(event, icalproperty_new_location(location.c_str()));
+    // Festivals and moments of the sky do not make the user busy.
+    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    icalcomponent_add_component(cal, event);
+  }
+
+  char* text = icalcomponent_as_ical_string_r(cal);
+  if (!text) throw std::runtime_error("libical could not write the calendar");
+  std::string out(text);
+  icalmemory_free_buffer(text);
+  return out;
+}
+
+std::string ExportCalendar(const std::vector<MonthValues>& months, const CalendarPlace& place,
+                           const ExportOptions& options) {
+  return WriteCalendar(CalendarEvents(months, place, options), place, options);
+}
+
+}  // namespace kalnika::ical

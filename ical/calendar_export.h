@@ -1,0 +1,87 @@
+#pragma once
+// The almanac as an iCalendar file (RFC 5545) for the calendar of a phone or a
+// desktop: the notes of the month (festivals and other auspicious-day texts, the
+// Kali new year), the Sun's entries into the signs, the new and full moons, and,
+// when asked for, every day's tithi. Built and written with libical.
+//
+// - A note, the Kali new year and a tithi are all-day events on the date of the
+//   table's row (DTSTART;VALUE=DATE, DTEND the next day).
+// - A sign entry, a new moon and a full moon are timed events at their instant
+//   (no DTEND: an instant), in UTC, or in the place's zone when it has an IANA
+//   name (TZID with its VTIMEZONE).
+// - Every event's UID is made of its kind, its date and the place, so that a
+//   second import of the same month (also with other options or another script)
+//   updates the events instead of doubling them.
+// - The texts are display texts: the stored Xdvng bytes shown as Unicode
+//   Devanagari, or in Latin script. Summaries carry no clock; the tithi's end is
+//   written as a real date and time in the description (none when the tithi lasts
+//   past the day).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "almanac/month_values.h"
+#include "calendar/calendar.h"
+#include "xdvng/latin.h"
+#include "xdvng/xdvng.h"
+
+namespace kalnika::ical {
+
+enum class EventScript { Devanagari, Latin };
+
+// How the texts of the events are written.
+struct EventTexts {
+  EventScript script = EventScript::Devanagari;
+  xdvng::Digits digits = xdvng::Digits::Devanagari;        // with EventScript::Devanagari
+  xdvng::LatinStyle latin = xdvng::LatinStyle::Readable;   // with EventScript::Latin
+};
+
+// The place the months were computed for.
+struct CalendarPlace {
+  std::string description;  // as the place record stores it (UTF-8, or Latin-1 from Windows):
+                            // "Mumbai, Maharashtra, India"
+  double timeZone = 0.0;    // hours east of Greenwich, the months' zone
+  bool daylightSaving = false;
+  std::string zoneName;     // IANA zone ("Asia/Kolkata"); empty or unknown: timed events in UTC
+};
+
+struct ExportOptions {
+  bool tithis = false;       // an all-day event per day with its tithi and the tithi's end
+  EventTexts texts;
+  std::int64_t stamp = 0;    // DTSTAMP: the time of the export, seconds since 1970-01-01 UTC
+};
+
+enum class EventKind { Note, KaliNewYear, SignEntry, NewMoon, FullMoon, Tithi };
+
+struct CalendarEvent {
+  EventKind kind = EventKind::Note;
+  // All-day events: the date of the table's row. Timed events: the date of the
+  // instant on the place's clock (the months' zone and daylight saving).
+  CivilDate date;
+  std::optional<std::int64_t> instant;  // timed events: seconds since 1970-01-01 UTC
+  std::string summary;                  // UTF-8
+  std::string description;              // UTF-8, may be empty
+  std::string uid;                      // "<kind>-<yyyymmdd>-<place>@kalnika"
+};
+
+// The events of the months, in date order, each at most once (a new or full moon
+// that two months show is one event).
+std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months, const CalendarPlace& place,
+                                          const ExportOptions& options);
+
+// The events as an iCalendar text: CRLF line ends, lines folded at 75 octets on
+// UTF-8 character boundaries, commas, semicolons and backslashes of the texts
+// escaped (all by libical).
+std::string WriteCalendar(const std::vector<CalendarEvent>& events, const CalendarPlace& place,
+                          const ExportOptions& options);
+
+// Both steps.
+std::string ExportCalendar(const std::vector<MonthValues>& months, const CalendarPlace& place,
+                           const ExportOptions& options);
+
+// The place part of the UIDs: the description in lower-case ASCII letters and
+// digits, every other run of characters one "-" ("mumbai-maharashtra-india").
+std::string PlaceKey(const std::string& description);
+
+}  // namespace kalnika::ical

@@ -1,0 +1,45 @@
+#pragma once
+// The IANA time-zone names of the places ("Asia/Kolkata"), kept in the place file
+// in a section of their own, "TIME ZONES", keyed like "LOCATION": "9=America/
+// New_York" names the zone of the place stored under key 9. The 56-character
+// records keep their layout, so a file written on Windows stays byte for byte
+// what it was apart from this section, and a program that does not know the
+// section reads the file as before. No Qt.
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "places/place_file.h"
+
+namespace kalnika {
+
+
+// Whether `zoneName` can be stored: 1 to 79 characters of ASCII letters, digits,
+// "/", "_", "-" and "+" (every IANA name is such), not beginning with "/" nor
+// holding "..". Whether tzdata knows the zone is for the caller to ask
+// (ZoneOffsetOn).
+bool IsStorableZoneName(std::string_view zoneName);
+
+// The zone names stored under the keys "0" to "5000" that read non-empty, key ->
+// name. An entry whose key names no place is returned all the same; callers
+// ignore it.
+std::map<int, std::string> ReadZoneNames(ProfileFile& file);
+
+// Stores the zone name of the place under `key` (0..5000), or clears it when
+// `zoneName` is empty. Refused, writing nothing, for another key or a name that is
+// not storable.
+WriteResult StoreZoneName(ProfileFile& file, int key, std::string_view zoneName);
+
+// What appending a place did: the write's outcome and the key it used (-1 when
+// nothing was written).
+struct AppendedPlace {
+  WriteResult result;
+  int key = -1;
+};
+
+// Appends a place record (AppendPlaceRecord) and its zone name under the same key,
+// in one locked rewrite of the file. An empty zone name stores the record alone
+// and clears a zone name that a former place left under that key.
+AppendedPlace AppendPlace(ProfileFile& file, std::string_view record, std::string_view zoneName);
+
+}  // namespace kalnika

@@ -1,0 +1,135 @@
+// The precise method in the month's values: which row an instant and a skipped
+// tithi belong to, the clocks (rounded to the minute, daylight saving on all of
+// them), the notes of skipped tithis, polar rows and the years it covers. The
+// elements themselves are tested in tests/elements; the expected days here are
+// those of Mumbai almanacs for March and November 2026.
+#include <gtest/gtest.h>
+
+#include "almanac/month_values.h"
+
+namespace kalnika {
+namespace {
+
+MonthRequest Precise(int year, int month, double latitude, double longitude, double zone) {
+  MonthRequest r;
+  r.year = year;
+  r.month = month;
+  r.latitude = latitude;
+  r.longitude = longitude;
+  r.timeZone = zone;
+  r.method = Method::Precise;
+  return r;
+}
+
+MonthRequest Mumbai(int year, int month) {
+  return Precise(year, month, 18 + 58 / 60.0, 72 + 50 / 60.0, 5.5);
+}
+
+const DayValues& Day(const MonthValues& m, int day) {
+  return m.days.at(static_cast<std::size_t>(day - 1));
+}
+
+TEST(PreciseMonth, ClassicStaysTheDefault) {
+  EXPECT_EQ(MonthRequest{}.method, Method::Classic);
+  MonthRequest classic = Mumbai(2026, 3);
+  classic.method = Method::Classic;
+  EXPECT_FALSE(Day(ComputeMonth(classic), 19).precise.has_value());
+  EXPECT_TRUE(Day(ComputeMonth(Mumbai(2026, 3)), 19).precise.has_value());
+}
+
+// Gudhi Padwa 2026 (the days' rules are tested in tests/elements): sunrise 06:44,
+// new moon 06:54 (06:53:29, 06:53 to the nearest minute), the skipped pratipada's
+// end 04:53 on the 20th; the clocks count from the row's local midnight.
+TEST(PreciseMonth, MumbaiGudhiPadwa2026) {
+  const MonthValues march = ComputeMonth(Mumbai(2026, 3));
+  ASSERT_EQ(march.days.size(), 31u);
+  const DayValues& padwa = Day(march, 19);
+  EXPECT_EQ(padwa.tithi, 30);
+  EXPECT_EQ(padwa.sunrise, (ClockTime{6, 44}));
+  EXPECT_EQ(padwa.tithiEnd.clock, (ClockTime{6, 53}));
+  ASSERT_EQ(padwa.phase, MoonPhase::New);
+  EXPECT_EQ(padwa.phaseInstant.local.hour, 6);
+  EXPECT_EQ(padwa.phaseInstant.local.minute, 53);
+  ASSERT_EQ(padwa.precise->skippedTithis.size(), 1u);
+  EXPECT_EQ(padwa.precise->skippedTithis[0].value, 1);
+  EXPECT_EQ(padwa.precise->skippedTithis[0].end.local.date, (CivilDate{2026, 3, 20}));
+  EXPECT_EQ(padwa.precise->skippedTithis[0].end.local.hour, 4);
+  EXPECT_EQ(padwa.precise->skippedTithis[0].end.local.minute, 52);  // 04:52:48
+  EXPECT_EQ(padwa.lunarMonth, (LunarMonth{11, MonthKind::Regular}));
+
+  const DayValues& dvitiya = Day(march, 20);
+  EXPECT_EQ(dvitiya.lunarMonth, (LunarMonth{0, MonthKind::Regular}));
+  EXPECT_EQ(dvitiya.shaka, 1948);
+  EXPECT_EQ(dvitiya.samvatsara, 28);
+  EXPECT_EQ(dvitiya.vikram, 2082);
+  // The second tithi ends at 02:31 on the 21st: 26 hours after the row's midnight.
+  EXPECT_EQ(dvitiya.tithiEnd.clock, (ClockTime{26, 31}));
+}
+
+TEST(PreciseMonth, SkippedTithiBringsItsNoteToTheRowItLiesIn) {
+  // The note of Chaitra shukla pratipada (month 0, tithi 1) shows on the 19th,
+  // where that tithi lies, after the day's own Phalguna amavasya note (kept under
+  // 0, the classic number of the new-moon tithi); not on the 20th.
+  MonthRequest request = Mumbai(2026, 3);
+  request.auspicious.Set(0, 1, "PADWA");
+  request.auspicious.Set(11, 0, "AMAVASYA");
+  const MonthValues march = ComputeMonth(request);
+  EXPECT_EQ(Day(march, 19).auspicious, "AMAVASYAPADWA");
+  EXPECT_EQ(Day(march, 20).auspicious, "");
+  // A note under 30 is the one for the new-moon tithi; 0 is then not looked up.
+  request.auspicious.Set(11, 30, "DARSHA");
+  EXPECT_EQ(Day(ComputeMonth(request), 19).auspicious, "DARSHAPADWA");
+}
+
+TEST(PreciseMonth, DaylightSavingMovesEveryClock) {
+  MonthRequest summer = Mumbai(2026, 3);
+  summer.daylightSaving = true;
+  const MonthValues month = ComputeMonth(summer);
+  const DayValues& day = Day(month, 20);
+  EXPECT_EQ(day.sunrise, (ClockTime{7, 43}));  // 06:43:03 standard time
+  EXPECT_EQ(day.tithiEnd.clock, (ClockTime{27, 31}));
+  // The values at sunrise do not depend on the clock.
+  EXPECT_EQ(day.tithi, Day(ComputeMonth(Mumbai(2026, 3)), 20).tithi);
+}
+
+TEST(PreciseMonth, KaliYearFollowsTheClassicRule) {
+  MonthRequest classic = Mumbai(2024, 1);
+  classic.method = Method::Classic;
+  const MonthValues a = ComputeMonth(classic);
+  const MonthValues b = ComputeMonth(Mumbai(2024, 1));
+  for (std::size_t i = 0; i < a.days.size(); ++i) EXPECT_EQ(a.days[i].kaliYear, b.days[i].kaliYear);
+  EXPECT_EQ(Day(b, 23).kaliYear, 5125);
+  EXPECT_EQ(Day(b, 24).kaliYear, 5126);
+}
+
+TEST(PreciseMonth, PolarNightRowsHaveNoSunriseAndAreReckonedAtSixMeanTime) {
+  // Tromso (69.65 N, 18.96 E, zone +1): polar night in December.
+  const MonthValues december = ComputeMonth(Precise(2026, 12, 69.65, 18.96, 1.0));
+  const DayValues& solstice = Day(december, 21);
+  EXPECT_FALSE(solstice.sunrise.has_value());
+  EXPECT_FALSE(solstice.sunset.has_value());
+  // 06:00 local mean time is 04:44:10 UT, 05:44:10 at zone +1.
+  EXPECT_EQ(solstice.precise->reckoning.local.hour, 5);
+  EXPECT_EQ(solstice.precise->reckoning.local.minute, 44);
+}
+
+TEST(PreciseMonth, MonthPhasesAreTheFirstAfterTheFirstSunrise) {
+  // March 2026: full moon 3 March 11:38 UT (USNO), new moon 19 March.
+  const MonthValues march = ComputeMonth(Mumbai(2026, 3));
+  EXPECT_EQ(march.fullMoon.local.date, (CivilDate{2026, 3, 3}));
+  EXPECT_EQ(march.newMoon.local.date, (CivilDate{2026, 3, 19}));
+  EXPECT_EQ(Day(march, 3).phase, MoonPhase::Full);
+  EXPECT_EQ(Day(march, 3).phaseInstant.jd, march.fullMoon.jd);
+}
+
+TEST(PreciseMonth, YearsTheEphemerisCovers) {
+  EXPECT_TRUE(MethodCoversYear(Method::Precise, 79));
+  EXPECT_TRUE(MethodCoversYear(Method::Precise, 2999));
+  EXPECT_FALSE(MethodCoversYear(Method::Precise, 3000));
+  EXPECT_TRUE(MethodCoversYear(Method::Classic, 32767));
+  EXPECT_TRUE(ComputeMonth(Mumbai(3000, 1)).days.empty());
+  EXPECT_EQ(ComputeMonth(Mumbai(2999, 12)).days.size(), 31u);
+}
+
+}  // namespace
+}  // namespace kalnika

@@ -1,0 +1,374 @@
+// The calendar export: which events a month gives, on which dates, and the
+// iCalendar text libical writes for them, read back by libical's own parser.
+//
+// The month: December 2026 at Mumbai with the notes of the sample place file
+// tests/data/golden/Location.ini; its table is tests/data/golden/mumbai-2026-12.json
+// (computed independently): notes on the 20th (मोक्षदा एकादशी) and the 24th
+// (दत्त जयंती), the Sun's entry into Dhanu noted on the 15th at 22H45, the new
+// moon 30H23 on the rows of the 8th and 9th, the full moon 30H59 on the 24th.
+#include "ical/calendar_export.h"
+
+#include <gtest/gtest.h>
+#include <libical/ical.h>
+
+#include <algorithm>
+#include <ctime>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "forms/frm_kalnika.h"
+#include "forms/message_box.h"
+
+namespace kalnika::ical {
+namespace {
+
+constexpr std::int64_t kStamp = 1796083200;  // 2026-12-01 00:00:00 UTC
+
+// Seconds since 1970 of a UTC date and time.
+std::int64_t Utc(int y, int m, int d, int hh, int mm) {
+  std::tm t{};
+  t.tm_year = y - 1900;
+  t.tm_mon = m - 1;
+  t.tm_mday = d;
+  t.tm_hour = hh;
+  t.tm_min = mm;
+  return static_cast<std::int64_t>(timegm(&t));
+}
+
+struct Sheet {
+  MonthSheet sheet;
+  CalendarPlace place;
+};
+
+Sheet Compute(int month, int year) {
+  RecordingMessageBox box;
+  frmKalnika form(box, KALNIKA_TEST_DATA "/golden/Location.ini");
+  form.LoadControls();
+  form.lstLocation.ListIndex = 2;  // Mumbai, +05:30
+  form.lstMonth.Select(month - 1);
+  form.txtYear.Text = std::to_string(year);
+  form.cmdCalculate_Click();
+  EXPECT_TRUE(form.Shown().has_value());
+  Sheet s{*form.Shown(), {}};
+  s.place.description = s.sheet.place.substr(0, 30);
+  s.place.timeZone = s.sheet.placeValue.timeZone;
+  s.place.daylightSaving = s.sheet.daylightSaving;
+  return s;
+}
+
+const Sheet& December2026() {
+  static const Sheet sheet = Compute(12, 2026);
+  return sheet;
+}
+
+std::vector<CalendarEvent> Events(const Sheet& s, const ExportOptions& options) {
+  return CalendarEvents({s.sheet.values}, s.place, options);
+}
+
+const CalendarEvent* Find(const std::vector<CalendarEvent>& events, EventKind kind, CivilDate date) {
+  for (const CalendarEvent& e : events)
+    if (e.kind == kind && e.date == date) return &e;
+  return nullptr;
+}
+
+// Parses with libical: no error property inserted by the parser, and the
+// component rules of RFC 5545 hold (icalrestriction_check).
+struct Parsed {
+  icalcomponent* calendar = nullptr;
+  ~Parsed() {
+    if (calendar) icalcomponent_free(calendar);
+  }
+};
+
+void ExpectValid(const std::string& text, Parsed& parsed) {
+  parsed.calendar = icalparser_parse_string(text.c_str());
+  ASSERT_NE(parsed.calendar, nullptr);
+  EXPECT_EQ(icalcomponent_isa(parsed.calendar), ICAL_VCALENDAR_COMPONENT);
+  EXPECT_EQ(icalcomponent_count_errors(parsed.calendar), 0);
+  EXPECT_EQ(icalrestriction_check(parsed.calendar), 1);
+}
+
+std::map<std::string, std::string> SummariesByUid(icalcomponent* calendar) {
+  std::map<std::string, std::string> summaries;
+  for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+       e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT))
+    summaries[icalcomponent_get_uid(e)] = icalcomponent_get_summary(e);
+  return summaries;
+}
+
+std::vector<std::string> PhysicalLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find("\r\n", start);
+    EXPECT_NE(end, std::string::npos) << "last line without CRLF";
+    if (end == std::string::npos) break;
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// Notes of the table become all-day events on the row's date.
+struct DatedEvent {
+  std::string name;
+  EventKind kind;
+  CivilDate date;
+  std::string summary;
+};
+
+void PrintTo(const DatedEvent& e, std::ostream* os) { *os << e.name; }
+
+const DatedEvent kDecemberNotes[] = {
+    {"MokshadaEkadashiRow20", EventKind::Note, {2026, 12, 20}, "मोक्षदा एकादशी"},
+    {"DattaJayantiRow24", EventKind::Note, {2026, 12, 24}, "दत्त जयंती"},
+};
+
+class DecemberNotes : public ::testing::TestWithParam<DatedEvent> {};
+
+TEST_P(DecemberNotes, AllDayOnTheRowsDate) {
+  const auto events = Events(December2026(), {});
+  const CalendarEvent* e = Find(events, GetParam().kind, GetParam().date);
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->summary, GetParam().summary);
+  EXPECT_FALSE(e->instant.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Mumbai2026, DecemberNotes, ::testing::ValuesIn(kDecemberNotes),
+                         [](const auto& row) { return row.param.name; });
+
+// Sign entry and the moon's phases are timed events at their instants. The table
+// writes local clocks (+05:30) on the almanac's reckoning: 22H45 noted on the row
+// of the 15th is the entry during the 24 hours before 0 h UT of the 15th, so 22:45
+// on the 14th; 30H23 and 30H59 are 6:23 and 6:59 in the morning. Published phases
+// agree: new moon 9 December 2026 00:52 UT, full moon 24 December 01:28 UT. The
+// calendar gets the minute the table shows.
+struct TimedEvent {
+  std::string name;
+  EventKind kind;
+  CivilDate date;
+  std::int64_t utc;
+  std::string summary;
+};
+
+void PrintTo(const TimedEvent& e, std::ostream* os) { *os << e.name; }
+
+const TimedEvent kDecemberInstants[] = {
+    {"DhanuSankranti", EventKind::SignEntry, {2026, 12, 14}, Utc(2026, 12, 14, 17, 15), "धनु संक्रांति"},
+    {"NewMoon", EventKind::NewMoon, {2026, 12, 9}, Utc(2026, 12, 9, 0, 53), "अमावस्या"},
+    {"FullMoon", EventKind::FullMoon, {2026, 12, 24}, Utc(2026, 12, 24, 1, 29), "पौर्णिमा"},
+};
+
+class DecemberInstants : public ::testing::TestWithParam<TimedEvent> {};
+
+TEST_P(DecemberInstants, TimedAtTheInstant) {
+  const auto events = Events(December2026(), {});
+  const CalendarEvent* e = Find(events, GetParam().kind, GetParam().date);
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->summary, GetParam().summary);
+  ASSERT_TRUE(e->instant.has_value());
+  EXPECT_EQ(*e->instant, GetParam().utc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Mumbai2026, DecemberInstants, ::testing::ValuesIn(kDecemberInstants),
+                         [](const auto& row) { return row.param.name; });
+
+// The new moon stands on two rows (8th and 9th) of the table; the calendar has it once.
+TEST(CalendarEventsTest, PhaseShownOnTwoRowsIsOneEvent) {
+  const auto events = Events(December2026(), {});
+  EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const auto& e) { return e.kind == EventKind::NewMoon; }),
+            1);
+}
+
+// Row 1: कार्तिक, कृष्ण, अष्टमी, ending 23H16; row 5 ends 24H54, so at 00:54 on
+// the 6th (mumbai-2026-12.json).
+TEST(CalendarEventsTest, TithisOnlyWhenAskedWithTheirEnd) {
+  EXPECT_EQ(Find(Events(December2026(), {}), EventKind::Tithi, {2026, 12, 1}), nullptr);
+  ExportOptions options;
+  options.tithis = true;
+  const auto events = Events(December2026(), options);
+  EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const auto& e) { return e.kind == EventKind::Tithi; }),
+            31);
+  const CalendarEvent* first = Find(events, EventKind::Tithi, {2026, 12, 1});
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->summary, "कार्तिक कृष्ण अष्टमी");
+  EXPECT_EQ(first->description, "समाप्ती १ डिसेंबर २३:१६");
+  const CalendarEvent* fifth = Find(events, EventKind::Tithi, {2026, 12, 5});
+  ASSERT_NE(fifth, nullptr);
+  EXPECT_EQ(fifth->description, "समाप्ती ६ डिसेंबर ००:५४");
+}
+
+// Rows 8 and 9 are both अमावस्या: the tithi of the 8th is still current at 0 h UT
+// of the 9th, so it has no end within the 8th and the event gives none; the 9th's
+// ends at 06:24 (the new moon 30H23 on that row).
+TEST(CalendarEventsTest, TithiWithoutAnEndWithinTheDay) {
+  ExportOptions options;
+  options.tithis = true;
+  const auto events = Events(December2026(), options);
+  const CalendarEvent* eighth = Find(events, EventKind::Tithi, {2026, 12, 8});
+  ASSERT_NE(eighth, nullptr);
+  EXPECT_EQ(eighth->summary, "कार्तिक अमावस्या");
+  EXPECT_EQ(eighth->description, "");
+  const CalendarEvent* ninth = Find(events, EventKind::Tithi, {2026, 12, 9});
+  ASSERT_NE(ninth, nullptr);
+  EXPECT_EQ(ninth->description, "समाप्ती ९ डिसेंबर ०६:२४");
+}
+
+TEST(CalendarEventsTest, LatinScript) {
+  ExportOptions options;
+  options.tithis = true;
+  options.texts.script = EventScript::Latin;
+  const auto events = Events(December2026(), options);
+  const CalendarEvent* note = Find(events, EventKind::Note, {2026, 12, 20});
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->summary, "Mokshada Ekadashi");
+  const CalendarEvent* sign = Find(events, EventKind::SignEntry, {2026, 12, 14});
+  ASSERT_NE(sign, nullptr);
+  EXPECT_EQ(sign->summary, "Dhanu Sankranti");
+  const CalendarEvent* tithi = Find(events, EventKind::Tithi, {2026, 12, 1});
+  ASSERT_NE(tithi, nullptr);
+  EXPECT_EQ(tithi->summary, "Kartik Krushna Ashtami");
+  EXPECT_EQ(tithi->description, "Samapti 1 December 23:16");
+}
+
+// The Kali new year of 23 January 2024: 5125 (row 23 of mumbai-2024-01.json).
+TEST(CalendarEventsTest, KaliNewYearWithWesternDigits) {
+  ExportOptions options;
+  options.texts.digits = xdvng::Digits::Latin;
+  const auto events = Events(Compute(1, 2024), options);
+  const CalendarEvent* kali = Find(events, EventKind::KaliNewYear, {2024, 1, 23});
+  ASSERT_NE(kali, nullptr);
+  EXPECT_EQ(kali->summary, "कलियुगाब्द : 5125 नूतन वर्षारम्भ");
+}
+
+TEST(CalendarEventsTest, UidsFromKindDateAndPlace) {
+  const auto events = Events(December2026(), {});
+  const CalendarEvent* note = Find(events, EventKind::Note, {2026, 12, 20});
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->uid, "note-20261220-mumbai-maharashtra-india@kalnika");
+  std::set<std::string> uids;
+  for (const auto& e : events) EXPECT_TRUE(uids.insert(e.uid).second) << e.uid;
+}
+
+struct Key {
+  std::string name, description, key;
+};
+
+void PrintTo(const Key& k, std::ostream* os) { *os << k.name; }
+
+const Key kKeys[] = {
+    {"RecordDescription", "Mumbai, Maharashtra, India     ", "mumbai-maharashtra-india"},
+    {"Latin1FromWindows", "Z\xFCrich, ZH, Switzerland", "zurich-zh-switzerland"},
+    {"Utf8", "Z\xC3\xBCrich, ZH, Switzerland", "zurich-zh-switzerland"},
+    {"Devanagari", "पुणे", "pune"},
+    {"NothingUsable", "  ,, ", "place"},
+};
+
+class PlaceKeys : public ::testing::TestWithParam<Key> {};
+
+TEST_P(PlaceKeys, AsciiKey) { EXPECT_EQ(PlaceKey(GetParam().description), GetParam().key); }
+
+INSTANTIATE_TEST_SUITE_P(Uid, PlaceKeys, ::testing::ValuesIn(kKeys), [](const auto& row) { return row.param.name; });
+
+// A second export (another time, another script) carries the same UIDs, so that an
+// import updates the events it imported before.
+TEST(CalendarExportTest, SameUidsOnASecondExport) {
+  ExportOptions first;
+  first.stamp = kStamp;
+  ExportOptions second;
+  second.stamp = kStamp + 86400;
+  second.texts.script = EventScript::Latin;
+  Parsed a, b;
+  ExpectValid(ExportCalendar({December2026().sheet.values}, December2026().place, first), a);
+  ExpectValid(ExportCalendar({December2026().sheet.values}, December2026().place, second), b);
+  std::set<std::string> uidsA, uidsB;
+  for (const auto& [uid, summary] : SummariesByUid(a.calendar)) uidsA.insert(uid);
+  for (const auto& [uid, summary] : SummariesByUid(b.calendar)) uidsB.insert(uid);
+  EXPECT_EQ(uidsA, uidsB);
+  EXPECT_EQ(uidsA.size(), 5u);  // 2 notes, the sign entry, the new and the full moon
+}
+
+TEST(CalendarExportTest, AllDayAndTimedProperties) {
+  ExportOptions options;
+  options.stamp = kStamp;
+  const std::string text = ExportCalendar({December2026().sheet.values}, December2026().place, options);
+  Parsed parsed;
+  ExpectValid(text, parsed);
+  EXPECT_EQ(text.rfind("BEGIN:VCALENDAR\r\nPRODID:-//Kalnika//Kalnika 1.0//MR\r\nVERSION:2.0\r\n", 0), 0u);
+  EXPECT_NE(text.find("DTSTART;VALUE=DATE:20261220\r\nDTEND;VALUE=DATE:20261221\r\n"), std::string::npos);
+  EXPECT_NE(text.find("DTSTAMP:20261201T000000Z\r\n"), std::string::npos);
+  EXPECT_NE(text.find("DTSTART:20261209T005300Z\r\n"), std::string::npos);  // new moon 30H23 at +05:30, in UTC
+  EXPECT_NE(text.find("LOCATION:Mumbai\\, Maharashtra\\, India\r\n"), std::string::npos);
+}
+
+// With an IANA zone the timed events are on its clock, with its VTIMEZONE.
+TEST(CalendarExportTest, ZoneNameGivesTzid) {
+  CalendarPlace place = December2026().place;
+  place.zoneName = "Asia/Kolkata";
+  const std::string text = ExportCalendar({December2026().sheet.values}, place, {});
+  Parsed parsed;
+  ExpectValid(text, parsed);
+  EXPECT_NE(text.find("BEGIN:VTIMEZONE\r\nTZID:Asia/Kolkata\r\n"), std::string::npos);
+  EXPECT_NE(text.find("DTSTART;TZID=Asia/Kolkata:20261209T062300\r\n"), std::string::npos);
+  place.zoneName = "Nowhere/Unknown";
+  EXPECT_EQ(ExportCalendar({December2026().sheet.values}, place, {}).find("TZID"), std::string::npos);
+  place.zoneName = "UTC";
+  EXPECT_NE(ExportCalendar({December2026().sheet.values}, place, {}).find("DTSTART:20261209T005300Z\r\n"),
+            std::string::npos);
+}
+
+// A note written by the user in Unicode with a comma, a semicolon and a backslash,
+// long enough to be folded several times: RFC 5545 3.3.11 escapes "\,", "\;",
+// "\\"; 3.1 folds lines at 75 octets, here never inside a UTF-8 character.
+TEST(CalendarExportTest, EscapingAndFoldingOfALongDevanagariNote) {
+  const std::string note = "गणेश चतुर्थी, व्रत; उपवास\\ आणि मोदकांचा नैवेद्य, आरती आणि प्रसाद";
+  MonthRequest request;
+  request.year = 2026;
+  request.month = 12;
+  request.latitude = 18 + 58 / 60.0;
+  request.longitude = 72 + 50 / 60.0;
+  request.timeZone = 5.5;
+  for (int tithi = 0; tithi < 32; ++tithi) request.auspicious.Set(8, tithi, note);  // every day of Margashirsha
+  const MonthValues month = ComputeMonth(request);
+  const std::string text = ExportCalendar({month}, {"Mumbai, Maharashtra, India", 5.5, false, ""}, {});
+
+  Parsed parsed;
+  ExpectValid(text, parsed);
+  int notes = 0;
+  for (const auto& [uid, summary] : SummariesByUid(parsed.calendar)) {
+    if (uid.rfind("note-", 0) != 0) continue;
+    ++notes;
+    EXPECT_EQ(summary, note) << uid;
+  }
+  EXPECT_GT(notes, 20);
+
+  std::string unfolded;
+  for (const std::string& line : PhysicalLines(text)) {
+    EXPECT_LE(line.size(), 75u) << line;
+    ASSERT_FALSE(line.empty());
+    // No line starts or ends inside a character: a continuation byte never opens
+    // a line (after the folding blank), and the last character is complete.
+    const std::size_t first = line[0] == ' ' ? 1 : 0;
+    if (first < line.size()) {
+      EXPECT_NE(static_cast<unsigned char>(line[first]) & 0xC0, 0x80) << line;
+    }
+    std::size_t lead = line.size();
+    while (lead > 0 && (static_cast<unsigned char>(line[lead - 1]) & 0xC0) == 0x80) --lead;
+    if (lead > 0 && static_cast<unsigned char>(line[lead - 1]) >= 0xC0) {
+      const auto c = static_cast<unsigned char>(line[lead - 1]);
+      const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+      EXPECT_EQ(line.size() - (lead - 1), length) << "split character at the end of: " << line;
+    }
+    if (line[0] == ' ')
+      unfolded += line.substr(1);
+    else
+      unfolded += "\n" + line;
+  }
+  EXPECT_NE(unfolded.find("\nSUMMARY:गणेश चतुर्थी\\, व्रत\\; उपवास\\\\ आणि मोदकांचा नैवेद्य\\, आरती आणि प्रसाद\n"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace kalnika::ical
