@@ -34,8 +34,7 @@ int main(int argc, char* argv[]) {
   kalnika::ui::Application::Options options;
   options.placeFile = kalnika::ResolvePlaceFile(kalnika::ProgramDir(), kalnika::UserConfigDir());
   options.today = [] { return QDate::currentDate(); };
-  options.helpFile =
-      QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromLatin1(kalnika::ui::kHelpDocumentName);
+  options.helpFile = QString::fromStdString(kalnika::FindHelpDocument(kalnika::ProgramDir()).string());
   kalnika::ui::Application kalnika(options);
   kalnika.Start();
 
