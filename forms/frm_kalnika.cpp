@@ -115,6 +115,20 @@ void frmKalnika::LoadControls() {
   lstLocation.items = LoadPlaceList(placeFile_);
   zoneNames_ = ReadZoneNames(placeFile_);
   zoneChecked_.clear();
+  std::error_code ec;
+  if (!bundledPlaceFile_.empty() && zoneNames_.size() < lstLocation.items.size() &&
+      !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec)) {
+    ProfileFile bundled(bundledPlaceFile_);
+    std::map<std::string, std::string> zoneOfRecord;
+    const std::vector<std::string> records = LoadPlaceList(bundled);
+    const std::map<int, std::string> zones = ReadZoneNames(bundled);
+    for (const auto& [key, zone] : zones)
+      if (key >= 0 && static_cast<std::size_t>(key) < records.size()) zoneOfRecord.emplace(records[static_cast<std::size_t>(key)], zone);
+    for (std::size_t i = 0; i < lstLocation.items.size(); ++i) {
+      const auto found = zoneOfRecord.find(lstLocation.items[i]);
+      if (found != zoneOfRecord.end()) zoneNames_.emplace(static_cast<int>(i), found->second);
+    }
+  }
   if (const std::string problem = placeFile_.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
   // A stored position that names no entry (a stale number, or any number when the
   // list is empty) selects the first entry when there is one; -1, stored while no

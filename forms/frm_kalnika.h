@@ -111,6 +111,11 @@ class frmKalnika {
 
   ProfileFile& PlaceFile() { return placeFile_; }
 
+  // The place file the program comes with. A user's file copied from an older one
+  // has no zone names: a place whose record is the same as a bundled place's takes
+  // that place's zone name (read at LoadControls; the user's file is not changed).
+  void SetBundledPlaceFile(std::filesystem::path file) { bundledPlaceFile_ = std::move(file); }
+
   // The zone name stored for the chosen place ("Asia/Kolkata"), or empty.
   std::string ChosenZoneName() const;
   // The zone name whose offsets set the clock of the next calculation: the chosen
@@ -148,6 +153,7 @@ class frmKalnika {
   bool gridVisible_ = true;
   std::optional<MonthSheet> shown_;
   std::map<int, std::string> zoneNames_;  // key (= list position) -> IANA zone name
+  std::filesystem::path bundledPlaceFile_;
   std::string zoneChecked_;               // the place whose zone name was last checked
   std::optional<Entered> lastRun_;        // the boxes of the last calculation
 };
