@@ -43,6 +43,7 @@ QTextBrowser* Application::helpWindow() const { return help_; }
 
 void Application::OpenMainWindow() {
   auto* window = new MainWindow(options_.placeFile, options_.today ? options_.today() : QDate::currentDate());
+  window->Model().SetBundledPlaceFile(options_.bundledPlaceFile);
   mainWindow_ = window;
   connect(window, &MainWindow::addLocationRequested, this, &Application::OpenAddLocation);
   connect(window, &MainWindow::aboutRequested, this, &Application::OpenAbout);

@@ -28,6 +28,9 @@ class Application : public QObject {
  public:
   struct Options {
     std::filesystem::path placeFile;  // the place file of this copy of the program
+    // The place file shipped with the program: the zone names of the bundled
+    // places when the user's copy predates them.
+    std::filesystem::path bundledPlaceFile;
     std::function<QDate()> today;     // the date whose month a start-up shows
     QString helpFile;                 // the help document (KALNIKA.html)
     // The folder of GeoNames' town files for the add-place dialog's finder.
