@@ -36,7 +36,7 @@ void BM_ExportYearWithTithisInLatin(benchmark::State& state) {
   kalnika::ical::ExportOptions options;
   options.tithis = true;
   options.texts.script = kalnika::ical::EventScript::Latin;
-  const kalnika::ical::CalendarPlace place{"Mumbai, Maharashtra, India", 5.5, false, ""};
+  const kalnika::ical::CalendarPlace place{"Mumbai, Maharashtra, India", ""};
   for (auto _ : state) benchmark::DoNotOptimize(kalnika::ical::ExportCalendar(months, place, options));
 }
 BENCHMARK(BM_ExportYearWithTithisInLatin)->Unit(benchmark::kMillisecond);

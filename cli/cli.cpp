@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/ics.h"
 #include "cli/output.h"
+#include "forms/calendar_file.h"
 #include "forms/frm_kalnika.h"
 #include "forms/place_file_location.h"
 #include "places/town_finder.h"
@@ -205,6 +205,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
   RecordingMessageBox box;
   frmKalnika form(box, placeFile);
+  form.SetBundledPlaceFile(BundledDataDir(ProgramDir()) / kPlaceFileName);
   form.LoadControls();
   // A place file that cannot be read (binary, too large, no permission) is not
   // taken as an empty one: the table would be that of 0 degrees, 0 degrees, UTC.
@@ -236,11 +237,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     }
     ical::ExportOptions options;
     options.tithis = o.tithis;
-    if (o.script == "latin" || o.script == "iso15919") {
-      options.texts.script = ical::EventScript::Latin;
-      options.texts.latin = *o.script == "latin" ? xdvng::LatinStyle::Readable : xdvng::LatinStyle::Iso15919;
-    }
-    options.texts.digits = o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari;
+    options.texts = CalendarTexts(ScriptNamed(o.script.value_or("unicode")),
+                                  o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari);
     // DTSTAMP: now, or SOURCE_DATE_EPOCH for a reproducible file.
     const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
     options.stamp = epoch ? std::strtoll(epoch, nullptr, 10) : static_cast<std::int64_t>(std::time(nullptr));

@@ -2,11 +2,14 @@
 // The add-place dialog frmAddLocation without any toolkit: its entry controls, the
 // lists it fills on loading, and the OK button's logic that builds the 56-character
 // place record and appends it to the place file.
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/message_box.h"
 #include "forms/controls.h"
 #include "places/place_file.h"
+#include "places/town_finder.h"
 
 namespace kalnika {
 
@@ -14,11 +17,16 @@ inline constexpr const char* kShortenDescriptionMessage = "Please shorten the de
 // Most characters of city, state and country with their two separators: the
 // description of the record holds them and one blank in 31 columns.
 inline constexpr int kDescriptionLimit = 30;
+// Most towns the town finder offers for a search text.
+inline constexpr std::size_t kMostTownsFound = 20;
 
 class frmAddLocation {
  public:
   explicit frmAddLocation(MessageBox& messageBox);
 
+  // The town finder above the entries: a search text and the towns found for it.
+  TextBoxControl txtFind;
+  ListBoxControl lstFound;  // "Pune, Maharashtra, India (Asia/Kolkata)", best first
   TextBoxControl txtCity, txtState, txtCountry;
   ListBoxControl lstLatDegrees, lstLatMin, lstNS;
   ListBoxControl lstLongDegrees, lstEW, lstLongMin;
@@ -27,6 +35,28 @@ class frmAddLocation {
   // Fills the lists (0..90, 0..59, N/S, 0..180, E/W, 0..59, -12..14, 0/30) with
   // nothing selected and empties the city box and the tags.
   void Form_Load();
+
+  // The town finder the dialog searches (the program loads it once; it must outlive
+  // the dialog); null or not available: the entries are typed as before.
+  void UseFinder(const TownFinder* finder);
+  // Why no town can be found, naming the package that brings the list of towns;
+  // empty when the finder is available.
+  std::string FinderProblem() const;
+  // The search text changed: lstFound lists the towns whose names start with it,
+  // then those holding it (TownFinder::Search), at most kMostTownsFound, none
+  // selected.
+  void txtFind_Change();
+  // A town chosen in lstFound fills the entries from the place record it would
+  // store: city, state and country from the record's description (at most 30
+  // characters, so OK never asks to shorten it), latitude, longitude and zone. The
+  // user may change them all before OK.
+  void lstFound_Click();
+  // The zone name OK stores with the record: the chosen town's, as long as the
+  // zone entries still make the zone field the town gave; otherwise none (the
+  // user set another zone, so the town's zone name may not be the place's).
+  std::string ZoneNameFor(const std::string& record) const;
+  // The zone name of the town chosen last (empty: none chosen).
+  std::string ChosenZoneName() const { return chosen_ ? chosen_->zoneName : std::string(); }
 
   enum class Outcome {
     Stored,        // record appended: close, reload the main window
@@ -42,12 +72,18 @@ class frmAddLocation {
   // them), to show against kDescriptionLimit while the user types.
   int DescriptionLength() const;
 
-  // The record stored by the last OK that stored one.
+  // The record stored by the last OK that stored one, and the zone name stored with
+  // it (empty: none).
   const std::string& LastRecord() const { return lastRecord_; }
+  const std::string& LastZoneName() const { return lastZoneName_; }
 
  private:
   MessageBox& messageBox_;
   std::string lastRecord_;
+  std::string lastZoneName_;
+  const TownFinder* finder_ = nullptr;
+  std::vector<TownMatch> found_;     // the towns lstFound lists
+  std::optional<TownMatch> chosen_;  // the town that filled the entries
 };
 
 }  // namespace kalnika

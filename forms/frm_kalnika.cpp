@@ -36,6 +36,13 @@ std::string Trimmed(std::string_view text) {
   return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
+// An offset from UTC in hours as "+05:30", "-04:00", "+05:45" (to the minute).
+std::string OffsetText(double hours) {
+  const long minutes = std::lround(std::fabs(hours) * 60.0);
+  const auto two = [](long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  return (hours < 0 ? "-" : "+") + two(minutes / 60) + ":" + two(minutes % 60);
+}
+
 }  // namespace
 
 std::string SheetPlace(const MonthSheet& sheet) {
@@ -43,12 +50,34 @@ std::string SheetPlace(const MonthSheet& sheet) {
   for (const std::string& caption : {sheet.placeValue.latCaption, sheet.placeValue.longCaption})
     if (!Trimmed(caption).empty()) where.push_back(Trimmed(caption));
   if (!Trimmed(sheet.placeValue.zoneCaption).empty()) where.push_back("UTC " + Trimmed(sheet.placeValue.zoneCaption));
+  if (!sheet.zoneName.empty()) where.push_back(sheet.zoneName);
   if (sheet.daylightSaving) where.push_back("daylight saving +1 h");
   std::string text = PlaceName(sheet.place);
   for (std::size_t i = 0; i < where.size(); ++i)
     text += (i == 0 ? (text.empty() ? "(" : " (") : ", ") + where[i];
   return where.empty() ? text : text + ")";
 }
+
+std::string SheetClock(const MonthSheet& sheet) {
+  std::string text = sheet.zoneName.empty()
+                         ? std::string(sheet.daylightSaving ? "by the daylight-saving box (ticked)"
+                                                            : "by the daylight-saving box")
+                         : sheet.zoneName + " (automatic)";
+  text += ":";
+  // Every row has its offset; a change (summer time beginning or ending) is named
+  // with the first date it holds for.
+  const std::vector<DayValues>& days = sheet.values.days;
+  for (std::size_t d = 0; d < days.size(); ++d) {
+    if (d > 0 && days[d].utcOffset == days[d - 1].utcOffset) continue;
+    if (d > 0)
+      text += ", from " + std::to_string(days[d].date.day) + " " +
+              MonthListNames[static_cast<std::size_t>(days[d].date.month - 1)];
+    text += (d == 0 ? " UTC " : " ") + OffsetText(days[d].utcOffset);
+  }
+  return text;
+}
+
+std::string MethodTitle(Method method) { return method == Method::Precise ? "Precise" : "Classic"; }
 
 std::string SheetFileName(const MonthSheet& sheet, bool wholeYear) {
   std::string city = PlaceName(sheet.place);
@@ -86,6 +115,20 @@ void frmKalnika::LoadControls() {
   lstLocation.items = LoadPlaceList(placeFile_);
   zoneNames_ = ReadZoneNames(placeFile_);
   zoneChecked_.clear();
+  std::error_code ec;
+  if (!bundledPlaceFile_.empty() && zoneNames_.size() < lstLocation.items.size() &&
+      !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec)) {
+    ProfileFile bundled(bundledPlaceFile_);
+    std::map<std::string, std::string> zoneOfRecord;
+    const std::vector<std::string> records = LoadPlaceList(bundled);
+    const std::map<int, std::string> zones = ReadZoneNames(bundled);
+    for (const auto& [key, zone] : zones)
+      if (key >= 0 && static_cast<std::size_t>(key) < records.size()) zoneOfRecord.emplace(records[static_cast<std::size_t>(key)], zone);
+    for (std::size_t i = 0; i < lstLocation.items.size(); ++i) {
+      const auto found = zoneOfRecord.find(lstLocation.items[i]);
+      if (found != zoneOfRecord.end()) zoneNames_.emplace(static_cast<int>(i), found->second);
+    }
+  }
   if (const std::string problem = placeFile_.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
   // A stored position that names no entry (a stale number, or any number when the
   // list is empty) selects the first entry when there is one; -1, stored while no
@@ -187,6 +230,7 @@ void frmKalnika::cmdCalculate_Click() {
     for (std::size_t c = 0; c + 1 < kTableColumns; ++c) table_.cells[r][c].clear();
   table_.dayCount = 0;
 
+  lastRun_ = EnteredNow();
   ParseChosenPlace();
   CheckChosenZone();
   lstMonth.Tag = lstMonth.Text();
@@ -233,6 +277,7 @@ void frmKalnika::cmdCalculate_Click() {
   }
   const std::string yearText = PlainWholeNumber(txtYear.Text) ? txtYear.Text : std::to_string(year);
   shown_ = Compute(lstMonth.ListIndex + 1, year, yearText, place_, placeText_, chkDST.Value, ClockZoneName());
+  shown_->placeZoneName = ChosenZoneName();
   table_ = shown_->table;
   lblKaliYuga.Caption = table_.kaliCaption;
   lblVikram.Caption = table_.vikramCaption;
@@ -262,7 +307,29 @@ std::vector<MonthSheet> frmKalnika::ShownYear() {
   for (int month = 1; month <= 12; ++month)
     year.push_back(Compute(month, shown.values.year, shown.values.yearText, shown.placeValue, shown.place,
                            shown.daylightSaving, shown.zoneName));
+  for (MonthSheet& sheet : year) sheet.placeZoneName = shown.placeZoneName;
   return year;
+}
+
+frmKalnika::Entered frmKalnika::EnteredNow() const {
+  return {lstMonth.ListIndex, txtYear.Text, lstLocation.ListIndex, chkDST.Value};
+}
+
+void frmKalnika::Enter(const Entered& entered) {
+  lstMonth.ListIndex = entered.month;
+  txtYear.Text = entered.year;
+  lstLocation.ListIndex = entered.place;
+  chkDST.Value = entered.daylightSaving;
+}
+
+void frmKalnika::Recalculate() {
+  if (!lastRun_) return;
+  const Entered now = EnteredNow();
+  Enter(*lastRun_);
+  cmdCalculate_Click();
+  Enter(now);
+  // The place labels show the place chosen, as choosing it had shown them.
+  ParseChosenPlace();
 }
 
 void frmKalnika::cmdNextMonth_Click() {

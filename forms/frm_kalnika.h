@@ -52,6 +52,7 @@ struct MonthSheet {
   PlaceValue placeValue;
   bool daylightSaving = false;  // the box, when the clock was set by hand
   std::string zoneName;         // the zone whose offsets set the clock; empty: set by hand
+  std::string placeZoneName;    // the zone name stored for the place, whatever set the clock
 };
 
 class frmKalnika {
@@ -81,6 +82,11 @@ class frmKalnika {
   void Form_Load(int todayYear, int todayMonth);
 
   void cmdCalculate_Click();
+  // Runs the last calculation again (its month, year, place and daylight-saving box)
+  // with the method and clock setting now chosen: a setting of the View menu applies
+  // to the month shown at once. What was entered since stays in the boxes and the
+  // place labels; before any calculation nothing happens.
+  void Recalculate();
   void cmdNextMonth_Click();
   void cmdPreviousMonth_Click();
   void cmdNextYear_Click();
@@ -105,6 +111,11 @@ class frmKalnika {
 
   ProfileFile& PlaceFile() { return placeFile_; }
 
+  // The place file the program comes with. A user's file copied from an older one
+  // has no zone names: a place whose record is the same as a bundled place's takes
+  // that place's zone name (read at LoadControls; the user's file is not changed).
+  void SetBundledPlaceFile(std::filesystem::path file) { bundledPlaceFile_ = std::move(file); }
+
   // The zone name stored for the chosen place ("Asia/Kolkata"), or empty.
   std::string ChosenZoneName() const;
   // The zone name whose offsets set the clock of the next calculation: the chosen
@@ -123,6 +134,16 @@ class frmKalnika {
   MonthSheet Compute(int month, int yearNumber, const std::string& yearText, const PlaceValue& place,
                      const std::string& placeText, bool daylightSaving, const std::string& zoneName);
 
+  // The boxes a calculation reads.
+  struct Entered {
+    int month = -1;
+    std::string year;
+    int place = -1;
+    bool daylightSaving = false;
+  };
+  Entered EnteredNow() const;
+  void Enter(const Entered& entered);
+
   MessageBox& messageBox_;
   ProfileFile placeFile_;
   std::string profileBuffer_;  // 80-byte receiving buffer of the place-file reads
@@ -132,13 +153,25 @@ class frmKalnika {
   bool gridVisible_ = true;
   std::optional<MonthSheet> shown_;
   std::map<int, std::string> zoneNames_;  // key (= list position) -> IANA zone name
+  std::filesystem::path bundledPlaceFile_;
   std::string zoneChecked_;               // the place whose zone name was last checked
+  std::optional<Entered> lastRun_;        // the boxes of the last calculation
 };
 
 // The place of a computed month as its files name it: the place's name, its
 // latitude, longitude and zone ("Mumbai, Maharashtra, India (18 N 58, 072 E 50,
-// UTC +05:30)"), and daylight saving when the clocks were put forward.
+// UTC +05:30)"), then the zone name when its offsets set the clocks ("...,
+// Asia/Kolkata)"), or daylight saving when the box put the clocks forward.
 std::string SheetPlace(const MonthSheet& sheet);
+
+// How the clocks of a computed month were set, in words: the zone name and the
+// offsets of its rows, each change with its first date ("Europe/London (automatic):
+// UTC +00:00, from 29 March +01:00"), or the place's own offset set by the
+// daylight-saving box ("by the daylight-saving box: UTC +05:30").
+std::string SheetClock(const MonthSheet& sheet);
+
+// The method's name in English: "Classic" or "Precise".
+std::string MethodTitle(Method method);
 
 // A file name for the month, or with `wholeYear` its year, without a suffix: the
 // place's city, the year and the month ("Mumbai-2026-12", "Mumbai-2026"); a

@@ -1,16 +1,44 @@
 #pragma once
-// Where the program keeps its place file.
+// Where the program finds its files: the bundled, read-only ones (the place file it
+// starts with, the help document) and the user's place file.
+//
+// Two layouts are told apart by the folder of the running program:
+// - installed: <bindir>/../share/kalnika exists (/usr/bin and /usr/share/kalnika for
+//   the Debian package, ~/.local/bin and ~/.local/share/kalnika for a
+//   `cmake --install --prefix ~/.local`). The bundled files are read from there and
+//   the user's places are kept in the configuration folder, ~/.config/Kalnika.
+// - a folder of its own (a build tree, or a program unpacked anywhere): the bundled
+//   files lie beside the program, and so does the place file while it can be written.
 #include <filesystem>
 #include <functional>
 
 namespace kalnika {
 
-// "Location.ini" in the program's own folder when it is there and writable (a
-// program unpacked into a folder of its own keeps its places beside it); otherwise
-// the copy in the user's configuration folder (configDir/Location.ini), created on
-// first use from the installed file in the program's folder, so that an installed
-// program can still store places and the default. When neither can be written the
-// program's own file is used read-only.
+// File names of the place file and of the help document.
+inline constexpr const char* kPlaceFileName = "Location.ini";
+inline constexpr const char* kHelpFileName = "KALNIKA.html";
+
+// The folder an installed program's bundled files would be in: programDir followed
+// by the path from the installation's program folder to its data folder
+// ("../share/kalnika" for the usual layout), lexically normalised. It may not exist.
+std::filesystem::path InstalledDataDir(const std::filesystem::path& programDir);
+
+// The folder of the bundled files: InstalledDataDir(programDir) when that is a
+// folder, else programDir itself.
+std::filesystem::path BundledDataDir(const std::filesystem::path& programDir);
+
+// The help document: KALNIKA.html in BundledDataDir(programDir).
+std::filesystem::path FindHelpDocument(const std::filesystem::path& programDir);
+
+// The place file the program reads and writes.
+// - Installed: configDir/Location.ini, created on first use as a copy of the
+//   bundled file (so that places and the default can be stored), and kept from then
+//   on. Without a configuration folder, or when the copy cannot be made, the
+//   bundled file is used read-only.
+// - A folder of its own: Location.ini beside the program when it is there and both
+//   it and the folder are writable; otherwise the same copy in configDir as above.
+//   Without any file, an empty one is started beside the program when the folder
+//   is writable.
 std::filesystem::path ResolvePlaceFile(const std::filesystem::path& programDir,
                                        const std::filesystem::path& configDir);
 

@@ -125,10 +125,11 @@ std::string TithiSummary(const DayValues& day) {
          Name(TithiNames, TithiNameIndex(day.tithi));
 }
 
-// "समाप्ती १ डिसेंबर २३:१६": the end on the place's clock (the months' zone and
-// daylight saving), a real date and time, not the almanac's 27H40.
-std::string TithiEndText(const DayValues& day, const CalendarPlace& place, const Display& display) {
-  const LocalDateTime end = LocalDateTimeOf(day.tithiEnd.jd, place.timeZone, place.daylightSaving);
+// "समाप्ती १ डिसेंबर २३:१६": the end on the clock of the row (its zone and summer
+// hour, set by the daylight-saving box or by the place's zone name), a real date
+// and time, not the almanac's 27H40.
+std::string TithiEndText(const DayValues& day, const Display& display) {
+  const LocalDateTime end = LocalDateTimeOf(day.tithiEnd.jd, day.utcOffset, false);
   const std::string clock = TwoDigits(end.hour) + "H" + TwoDigits(end.minute);  // "H" is the font's colon
   if (display.Latin())
     return display(kTithiEnds) + " " + std::to_string(end.date.day) + " " + Name(MonthListNames, end.date.month - 1) +
@@ -195,7 +196,7 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
         // ends in that last second loses only its description.)
         const bool ends = day.tithiEnd.jd < JulianDay(day.date, 23, 59, 59) - kHalfSecond;
         add(EventKind::Tithi, day.date, std::nullopt, display(TithiSummary(day)),
-            ends ? TithiEndText(day, place, display) : "");
+            ends ? TithiEndText(day, display) : "");
       }
     }
   }

@@ -41,8 +41,6 @@ struct EventTexts {
 struct CalendarPlace {
   std::string description;  // as the place record stores it (UTF-8, or Latin-1 from Windows):
                             // "Mumbai, Maharashtra, India"
-  double timeZone = 0.0;    // hours east of Greenwich, the months' zone
-  bool daylightSaving = false;
   std::string zoneName;     // IANA zone ("Asia/Kolkata"); empty or unknown: timed events in UTC
 };
 

@@ -79,6 +79,10 @@ AboutBox::AboutBox(const std::filesystem::path& placeFile, QWidget* parent) : QD
   add("lblLicence", QStringLiteral("Free software under the %1.").arg(QString::fromLatin1(kLicence)));
   add("lblCredits", QStringLiteral("Town data of the place finder: GeoNames (https://www.geonames.org), "
                                    "licensed under Creative Commons Attribution 4.0 (CC BY 4.0)."));
+  add("lblTimeZones", QStringLiteral("Time zones and summer time: the IANA tz database (tzdata) of this "
+                                     "system, read with Howard Hinnant's date library."));
+  add("lblEphemeris", QStringLiteral("Positions of the precise method: Swiss Ephemeris by Astrodienst "
+                                     "(https://www.astro.com/swisseph), licensed under the AGPL."));
   QLabel* places = add("lblPlaceFile", QStringLiteral("Places and auspicious days are read from and stored in:\n") +
                                            QString::fromStdString(placeFile.string()));
   places->setTextInteractionFlags(Qt::TextSelectableByMouse);

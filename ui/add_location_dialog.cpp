@@ -1,7 +1,11 @@
 #include "ui/add_location_dialog.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QStringListModel>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +32,15 @@ QFont EntryFont() {
   font.setBold(true);
   return font;
 }
+
+// The rows of the grid: the town finder's search field and its note first, then
+// the entries.
+constexpr int kSearchRow = 0;
+constexpr int kFinderNoteRow = 1;
+constexpr int kFirstEntryRow = 2;
+
+// Towns the finder's popup shows without scrolling.
+constexpr int kTownsInSight = 10;
 
 // The entry lists, row by row and in the tab order, each with the caption it shows
 // while nothing is chosen. Each coordinate reads as it is written: degrees,
@@ -61,7 +74,7 @@ constexpr CaptionDesign kCaptions[] = {
 
 }  // namespace
 
-AddLocationDialog::AddLocationDialog(std::filesystem::path placeFile, QWidget* parent)
+AddLocationDialog::AddLocationDialog(std::filesystem::path placeFile, const TownFinder* towns, QWidget* parent)
     : QDialog(parent), placeFile_(std::move(placeFile)) {
   setObjectName(QStringLiteral("frmAddLocation"));
   setWindowTitle(QString::fromLatin1(kAddLocationTitle));
@@ -69,6 +82,7 @@ AddLocationDialog::AddLocationDialog(std::filesystem::path placeFile, QWidget* p
   messageBox_ = std::make_unique<WindowMessageBox>(this);
   model_ = std::make_unique<frmAddLocation>(*messageBox_);
   model_->Form_Load();
+  model_->UseFinder(towns);
   BuildControls();
 }
 
@@ -86,16 +100,17 @@ void AddLocationDialog::BuildControls() {
     label->setObjectName(QString::fromLatin1(design.name));
     label->setFont(font);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(label, design.row, 0);
+    grid->addWidget(label, kFirstEntryRow + design.row, 0);
   }
 
   std::vector<QWidget*> order;
+  BuildFinder(grid, order);
   const auto entry = [&](const char* name, TextBoxControl& control, int row) {
     auto* edit = new QLineEdit;
     edit->setObjectName(QString::fromLatin1(name));
     edit->setFont(font);
     edit->setValidator(new QRegularExpressionValidator(DescriptionText(), edit));
-    grid->addWidget(edit, row, 1, 1, 3);
+    grid->addWidget(edit, kFirstEntryRow + row, 1, 1, 3);
     binding_.Bind(edit, control);
     connect(edit, &QLineEdit::textChanged, this, &AddLocationDialog::ShowDescriptionLength);
     order.push_back(edit);
@@ -108,7 +123,7 @@ void AddLocationDialog::BuildControls() {
   // How much of the description is used, as the user types.
   descriptionLength_ = new QLabel;
   descriptionLength_->setObjectName(QStringLiteral("lblDescriptionLength"));
-  grid->addWidget(descriptionLength_, 3, 1, 1, 3);
+  grid->addWidget(descriptionLength_, kFirstEntryRow + 3, 1, 1, 3);
 
   for (const ListDesign& design : kLists) {
     auto* box = new QComboBox;
@@ -118,7 +133,7 @@ void AddLocationDialog::BuildControls() {
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(std::max<int>(3, static_cast<int>(std::char_traits<char>::length(design.caption))));
     binding_.Bind(box, (*model_).*(design.control));
-    grid->addWidget(box, design.row, design.column);
+    grid->addWidget(box, kFirstEntryRow + design.row, design.column);
     order.push_back(box);
   }
 
@@ -131,24 +146,109 @@ void AddLocationDialog::BuildControls() {
   cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
   buttons->addWidget(cmdOK);
   buttons->addWidget(cmdCancel);
-  grid->addLayout(buttons, 7, 0, 1, 4);
-  grid->setRowMinimumHeight(7, cmdOK->sizeHint().height() + 8);
+  grid->addLayout(buttons, kFirstEntryRow + 7, 0, 1, 4);
+  grid->setRowMinimumHeight(kFirstEntryRow + 7, cmdOK->sizeHint().height() + 8);
   order.push_back(cmdOK);
   order.push_back(cmdCancel);
-  binding_.Pull();
-  ShowDescriptionLength();
+  Pull();
 
-  // Tab order as the entries stand, row by row, then OK and Cancel; the first
-  // focus is on the city (OK first would end the dialog at a keystroke).
+  // Tab order as the entries stand, row by row (the search first), then OK and
+  // Cancel; the first focus is on the search, or on the city without a finder (OK
+  // first would end the dialog at a keystroke).
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-  city->setFocus();
+  (search_->isEnabled() ? static_cast<QWidget*>(search_) : city)->setFocus();
 
   connect(cmdOK, &QPushButton::clicked, this, &AddLocationDialog::Ok);
   connect(cmdCancel, &QPushButton::clicked, this, &AddLocationDialog::reject);
 }
 
+void AddLocationDialog::BuildFinder(QGridLayout* grid, std::vector<QWidget*>& order) {
+  auto* caption = new QLabel(QStringLiteral("&Find:"));
+  caption->setObjectName(QStringLiteral("lblFind"));
+  caption->setFont(EntryFont());
+  caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  grid->addWidget(caption, kSearchRow, 0);
+  search_ = new QLineEdit;
+  search_->setObjectName(QStringLiteral("txtFind"));
+  search_->setFont(EntryFont());
+  search_->setPlaceholderText(QStringLiteral("a town's name: Pune, \u092A\u0941\u0923\u0947"));
+  search_->setClearButtonEnabled(true);
+  caption->setBuddy(search_);
+  grid->addWidget(search_, kSearchRow, 1, 1, 3);
+  binding_.Bind(search_, model_->txtFind);
+  order.push_back(search_);
+
+  // What the finder offers, or why there is none (the package that brings it).
+  finderNote_ = new QLabel;
+  finderNote_->setObjectName(QStringLiteral("lblFinder"));
+  finderNote_->setWordWrap(true);
+  const std::string problem = model_->FinderProblem();
+  finderNote_->setText(problem.empty() ? QStringLiteral("Choose a town to fill in the entries below; "
+                                                        "they can still be changed. Town data: GeoNames.")
+                                       : PlainText(problem));
+  grid->addWidget(finderNote_, kFinderNoteRow, 1, 1, 3);
+  search_->setEnabled(problem.empty());
+
+  // The popup shows the towns as the finder ranks them; the completer filters nothing.
+  found_ = new QStringListModel(this);
+  finder_ = new QCompleter(found_, this);
+  finder_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+  finder_->setMaxVisibleItems(kTownsInSight);
+  finder_->setWidget(search_);
+  finder_->popup()->setObjectName(QStringLiteral("townPopup"));
+  connect(search_, &QLineEdit::textEdited, this, &AddLocationDialog::Search);
+  connect(finder_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+          [this](const QModelIndex& index) { Choose(index.row()); });
+  // Return in the search takes the best town rather than pressing OK.
+  search_->installEventFilter(this);
+}
+
+void AddLocationDialog::Search() {
+  binding_.Push();
+  model_->txtFind_Change();
+  QStringList towns;
+  for (const std::string& town : model_->lstFound.items) towns << PlainText(town);
+  found_->setStringList(towns);
+  if (towns.isEmpty()) {
+    finder_->popup()->hide();
+    return;
+  }
+  finder_->complete();
+  finder_->popup()->setCurrentIndex(QModelIndex());  // nothing chosen until the user picks
+}
+
+void AddLocationDialog::Choose(int row) {
+  if (row < 0 || row >= static_cast<int>(model_->lstFound.items.size())) return;
+  binding_.Push();
+  model_->lstFound.ListIndex = row;
+  model_->lstFound_Click();
+  Pull();  // the search keeps the text typed; the chosen town is in the entries
+  finderNote_->setText(QStringLiteral("OK stores the town's time zone %1 with the place, unless another "
+                                      "zone is chosen below.")
+                           .arg(PlainText(model_->ChosenZoneName())));
+}
+
+bool AddLocationDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == search_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !finder_->popup()->isVisible()) {
+      if (!model_->lstFound.items.empty()) Choose(0);
+      return true;  // never OK from the search field
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void AddLocationDialog::Pull() {
+  pulling_ = true;
+  binding_.Pull();
+  pulling_ = false;
+  ShowDescriptionLength();
+}
+
 void AddLocationDialog::ShowDescriptionLength() {
-  if (descriptionLength_ == nullptr) return;  // still being built
+  // Still being built, or the model being shown: the count follows once it is.
+  if (descriptionLength_ == nullptr || pulling_) return;
   binding_.Push();
   const int length = model_->DescriptionLength();
   descriptionLength_->setText(QStringLiteral("%1 of %2 characters used by \u201CCity, State, Country\u201D")
@@ -164,7 +264,7 @@ void AddLocationDialog::ShowDescriptionLength() {
 void AddLocationDialog::Ok() {
   binding_.Push();
   lastOutcome_ = model_->cmdOK_Click(placeFile_);
-  binding_.Pull();
+  Pull();
   // A refusal or a failed write was shown by the model; the entries stay.
   if (lastOutcome_ == frmAddLocation::Outcome::StayOpen) return;
   Finish();

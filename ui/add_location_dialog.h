@@ -2,16 +2,23 @@
 // The add-place dialog frmAddLocation: the widgets of the dialog model
 // kalnika::frmAddLocation. It takes the main window's place while it is open;
 // when it ends (OK that stored or found nothing entered, Cancel, Escape or its close
-// control) it asks for a freshly loaded main window.
+// control) it asks for a freshly loaded main window. Above the entries, the town
+// finder: a search field whose popup offers the towns found, best first; choosing
+// one fills in the entries.
 #include <QDialog>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "forms/frm_add_location.h"
 #include "places/place_file.h"
 #include "ui/control_binding.h"
 
+class QCompleter;
+class QGridLayout;
 class QLabel;
+class QLineEdit;
+class QStringListModel;
 
 namespace kalnika::ui {
 
@@ -22,12 +29,15 @@ inline constexpr const char* kAddLocationTitle = "Adding New Locations to INI Fi
 class AddLocationDialog : public QDialog {
   Q_OBJECT
  public:
-  AddLocationDialog(std::filesystem::path placeFile, QWidget* parent = nullptr);
+  // `towns`: the town finder (null: none), which outlives the dialog.
+  AddLocationDialog(std::filesystem::path placeFile, const TownFinder* towns, QWidget* parent = nullptr);
   ~AddLocationDialog() override;
 
   frmAddLocation& Model() { return *model_; }
   // The outcome of the last OK (Cancelled before any).
   frmAddLocation::Outcome LastOutcome() const { return lastOutcome_; }
+  // The popup of the town finder.
+  QCompleter* Finder() const { return finder_; }
 
  signals:
   // The dialog is done: the main window is to be loaded again. Sent once.
@@ -39,9 +49,16 @@ class AddLocationDialog : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
+  void BuildFinder(QGridLayout* grid, std::vector<QWidget*>& order);
+  // The search text changed: offers the towns found.
+  void Search();
+  // A town offered (its row) fills in the entries.
+  void Choose(int row);
+  void Pull();
   void Ok();
   void Finish();
   // Shows how many of the description's characters the entries use.
@@ -53,7 +70,12 @@ class AddLocationDialog : public QDialog {
   ControlBinding binding_;
   frmAddLocation::Outcome lastOutcome_ = frmAddLocation::Outcome::Cancelled;
   bool finished_ = false;
+  bool pulling_ = false;  // while Pull shows the model, the widgets' changes are not the user's
   QLabel* descriptionLength_ = nullptr;
+  QLineEdit* search_ = nullptr;
+  QLabel* finderNote_ = nullptr;
+  QCompleter* finder_ = nullptr;
+  QStringListModel* found_ = nullptr;
 };
 
 }  // namespace kalnika::ui

@@ -43,6 +43,7 @@ QTextBrowser* Application::helpWindow() const { return help_; }
 
 void Application::OpenMainWindow() {
   auto* window = new MainWindow(options_.placeFile, options_.today ? options_.today() : QDate::currentDate());
+  window->Model().SetBundledPlaceFile(options_.bundledPlaceFile);
   mainWindow_ = window;
   connect(window, &MainWindow::addLocationRequested, this, &Application::OpenAddLocation);
   connect(window, &MainWindow::aboutRequested, this, &Application::OpenAbout);
@@ -53,7 +54,8 @@ void Application::OpenMainWindow() {
 
 void Application::OpenAddLocation() {
   if (addLocation_) return;
-  auto* dialog = new AddLocationDialog(options_.placeFile);
+  if (!towns_) towns_ = std::make_unique<TownFinder>(TownFinder::Load(options_.townFolder));
+  auto* dialog = new AddLocationDialog(options_.placeFile, towns_.get());
   addLocation_ = dialog;
   connect(dialog, &AddLocationDialog::returnToMainWindow, this, &Application::ReturnFromAddLocation);
   // The dialog is shown before the main window goes, so that the program does not

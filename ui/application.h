@@ -8,6 +8,9 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <memory>
+
+#include "places/town_finder.h"
 
 class QTextBrowser;
 
@@ -25,8 +28,13 @@ class Application : public QObject {
  public:
   struct Options {
     std::filesystem::path placeFile;  // the place file of this copy of the program
+    // The place file shipped with the program: the zone names of the bundled
+    // places when the user's copy predates them.
+    std::filesystem::path bundledPlaceFile;
     std::function<QDate()> today;     // the date whose month a start-up shows
     QString helpFile;                 // the help document (KALNIKA.html)
+    // The folder of GeoNames' town files for the add-place dialog's finder.
+    std::filesystem::path townFolder = kGeoNamesFolder;
   };
   explicit Application(Options options);
   ~Application() override;
@@ -55,6 +63,9 @@ class Application : public QObject {
   QPointer<AddLocationDialog> addLocation_;
   QPointer<AboutBox> about_;
   QPointer<QTextBrowser> help_;
+  // The town finder, loaded when the add-place dialog first opens, kept for the
+  // program's run.
+  std::unique_ptr<TownFinder> towns_;
 };
 
 }  // namespace kalnika::ui

@@ -8,51 +8,89 @@
 namespace kalnika::ui {
 
 namespace {
+constexpr const char* kScriptKey = "display/script";
 constexpr const char* kDigitsKey = "display/digits";
 constexpr const char* kXdvngFontKey = "display/xdvngFont";
+constexpr const char* kMethodKey = "calculation/method";
+constexpr const char* kClockKey = "calculation/clock";
+
+QString Key(const char* key) { return QString::fromLatin1(key); }
+
+// One choice of a group of exclusive, checkable actions.
+QAction* AddChoice(QMenu* menu, QActionGroup* group, const char* name, const QString& text) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setCheckable(true);
+  group->addAction(action);
+  return action;
+}
 }  // namespace
 
 DisplayOptions LoadDisplayOptions() {
   QSettings settings;
   DisplayOptions options;
-  options.digits = settings.value(QString::fromLatin1(kDigitsKey)).toString() == QStringLiteral("western")
-                       ? xdvng::Digits::Latin
-                       : xdvng::Digits::Devanagari;
+  const QString script = settings.value(Key(kScriptKey)).toString();
+  options.script = script == QStringLiteral("latin")      ? Script::Latin
+                   : script == QStringLiteral("iso15919") ? Script::Iso15919
+                                                          : Script::Unicode;
+  options.digits = settings.value(Key(kDigitsKey)).toString() == QStringLiteral("western") ? xdvng::Digits::Latin
+                                                                                          : xdvng::Digits::Devanagari;
   // The stored bytes can be drawn only while the font is installed.
-  options.xdvngFont = settings.value(QString::fromLatin1(kXdvngFontKey), false).toBool() && XdvngFontInstalled();
-  return options;
+  options.xdvngFont = settings.value(Key(kXdvngFontKey), false).toBool() && XdvngFontInstalled();
+  return options.Prepared();
 }
 
 void StoreDisplayOptions(const DisplayOptions& options) {
   QSettings settings;
-  settings.setValue(QString::fromLatin1(kDigitsKey),
+  settings.setValue(Key(kScriptKey), options.script == Script::Latin      ? QStringLiteral("latin")
+                                     : options.script == Script::Iso15919 ? QStringLiteral("iso15919")
+                                                                          : QStringLiteral("devanagari"));
+  settings.setValue(Key(kDigitsKey),
                     options.digits == xdvng::Digits::Latin ? QStringLiteral("western") : QStringLiteral("devanagari"));
-  settings.setValue(QString::fromLatin1(kXdvngFontKey), options.xdvngFont);
+  settings.setValue(Key(kXdvngFontKey), options.xdvngFont);
+}
+
+CalculationSettings LoadCalculationSettings() {
+  QSettings settings;
+  CalculationSettings chosen;
+  chosen.method = settings.value(Key(kMethodKey)).toString() == QStringLiteral("precise") ? Method::Precise
+                                                                                         : Method::Classic;
+  chosen.clock = settings.value(Key(kClockKey)).toString() == QStringLiteral("manual") ? ClockSetting::Manual
+                                                                                      : ClockSetting::Automatic;
+  return chosen;
+}
+
+void StoreCalculationSettings(const CalculationSettings& chosen) {
+  QSettings settings;
+  settings.setValue(Key(kMethodKey),
+                    chosen.method == Method::Precise ? QStringLiteral("precise") : QStringLiteral("classic"));
+  settings.setValue(Key(kClockKey),
+                    chosen.clock == ClockSetting::Manual ? QStringLiteral("manual") : QStringLiteral("automatic"));
 }
 
 DisplayMenu::DisplayMenu(QMenu* view, const DisplayOptions& shown, std::function<void(const DisplayOptions&)> chosen)
     : QObject(view), chosen_(std::move(chosen)) {
-  auto* digits = new QActionGroup(this);
-  digits->setExclusive(true);
-  devanagariDigits_ = view->addAction(QStringLiteral("&Devanagari digits"));
-  devanagariDigits_->setObjectName(QStringLiteral("actionDevanagariDigits"));
-  westernDigits_ = view->addAction(QStringLiteral("&Western digits"));
-  westernDigits_->setObjectName(QStringLiteral("actionWesternDigits"));
-  for (QAction* action : {devanagariDigits_, westernDigits_}) {
-    action->setCheckable(true);
-    digits->addAction(action);
-  }
+  auto* scripts = new QActionGroup(this);
+  scripts->setExclusive(true);
+  devanagariDigits_ = AddChoice(view, scripts, "actionDevanagariDigits", QStringLiteral("&Devanagari"));
+  westernDigits_ =
+      AddChoice(view, scripts, "actionWesternDigits", QStringLiteral("Devanagari with &Western Digits"));
+  latin_ = AddChoice(view, scripts, "actionLatin", QStringLiteral("&Latin"));
+  iso15919_ = AddChoice(view, scripts, "actionIso15919", QStringLiteral("Latin with &ISO 15919 Marks"));
+  latin_->setToolTip(QStringLiteral("The names as Marathi calendars print them in English letters (Chaitra, "
+                                    "Ekadashi); months and weekdays in English"));
+  iso15919_->setToolTip(QStringLiteral("Letter for letter, with the marks of ISO 15919 (Caitra, Ēkādaśī)"));
+  view->setToolTipsVisible(true);
   view->addSeparator();
-  xdvngFont_ = view->addAction(QStringLiteral("Draw with the &Xdvng font"));
+  xdvngFont_ = view->addAction(QStringLiteral("Draw with the &Xdvng Font"));
   xdvngFont_->setObjectName(QStringLiteral("actionXdvngFont"));
   xdvngFont_->setCheckable(true);
   // Without the font the stored bytes cannot be drawn as they are.
   const bool fontInstalled = XdvngFontInstalled();
-  xdvngFont_->setEnabled(fontInstalled);
   xdvngFont_->setVisible(fontInstalled);
   Show(shown);
 
-  connect(digits, &QActionGroup::triggered, this, [this] {
+  connect(scripts, &QActionGroup::triggered, this, [this] {
     if (!showing_) chosen_(Chosen());
   });
   connect(xdvngFont_, &QAction::toggled, this, [this] {
@@ -62,16 +100,65 @@ DisplayMenu::DisplayMenu(QMenu* view, const DisplayOptions& shown, std::function
 
 DisplayOptions DisplayMenu::Chosen() const {
   DisplayOptions options;
-  options.digits = westernDigits_->isChecked() ? xdvng::Digits::Latin : xdvng::Digits::Devanagari;
+  options.script = latin_->isChecked() ? Script::Latin : iso15919_->isChecked() ? Script::Iso15919 : Script::Unicode;
+  // The Latin scripts write Western digits.
+  options.digits = devanagariDigits_->isChecked() ? xdvng::Digits::Devanagari : xdvng::Digits::Latin;
   options.xdvngFont = xdvngFont_->isChecked();
-  return options;
+  return options.Prepared();
 }
 
 void DisplayMenu::Show(const DisplayOptions& options) {
   // The actions' own signals stay on: the group keeps them exclusive through them.
   showing_ = true;
-  (options.digits == xdvng::Digits::Latin ? westernDigits_ : devanagariDigits_)->setChecked(true);
+  QAction* script = options.script == Script::Latin      ? latin_
+                    : options.script == Script::Iso15919 ? iso15919_
+                    : options.digits == xdvng::Digits::Latin ? westernDigits_
+                                                             : devanagariDigits_;
+  script->setChecked(true);
   xdvngFont_->setChecked(options.xdvngFont);
+  // The font draws the Devanagari bytes, not a transliteration.
+  xdvngFont_->setEnabled(XdvngFontInstalled() && !options.Latin());
+  showing_ = false;
+}
+
+CalculationMenu::CalculationMenu(QMenu* view, const CalculationSettings& shown,
+                                 std::function<void(const CalculationSettings&)> chosen)
+    : QObject(view), chosen_(std::move(chosen)) {
+  auto* methods = new QActionGroup(this);
+  methods->setExclusive(true);
+  classic_ = AddChoice(view, methods, "actionClassicMethod", QStringLiteral("&Classic Method"));
+  precise_ = AddChoice(view, methods, "actionPreciseMethod", QStringLiteral("&Precise Method (Swiss Ephemeris)"));
+  classic_->setToolTip(QStringLiteral("The almanac's own rules: every day at 0 h universal time"));
+  precise_->setToolTip(QStringLiteral("Swiss Ephemeris, Lahiri zodiac, every day reckoned at its sunrise "
+                                      "(years up to 2999)"));
+  view->addSeparator();
+  auto* clocks = new QActionGroup(this);
+  clocks->setExclusive(true);
+  automaticClock_ =
+      AddChoice(view, clocks, "actionAutomaticClock", QStringLiteral("Clock: &Automatic (Place's Time Zone)"));
+  manualClock_ =
+      AddChoice(view, clocks, "actionManualClock", QStringLiteral("Clock: By the Daylight-Saving &Box"));
+  automaticClock_->setToolTip(QStringLiteral("Standard or summer time on each date, as the place's time zone "
+                                             "kept it; a place without a zone name follows the box"));
+  manualClock_->setToolTip(QStringLiteral("The place's own offset, one hour later when the box is ticked"));
+  view->setToolTipsVisible(true);
+  view->addSeparator();
+  Show(shown);
+  for (QActionGroup* group : {methods, clocks})
+    connect(group, &QActionGroup::triggered, this, [this] {
+      if (!showing_) chosen_(Chosen());
+    });
+}
+
+CalculationSettings CalculationMenu::Chosen() const {
+  return {precise_->isChecked() ? Method::Precise : Method::Classic,
+          manualClock_->isChecked() ? ClockSetting::Manual : ClockSetting::Automatic};
+}
+
+void CalculationMenu::Show(const CalculationSettings& settings) {
+  showing_ = true;
+  (settings.method == Method::Precise ? precise_ : classic_)->setChecked(true);
+  (settings.clock == ClockSetting::Manual ? manualClock_ : automaticClock_)->setChecked(true);
   showing_ = false;
 }
 

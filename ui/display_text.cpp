@@ -12,14 +12,26 @@ constexpr const char* kPreferredDevanagari = "Noto Sans Devanagari";
 constexpr char16_t kSymbolBase = 0xF000;
 }  // namespace
 
+DisplayOptions DisplayOptions::Prepared() const {
+  DisplayOptions prepared = *this;
+  prepared.form = DisplayForm(script, Latin() ? xdvng::Digits::Latin : digits);
+  return prepared;
+}
+
+DisplayForm DisplayOptions::Form() const {
+  const xdvng::Digits shown = Latin() ? xdvng::Digits::Latin : digits;
+  if (form.script == script && form.digits == shown && (form.latin != nullptr) == Latin()) return form;
+  return DisplayForm(script, shown);
+}
+
 QString DisplayString(std::string_view stored, const DisplayOptions& options) {
-  if (options.xdvngFont) {
+  if (options.xdvngFont && !options.Latin()) {
     QString drawn;
     drawn.reserve(static_cast<qsizetype>(stored.size()));
     for (unsigned char b : stored) drawn.append(QChar(static_cast<char16_t>(kSymbolBase + b)));
     return drawn;
   }
-  return QString::fromStdString(DisplayText(stored, {Script::Unicode, options.digits}));
+  return QString::fromStdString(DisplayText(stored, options.Form()));
 }
 
 QString PlainText(std::string_view bytes) { return QString::fromStdString(PlainDisplayText(bytes)); }
@@ -40,7 +52,7 @@ QFont DevanagariFont(double pointSize, bool bold) {
 }
 
 QFont TextFont(const DisplayOptions& options, double pointSize, bool bold) {
-  if (!options.xdvngFont) return DevanagariFont(pointSize, bold);
+  if (!options.xdvngFont || options.Latin()) return DevanagariFont(pointSize, bold);
   QFont font(QString::fromLatin1(kXdvngFamily));
   font.setPointSizeF(pointSize);
   font.setBold(bold);

@@ -2,7 +2,7 @@
 // How the stored texts are shown. The Devanagari texts stay in their Xdvng bytes
 // in the model; what the user sees is their Unicode form in a Devanagari font
 // (HarfBuzz shapes it), or, when the "Xdvng" font itself is installed and chosen,
-// the bytes drawn unchanged in that font.
+// the bytes drawn unchanged in that font, or their Latin transliteration.
 #include <QFont>
 #include <QString>
 #include <string>
@@ -14,16 +14,30 @@
 namespace kalnika::ui {
 
 struct DisplayOptions {
-  xdvng::Digits digits = xdvng::Digits::Devanagari;
-  bool xdvngFont = false;  // draw the stored bytes in the installed "Xdvng" font
+  Script script = Script::Unicode;  // Unicode (Devanagari), Latin or Iso15919
+  xdvng::Digits digits = xdvng::Digits::Devanagari;  // of the Devanagari script
+  bool xdvngFont = false;  // Devanagari: draw the stored bytes in the installed "Xdvng" font
 
-  bool operator==(const DisplayOptions&) const = default;
+  // The display form of the script and digits, built once for a setting (a Latin
+  // script's transliterator takes about a millisecond to build) by Prepared().
+  DisplayForm form;
+
+  // The options with their form built.
+  DisplayOptions Prepared() const;
+  // The form to display texts in: `form` when it was built for these options,
+  // else one built now.
+  DisplayForm Form() const;
+  bool Latin() const { return script == Script::Latin || script == Script::Iso15919; }
+  bool operator==(const DisplayOptions& other) const {
+    return script == other.script && digits == other.digits && xdvngFont == other.xdvngFont;
+  }
 };
 
-// The text to draw for stored Xdvng bytes: their displayed Unicode
-// (almanac/display_text.h), or with `xdvngFont` every byte b unchanged as the
-// character U+F000 + b, the code of glyph b in a symbol-encoded font (drawn as
-// Latin-1, Qt would end the text at U+009C and drop U+00AD, both glyphs of the font).
+// The text to draw for stored Xdvng bytes: their displayed text in the options'
+// script (almanac/display_text.h), or, with `xdvngFont` in the Devanagari script,
+// every byte b unchanged as the character U+F000 + b, the code of glyph b in a
+// symbol-encoded font (drawn as Latin-1, Qt would end the text at U+009C and drop
+// U+00AD, both glyphs of the font).
 QString DisplayString(std::string_view stored, const DisplayOptions& options);
 
 // Plain text of the place file or a message (place records, captions of the place
@@ -40,8 +54,9 @@ bool XdvngFontInstalled();
 // else the first installed family that writes Devanagari, else the default font.
 QFont DevanagariFont(double pointSize, bool bold);
 
-// The font of the grid and the era labels for the options: the Devanagari font, or
-// "Xdvng" when the stored bytes are drawn.
+// The font of the grid and the era labels for the options: the Devanagari font
+// (whose Latin letters write the Latin scripts), or "Xdvng" when the stored bytes
+// are drawn.
 QFont TextFont(const DisplayOptions& options, double pointSize, bool bold);
 
 }  // namespace kalnika::ui

@@ -12,9 +12,11 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  // With no organisation, the settings and the user's place file live in the
-  // configuration folder "Kalnika", the folder kalnika-cli reads too.
-  QCoreApplication::setOrganizationName(QString());
+  // The settings (the View menu's choices) live in the configuration folder
+  // "Kalnika" (Kalnika/Kalnika.conf), beside the user's place file, the folder
+  // kalnika-cli reads too. Without an organisation Qt would put them in a folder
+  // "Unknown Organization".
+  QCoreApplication::setOrganizationName(QStringLiteral("Kalnika"));
   QCoreApplication::setApplicationName(QStringLiteral("Kalnika"));
   QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
   QGuiApplication::setDesktopFileName(QStringLiteral("kalnika"));
@@ -33,9 +35,9 @@ int main(int argc, char* argv[]) {
 
   kalnika::ui::Application::Options options;
   options.placeFile = kalnika::ResolvePlaceFile(kalnika::ProgramDir(), kalnika::UserConfigDir());
+  options.bundledPlaceFile = kalnika::BundledDataDir(kalnika::ProgramDir()) / kalnika::kPlaceFileName;
   options.today = [] { return QDate::currentDate(); };
-  options.helpFile =
-      QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromLatin1(kalnika::ui::kHelpDocumentName);
+  options.helpFile = QString::fromStdString(kalnika::FindHelpDocument(kalnika::ProgramDir()).string());
   kalnika::ui::Application kalnika(options);
   kalnika.Start();
 

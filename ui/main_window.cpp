@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,9 @@ MainWindow::MainWindow(std::filesystem::path placeFile, QDate today, QWidget* pa
   grid_ = std::make_unique<MonthGrid>(gridView_, LoadDisplayOptions());
   messageBox_ = std::make_unique<WindowMessageBox>(this);
   model_ = std::make_unique<frmKalnika>(*messageBox_, std::move(placeFile));
+  const CalculationSettings calculation = LoadCalculationSettings();
+  model_->method = calculation.method;
+  model_->clockSetting = calculation.clock;
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -107,7 +111,15 @@ void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   files_->AddActions(file);
   wallFiles_->AddActions(file);
+  // Right of the menus, in room the menu bar has anyway: the method and the clock
+  // the month shown was computed with.
+  computedWith_ = new QLabel;
+  computedWith_->setObjectName(QStringLiteral("lblComputedWith"));
+  computedWith_->setContentsMargins(0, 0, kFrameAllowance, 0);
+  menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  calculationMenu_ = new CalculationMenu(view, {model_->method, model_->clockSetting},
+                                         [this](const CalculationSettings& settings) { SetCalculation(settings); });
   displayMenu_ = new DisplayMenu(view, grid_->Display(), [this](const DisplayOptions& options) { SetDisplay(options); });
   AddMonthViewChoice(view);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -125,15 +137,18 @@ void MainWindow::Load() {
   ShowModel();
   FitListToItems(controls_.lstMonth);  // the lists are filled now
   panel_->Relayout();
+  resize(WantedSize());
+  FitToScreen();
+}
+
+QSize MainWindow::WantedSize() const {
   // Large enough for the whole month and the design where the screen allows; on a
   // smaller screen the design is scaled down and the grid takes the room left.
   const QSize grid = gridView_->sizeHint();
   const QSize panel = panel_->sizeHint();
-  const QSize wanted(std::max(grid.width(), panel.width()),
-                     menuBar()->sizeHint().height() + TwipsToPixels(kGridTopTwips, logicalDpiY()) + grid.height() +
-                         panel.height());
-  resize(wanted);
-  FitToScreen();
+  return QSize(std::max(grid.width(), panel.width()),
+               menuBar()->sizeHint().height() + TwipsToPixels(kGridTopTwips, logicalDpiY()) + grid.height() +
+                   panel.height());
 }
 
 void MainWindow::FitToScreen() {
@@ -152,6 +167,25 @@ void MainWindow::FitToScreen() {
   framed.moveLeft(std::clamp(framed.left(), room.left(), std::max(room.left(), room.right() - framed.width() + 1)));
   framed.moveTop(std::clamp(framed.top(), room.top(), std::max(room.top(), room.bottom() - framed.height() + 1)));
   if (framed.topLeft() != pos()) move(framed.topLeft());
+}
+
+void MainWindow::ShowComputedWith() {
+  // The menu bar lays out its corner anew only when it is given one; the menus
+  // keep their room (a corner too wide would push Help out of sight) and the line
+  // is cut short where the window is narrow (its tooltip holds it whole).
+  computedWith_->clear();
+  menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
+  const QList<QAction*> menus = menuBar()->actions();
+  const int menusEnd = menus.isEmpty() ? 0 : menuBar()->actionGeometry(menus.last()).right();
+  const int room = width() - menusEnd - 4 * kFrameAllowance;
+  computedWith_->setText(
+      computedWith_->fontMetrics().elidedText(computedWith_->toolTip(), Qt::ElideRight, std::max(0, room)));
+  menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (computedWith_ != nullptr) ShowComputedWith();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -174,6 +208,25 @@ void MainWindow::ShowModel() {
   // The era labels belong to the month shown: without one (after a refused input)
   // neither is shown, although the model keeps the Vikram caption.
   controls_.lblVikram->setVisible(model_->GridVisible());
+
+  // With the automatic clock a place's zone sets the clocks, and the box has no say.
+  const QString zone = QString::fromStdString(model_->ClockZoneName());
+  controls_.chkDST->setEnabled(zone.isEmpty());
+  if (QWidget* caption = panel_->findChild<QLabel*>(QStringLiteral("lblDayLightSaving"))) caption->setEnabled(zone.isEmpty());
+  controls_.chkDST->setToolTip(zone.isEmpty() ? QString::fromLatin1(kDaylightSavingTip)
+                                              : QStringLiteral("The clock follows the time zone %1, standard or "
+                                                               "summer time on each date (View > Clock).")
+                                                    .arg(zone));
+  controls_.lblTimeZone->setToolTip(zone.isEmpty() ? QString() : zone);
+  const std::optional<MonthSheet>& shown = model_->Shown();
+  const QString computedWith = shown ? QStringLiteral("%1 method  \u00B7  Clock: %2")
+                                           .arg(QString::fromStdString(MethodTitle(shown->values.method)),
+                                                PlainText(SheetClock(*shown)))
+                                     : QString();
+  if (computedWith != computedWith_->toolTip()) {
+    computedWith_->setToolTip(computedWith);
+    ShowComputedWith();
+  }
 }
 
 MonthPage MainWindow::ShownPage() const { return model_->Shown().value_or(MonthPage{}); }
@@ -186,6 +239,14 @@ void MainWindow::ApplyEraFonts() {
   panel_->SetDesignFont(controls_.lblVikram, TextFont(grid_->Display(), kEraPointSize, false));
 }
 
+void MainWindow::SetCalculation(const CalculationSettings& settings) {
+  model_->method = settings.method;
+  model_->clockSetting = settings.clock;
+  calculationMenu_->Show(settings);
+  StoreCalculationSettings(settings);
+  Run([this] { model_->Recalculate(); });
+}
+
 void MainWindow::SetDisplay(const DisplayOptions& options) {
   grid_->SetDisplay(options);
   wallView_->SetDisplay(options);
@@ -194,6 +255,11 @@ void MainWindow::SetDisplay(const DisplayOptions& options) {
   controls_.lblVikram->setText(DisplayString(model_->lblVikram.Caption, options));
   displayMenu_->Show(options);
   StoreDisplayOptions(options);
+  // Latin names are wider: the window grows for them where the screen allows.
+  if (WantedSize().width() > width()) {
+    resize(WantedSize().width(), height());
+    FitToScreen();
+  }
 }
 
 void MainWindow::AddMonthViewChoice(QMenu* view) {

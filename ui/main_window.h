@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QMainWindow>
 #include <QStackedWidget>
+
+class QLabel;
 #include <filesystem>
 #include <memory>
 
@@ -17,6 +19,8 @@
 
 namespace kalnika::ui {
 
+class CalculationMenu;
+struct CalculationSettings;
 class DisplayMenu;
 class MonthFiles;
 class MonthGrid;
@@ -64,6 +68,9 @@ class MainWindow : public QMainWindow {
   const DisplayOptions& Display() const;
   // Shows the grid and the era labels in another form and remembers the choice.
   void SetDisplay(const DisplayOptions& options);
+  // Calculates the month shown again with another method or clock setting and
+  // remembers the choice.
+  void SetCalculation(const CalculationSettings& settings);
 
  signals:
   void addLocationRequested();  // cmdAddLocation: the dialog takes the window's place
@@ -72,6 +79,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // Room for a window frame not yet known: borders of this many pixels and a title
@@ -84,6 +92,10 @@ class MainWindow : public QMainWindow {
   template <typename Handler>
   void Run(Handler handler);
   void ShowModel();
+  // The size that shows the whole month and the design.
+  QSize WantedSize() const;
+  // The line of the method and clock (its tooltip), as much as the menu bar holds.
+  void ShowComputedWith();
   void ApplyEraFonts();
   void AddMonthViewChoice(QMenu* view);
 
@@ -101,6 +113,8 @@ class MainWindow : public QMainWindow {
   WallCalendarFiles* wallFiles_ = nullptr;
   QActionGroup* monthViews_ = nullptr;
   DisplayMenu* displayMenu_ = nullptr;
+  CalculationMenu* calculationMenu_ = nullptr;
+  QLabel* computedWith_ = nullptr;  // the method and clock of the month shown
 };
 
 }  // namespace kalnika::ui

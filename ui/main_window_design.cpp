@@ -87,7 +87,7 @@ constexpr ControlDesign kControls[] = {
     {"lblUTC", Kind::Caption, "UTC +/-", nullptr, FontDesign::Sans975Bold, {3360, 8880, 855, 255}},
     {"lblTimeZone0", Kind::Caption, "Time Zone", nullptr, FontDesign::Sans975Bold, {4200, 8880, 1215, 255}},
     {"lblLocation", Kind::Caption, "&Location", nullptr, FontDesign::Times1125Bold, {7200, 8790, 975, 255}},
-    {"lblDayLightSaving", Kind::Caption, "Day light &saving Time?", "Place a check mark in the box  if Yes.",
+    {"lblDayLightSaving", Kind::Caption, "Day light &saving Time?", kDaylightSavingTip,
      FontDesign::Times975Bold, {11400, 8400, 2175, 375}},
     {"lstMonth", Kind::List, nullptr, "Scroll up/down and click for new month.", FontDesign::Sans825Bold,
      {120, 8775, 1335, 255}},
@@ -109,7 +109,7 @@ constexpr ControlDesign kControls[] = {
      {8400, 8400, 2535, 255}},
     {"CmdAbout", Kind::Button, "A&bout/Help", nullptr, FontDesign::Sans825Bold, {11040, 7920, 1215, 375}},
     {"cmdCalculate", Kind::Button, "&Calculate", kCalculateTip, FontDesign::Sans975Bold, {12360, 7920, 1215, 375}},
-    {"chkDST", Kind::Check, nullptr, "Place a check mark in the box  if Yes.", kStandard, {11160, 8400, 255, 375}},
+    {"chkDST", Kind::Check, nullptr, kDaylightSavingTip, kStandard, {11160, 8400, 255, 375}},
 };
 
 // Separator lines of the control area (from, to), in twips.

@@ -23,6 +23,9 @@ inline constexpr int kClientHeightTwips = 9150;
 inline constexpr int kGridTopTwips = 120;
 inline constexpr int kPanelTopTwips = 7800;  // the separator line under the grid
 
+// The daylight-saving box's tooltip as designed.
+inline constexpr const char* kDaylightSavingTip = "Place a check mark in the box  if Yes.";
+
 // Point size of the era labels (drawn in the grid's font).
 inline constexpr double kEraPointSize = 9.75;
 

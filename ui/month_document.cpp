@@ -81,24 +81,31 @@ double Sum(const std::array<double, kTableColumns>& widths) {
   return total;
 }
 
-// A stored text in Unicode with the digits chosen.
-QString Unicode(std::string_view stored, xdvng::Digits digits) {
-  return QString::fromStdString(DisplayText(stored, {Script::Unicode, digits}));
+// A stored text in the script and digits of the display, never in the Xdvng font.
+QString Shown(std::string_view stored, const DisplayOptions& options) {
+  return QString::fromStdString(DisplayText(stored, options.Form()));
 }
 
 }  // namespace
 
-QString PageTitle(const MonthPage& page, xdvng::Digits digits) { return Unicode(MonthHeading(page.values), digits); }
-
-QString PageSubtitle(const MonthPage& page, xdvng::Digits digits) {
-  return Unicode(kPlaceWord, digits) + QStringLiteral(": ") + PlainText(SheetPlace(page)) + QStringLiteral("     ") +
-         Unicode(kMethodWord, digits) + QStringLiteral(": ") + Unicode(MethodName(page.values.method), digits);
+QString PageTitle(const MonthPage& page, const DisplayOptions& options) {
+  // The month's name and the year one by one: a Latin display gives the month its
+  // English name, which it knows only for the name alone.
+  const int index = page.values.month - 1;
+  const std::string year = page.values.yearText.empty() ? std::to_string(page.values.year) : page.values.yearText;
+  if (index < 0 || index >= 12) return Shown(year, options);
+  return Shown(GregorianMonthNames[static_cast<std::size_t>(index)], options) + QLatin1Char(' ') + Shown(year, options);
 }
 
-QString DocumentTitle(const std::vector<MonthPage>& pages, xdvng::Digits digits) {
+QString PageSubtitle(const MonthPage& page, const DisplayOptions& options) {
+  return Shown(kPlaceWord, options) + QStringLiteral(": ") + PlainText(SheetPlace(page)) + QStringLiteral("     ") +
+         Shown(kMethodWord, options) + QStringLiteral(": ") + Shown(MethodName(page.values.method), options);
+}
+
+QString DocumentTitle(const std::vector<MonthPage>& pages, const DisplayOptions& options) {
   if (pages.empty()) return {};
   const MonthPage& first = pages.front();
-  const QString when = pages.size() == 1 ? PageTitle(first, digits) : Unicode(first.values.yearText, digits);
+  const QString when = pages.size() == 1 ? PageTitle(first, options) : Shown(first.values.yearText, options);
   const QString place = PlainText(PlaceName(first.place));
   return place.isEmpty() ? when : when + QStringLiteral(", ") + place;
 }
@@ -138,11 +145,11 @@ void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page
   painter.setPen(Qt::black);
   painter.setFont(titleFont);
   painter.drawText(QRectF(area.left(), y, area.width(), titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   PageTitle(page, options.digits));
+                   PageTitle(page, options));
   y += titleMetrics.height() * 1.2;
   painter.setFont(subtitleFont);
   painter.drawText(QRectF(area.left(), y, area.width(), subtitleMetrics.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, PageSubtitle(page, options.digits));
+                   Qt::AlignLeft | Qt::AlignVCenter, PageSubtitle(page, options));
   y = area.top() + titleHeight;
 
   const QFont cellFont = TextFont(options, layout.pointSize, false);
@@ -200,7 +207,7 @@ QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const
     writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
     writer.setResolution(300);
     writer.setCreator(QStringLiteral("Kalnika"));
-    writer.setTitle(DocumentTitle(pages, options.digits));
+    writer.setTitle(DocumentTitle(pages, options));
     QPainter painter;
     if (!painter.begin(&writer)) {
       out.cancelWriting();
@@ -216,8 +223,8 @@ QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const
   return {};
 }
 
-QByteArray MonthCsv(const MonthPage& page, xdvng::Digits digits) {
-  const std::string csv = kalnika::MonthCsv(page.values, page.table, SheetPlace(page), {Script::Unicode, digits});
+QByteArray MonthCsv(const MonthPage& page, const DisplayOptions& options) {
+  const std::string csv = kalnika::MonthCsv(page.values, page.table, SheetPlace(page), options.Form());
   return QByteArray::fromStdString("\xEF\xBB\xBF" + csv);  // UTF-8 byte-order mark first
 }
 

@@ -1,13 +1,22 @@
 #include "ui/month_files.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <optional>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include "forms/calendar_file.h"
 #include "ui/month_document.h"
 #include "ui/window_message_box.h"
 
@@ -26,6 +35,34 @@ QString SuggestedName(const MonthPage& page, bool wholeYear, const char* suffix)
 void SetUpPrinter(QPrinter& printer) {
   printer.setPageOrientation(QPageLayout::Landscape);
   printer.setPageSize(QPageSize(QPageSize::A4));
+}
+
+// What the calendar export holds, as the user chooses it.
+struct CalendarChoice {
+  bool wholeYear = false;
+  bool tithis = false;
+};
+
+// Asks what to export: the shown month or its year, and each day's tithi or not.
+std::optional<CalendarChoice> ChooseCalendar(QWidget* owner, const MonthPage& page, const DisplayOptions& options) {
+  QDialog dialog(owner);
+  dialog.setObjectName(QStringLiteral("calendarExportDialog"));
+  dialog.setWindowTitle(QStringLiteral("Export Calendar (iCalendar)"));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* month = new QRadioButton(QStringLiteral("The shown &month (%1)").arg(PageTitle(page, options)));
+  auto* year = new QRadioButton(QStringLiteral("The whole &year %1").arg(PlainText(page.values.yearText)));
+  month->setChecked(true);
+  auto* tithis = new QCheckBox(QStringLiteral("Each day's &tithi, with its end"));
+  auto* what = new QLabel(QStringLiteral("Festivals and other notes, the Sun's entries into the signs, the new and "
+                                         "full moons; the texts in %1, as the table shows them.")
+                              .arg(options.Latin() ? QStringLiteral("Latin letters") : QStringLiteral("Devanagari")));
+  what->setWordWrap(true);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  for (QWidget* widget : std::initializer_list<QWidget*>{month, year, tithis, what, buttons}) layout->addWidget(widget);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return CalendarChoice{year->isChecked(), tithis->isChecked()};
 }
 
 }  // namespace
@@ -47,6 +84,7 @@ void MonthFiles::AddActions(QMenu* file) {
   add("actionSavePdf", QStringLiteral("Save as P&DF..."), &MonthFiles::AskSaveMonthPdf);
   add("actionSaveYearPdf", QStringLiteral("Save &Year as PDF..."), &MonthFiles::AskSaveYearPdf);
   add("actionExportCsv", QStringLiteral("&Export CSV..."), &MonthFiles::AskExportCsv);
+  add("actionExportCalendar", QStringLiteral("Export &Calendar (iCalendar)..."), &MonthFiles::AskExportCalendar);
   file->addSeparator();
   add("actionQuit", QStringLiteral("&Quit"), &QCoreApplication::quit, QKeySequence::Quit);
 }
@@ -77,7 +115,28 @@ bool MonthFiles::SaveYearPdf(const QString& file) {
 
 bool MonthFiles::ExportCsv(const QString& file) {
   if (!HasShownMonth()) return false;
-  return Report(QStringLiteral("CSV"), file, WriteFileAtomically(file, MonthCsv(*model_.Shown(), display_().digits)));
+  return Report(QStringLiteral("CSV"), file, WriteFileAtomically(file, MonthCsv(*model_.Shown(), display_())));
+}
+
+bool MonthFiles::ExportCalendar(const QString& file, bool wholeYear, bool tithis) {
+  if (!HasShownMonth()) return false;
+  const DisplayOptions display = display_();
+  ical::ExportOptions options;
+  options.tithis = tithis;
+  options.texts = CalendarTexts(display.script, display.digits);
+  options.stamp = QDateTime::currentSecsSinceEpoch();
+  const std::string calendar = ShownCalendar(model_, wholeYear, "", options);
+  return Report(QStringLiteral("iCalendar"), file, WriteFileAtomically(file, QByteArray::fromStdString(calendar)));
+}
+
+void MonthFiles::AskExportCalendar() {
+  if (!HasShownMonth()) return;
+  const std::optional<CalendarChoice> choice = ChooseCalendar(owner_, *model_.Shown(), display_());
+  if (!choice) return;
+  const QString file = QFileDialog::getSaveFileName(owner_, QStringLiteral("Export Calendar (iCalendar)"),
+                                                    SuggestedName(*model_.Shown(), choice->wholeYear, ".ics"),
+                                                    QStringLiteral("iCalendar files (*.ics)"));
+  if (!file.isEmpty()) ExportCalendar(file, choice->wholeYear, choice->tithis);
 }
 
 void MonthFiles::Print() {

@@ -1,6 +1,6 @@
 #pragma once
 // The File menu: the shown month printed, previewed, saved as PDF (the month or its
-// whole year) and exported as CSV. Every file is made from the month the model
+// whole year), exported as CSV and as an iCalendar file. Every file is made from the month the model
 // holds as shown (frmKalnika::Shown), never from the widgets.
 #include <QObject>
 #include <QString>
@@ -20,7 +20,8 @@ class MonthFiles : public QObject {
   // options in use.
   MonthFiles(QWidget* owner, frmKalnika& model, std::function<DisplayOptions()> display);
 
-  // Adds Print, Print Preview, Save as PDF, Save Year as PDF, Export CSV and Quit.
+  // Adds Print, Print Preview, Save as PDF, Save Year as PDF, Export CSV, Export
+  // Calendar and Quit.
   void AddActions(QMenu* file);
 
   // The files without their file dialogs. Each reports a failure (or that no month
@@ -28,6 +29,9 @@ class MonthFiles : public QObject {
   bool SaveMonthPdf(const QString& file);
   bool SaveYearPdf(const QString& file);
   bool ExportCsv(const QString& file);
+  // The shown month, or its whole year, as an iCalendar file (forms/calendar_file.h)
+  // in the script of the display, with each day's tithi when asked for.
+  bool ExportCalendar(const QString& file, bool wholeYear, bool tithis);
 
  private:
   // Whether a month is shown; says so in a message box when not.
@@ -39,6 +43,7 @@ class MonthFiles : public QObject {
   void AskSaveMonthPdf();
   void AskSaveYearPdf();
   void AskExportCsv();
+  void AskExportCalendar();
 
   QWidget* owner_;
   frmKalnika& model_;

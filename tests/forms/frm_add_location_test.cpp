@@ -2,9 +2,12 @@
 // and what it does with missing, too long and unstorable entries.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "forms/frm_add_location.h"
 #include "forms/frm_kalnika.h"
 #include "form_fixture.h"
+#include "places/zone_names.h"
 
 namespace kalnika {
 namespace {
@@ -144,6 +147,87 @@ TEST_F(AddPlace, FailedAppendIsReportedAndTheEntriesStay) {
   EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::StayOpen);
   EXPECT_EQ(box.last.rfind("The place could not be stored: ", 0), 0u) << box.last;
   EXPECT_EQ(dialog.txtCity.Text, "Pune");
+}
+
+// The town finder of the dialog over the GeoNames extract of tests/data/places/
+// geonames; the records it builds are those of tests/places/town_finder_test.
+class FindPlace : public AddPlace {
+ protected:
+  TownFinder towns = TownFinder::Load(std::string(KALNIKA_TEST_DATA) + "/places/geonames");
+  void SetUp() override {
+    AddPlace::SetUp();
+    dialog.UseFinder(&towns);
+  }
+  void Choose(const std::string& search) {
+    dialog.txtFind.Text = search;
+    dialog.txtFind_Change();
+    dialog.lstFound.ListIndex = 0;
+    dialog.lstFound_Click();
+  }
+  // The entries as the dialog holds them: "city|state|country|lat|N/S|long|E/W|zone".
+  std::string Entries() const {
+    const auto& d = dialog;
+    return d.txtCity.Text + "|" + d.txtState.Text + "|" + d.txtCountry.Text + "|" + d.lstLatDegrees.Text() + " " +
+           d.lstLatMin.Text() + "|" + d.lstNS.Text() + "|" + d.lstLongDegrees.Text() + " " + d.lstLongMin.Text() +
+           "|" + d.lstEW.Text() + "|" + d.lstHour.Text() + " " + d.lstMinutes.Text();
+  }
+};
+
+TEST_F(FindPlace, TownsFoundInAnyScriptAreListedWithTheirZone) {
+  dialog.txtFind.Text = "\xE0\xA4\xAA\xE0\xA5\x81\xE0\xA4\xA3\xE0\xA5\x87";  // पुणे, an alternate name of Pune
+  dialog.txtFind_Change();
+  EXPECT_EQ(dialog.lstFound.items, std::vector<std::string>{"Pune, Maharashtra, India (Asia/Kolkata)"});
+  EXPECT_EQ(dialog.lstFound.ListIndex, -1);
+}
+
+TEST_F(FindPlace, ChosenTownFillsEveryEntryFromItsRecord) {
+  struct Case {
+    const char* search;
+    const char* entries;
+    const char* why;
+  } cases[] = {
+      {"Pune", "Pune|Maharashtra|India|18 31|N|73 51|E|5 30", "record Pune, Maharashtra, India 18 N 31 073 E 51 +05:30"},
+      {"Sao Paulo", "Sao Paulo|Sao Paulo|Brazil|23 33|S|46 38|W|-3 0", "south and west, ASCII names: 23 S 33 046 W 38 -03:00"},
+      {"Longyearbyen", "Longyearbyen||SJ|78 13|N|15 39|E|1 0", "no state: the record reads \"Longyearbyen, SJ\""},
+  };
+  for (const Case& c : cases) {
+    Choose(c.search);
+    EXPECT_EQ(Entries(), c.entries) << c.why;
+  }
+}
+
+TEST_F(FindPlace, OkStoresTheRecordAndTheZoneNameWhileTheZoneIsTheTowns) {
+  struct Case {
+    const char* name;
+    std::function<void(frmAddLocation&)> change;
+    const char* zoneName;
+  } cases[] = {
+      {"as chosen", [](frmAddLocation&) {}, "Asia/Kolkata"},
+      {"another city name, the same zone", [](frmAddLocation& d) { d.txtCity.Text = "Poona"; }, "Asia/Kolkata"},
+      {"another zone: the town's zone name may not be the place's",
+       [](frmAddLocation& d) { d.lstMinutes.Select(0); }, ""},
+  };
+  for (const Case& c : cases) {
+    TempFolder f;
+    const auto file = f.SamplePlaces();
+    ProfileFile places(file);
+    dialog.Form_Load();
+    Choose("Pune");
+    c.change(dialog);
+    ASSERT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::Stored) << c.name << ": " << box.last;
+    EXPECT_EQ(dialog.LastZoneName(), c.zoneName) << c.name;
+    const auto stored = ReadZoneNames(places);
+    EXPECT_EQ(stored.count(6) ? stored.at(6) : "", c.zoneName) << c.name;  // key 6 follows the sample's six places
+  }
+}
+
+TEST_F(AddPlace, WithoutTheTownFileTheDialogNamesThePackage) {
+  TownFinder none = TownFinder::Load(folder.path() / "no-geonames");
+  dialog.UseFinder(&none);
+  EXPECT_NE(dialog.FinderProblem().find("libtimezonemap-data"), std::string::npos) << dialog.FinderProblem();
+  dialog.txtFind.Text = "Pune";
+  dialog.txtFind_Change();
+  EXPECT_TRUE(dialog.lstFound.items.empty());
 }
 
 }  // namespace

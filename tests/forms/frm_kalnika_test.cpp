@@ -199,14 +199,100 @@ TEST_F(MainForm, KathmanduZoneReadsAsFiveHours) {
 }
 
 TEST_F(MainForm, DaylightSavingMovesSunriseAndPhasesButNotTheTithiEnding) {
+  // Mumbai, 10 June 2026: sunrise 6H0, the tithi ends at 25H0 (the independent
+  // reference computation, tools/reference).
   Start(2026, 12);
   Show(6, "2026");
-  std::string rise = Cell(10, 14), ending = Cell(10, 9);
+  ASSERT_EQ(Cell(10, 14), "6H0");
+  ASSERT_EQ(Cell(10, 9), "25H0");
   form->chkDST.Value = true;
-  EXPECT_EQ(Cell(10, 14), rise);  // ticking the box alone changes nothing
+  EXPECT_EQ(Cell(10, 14), "6H0");  // ticking the box alone changes nothing
   form->cmdCalculate_Click();
-  EXPECT_NE(Cell(10, 14), rise);
-  EXPECT_EQ(Cell(10, 9), ending);
+  EXPECT_EQ(Cell(10, 14), "7H0");
+  EXPECT_EQ(Cell(10, 9), "25H0");
+}
+
+// A place file whose places carry zone names ([TIME ZONES], keyed like the places).
+std::string ZonedPlaces(const std::string& zone1) {
+  return "[LOCATION]\r\n"
+         "0=\"Kathmandu, Bagmati, Nepal      27 N 42  085 E 19  +05:30\"\r\n"
+         "1=\"London, England, UK            51 N 30  000 W 08  +00:00\"\r\n"
+         "[TIME ZONES]\r\n0=Asia/Kathmandu\r\n1=" + zone1 + "\r\n";
+}
+
+TEST_F(MainForm, AutomaticClockFollowsThePlacesZoneName) {
+  // Kathmandu keeps +05:45 (tzdata): every clock 15 minutes after the record's
+  // +05:30; set by hand the record's zone counts. London: GMT on 28 March 2026, BST
+  // on 30 March (tzdata; summer time began on the 29th).
+  Load(folder.Write("Location.ini", ZonedPlaces("Europe/London")));
+  form->lstLocation.Select(0);
+  Show(10, "2026");
+  ASSERT_TRUE(form->Shown());
+  EXPECT_EQ(form->Shown()->zoneName, "Asia/Kathmandu");
+  EXPECT_EQ(form->Shown()->values.days[0].utcOffset, 5.75);
+  form->clockSetting = ClockSetting::Manual;
+  form->cmdCalculate_Click();
+  EXPECT_EQ(form->Shown()->zoneName, "");
+  EXPECT_EQ(form->Shown()->values.days[0].utcOffset, 5.5);
+
+  form->clockSetting = ClockSetting::Automatic;
+  form->lstLocation.Select(1);
+  Show(3, "2026");
+  EXPECT_EQ(form->Shown()->values.days[27].utcOffset, 0.0);
+  EXPECT_EQ(form->Shown()->values.days[29].utcOffset, 1.0);
+  EXPECT_EQ(box.count, 0);
+}
+
+TEST_F(MainForm, UnknownZoneNameIsReportedOnceAndTheRecordsZoneCounts) {
+  Load(folder.Write("Location.ini", ZonedPlaces("Europe/Atlantis")));
+  form->lstLocation.Select(1);
+  form->lstLocation_Click();
+  EXPECT_EQ(box.count, 1);
+  EXPECT_NE(box.last.find("Europe/Atlantis"), std::string::npos) << box.last;
+  Show(3, "2026");
+  EXPECT_EQ(box.count, 1);  // the same place: not again
+  EXPECT_EQ(form->Shown()->values.days[29].utcOffset, 0.0);
+}
+
+TEST_F(MainForm, ACopiedPlaceFileTakesTheBundledZoneNames) {
+  // A user's file copied before the zone names existed: the bundled file names
+  // Kathmandu's zone, and the record is the same.
+  TempFolder bundled;
+  form = std::make_unique<frmKalnika>(
+      box, folder.Write("Location.ini",
+                        "[LOCATION]\r\n0=\"Kathmandu, Bagmati, Nepal      27 N 42  085 E 19  +05:30\"\r\n"));
+  form->SetBundledPlaceFile(bundled.Write("Location.ini", ZonedPlaces("Europe/London")));
+  form->LoadControls();
+  form->lstLocation.Select(0);
+  EXPECT_EQ(form->ChosenZoneName(), "Asia/Kathmandu");
+}
+
+TEST_F(MainForm, RefusedWithAReason) {
+  struct Case { std::string file; Method method; const char* year; const char* says; } cases[] = {
+      {"[LOCATION]\r\n0=\"Nowhere, Nothing, None         1x N 58  072 E 50  +05:30\"\r\n", Method::Classic,
+       "2026", "cannot be computed: the latitude degrees \"1x\""},
+      {"[LOCATION]\r\n0=\"Nowhere, Nothing, None         18 N 58  072 E 50  -99:99\"\r\n", Method::Classic,
+       "2026", "cannot be computed: the time zone hours \"99\""},
+      {"[LOCATION]\r\n0=\"Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30\"\r\n", Method::Precise,
+       "3000", kPreciseYearsMessage}};
+  for (const auto& c : cases) {
+    Load(folder.Write("Location.ini", c.file));
+    form->method = c.method;
+    form->lstLocation.Select(0);
+    box.count = 0;
+    Show(3, c.year);
+    EXPECT_FALSE(form->Shown().has_value()) << c.says;
+    EXPECT_EQ(box.count, 1) << c.says;
+    EXPECT_NE(box.last.find(c.says), std::string::npos) << box.last;
+  }
+}
+
+TEST_F(MainForm, AnUnreadablePlaceFileIsReportedAtStartUp) {
+  const auto file = folder.Write("Location.ini", std::string("[LOCATION]\r\n0=\"a\0b\"\r\n", 20));
+  Load(file);
+  EXPECT_TRUE(form->lstLocation.items.empty());
+  EXPECT_EQ(box.count, 1);
+  EXPECT_NE(box.last.find(file.string()), std::string::npos) << box.last;
 }
 
 TEST_F(MainForm, DefaultPlaceIsStoredAndSelectedAtTheNextStart) {
@@ -260,6 +346,62 @@ TEST_F(MainForm, SheetPlaceAndFileNamesNameTheComputedMonth) {
   const MonthSheet& newYork = *form->Shown();
   EXPECT_EQ(SheetPlace(newYork), "New York, New York, USA (40 N 42, 074 W 00, UTC -05:00, daylight saving +1 h)");
   EXPECT_EQ(SheetFileName(newYork, false), "New-York-2026-06");
+}
+
+// London with its zone name (key 1 of the sample file). British Summer Time began
+// on Sunday 29 March 2026 at 01:00 UTC (tzdata's EU rule: the last Sunday of March).
+std::filesystem::path LondonWithZoneName(const TempFolder& folder) {
+  const std::string sample = testing_support::ReadBytes(folder.SamplePlaces());
+  return folder.Write("Location.ini", sample + "[TIME ZONES]\r\n1=Europe/London\r\n");
+}
+
+TEST_F(MainForm, SheetClockNamesTheZoneAndTheDateItsOffsetChanges) {
+  form = std::make_unique<frmKalnika>(box, LondonWithZoneName(folder));
+  form->Form_Load(2026, 12);
+  form->lstLocation.Select(1);
+  Show(3, "2026");
+  EXPECT_EQ(SheetClock(*form->Shown()), "Europe/London (automatic): UTC +00:00, from 29 March +01:00");
+  EXPECT_EQ(SheetPlace(*form->Shown()), "London, England, UK (51 N 30, 000 W 07, UTC +00:00, Europe/London)");
+  form->clockSetting = ClockSetting::Manual;
+  form->chkDST.Value = true;
+  form->cmdCalculate_Click();
+  EXPECT_EQ(SheetClock(*form->Shown()), "by the daylight-saving box (ticked): UTC +01:00");
+  // The zone name stays the place's for the calendar export, whatever set the clock.
+  EXPECT_EQ(form->Shown()->placeZoneName, "Europe/London");
+}
+
+TEST_F(MainForm, RecalculateRunsTheLastCalculationWithTheSettingsNowChosen) {
+  Start(2026, 12);
+  // Typed and chosen since, not calculated: 1999 and London.
+  form->txtYear.Text = "1999";
+  form->lstLocation.Select(1);
+  form->lstLocation_Click();
+  form->method = Method::Precise;
+  form->Recalculate();
+  ASSERT_TRUE(form->Shown());
+  EXPECT_EQ(form->Shown()->values.method, Method::Precise);
+  EXPECT_EQ(form->Shown()->values.year, 2026);
+  EXPECT_EQ(form->Shown()->place.substr(0, 6), "Mumbai");
+  EXPECT_EQ(form->txtYear.Text, "1999");
+  EXPECT_EQ(form->lstLocation.ListIndex, 1);
+  EXPECT_EQ(form->lblLat.Caption, "51 N 30 ");  // London's, as chosen
+
+  // The precise method ends with 2999 (its ephemeris): the classic method computes
+  // the year 3000 again at once.
+  Show(3, "3000");
+  EXPECT_EQ(box.last, kPreciseYearsMessage);
+  EXPECT_FALSE(form->Shown());
+  form->method = Method::Classic;
+  form->Recalculate();
+  ASSERT_TRUE(form->Shown());
+  EXPECT_EQ(form->Shown()->values.year, 3000);
+}
+
+TEST_F(MainForm, RecalculateBeforeAnyCalculationDoesNothing) {
+  Load(folder.SamplePlaces());
+  form->Recalculate();
+  EXPECT_FALSE(form->Shown());
+  EXPECT_EQ(box.count, 0);
 }
 
 TEST(SheetFileName, CharactersAFileNameCannotHoldBecomeDashes) {

@@ -13,6 +13,9 @@
 
 #include <algorithm>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -53,8 +56,6 @@ Sheet Compute(int month, int year) {
   EXPECT_TRUE(form.Shown().has_value());
   Sheet s{*form.Shown(), {}};
   s.place.description = s.sheet.place.substr(0, 30);
-  s.place.timeZone = s.sheet.placeValue.timeZone;
-  s.place.daylightSaving = s.sheet.daylightSaving;
   return s;
 }
 
@@ -168,6 +169,48 @@ TEST(CalendarEventsTest, TithisOnlyWhenAskedWithTheirEnd) {
   }
 }
 
+// With the automatic clock every row has its own offset (London in June: summer
+// time, UTC+1), and a tithi's end is written on the clock of its row, as the
+// table's ending column (9) shows it: to the minute, or one minute later where the
+// almanac's clock arithmetic floors a whole minute to the one before (22H56 for
+// the end at 22:57 on 8 June).
+TEST(CalendarEventsTest, TithiEndsOnTheClockOfTheirRow) {
+  const std::string sample = KALNIKA_TEST_DATA "/golden/Location.ini";
+  std::ifstream in(sample, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const auto file = std::filesystem::temp_directory_path() / "kalnika-ical-london.ini";
+  std::ofstream(file, std::ios::binary) << bytes << "[TIME ZONES]\r\n1=Europe/London\r\n";
+  RecordingMessageBox box;
+  frmKalnika form(box, file);
+  form.LoadControls();
+  form.lstLocation.ListIndex = 1;  // London
+  form.lstMonth.Select(5);
+  form.txtYear.Text = "2026";
+  form.cmdCalculate_Click();
+  std::filesystem::remove(file);
+  ASSERT_TRUE(form.Shown().has_value());
+  ExportOptions options;
+  options.tithis = true;
+  options.texts.script = EventScript::Latin;
+  const auto events = CalendarEvents({form.Shown()->values}, {"London, England, UK", "Europe/London"}, options);
+  int compared = 0;
+  for (const DayValues& day : form.Shown()->values.days) {
+    const std::string& cell = form.Table().cells[static_cast<std::size_t>(day.date.day)][9];
+    const std::size_t h = cell.find('H');
+    // the phase instant stands there on the new and full moon rows; 24H and more
+    // are the next morning's
+    if (day.phase || h == std::string::npos || std::stoi(cell.substr(0, h)) >= 24) continue;
+    const int shown = std::stoi(cell.substr(0, h)) * 60 + std::stoi(cell.substr(h + 1));
+    const CalendarEvent* tithi = Find(events, EventKind::Tithi, day.date);
+    ASSERT_NE(tithi, nullptr);
+    const std::string& text = tithi->description;  // "Samapti 8 June 22:57"
+    const int written = std::stoi(text.substr(text.size() - 5, 2)) * 60 + std::stoi(text.substr(text.size() - 2));
+    EXPECT_TRUE(written == shown || written == shown + 1) << text << " / " << cell;
+    ++compared;
+  }
+  EXPECT_GT(compared, 20);
+}
+
 TEST(CalendarEventsTest, LatinScript) {
   ExportOptions options;
   options.tithis = true;
@@ -266,7 +309,7 @@ TEST(CalendarExportTest, EscapingAndFoldingOfALongDevanagariNote) {
   request.timeZone = 5.5;
   for (int tithi = 0; tithi < 32; ++tithi) request.auspicious.Set(8, tithi, note);  // every day of Margashirsha
   const MonthValues month = ComputeMonth(request);
-  const std::string text = ExportCalendar({month}, {"Mumbai, Maharashtra, India", 5.5, false, ""}, {});
+  const std::string text = ExportCalendar({month}, {"Mumbai, Maharashtra, India", ""}, {});
 
   Parsed parsed;
   ExpectValid(text, parsed);

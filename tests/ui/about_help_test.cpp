@@ -64,6 +64,9 @@ void AboutHelpTest::aboutBoxOpensOnceBesideTheWindow() {
                 {"lblLicence", "GNU Affero General Public License, version 3 or later"},
                 {"lblCredits", "GeoNames"},
                 {"lblCredits", "CC BY 4.0"},
+                {"lblTimeZones", "IANA tz database (tzdata)"},
+                {"lblEphemeris", "Swiss Ephemeris by Astrodienst"},
+                {"lblEphemeris", "AGPL"},
                 {"lblHelp", "Kalnika Help"}};
   for (const auto& expected : labels) {
     const QString text = about->findChild<QLabel*>(QString::fromLatin1(expected.label))->text();
@@ -141,6 +144,12 @@ void AboutHelpTest::helpDocumentExplainsTheTable_data() {
   QTest::newRow("encoding auspicious-day texts") << "kalnika-cli --encode";
   QTest::newRow("sunrise column") << "Sunrise";
   QTest::newRow("nakshatra column") << "Nakshatra";
+  // And the choices of the View and File menus and of the add-place dialog.
+  QTest::newRow("when to use the precise method") << "When to use which";
+  QTest::newRow("automatic clock") << "Clock: Automatic";
+  QTest::newRow("Latin view") << "Latin with ISO 15919 Marks";
+  QTest::newRow("calendar export") << "Export Calendar (iCalendar)";
+  QTest::newRow("package of the town finder") << "libtimezonemap-data";
 }
 
 void AboutHelpTest::helpDocumentExplainsTheTable() {

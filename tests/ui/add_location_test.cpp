@@ -3,8 +3,10 @@
 // characters, "DD H MM  DDD H MM  +HH:MM").
 #include "add_location_test.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QDir>
 #include <QLineEdit>
@@ -104,8 +106,9 @@ void AddLocationTest::dialogTakesTheMainWindowsPlace() {
     QCOMPARE(box->currentIndex(), -1);
     QVERIFY2(!box->placeholderText().isEmpty(), name);  // a caption while nothing is chosen
   }
-  // The first focus is on the city, not on OK (which would end the dialog at once).
-  QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtCity")));
+  // The first focus is on the town finder's search, not on OK (which would end the
+  // dialog at once).
+  QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtFind")));
 }
 
 void AddLocationTest::storedPlaceIsListedInTheReloadedWindow_data() {
@@ -282,11 +285,11 @@ void AddLocationTest::tabFollowsTheEntriesAsTheyStand() {
   ui::AddLocationDialog* dialog = session->OpenDialog();
   dialog->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(dialog));
-  // Row by row as they stand, each coordinate as written (degrees, minutes,
-  // hemisphere), then OK and Cancel, and round to the city.
-  const QStringList order = {"txtCity",   "txtState",  "txtCountry", "lstLatDegrees", "lstLatMin",
-                             "lstNS",     "lstLongDegrees", "lstLongMin", "lstEW",    "lstHour",
-                             "lstMinutes", "cmdOK",   "cmdCancel",  "txtCity"};
+  // The town finder's search first, then row by row as they stand, each coordinate
+  // as written (degrees, minutes, hemisphere), then OK and Cancel, and round.
+  const QStringList order = {"txtFind",    "txtCity",   "txtState",  "txtCountry", "lstLatDegrees",
+                             "lstLatMin",  "lstNS",     "lstLongDegrees", "lstLongMin", "lstEW",
+                             "lstHour",    "lstMinutes", "cmdOK",   "cmdCancel",  "txtFind"};
   QTRY_COMPARE(QApplication::focusWidget()->objectName(), order.front());
   for (qsizetype i = 1; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -297,6 +300,60 @@ void AddLocationTest::tabFollowsTheEntriesAsTheyStand() {
   QVERIFY(x("lstLatDegrees") < x("lstLatMin") && x("lstLatMin") < x("lstNS"));
   QVERIFY(x("lstLongDegrees") < x("lstLongMin") && x("lstLongMin") < x("lstEW"));
   QVERIFY(x("lstHour") < x("lstMinutes"));
+}
+
+void AddLocationTest::townChosenFillsTheEntriesAndIsStoredWithItsZone_data() {
+  QTest::addColumn<bool>("fromPopup");  // picked in the popup, else Return in the search
+  QTest::newRow("picked from the popup") << true;
+  QTest::newRow("Return in the search takes the best town, not OK") << false;
+}
+
+void AddLocationTest::townChosenFillsTheEntriesAndIsStoredWithItsZone() {
+  QFETCH(bool, fromPopup);
+  ui::AddLocationDialog* dialog = session->OpenDialog();
+  dialog->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(dialog));
+  auto* search = dialog->findChild<QLineEdit*>(QStringLiteral("txtFind"));
+  QTRY_VERIFY(search->hasFocus());
+  // The finder's own tests (tests/forms, tests/places) hold its matches and records.
+  QTest::keyClicks(search, QStringLiteral("Pune"));
+  QAbstractItemView* popup = dialog->Finder()->popup();
+  QTRY_VERIFY(popup->isVisible());
+  QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("Pune, Maharashtra, India (Asia/Kolkata)"));
+  if (fromPopup) {
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+  } else {
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QTRY_VERIFY(!popup->isVisible());
+    QTest::keyClick(search, Qt::Key_Return);
+    QVERIFY(dialog->isVisible());
+  }
+  QTRY_COMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("txtCity"))->text(), QStringLiteral("Pune"));
+  QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("lstLongMin"))->currentText(), QStringLiteral("51"));
+  QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("lstHour"))->currentText(), QStringLiteral("5"));
+  const QString note = dialog->findChild<QLabel*>(QStringLiteral("lblFinder"))->text();
+  QVERIFY2(note.contains(QStringLiteral("Asia/Kolkata")), qPrintable(note));
+
+  dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  SettleDeletes();
+  const QByteArray stored = session->places.Bytes();
+  QVERIFY(stored.contains("\r\n6=\"Pune, Maharashtra, India       18 N 31  073 E 51  +05:30\"\r\n"));
+  QVERIFY(stored.contains("[TIME ZONES]\r\n6=Asia/Kolkata\r\n"));
+  QVERIFY(session->messages.seen.isEmpty());
+}
+
+void AddLocationTest::withoutTheTownFileTheDialogNamesThePackage() {
+  session->program.reset();
+  SettleDeletes();
+  session->program = StartProgram(session->places.File(), kToday, HelpDocument(),
+                                  session->places.File().parent_path() / "no-geonames");
+  ui::AddLocationDialog* dialog = session->OpenDialog();
+  const QString note = dialog->findChild<QLabel*>(QStringLiteral("lblFinder"))->text();
+  QVERIFY2(note.contains(QStringLiteral("libtimezonemap-data")), qPrintable(note));
+  QVERIFY(!dialog->findChild<QLineEdit*>(QStringLiteral("txtFind"))->isEnabled());
+  // The entries are typed as before, from the city on.
+  QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtCity")));
 }
 
 void AddLocationTest::entriesAreLaidOutApartWithinMargins() {

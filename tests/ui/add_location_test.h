@@ -5,7 +5,7 @@ namespace kalnika::ui_test {
 
 // The add-place dialog: it takes the main window's place, stores a record and
 // brings back a freshly loaded main window; Cancel; its layout, tab order and the
-// description's length shown as the user types.
+// description's length shown as the user types; the town finder.
 class AddLocationTest : public QObject {
   Q_OBJECT
  private slots:
@@ -21,6 +21,9 @@ class AddLocationTest : public QObject {
   void descriptionLengthIsShownAsTheUserTypes_data();
   void descriptionLengthIsShownAsTheUserTypes();
   void tabFollowsTheEntriesAsTheyStand();
+  void townChosenFillsTheEntriesAndIsStoredWithItsZone_data();
+  void townChosenFillsTheEntriesAndIsStoredWithItsZone();
+  void withoutTheTownFileTheDialogNamesThePackage();
   void entriesAreLaidOutApartWithinMargins();
 };
 

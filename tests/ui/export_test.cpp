@@ -1,8 +1,10 @@
-// The PDF and CSV files of the File menu, written through the window's own
-// functions (the menu adds only a file dialog). The PDF pages are rendered with
-// poppler's pdftoppm and read back with pdftotext, tools independent of Qt.
+// The PDF, CSV and iCalendar files of the File menu, written through the window's
+// own functions (the menu adds only its dialogs). The PDF pages are rendered with
+// poppler's pdftoppm and read back with pdftotext, tools independent of Qt; the
+// calendar is read back with libical's parser.
 #include "export_test.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -14,7 +16,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSet>
 #include <QTest>
+#include <libical/ical.h>
 
 #include "almanac/csv.h"
 #include "almanac/name_tables.h"
@@ -204,17 +208,24 @@ void ExportTest::yearPdfLeavesTheWindowAsItWas() {
 
 void ExportTest::csvHoldsTheShownMonthInUnicode_data() {
   QTest::addColumn<bool>("western");
-  QTest::newRow("Devanagari digits") << false;
-  QTest::newRow("Western digits") << true;
+  QTest::addColumn<bool>("latin");
+  QTest::addColumn<QString>("dayOne");  // the day column of the first record
+  QTest::newRow("Devanagari digits") << false << false << QStringLiteral("\u0967");
+  QTest::newRow("Western digits") << true << false << "1";
+  QTest::newRow("Latin script") << true << true << "1";
 }
 
 void ExportTest::csvHoldsTheShownMonthInUnicode() {
   QFETCH(bool, western);
+  QFETCH(bool, latin);
+  QFETCH(QString, dayOne);
   const xdvng::Digits digits = western ? xdvng::Digits::Latin : xdvng::Digits::Devanagari;
+  const DisplayForm form(latin ? Script::Latin : Script::Unicode, digits);
   ui::MainWindow* window = session->Window();
   ui::DisplayOptions options = window->Display();
   options.digits = digits;
-  window->SetDisplay(options);
+  options.script = form.script;
+  window->SetDisplay(options.Prepared());
   // London, March 2026, as chosen and calculated in the window.
   window->findChild<QComboBox*>(QStringLiteral("lstMonth"))->setCurrentIndex(2);
   window->findChild<QComboBox*>(QStringLiteral("lstLocation"))->setCurrentIndex(1);
@@ -231,12 +242,61 @@ void ExportTest::csvHoldsTheShownMonthInUnicode() {
   QCOMPARE(shown.values.month, 3);
   QCOMPARE(bytes, QByteArray("\xEF\xBB\xBF") +
                       QByteArray::fromStdString(
-                          MonthCsv(shown.values, shown.table, SheetPlace(shown), {Script::Unicode, digits})));
+                          MonthCsv(shown.values, shown.table, SheetPlace(shown), form)));
   const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
   QCOMPARE(lines.size(), 1 + 31 + 1);  // headings, the 31 days of March, the end
-  const QStringList dayOne = CsvFields(lines[1]);
-  QCOMPARE(dayOne[17], QStringLiteral("London, England, UK (51 N 30, 000 W 07, UTC +00:00)"));
-  QCOMPARE(dayOne[1], western ? QStringLiteral("1") : QStringLiteral("\u0967"));
+  const QStringList fields = CsvFields(lines[1]);
+  QCOMPARE(fields[17], QStringLiteral("London, England, UK (51 N 30, 000 W 07, UTC +00:00)"));
+  QCOMPARE(fields[1], dayOne);
+  // A Latin display names the Gregorian month in English (almanac/display_text).
+  QCOMPARE(fields[0] == QStringLiteral("March"), latin);
+}
+
+void ExportTest::calendarExportHoldsTheShownMonthOrYear_data() {
+  QTest::addColumn<bool>("wholeYear");
+  QTest::addColumn<bool>("tithis");
+  QTest::addColumn<bool>("latin");
+  QTest::addColumn<int>("months");         // months with events
+  QTest::addColumn<QStringList>("summaries");  // among the events' summaries
+  // December 2026 at Mumbai: मोक्षदा एकादशी on the 20th; the tithi of the 1st is
+  // कार्तिक कृष्ण अष्टमी (mumbai-2026-12.json); their Latin forms: tests/ical.
+  QTest::newRow("the shown month in Devanagari")
+      << false << false << false << 1
+      << QStringList{QStringLiteral("\u092E\u094B\u0915\u094D\u0937\u0926\u093E \u090F\u0915\u093E\u0926\u0936\u0940")};
+  QTest::newRow("the whole year with each day's tithi in Latin")
+      << true << true << true << 12 << QStringList{"Mokshada Ekadashi", "Kartik Krushna Ashtami"};
+}
+
+void ExportTest::calendarExportHoldsTheShownMonthOrYear() {
+  QFETCH(bool, wholeYear);
+  QFETCH(bool, tithis);
+  QFETCH(bool, latin);
+  QFETCH(int, months);
+  QFETCH(QStringList, summaries);
+  ui::MainWindow* window = session->Window();
+  QVERIFY(window->findChild<QAction*>(QStringLiteral("actionExportCalendar")) != nullptr);
+  if (latin) window->findChild<QAction*>(QStringLiteral("actionLatin"))->trigger();
+  const QString file = session->output.filePath(QStringLiteral("Mumbai.ics"));
+  QVERIFY(window->Files().ExportCalendar(file, wholeYear, tithis));
+  QFile written(file);
+  QVERIFY(written.open(QIODevice::ReadOnly));
+  const QByteArray text = written.readAll();
+  QVERIFY(text.startsWith("BEGIN:VCALENDAR\r\n"));
+
+  // Read back with libical's parser.
+  icalcomponent* calendar = icalparser_parse_string(text.constData());
+  QVERIFY(calendar != nullptr);
+  QSet<int> seenMonths;
+  QStringList seen;
+  for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+       e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+    seenMonths.insert(icalcomponent_get_dtstart(e).month);
+    seen << QString::fromUtf8(icalcomponent_get_summary(e));
+  }
+  icalcomponent_free(calendar);
+  QCOMPARE(seenMonths.size(), months);
+  for (const QString& summary : summaries) QVERIFY2(seen.contains(summary), qPrintable(summary));
+  QVERIFY(session->messages.seen.isEmpty());
 }
 
 void ExportTest::failedWritesAreReported_data() {
@@ -244,6 +304,7 @@ void ExportTest::failedWritesAreReported_data() {
   QTest::newRow("Save as PDF") << "month";
   QTest::newRow("Save Year as PDF") << "year";
   QTest::newRow("Export CSV") << "csv";
+  QTest::newRow("Export Calendar") << "ics";
 }
 
 void ExportTest::failedWritesAreReported() {
@@ -251,9 +312,13 @@ void ExportTest::failedWritesAreReported() {
   // A folder that does not exist cannot take the file, whoever runs the test.
   const QString file = session->output.filePath(QStringLiteral("missing/folder/out.file"));
   ui::MainWindow* window = session->Window();
-  const bool written = kind == QStringLiteral("month") ? window->Files().SaveMonthPdf(file)
-                       : kind == QStringLiteral("year") ? window->Files().SaveYearPdf(file)
-                                                        : window->Files().ExportCsv(file);
+  const auto write = [window, &kind](const QString& to) {
+    return kind == QStringLiteral("month")  ? window->Files().SaveMonthPdf(to)
+           : kind == QStringLiteral("year") ? window->Files().SaveYearPdf(to)
+           : kind == QStringLiteral("csv")  ? window->Files().ExportCsv(to)
+                                            : window->Files().ExportCalendar(to, false, false);
+  };
+  const bool written = write(file);
   QVERIFY(!written);
   QVERIFY(!QFile::exists(file));
   QCOMPARE(session->messages.seen.size(), 1);
@@ -264,9 +329,7 @@ void ExportTest::failedWritesAreReported() {
   window->findChild<QLineEdit*>(QStringLiteral("txtYear"))->setText(QStringLiteral("78"));
   window->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))->click();
   const QString other = session->output.filePath(QStringLiteral("out.file"));
-  const bool writtenAfterRefusal = kind == QStringLiteral("month") ? window->Files().SaveMonthPdf(other)
-                                   : kind == QStringLiteral("year") ? window->Files().SaveYearPdf(other)
-                                                                    : window->Files().ExportCsv(other);
+  const bool writtenAfterRefusal = write(other);
   QVERIFY(!writtenAfterRefusal);
   QVERIFY(!QFile::exists(other));
   QCOMPARE(session->messages.seen.size(), 3);  // the refusal, then the export's message

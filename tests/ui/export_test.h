@@ -3,7 +3,7 @@
 
 namespace kalnika::ui_test {
 
-// The File menu's PDF and CSV files of the shown month and year.
+// The File menu's PDF, CSV and iCalendar files of the shown month and year.
 class ExportTest : public QObject {
   Q_OBJECT
  private slots:
@@ -14,6 +14,8 @@ class ExportTest : public QObject {
   void yearPdfLeavesTheWindowAsItWas();
   void csvHoldsTheShownMonthInUnicode_data();
   void csvHoldsTheShownMonthInUnicode();
+  void calendarExportHoldsTheShownMonthOrYear_data();
+  void calendarExportHoldsTheShownMonthOrYear();
   void failedWritesAreReported_data();
   void failedWritesAreReported();
 };

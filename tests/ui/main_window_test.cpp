@@ -420,37 +420,102 @@ void MainWindowTest::tooltipsNameTheKeysAndTheSearch() {
   QVERIFY2(place.contains(QStringLiteral("type to search")), qPrintable(place));
 }
 
-void MainWindowTest::digitsChoiceIsShownAndRemembered_data() {
+void MainWindowTest::scriptChoiceIsShownAndRemembered_data() {
   QTest::addColumn<QString>("action");
-  QTest::addColumn<QString>("dayOne");
-  QTest::addColumn<QString>("setting");
-  QTest::newRow("Western digits") << "actionWesternDigits" << "1" << "western";
-  QTest::newRow("Devanagari digits") << "actionDevanagariDigits" << QStringLiteral("\u0967") << "devanagari";
+  QTest::addColumn<QString>("script");  // the settings' "display/script" and "display/digits"
+  QTest::addColumn<QString>("digits");
+  QTest::addColumn<int>("column");      // a cell of row 1 (1 December 2026) and its text
+  QTest::addColumn<QString>("cell");
+  // The texts of each script: tests/almanac/display_text_test; row 1 holds the
+  // day 1, Tuesday, अष्टमी (mumbai-2026-12.json).
+  QTest::newRow("Devanagari with Western digits") << "actionWesternDigits" << "devanagari" << "western" << 1 << "1";
+  QTest::newRow("Devanagari") << "actionDevanagariDigits" << "devanagari" << "devanagari" << 1
+                              << QStringLiteral("\u0967");
+  QTest::newRow("Latin: the weekday in English") << "actionLatin" << "latin" << "western" << 3 << "Tuesday";
+  QTest::newRow("Latin with ISO 15919 marks") << "actionIso15919" << "iso15919" << "western" << 8
+                                              << QStringLiteral("A\u1E63\u1E6Dam\u012B");
 }
 
-void MainWindowTest::digitsChoiceIsShownAndRemembered() {
+void MainWindowTest::scriptChoiceIsShownAndRemembered() {
   QFETCH(QString, action);
-  QFETCH(QString, dayOne);
-  QFETCH(QString, setting);
-  // Start from the other choice, so that the action changes something.
-  QSettings().setValue(QStringLiteral("display/digits"),
-                       setting == QStringLiteral("western") ? QStringLiteral("devanagari") : QStringLiteral("western"));
+  QFETCH(QString, script);
+  QFETCH(QString, digits);
+  QFETCH(int, column);
+  QFETCH(QString, cell);
+  // Start from another choice, so that the action changes something.
+  QSettings().setValue(QStringLiteral("display/script"),
+                       script == QStringLiteral("latin") ? QStringLiteral("iso15919") : QStringLiteral("latin"));
   session->program = StartProgram(session->places.File(), kFifthDecember2026);
   session->Window()->findChild<QAction*>(action)->trigger();
-  QCOMPARE(session->Grid()->item(1, 1)->text(), dayOne);
-  const xdvng::Digits digits = setting == QStringLiteral("western") ? xdvng::Digits::Latin : xdvng::Digits::Devanagari;
+  QCOMPARE(session->Grid()->item(1, column)->text(), cell);
+  const DisplayForm form = session->Window()->Display().Form();
   const auto reference = ComputeMonth(session->places.File(), kFifthDecember2026);
-  QString mismatch = GridMismatch(session->Grid(), reference->table(), digits);
+  const QString mismatch = GridMismatch(session->Grid(), reference->table(), form);
   QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-  QCOMPARE(session->Widget<QLabel>("lblKaliYuga")->text(), Unicode(reference->form->lblKaliYuga.Caption, digits));
-  QCOMPARE(QSettings().value(QStringLiteral("display/digits")).toString(), setting);
+  QCOMPARE(session->Widget<QLabel>("lblKaliYuga")->text(),
+           QString::fromStdString(DisplayText(reference->form->lblKaliYuga.Caption, form)));
+  QCOMPARE(QSettings().value(QStringLiteral("display/script")).toString(), script);
+  QCOMPARE(QSettings().value(QStringLiteral("display/digits")).toString(), digits);
 
-  // The next start shows the remembered digits.
+  // The next start shows the remembered script.
   session->program.reset();
   SettleDeletes();
   session->program = StartProgram(session->places.File(), kFifthDecember2026);
-  QCOMPARE(session->Grid()->item(1, 1)->text(), dayOne);
+  QCOMPARE(session->Grid()->item(1, column)->text(), cell);
   QVERIFY(session->Window()->findChild<QAction*>(action)->isChecked());
+}
+
+void MainWindowTest::calculationChoiceIsAppliedAndRemembered_data() {
+  QTest::addColumn<QString>("action");
+  QTest::addColumn<QString>("key");       // the setting, and its value before and after
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<QString>("after");
+  QTest::addColumn<QString>("shown");     // the start of the method-and-clock line
+  QTest::addColumn<bool>("boxEnabled");   // the daylight-saving box
+  // Mumbai with its zone name Asia/Kolkata (+05:30 all year); how each setting
+  // computes: tests/forms and tests/almanac.
+  QTest::newRow("Precise method") << "actionPreciseMethod" << "calculation/method" << "classic" << "precise"
+                                  << "Precise method" << false;
+  QTest::newRow("Classic method") << "actionClassicMethod" << "calculation/method" << "precise" << "classic"
+                                  << "Classic method" << false;
+  QTest::newRow("Clock by the daylight-saving box")
+      << "actionManualClock" << "calculation/clock" << "automatic" << "manual"
+      << QStringLiteral("Classic method  \u00B7  Clock: by the daylight-saving box: UTC +05:30") << true;
+  QTest::newRow("Automatic clock") << "actionAutomaticClock" << "calculation/clock" << "manual" << "automatic"
+                                   << QStringLiteral("Classic method  \u00B7  Clock: Asia/Kolkata (automatic)")
+                                   << false;
+}
+
+void MainWindowTest::calculationChoiceIsAppliedAndRemembered() {
+  QFETCH(QString, action);
+  QFETCH(QString, key);
+  QFETCH(QString, before);
+  QFETCH(QString, after);
+  QFETCH(QString, shown);
+  QFETCH(bool, boxEnabled);
+  session->places.Append("[TIME ZONES]\r\n2=Asia/Kolkata\r\n");
+  QSettings().setValue(key, before);
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  // Typed, not calculated: the choice computes the month shown again, December 2026.
+  session->Widget<QLineEdit>("txtYear")->setText(QStringLiteral("1999"));
+  session->Window()->findChild<QAction*>(action)->trigger();
+  const frmKalnika& model = session->Window()->Model();
+  QVERIFY(model.Shown().has_value());
+  QCOMPARE(model.Shown()->values.year, 2026);
+  QCOMPARE(session->Widget<QLineEdit>("txtYear")->text(), QStringLiteral("1999"));
+  const QString mismatch = GridMismatch(session->Grid(), model.Table());
+  QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+  const QString line = session->Window()->findChild<QLabel*>(QStringLiteral("lblComputedWith"))->text();
+  QVERIFY2(line.startsWith(shown), qPrintable(line));
+  QCOMPARE(session->Widget<QCheckBox>("chkDST")->isEnabled(), boxEnabled);
+  QCOMPARE(QSettings().value(key).toString(), after);
+
+  // The next start computes with the remembered choice.
+  session->program.reset();
+  SettleDeletes();
+  session->program = StartProgram(session->places.File(), kFifthDecember2026);
+  QVERIFY(session->Window()->findChild<QAction*>(action)->isChecked());
+  QVERIFY(session->Window()->findChild<QLabel*>(QStringLiteral("lblComputedWith"))->text().startsWith(shown));
 }
 
 void MainWindowTest::gridIsLaidOutForItsTexts() {

@@ -29,8 +29,10 @@ class MainWindowTest : public QObject {
   void altLettersReachTheControls_data();
   void altLettersReachTheControls();
   void tooltipsNameTheKeysAndTheSearch();
-  void digitsChoiceIsShownAndRemembered_data();
-  void digitsChoiceIsShownAndRemembered();
+  void scriptChoiceIsShownAndRemembered_data();
+  void scriptChoiceIsShownAndRemembered();
+  void calculationChoiceIsAppliedAndRemembered_data();
+  void calculationChoiceIsAppliedAndRemembered();
   void gridIsLaidOutForItsTexts();
   void twipsBecomePixelsOfTheScreen_data();
   void twipsBecomePixelsOfTheScreen();

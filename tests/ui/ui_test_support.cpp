@@ -21,6 +21,11 @@ QByteArray TempPlaces::Bytes() const {
   return file.readAll();
 }
 
+void TempPlaces::Append(const QByteArray& bytes) const {
+  QFile file(dir_.filePath(QStringLiteral("Location.ini")));
+  if (file.open(QIODevice::Append)) file.write(bytes);
+}
+
 QString HelpDocument() { return QStringLiteral(KALNIKA_TEST_DATA "/../../data/KALNIKA.html"); }
 
 MessageCatcher::MessageCatcher() {
@@ -44,12 +49,15 @@ QStringList MessageCatcher::Texts() const {
   return texts;
 }
 
+std::filesystem::path TownFolder() { return KALNIKA_TEST_DATA "/places/geonames"; }
+
 std::unique_ptr<ui::Application> StartProgram(const std::filesystem::path& placeFile, QDate today,
-                                              const QString& helpFile) {
+                                              const QString& helpFile, const std::filesystem::path& townFolder) {
   ui::Application::Options options;
   options.placeFile = placeFile;
   options.today = [today] { return today; };
   options.helpFile = helpFile;
+  options.townFolder = townFolder;
   auto program = std::make_unique<ui::Application>(options);
   program->Start();
   return program;
@@ -80,11 +88,15 @@ QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits) {
 }
 
 QString GridMismatch(const QTableWidget* table, const MonthTable& expected, xdvng::Digits digits) {
+  return GridMismatch(table, expected, DisplayForm(Script::Unicode, digits));
+}
+
+QString GridMismatch(const QTableWidget* table, const MonthTable& expected, const DisplayForm& form) {
   for (int r = 0; r < kTableRows; ++r) {
     for (int c = 0; c < kTableColumns; ++c) {
       const QTableWidgetItem* item = table->item(r, c);
       const QString shown = item != nullptr ? item->text() : QStringLiteral("<no item>");
-      const QString wanted = Unicode(ShownCell(expected, r, c), digits);
+      const QString wanted = QString::fromStdString(DisplayText(ShownCell(expected, r, c), form));
       if (shown != wanted)
         return QStringLiteral("row %1, column %2: shown \"%3\", expected \"%4\"").arg(r).arg(c).arg(shown, wanted);
     }

@@ -29,6 +29,7 @@ class TempPlaces {
   QString Folder() const { return dir_.path(); }
   std::filesystem::path File() const;
   QByteArray Bytes() const;  // the file's current contents
+  void Append(const QByteArray& bytes) const;
 
  private:
   QTemporaryDir dir_;
@@ -59,9 +60,14 @@ class MessageCatcher : public QObject {
   QTimer timer_;
 };
 
-// The program on a fixed date with the given place file and help document.
+// The GeoNames extract of the town-finder tests.
+std::filesystem::path TownFolder();
+
+// The program on a fixed date with the given place file, help document and town
+// files.
 std::unique_ptr<ui::Application> StartProgram(const std::filesystem::path& placeFile, QDate today,
-                                              const QString& helpFile = HelpDocument());
+                                              const QString& helpFile = HelpDocument(),
+                                              const std::filesystem::path& townFolder = TownFolder());
 
 // Deletes the windows the program let go of (they are deleted later).
 void SettleDeletes();
@@ -82,6 +88,8 @@ std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeF
 // empty text when all 32 x 17 cells agree.
 QString GridMismatch(const QTableWidget* table, const MonthTable& expected,
                      xdvng::Digits digits = xdvng::Digits::Devanagari);
+// The same for a display form (a Latin script).
+QString GridMismatch(const QTableWidget* table, const MonthTable& expected, const DisplayForm& form);
 
 // Stored Xdvng bytes as the faces display them in Unicode, as a QString.
 QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits = xdvng::Digits::Devanagari);

@@ -1,8 +1,6 @@
-#include "cli/ics.h"
+#include "forms/calendar_file.h"
 
-#include "places/zone_names.h"
-
-namespace kalnika::cli {
+namespace kalnika {
 
 std::string ShownCalendar(frmKalnika& form, bool wholeYear, const std::string& zoneName,
                           const ical::ExportOptions& options) {
@@ -13,17 +11,18 @@ std::string ShownCalendar(frmKalnika& form, bool wholeYear, const std::string& z
   const MonthSheet& shown = *form.Shown();
   ical::CalendarPlace place;
   place.description = shown.place.substr(0, 30);  // the record's description columns
-  place.timeZone = shown.placeValue.timeZone;
-  place.daylightSaving = shown.daylightSaving;
-  place.zoneName = zoneName;
-  if (place.zoneName.empty()) {
-    // The place list holds the records of keys 0, 1, 2, ... in order, so the
-    // position is the key of the zone name.
-    const auto stored = ReadZoneNames(form.PlaceFile());
-    const auto found = stored.find(form.lstLocation.ListIndex);
-    if (found != stored.end()) place.zoneName = found->second;
-  }
+  place.zoneName = zoneName.empty() ? shown.placeZoneName : zoneName;
   return ical::ExportCalendar(months, place, options);
 }
 
-}  // namespace kalnika::cli
+ical::EventTexts CalendarTexts(Script script, xdvng::Digits digits) {
+  ical::EventTexts texts;
+  if (script == Script::Latin || script == Script::Iso15919) {
+    texts.script = ical::EventScript::Latin;
+    texts.latin = script == Script::Latin ? xdvng::LatinStyle::Readable : xdvng::LatinStyle::Iso15919;
+  }
+  texts.digits = digits;
+  return texts;
+}
+
+}  // namespace kalnika

@@ -1,0 +1,79 @@
+// The calendar export shared by the window and the command-line tool: the shown
+// month or its whole year, and the zone of its timed events. The festival dates are
+// those of the independently computed tables of tests/data/golden/ (Mumbai).
+#include <gtest/gtest.h>
+#include <libical/ical.h>
+
+#include <set>
+#include <string>
+
+#include "forms/calendar_file.h"
+#include "form_fixture.h"
+
+namespace kalnika {
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+
+// "yyyymm" of every event's start, read back with libical.
+std::set<std::string> EventMonths(const std::string& text) {
+  std::set<std::string> months;
+  icalcomponent* calendar = icalparser_parse_string(text.c_str());
+  EXPECT_NE(calendar, nullptr);
+  if (calendar == nullptr) return months;
+  for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
+       e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+    const icaltimetype start = icalcomponent_get_dtstart(e);
+    months.insert(std::to_string(start.year * 100 + start.month));
+  }
+  icalcomponent_free(calendar);
+  return months;
+}
+
+class ShownCalendarTest : public testing::Test {
+ protected:
+  TempFolder folder;
+  RecordingMessageBox box;
+  std::unique_ptr<frmKalnika> form;
+  // Mumbai, December 2026, with its zone name stored (key 2 of the sample file).
+  void SetUp() override {
+    const std::string sample = ReadBytes(folder.SamplePlaces());
+    form = std::make_unique<frmKalnika>(box, folder.Write("Location.ini", sample + "[TIME ZONES]\r\n2=Asia/Kolkata\r\n"));
+    form->Form_Load(2026, 12);
+  }
+};
+
+TEST_F(ShownCalendarTest, TheShownMonthOrItsWholeYear) {
+  EXPECT_EQ(EventMonths(ShownCalendar(*form, false, "", {})), std::set<std::string>{"202612"});
+  const std::string year = ShownCalendar(*form, true, "", {});
+  EXPECT_EQ(EventMonths(year).size(), 12u);
+  // Ram Navami, row 27 of mumbai-2026-03.json: the one all-day event of that date.
+  EXPECT_NE(year.find("DTSTART;VALUE=DATE:20260327\r\n"), std::string::npos);
+}
+
+TEST_F(ShownCalendarTest, TimedEventsInTheShownPlacesZone) {
+  // Another place chosen but not calculated: the calendar is still Mumbai's.
+  form->lstLocation.Select(1);
+  form->lstLocation_Click();
+  // New moon 30H23 in the row of the 9th (mumbai-2026-12.json): 06:23 at Kolkata.
+  EXPECT_NE(ShownCalendar(*form, false, "", {}).find("DTSTART;TZID=Asia/Kolkata:20261209T062300\r\n"),
+            std::string::npos);
+}
+
+TEST_F(ShownCalendarTest, NothingWithoutAShownMonth) {
+  form->txtYear.Text = "78";
+  form->cmdCalculate_Click();
+  EXPECT_EQ(ShownCalendar(*form, false, "", {}), "");
+}
+
+TEST(CalendarTexts, TheDisplaysScriptAndDigits) {
+  EXPECT_EQ(CalendarTexts(Script::Latin, xdvng::Digits::Devanagari).script, ical::EventScript::Latin);
+  EXPECT_EQ(CalendarTexts(Script::Iso15919, xdvng::Digits::Latin).latin, xdvng::LatinStyle::Iso15919);
+  const ical::EventTexts devanagari = CalendarTexts(Script::Unicode, xdvng::Digits::Latin);
+  EXPECT_EQ(devanagari.script, ical::EventScript::Devanagari);
+  EXPECT_EQ(devanagari.digits, xdvng::Digits::Latin);
+}
+
+}  // namespace
+}  // namespace kalnika
