@@ -13,7 +13,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -131,7 +131,7 @@ void WallCalendarTest::pageFollowsTheShownMonth() {
   QFETCH(QString, place);
   ui::MainWindow* window = session->Window();
   session->Action("actionWallCalendar")->trigger();
-  const auto click = [window](const char* name) { window->findChild<QPushButton*>(QString::fromLatin1(name))->click(); };
+  const auto click = [window](const char* name) { window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); };
   if (how == QStringLiteral("next")) {
     click("cmdNextMonth");
   } else if (how == QStringLiteral("london")) {
