@@ -2,9 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <algorithm>
@@ -12,6 +10,7 @@
 #include "almanac/csv.h"
 #include "almanac/name_tables.h"
 #include "forms/place_search.h"
+#include "ui/paged_output.h"
 
 namespace kalnika::ui {
 
@@ -188,39 +187,16 @@ void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page
 }
 
 void PrintPages(QPrinter& printer, const std::vector<MonthPage>& pages, const DisplayOptions& options) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return;
-  for (std::size_t i = 0; i < pages.size(); ++i) {
-    if (i > 0) printer.newPage();
-    PaintMonthPage(painter, QRectF(0, 0, printer.width(), printer.height()), pages[i], options);
-  }
-  painter.end();
+  PaintPages(printer, pages.size(), [&](QPainter& painter, const QRectF& area, std::size_t i) {
+    PaintMonthPage(painter, area, pages[i], options);
+  });
 }
 
 QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const DisplayOptions& options) {
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) return out.errorString();
-  {
-    QPdfWriter writer(&out);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Landscape);
-    writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-    writer.setResolution(300);
-    writer.setCreator(QStringLiteral("Kalnika"));
-    writer.setTitle(DocumentTitle(pages, options));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-      out.cancelWriting();
-      return QStringLiteral("the PDF could not be started");
-    }
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-      if (i > 0) writer.newPage();
-      PaintMonthPage(painter, QRectF(0, 0, writer.width(), writer.height()), pages[i], options);
-    }
-    painter.end();
-  }
-  if (!out.commit()) return out.errorString();
-  return {};
+  return WritePdfPages(file, {QPageLayout::Landscape, 12, DocumentTitle(pages, options)}, pages.size(),
+                       [&](QPainter& painter, const QRectF& area, std::size_t i) {
+                         PaintMonthPage(painter, area, pages[i], options);
+                       });
 }
 
 QByteArray MonthCsv(const MonthPage& page, const DisplayOptions& options) {

@@ -2,12 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPolygonF>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <iterator>
@@ -15,6 +12,7 @@
 
 #include "almanac/display_text.h"
 #include "almanac/name_tables.h"
+#include "ui/paged_output.h"
 
 namespace kalnika::ui {
 
@@ -594,41 +592,17 @@ QString WallDocumentTitle(const std::vector<MonthSheet>& sheets, const DisplayOp
 }
 
 void PrintWallPages(QPrinter& printer, const std::vector<MonthSheet>& sheets, const DisplayOptions& options) {
-  QPainter painter;
-  if (!painter.begin(&printer)) return;
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
-    if (i > 0) printer.newPage();
-    PaintWallPage(painter, QRectF(0, 0, printer.width(), printer.height()),
-                  WallTexts(MakeWallCalendar(sheets[i]), options), options, WallMedium::Paper);
-  }
-  painter.end();
+  PaintPages(printer, sheets.size(), [&](QPainter& painter, const QRectF& area, std::size_t i) {
+    PaintWallPage(painter, area, WallTexts(MakeWallCalendar(sheets[i]), options), options, WallMedium::Paper);
+  });
 }
 
 QString WriteWallPdf(const QString& file, const std::vector<MonthSheet>& sheets, const DisplayOptions& options) {
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) return out.errorString();
-  {
-    QPdfWriter writer(&out);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    writer.setResolution(300);
-    writer.setCreator(QStringLiteral("Kalnika"));
-    writer.setTitle(WallDocumentTitle(sheets, options));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-      out.cancelWriting();
-      return QStringLiteral("the PDF could not be started");
-    }
-    for (std::size_t i = 0; i < sheets.size(); ++i) {
-      if (i > 0) writer.newPage();
-      PaintWallPage(painter, QRectF(0, 0, writer.width(), writer.height()),
-                    WallTexts(MakeWallCalendar(sheets[i]), options), options, WallMedium::Paper);
-    }
-    painter.end();
-  }
-  if (!out.commit()) return out.errorString();
-  return {};
+  return WritePdfPages(file, {QPageLayout::Portrait, 10, WallDocumentTitle(sheets, options)}, sheets.size(),
+                       [&](QPainter& painter, const QRectF& area, std::size_t i) {
+                         PaintWallPage(painter, area, WallTexts(MakeWallCalendar(sheets[i]), options), options,
+                                       WallMedium::Paper);
+                       });
 }
 
 }  // namespace kalnika::ui
