@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QSettings>
 
@@ -13,6 +14,7 @@ constexpr const char* kDigitsKey = "display/digits";
 constexpr const char* kXdvngFontKey = "display/xdvngFont";
 constexpr const char* kMethodKey = "calculation/method";
 constexpr const char* kClockKey = "calculation/clock";
+constexpr const char* kMonthViewKey = "view/month";
 
 QString Key(const char* key) { return QString::fromLatin1(key); }
 
@@ -161,5 +163,30 @@ void CalculationMenu::Show(const CalculationSettings& settings) {
   (settings.clock == ClockSetting::Manual ? manualClock_ : automaticClock_)->setChecked(true);
   showing_ = false;
 }
+
+MonthView LoadMonthView() {
+  return QSettings().value(QString::fromLatin1(kMonthViewKey)).toString() == QStringLiteral("wall") ? MonthView::Wall
+                                                                                                   : MonthView::Table;
+}
+
+void StoreMonthView(MonthView view) {
+  QSettings().setValue(QString::fromLatin1(kMonthViewKey),
+                       view == MonthView::Wall ? QStringLiteral("wall") : QStringLiteral("table"));
+}
+
+MonthViewMenu::MonthViewMenu(QMenu* view, MonthView shown, std::function<void(MonthView)> chosen) : QObject(view) {
+  view->addSeparator();
+  auto* views = new QActionGroup(this);
+  views->setExclusive(true);
+  table_ = AddChoice(view, views, "actionMonthTable", QStringLiteral("Month &Table"));
+  wall_ = AddChoice(view, views, "actionWallCalendar", QStringLiteral("W&all Calendar"));
+  table_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+  wall_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+  Show(shown);
+  connect(table_, &QAction::triggered, this, [chosen] { chosen(MonthView::Table); });
+  connect(wall_, &QAction::triggered, this, [chosen] { chosen(MonthView::Wall); });
+}
+
+void MonthViewMenu::Show(MonthView shown) { (shown == MonthView::Wall ? wall_ : table_)->setChecked(true); }
 
 }  // namespace kalnika::ui

@@ -67,4 +67,20 @@ class CalculationMenu : public QObject {
   bool showing_ = false;
 };
 
+// Which face of the month the window shows, remembered between runs: the month
+// table or the wall calendar, chosen in the View menu (Ctrl+1, Ctrl+2).
+enum class MonthView { Table, Wall };
+MonthView LoadMonthView();
+void StoreMonthView(MonthView view);
+
+class MonthViewMenu : public QObject {
+ public:
+  MonthViewMenu(QMenu* view, MonthView shown, std::function<void(MonthView)> chosen);
+  void Show(MonthView shown);
+
+ private:
+  QAction* table_;
+  QAction* wall_;
+};
+
 }  // namespace kalnika::ui

@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/computed_with_line.h"
 #include "ui/display_settings.h"
 #include "ui/month_files.h"
 #include "ui/month_grid_view.h"
@@ -111,17 +111,13 @@ void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   files_->AddActions(file);
   wallFiles_->AddActions(file);
-  // Right of the menus, in room the menu bar has anyway: the method and the clock
-  // the month shown was computed with.
-  computedWith_ = new QLabel;
-  computedWith_->setObjectName(QStringLiteral("lblComputedWith"));
-  computedWith_->setContentsMargins(0, 0, kFrameAllowance, 0);
-  menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
+  computedWith_ = new ComputedWithLine(menuBar());
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   calculationMenu_ = new CalculationMenu(view, {model_->method, model_->clockSetting},
                                          [this](const CalculationSettings& settings) { SetCalculation(settings); });
   displayMenu_ = new DisplayMenu(view, grid_->Display(), [this](const DisplayOptions& options) { SetDisplay(options); });
-  AddMonthViewChoice(view);
+  monthViewMenu_ = new MonthViewMenu(view, LoadMonthView(), [this](MonthView shown) { ShowMonthView(shown); });
+  ShowMonthView(LoadMonthView());
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   QAction* contents = help->addAction(QStringLiteral("Kalnika &Help"));
   contents->setObjectName(QStringLiteral("actionHelp"));
@@ -169,23 +165,9 @@ void MainWindow::FitToScreen() {
   if (framed.topLeft() != pos()) move(framed.topLeft());
 }
 
-void MainWindow::ShowComputedWith() {
-  // The menu bar lays out its corner anew only when it is given one; the menus
-  // keep their room (a corner too wide would push Help out of sight) and the line
-  // is cut short where the window is narrow (its tooltip holds it whole).
-  computedWith_->clear();
-  menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
-  const QList<QAction*> menus = menuBar()->actions();
-  const int menusEnd = menus.isEmpty() ? 0 : menuBar()->actionGeometry(menus.last()).right();
-  const int room = width() - menusEnd - 4 * kFrameAllowance;
-  computedWith_->setText(
-      computedWith_->fontMetrics().elidedText(computedWith_->toolTip(), Qt::ElideRight, std::max(0, room)));
-  menuBar()->setCornerWidget(computedWith_, Qt::TopRightCorner);
-}
-
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  if (computedWith_ != nullptr) ShowComputedWith();
+  if (computedWith_ != nullptr) computedWith_->Fit();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -218,15 +200,7 @@ void MainWindow::ShowModel() {
                                                                "summer time on each date (View > Clock).")
                                                     .arg(zone));
   controls_.lblTimeZone->setToolTip(zone.isEmpty() ? QString() : zone);
-  const std::optional<MonthSheet>& shown = model_->Shown();
-  const QString computedWith = shown ? QStringLiteral("%1 method  \u00B7  Clock: %2")
-                                           .arg(QString::fromStdString(MethodTitle(shown->values.method)),
-                                                PlainText(SheetClock(*shown)))
-                                     : QString();
-  if (computedWith != computedWith_->toolTip()) {
-    computedWith_->setToolTip(computedWith);
-    ShowComputedWith();
-  }
+  computedWith_->Show(model_->Shown());
 }
 
 MonthPage MainWindow::ShownPage() const { return model_->Shown().value_or(MonthPage{}); }
@@ -262,27 +236,9 @@ void MainWindow::SetDisplay(const DisplayOptions& options) {
   }
 }
 
-void MainWindow::AddMonthViewChoice(QMenu* view) {
-  view->addSeparator();
-  monthViews_ = new QActionGroup(this);
-  monthViews_->setExclusive(true);
-  const auto add = [this, view](const char* name, const QString& text, QKeySequence keys, MonthView shown) {
-    QAction* action = view->addAction(text);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setCheckable(true);
-    action->setShortcut(keys);
-    action->setData(static_cast<int>(shown));
-    monthViews_->addAction(action);
-    connect(action, &QAction::triggered, this, [this, shown] { ShowMonthView(shown); });
-  };
-  add("actionMonthTable", QStringLiteral("Month &Table"), QKeySequence(Qt::CTRL | Qt::Key_1), MonthView::Table);
-  add("actionWallCalendar", QStringLiteral("W&all Calendar"), QKeySequence(Qt::CTRL | Qt::Key_2), MonthView::Wall);
-  ShowMonthView(LoadMonthView());
-}
-
 void MainWindow::ShowMonthView(MonthView view) {
   views_->setCurrentWidget(view == MonthView::Wall ? static_cast<QWidget*>(wallView_) : views_->widget(0));
-  for (QAction* action : monthViews_->actions()) action->setChecked(action->data().toInt() == static_cast<int>(view));
+  monthViewMenu_->Show(view);
   StoreMonthView(view);
 }
 

@@ -5,13 +5,12 @@
 #include <QDate>
 #include <QMainWindow>
 #include <QStackedWidget>
-
-class QLabel;
 #include <filesystem>
 #include <memory>
 
 #include "forms/frm_kalnika.h"
 #include "ui/control_binding.h"
+#include "ui/display_settings.h"
 #include "ui/display_text.h"
 #include "ui/main_window_design.h"
 #include "ui/month_document.h"
@@ -20,6 +19,7 @@ class QLabel;
 namespace kalnika::ui {
 
 class CalculationMenu;
+class ComputedWithLine;
 struct CalculationSettings;
 class DisplayMenu;
 class MonthFiles;
@@ -94,10 +94,7 @@ class MainWindow : public QMainWindow {
   void ShowModel();
   // The size that shows the whole month and the design.
   QSize WantedSize() const;
-  // The line of the method and clock (its tooltip), as much as the menu bar holds.
-  void ShowComputedWith();
   void ApplyEraFonts();
-  void AddMonthViewChoice(QMenu* view);
 
   QDate today_;
   MonthGridView* gridView_ = nullptr;
@@ -111,10 +108,10 @@ class MainWindow : public QMainWindow {
   QStackedWidget* views_ = nullptr;  // the table (in a page of its own) or the wall calendar
   WallCalendarView* wallView_ = nullptr;
   WallCalendarFiles* wallFiles_ = nullptr;
-  QActionGroup* monthViews_ = nullptr;
+  MonthViewMenu* monthViewMenu_ = nullptr;
   DisplayMenu* displayMenu_ = nullptr;
   CalculationMenu* calculationMenu_ = nullptr;
-  QLabel* computedWith_ = nullptr;  // the method and clock of the month shown
+  ComputedWithLine* computedWith_ = nullptr;
 };
 
 }  // namespace kalnika::ui

@@ -8,7 +8,6 @@
 namespace kalnika::ui {
 
 namespace {
-constexpr const char* kMonthViewKey = "view/month";
 // Room around the page, in pixels.
 constexpr double kMargin = 6.0;
 }  // namespace
@@ -73,16 +72,6 @@ bool WallCalendarView::event(QEvent* event) {
     return true;
   }
   return QWidget::event(event);
-}
-
-MonthView LoadMonthView() {
-  return QSettings().value(QString::fromLatin1(kMonthViewKey)).toString() == QStringLiteral("wall") ? MonthView::Wall
-                                                                                                   : MonthView::Table;
-}
-
-void StoreMonthView(MonthView view) {
-  QSettings().setValue(QString::fromLatin1(kMonthViewKey),
-                       view == MonthView::Wall ? QStringLiteral("wall") : QStringLiteral("table"));
 }
 
 }  // namespace kalnika::ui

@@ -44,9 +44,4 @@ class WallCalendarView : public QWidget {
   std::optional<WallPageTexts> page_;
 };
 
-// Which of the two the window shows, remembered between runs.
-enum class MonthView { Table, Wall };
-MonthView LoadMonthView();
-void StoreMonthView(MonthView view);
-
 }  // namespace kalnika::ui
