@@ -164,30 +164,15 @@ const ConfigDirCase kConfigDirCases[] = {
     {"NeitherSet", nullptr, nullptr, ""},
 };
 
-// Sets an environment variable for the lifetime of the object, then restores it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
+// Sets an environment variable (nullptr: unsets it) while it lives, then restores it.
+struct ScopedEnv {
+  ScopedEnv(const char* variable, const char* value) : name(variable) {
+    if (const char* was = std::getenv(name)) old = was;
+    value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
   }
-  ~ScopedEnv() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
+  ~ScopedEnv() { old ? ::setenv(name, old->c_str(), 1) : ::unsetenv(name); }
+  const char* name;
+  std::optional<std::string> old;
 };
 
 class ConfigDirTable : public ::testing::TestWithParam<ConfigDirCase> {};

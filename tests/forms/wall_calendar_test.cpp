@@ -46,6 +46,8 @@ const WallSquare* SquareOf(const WallCalendar& wall, int day) {
 }
 
 TEST_F(WallCalendarPage, EveryDateInItsWeekdaysColumnFromItsFirstWeekday) {
+  // Four, five and six weeks; where every weekday and length puts the dates:
+  // tests/calendar/month_weeks_test.
   struct Layout {
     const char* name;
     int year, month;
@@ -56,11 +58,6 @@ TEST_F(WallCalendarPage, EveryDateInItsWeekdaysColumnFromItsFirstWeekday) {
   } layouts[] = {
       {"Feb2026_Sunday_28days_4rows", 2026, 2, 4, 0, 3, 6, 28},
       {"Jun2026_Monday_30days", 2026, 6, 5, 1, 4, 2, 30},
-      {"Sep2026_Tuesday_30days", 2026, 9, 5, 2, 4, 3, 30},
-      {"Jul2026_Wednesday_31days", 2026, 7, 5, 3, 4, 5, 31},
-      {"Feb2024_Thursday_29days", 2024, 2, 5, 4, 4, 4, 29},
-      {"May2026_Friday_31days_6rows", 2026, 5, 6, 5, 5, 0, 31},
-      {"Feb2025_Saturday_28days", 2025, 2, 5, 6, 4, 5, 28},
       {"Aug2026_Saturday_31days_6rows", 2026, 8, 6, 6, 5, 1, 31},
   };
   for (const Layout& l : layouts) {
@@ -192,8 +189,7 @@ TEST_F(WallCalendarPage, ErasOfTheHeaderEachYearOnce) {
 
 TEST_F(WallCalendarPage, NotesOfADay) {
   // Golden tables, column 16: the Sun's entry into Dhanu on 15 December 2026 at
-  // 22:45, Mokshada Ekadashi on the 20th and Datta Jayanti on the 24th of the
-  // sample place file; the Kali new year on 23 January 2024, which the table's
+  // 22:45, Mokshada Ekadashi on the 20th of the sample place file; the Kali new year on 23 January 2024, which the table's
   // column shows instead of the day's notes, stands beside them in a square.
   const WallCalendar december = MakeWallCalendar(Sheet(12, "2026"));
   const std::string dhanu = "s:\xDCy:a\xFC" "c:a D:n:\xD8 raeS:)v:\xF0S: 22H45 ";
@@ -205,7 +201,6 @@ TEST_F(WallCalendarPage, NotesOfADay) {
   } cases[] = {
       {"sign_entry_15th", 15, {NoteKind::SignEntry}, {dhanu}},
       {"festival_20th", 20, {NoteKind::Auspicious}, {"m::\xF0x:da OkadS:i"}},
-      {"festival_24th_full_moon", 24, {NoteKind::Auspicious}, {"d\xB6: j:y:\xF6t:i"}},
       {"none_16th", 16, {}, {}},
   };
   for (const Case& c : cases) {

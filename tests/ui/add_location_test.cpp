@@ -1,374 +1,310 @@
 // The add-place dialog through its widgets. Expected records are written out by
 // hand from the place record's column layout (description padded to 31
 // characters, "DD H MM  DDD H MM  +HH:MM").
-#include "add_location_test.h"
-
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
-#include <QDir>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 
 #include "ui/add_location_dialog.h"
-#include "ui/main_window.h"
 #include "ui_test_support.h"
 
 namespace kalnika::ui_test {
 
 namespace {
 
-const QDate kToday(2026, 12, 5);
+// The dialog's entries in tab order: three texts, then eight lists.
+const QStringList kEntries{"txtCity",        "txtState",   "txtCountry", "lstLatDegrees", "lstLatMin", "lstNS",
+                           "lstLongDegrees", "lstLongMin", "lstEW",      "lstHour",       "lstMinutes"};
 
-// What is typed and chosen in the dialog; a list text that is empty chooses nothing.
-struct Entries {
-  QString city, state, country;
-  QString latDegrees, latMinutes, northSouth, longDegrees, eastWest, longMinutes, hours, minutes;
-};
-
-struct Session {
-  TempPlaces places;
-  MessageCatcher messages;
-  std::unique_ptr<ui::Application> program;
-
-  ui::AddLocationDialog* OpenDialog() {
-    program->mainWindow()->findChild<QPushButton*>(QStringLiteral("cmdAddLocation"))->click();
-    return program->addLocationDialog();
+// Types and chooses the values of kEntries; an empty list text chooses nothing.
+void Fill(ui::AddLocationDialog* dialog, const QStringList& values) {
+  for (qsizetype i = 0; i < values.size(); ++i) {
+    if (auto* box = dialog->findChild<QComboBox*>(kEntries[i]))
+      box->setCurrentIndex(values[i].isEmpty() ? -1 : box->findText(values[i]));
+    else
+      dialog->findChild<QLineEdit*>(kEntries[i])->setText(values[i]);
   }
-};
-
-std::unique_ptr<Session> session;
-
-void Fill(ui::AddLocationDialog* dialog, const Entries& entries) {
-  const auto text = [dialog](const char* name, const QString& value) {
-    dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(value);
-  };
-  const auto choose = [dialog](const char* name, const QString& value) {
-    auto* box = dialog->findChild<QComboBox*>(QString::fromLatin1(name));
-    box->setCurrentIndex(value.isEmpty() ? -1 : box->findText(value));
-  };
-  text("txtCity", entries.city);
-  text("txtState", entries.state);
-  text("txtCountry", entries.country);
-  choose("lstLatDegrees", entries.latDegrees);
-  choose("lstLatMin", entries.latMinutes);
-  choose("lstNS", entries.northSouth);
-  choose("lstLongDegrees", entries.longDegrees);
-  choose("lstEW", entries.eastWest);
-  choose("lstLongMin", entries.longMinutes);
-  choose("lstHour", entries.hours);
-  choose("lstMinutes", entries.minutes);
 }
 
-const Entries kPune{"Pune", "Maharashtra", "India", "18", "31", "N", "73", "E", "51", "5", "30"};
+// Pune, 18 N 31  073 E 51  +05:30.
+const QStringList kPune{"Pune", "Maharashtra", "India", "18", "31", "N", "73", "51", "E", "5", "30"};
+
+ui::AddLocationDialog* OpenDialog() {
+  session->Click("cmdAddLocation");
+  return session->program->addLocationDialog();
+}
 
 }  // namespace
 
-void AddLocationTest::init() {
-  QSettings().clear();
-  session = std::make_unique<Session>();
-  session->program = StartProgram(session->places.File(), kToday);
-}
-
-void AddLocationTest::cleanup() {
-  session.reset();
-  SettleDeletes();
-}
-
-void AddLocationTest::dialogTakesTheMainWindowsPlace() {
-  QPointer<ui::MainWindow> before = session->program->mainWindow();
-  ui::AddLocationDialog* dialog = session->OpenDialog();
-  SettleDeletes();
-  QVERIFY(dialog != nullptr);
-  QVERIFY(dialog->isVisible());
-  QVERIFY(before.isNull());  // the main window is gone while the dialog is open
-  QCOMPARE(dialog->objectName(), QStringLiteral("frmAddLocation"));
-  QCOMPARE(dialog->windowTitle(), QStringLiteral("Adding New Locations to INI File"));
-  QVERIFY(!dialog->isModal());
-  // The widgets show the model's lists (their ranges: tests/forms), nothing chosen.
-  for (const auto& [name, list] : {std::pair{"lstLatDegrees", &dialog->Model().lstLatDegrees},
-                                   std::pair{"lstLatMin", &dialog->Model().lstLatMin},
-                                   std::pair{"lstNS", &dialog->Model().lstNS},
-                                   std::pair{"lstLongDegrees", &dialog->Model().lstLongDegrees},
-                                   std::pair{"lstEW", &dialog->Model().lstEW},
-                                   std::pair{"lstLongMin", &dialog->Model().lstLongMin},
-                                   std::pair{"lstHour", &dialog->Model().lstHour},
-                                   std::pair{"lstMinutes", &dialog->Model().lstMinutes}}) {
-    auto* box = dialog->findChild<QComboBox*>(QString::fromLatin1(name));
-    QVERIFY2(box != nullptr, name);
-    QCOMPARE(box->count(), static_cast<int>(list->items.size()));
-    QCOMPARE(box->itemText(box->count() - 1), QString::fromStdString(list->items.back()));
-    QCOMPARE(box->currentIndex(), -1);
-    QVERIFY2(!box->placeholderText().isEmpty(), name);  // a caption while nothing is chosen
+// The add-place dialog: it takes the main window's place, stores a record and
+// brings back a freshly loaded main window; Cancel; its layout, tab order and the
+// description's length shown as the user types; the town finder.
+class AddLocationTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() {
+    BeginSession();
+    session->Start();
   }
-  // The first focus is on the town finder's search, not on OK (which would end the
-  // dialog at once).
-  QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtFind")));
-}
+  void cleanup() { EndSession(); }
 
-void AddLocationTest::storedPlaceIsListedInTheReloadedWindow_data() {
-  QTest::addColumn<QString>("city");
-  QTest::addColumn<QString>("state");
-  QTest::addColumn<QString>("country");
-  QTest::addColumn<QStringList>("lists");  // the eight list texts in tab order
-  QTest::addColumn<QString>("record");
-  // One row: every entry reaches the model (how the record is built: tests/places
-  // and tests/forms).
-  QTest::newRow("Pune: a half-hour zone east")
-      << "Pune" << "Maharashtra" << "India" << QStringList{"18", "31", "N", "73", "E", "51", "5", "30"}
-      << "Pune, Maharashtra, India       18 N 31  073 E 51  +05:30";
-}
-
-void AddLocationTest::storedPlaceIsListedInTheReloadedWindow() {
-  QFETCH(QString, city);
-  QFETCH(QString, state);
-  QFETCH(QString, country);
-  QFETCH(QStringList, lists);
-  QFETCH(QString, record);
-  QCOMPARE(record.size(), 56);
-  ui::AddLocationDialog* dialog = session->OpenDialog();
-  Fill(dialog, {city, state, country, lists[0], lists[1], lists[2], lists[3], lists[4], lists[5], lists[6],
-                lists[7]});
-  QPointer<ui::AddLocationDialog> open = dialog;
-  dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-  SettleDeletes();
-
-  QVERIFY(open.isNull());
-  QCOMPARE(session->messages.seen.size(), 0);
-  QVERIFY(session->places.Bytes().contains(QStringLiteral("\r\n6=\"%1\"\r\n").arg(record).toLatin1()));
-  // A new main window with the full start-up: today's month, the stored default.
-  ui::MainWindow* window = session->program->mainWindow();
-  QVERIFY(window != nullptr);
-  QVERIFY(window->isVisible());
-  auto* places = window->findChild<QComboBox*>(QStringLiteral("lstLocation"));
-  QCOMPARE(places->count(), 7);
-  QCOMPARE(places->itemText(6), city + QStringLiteral(", ") + state + QStringLiteral(", ") + country);  // the name
-  QCOMPARE(places->itemData(6, Qt::ToolTipRole).toString(), record);
-  QCOMPARE(places->currentIndex(), 2);
-  QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("lstMonth"))->currentIndex(), 11);
-  QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtYear"))->text(), QStringLiteral("2026"));
-}
-
-void AddLocationTest::dialogEndsOrStaysAsItsEntriesSay_data() {
-  QTest::addColumn<QString>("how");      // "ok", "cancel", "close" or "escape"
-  QTest::addColumn<bool>("complete");    // all of Pune's entries, or city and degrees only
-  QTest::addColumn<bool>("emptyDialog"); // nothing entered at all
-  QTest::addColumn<bool>("removeFolder");
-  QTest::addColumn<QString>("message");  // start of the message shown (null: none)
-  QTest::addColumn<bool>("staysOpen");
-  const QString none;
-  QTest::newRow("Cancel with entries made stores nothing and brings back the main window")
-      << "cancel" << true << false << false << none << false;
-  QTest::newRow("the close control brings back a freshly loaded main window")
-      << "close" << true << false << false << none << false;
-  QTest::newRow("Escape ends the dialog as the close control does")
-      << "escape" << true << false << false << none << false;
-  QTest::newRow("OK with nothing entered closes without storing")
-      << "ok" << false << true << false << none << false;
-  // A refused OK shows the model's message in a box and keeps the entries (which
-  // refusals there are: tests/forms).
-  QTest::newRow("OK with entries missing names the first one and stays open")
-      << "ok" << false << false << false << "Please enter the missing entry: Latitude minutes" << true;
-}
-
-void AddLocationTest::dialogEndsOrStaysAsItsEntriesSay() {
-  QFETCH(QString, how);
-  QFETCH(bool, complete);
-  QFETCH(bool, emptyDialog);
-  QFETCH(bool, removeFolder);
-  QFETCH(QString, message);
-  QFETCH(bool, staysOpen);
-  const QByteArray placesBefore = session->places.Bytes();
-  ui::AddLocationDialog* dialog = session->OpenDialog();
-  if (!emptyDialog) {
-    Entries entries = kPune;
-    if (!complete) entries = {"Pune", "", "", "18", "", "", "", "", "", "", ""};
-    Fill(dialog, entries);
-  }
-  if (removeFolder) QVERIFY(QDir(session->places.Folder()).removeRecursively());
-  QPointer<ui::AddLocationDialog> open = dialog;
-  if (how == QStringLiteral("ok"))
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-  else if (how == QStringLiteral("cancel"))
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-  else if (how == QStringLiteral("close"))
-    dialog->close();
-  else
-    QTest::keyClick(dialog, Qt::Key_Escape);
-  SettleDeletes();
-
-  if (message.isNull()) {
-    QVERIFY(session->messages.seen.isEmpty());
-  } else {
-    QCOMPARE(session->messages.seen.size(), 1);
-    QVERIFY2(session->messages.seen.front().text.startsWith(message), qPrintable(session->messages.seen.front().text));
-    QCOMPARE(session->messages.seen.front().title, QStringLiteral("Kalnika"));
-  }
-  if (staysOpen) {
-    QVERIFY(!open.isNull());
-    QVERIFY(open->isVisible());
-    QVERIFY(session->program->mainWindow() == nullptr);
-    // The entries are as they were typed and chosen.
-    QCOMPARE(open->findChild<QLineEdit*>(QStringLiteral("txtCity"))->text(), QStringLiteral("Pune"));
-    QCOMPARE(open->findChild<QComboBox*>(QStringLiteral("lstLatDegrees"))->currentText(), QStringLiteral("18"));
-    if (complete) QCOMPARE(open->findChild<QComboBox*>(QStringLiteral("lstMinutes"))->currentText(), QStringLiteral("30"));
-    return;
-  }
-  QVERIFY(open.isNull());
-  QCOMPARE(session->places.Bytes(), placesBefore);  // nothing stored
-  ui::MainWindow* window = session->program->mainWindow();
-  QVERIFY(window != nullptr);
-  QVERIFY(window->isVisible());
-  QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("lstLocation"))->count(), 6);
-  QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("lstMonth"))->currentIndex(), 11);
-}
-
-void AddLocationTest::descriptionRefusesWhatTheRecordCannotHold_data() {
-  QTest::addColumn<QString>("box");
-  QTest::addColumn<bool>("pasted");  // put in as one text (a paste), else typed key by key
-  QTest::addColumn<QString>("text");
-  QTest::addColumn<QString>("kept");
-  // The record is stored between double quotes on one line of the file: a quote or
-  // a line break in the description would end the record early.
-  QTest::newRow("a double quote typed in the city") << "txtCity" << false << "Pu\"ne" << "Pune";
-  QTest::newRow("double quotes typed in the state") << "txtState" << false << "\"MH\"" << "MH";
-  QTest::newRow("a pasted text with a line break is refused whole")
-      << "txtCity" << true << "Pune\nIndia" << "";
-  QTest::newRow("letters beyond ASCII stay") << "txtCountry" << true << QStringLiteral("S\u00E3o Tom\u00E9")
-                                            << QStringLiteral("S\u00E3o Tom\u00E9");
-}
-
-void AddLocationTest::descriptionRefusesWhatTheRecordCannotHold() {
-  QFETCH(QString, box);
-  QFETCH(bool, pasted);
-  QFETCH(QString, text);
-  QFETCH(QString, kept);
-  ui::AddLocationDialog* dialog = session->OpenDialog();
-  auto* edit = dialog->findChild<QLineEdit*>(box);
-  if (pasted)
-    edit->insert(text);
-  else
-    QTest::keyClicks(edit, text);
-  QCOMPARE(edit->text(), kept);
-}
-
-void AddLocationTest::descriptionLengthIsShownAsTheUserTypes_data() {
-  QTest::addColumn<QString>("city");
-  QTest::addColumn<QString>("state");
-  QTest::addColumn<QString>("country");
-  QTest::addColumn<QString>("shown");
-  // The count is the model's (tests/forms); the label shows it against 30.
-  QTest::newRow("nothing typed: the two separators") << "" << "" << "" << "4 of 30";
-  QTest::newRow("Mumbai, Maharashtra, India") << "Mumbai" << "Maharashtra" << "India" << "26 of 30";
-  QTest::newRow("one over the limit") << "Abcdefghijklmnopqrst" << "Maha" << "Ind" << "31 of 30";
-}
-
-void AddLocationTest::descriptionLengthIsShownAsTheUserTypes() {
-  QFETCH(QString, city);
-  QFETCH(QString, state);
-  QFETCH(QString, country);
-  QFETCH(QString, shown);
-  ui::AddLocationDialog* dialog = session->OpenDialog();
-  QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtCity")), city);
-  QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtState")), state);
-  QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtCountry")), country);
-  const QString label = dialog->findChild<QLabel*>(QStringLiteral("lblDescriptionLength"))->text();
-  QVERIFY2(label.startsWith(shown), qPrintable(label));
-}
-
-void AddLocationTest::tabFollowsTheEntriesAsTheyStand() {
-  ui::AddLocationDialog* dialog = session->OpenDialog();
-  dialog->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(dialog));
-  // The town finder's search first, then row by row as they stand, each coordinate
-  // as written (degrees, minutes, hemisphere), then OK and Cancel, and round.
-  const QStringList order = {"txtFind",    "txtCity",   "txtState",  "txtCountry", "lstLatDegrees",
-                             "lstLatMin",  "lstNS",     "lstLongDegrees", "lstLongMin", "lstEW",
-                             "lstHour",    "lstMinutes", "cmdOK",   "cmdCancel",  "txtFind"};
-  QTRY_COMPARE(QApplication::focusWidget()->objectName(), order.front());
-  for (qsizetype i = 1; i < order.size(); ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
-  }
-  // On screen each row reads left to right in the same order.
-  const auto x = [dialog](const char* name) { return dialog->findChild<QWidget*>(QString::fromLatin1(name))->x(); };
-  QVERIFY(x("lstLatDegrees") < x("lstLatMin") && x("lstLatMin") < x("lstNS"));
-  QVERIFY(x("lstLongDegrees") < x("lstLongMin") && x("lstLongMin") < x("lstEW"));
-  QVERIFY(x("lstHour") < x("lstMinutes"));
-}
-
-void AddLocationTest::townChosenFillsTheEntriesAndIsStoredWithItsZone_data() {
-  QTest::addColumn<bool>("fromPopup");  // picked in the popup, else Return in the search
-  QTest::newRow("picked from the popup") << true;
-  QTest::newRow("Return in the search takes the best town, not OK") << false;
-}
-
-void AddLocationTest::townChosenFillsTheEntriesAndIsStoredWithItsZone() {
-  QFETCH(bool, fromPopup);
-  ui::AddLocationDialog* dialog = session->OpenDialog();
-  dialog->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(dialog));
-  auto* search = dialog->findChild<QLineEdit*>(QStringLiteral("txtFind"));
-  QTRY_VERIFY(search->hasFocus());
-  // The finder's own tests (tests/forms, tests/places) hold its matches and records.
-  QTest::keyClicks(search, QStringLiteral("Pune"));
-  QAbstractItemView* popup = dialog->Finder()->popup();
-  QTRY_VERIFY(popup->isVisible());
-  QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("Pune, Maharashtra, India (Asia/Kolkata)"));
-  if (fromPopup) {
-    QTest::keyClick(popup, Qt::Key_Down);
-    QTest::keyClick(popup, Qt::Key_Return);
-  } else {
-    QTest::keyClick(popup, Qt::Key_Escape);
-    QTRY_VERIFY(!popup->isVisible());
-    QTest::keyClick(search, Qt::Key_Return);
+  void dialogTakesTheMainWindowsPlace() {
+    QPointer<ui::MainWindow> before = session->Window();
+    ui::AddLocationDialog* dialog = OpenDialog();
+    SettleDeletes();
+    QVERIFY(dialog != nullptr);
     QVERIFY(dialog->isVisible());
+    QVERIFY(before.isNull());  // the main window is gone while the dialog is open
+    QCOMPARE(dialog->objectName(), QStringLiteral("frmAddLocation"));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Adding New Locations to INI File"));
+    QVERIFY(!dialog->isModal());
+    // The widgets show the model's lists (their ranges: tests/forms), nothing chosen.
+    for (const auto& [name, list] : {std::pair{"lstLatDegrees", &dialog->Model().lstLatDegrees},
+                                     std::pair{"lstLatMin", &dialog->Model().lstLatMin},
+                                     std::pair{"lstNS", &dialog->Model().lstNS},
+                                     std::pair{"lstLongDegrees", &dialog->Model().lstLongDegrees},
+                                     std::pair{"lstEW", &dialog->Model().lstEW},
+                                     std::pair{"lstLongMin", &dialog->Model().lstLongMin},
+                                     std::pair{"lstHour", &dialog->Model().lstHour},
+                                     std::pair{"lstMinutes", &dialog->Model().lstMinutes}}) {
+      auto* box = dialog->findChild<QComboBox*>(QString::fromLatin1(name));
+      QVERIFY2(box != nullptr, name);
+      QCOMPARE(box->count(), static_cast<int>(list->items.size()));
+      QCOMPARE(box->itemText(box->count() - 1), QString::fromStdString(list->items.back()));
+      QCOMPARE(box->currentIndex(), -1);
+      QVERIFY2(!box->placeholderText().isEmpty(), name);  // a caption while nothing is chosen
+    }
+    // The first focus is on the town finder's search, not on OK (which would end the
+    // dialog at once).
+    QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtFind")));
   }
-  QTRY_COMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("txtCity"))->text(), QStringLiteral("Pune"));
-  QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("lstLongMin"))->currentText(), QStringLiteral("51"));
-  QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("lstHour"))->currentText(), QStringLiteral("5"));
-  const QString note = dialog->findChild<QLabel*>(QStringLiteral("lblFinder"))->text();
-  QVERIFY2(note.contains(QStringLiteral("Asia/Kolkata")), qPrintable(note));
 
-  dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-  SettleDeletes();
-  const QByteArray stored = session->places.Bytes();
-  QVERIFY(stored.contains("\r\n6=\"Pune, Maharashtra, India       18 N 31  073 E 51  +05:30\"\r\n"));
-  QVERIFY(stored.contains("[TIME ZONES]\r\n6=Asia/Kolkata\r\n"));
-  QVERIFY(session->messages.seen.isEmpty());
-}
+  void storedPlaceIsListedInTheReloadedWindow() {
+    ui::AddLocationDialog* dialog = OpenDialog();
+    Fill(dialog, kPune);
+    QPointer<ui::AddLocationDialog> open = dialog;
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    SettleDeletes();
 
-void AddLocationTest::withoutTheTownFileTheDialogNamesThePackage() {
-  session->program.reset();
-  SettleDeletes();
-  session->program = StartProgram(session->places.File(), kToday, HelpDocument(),
-                                  session->places.File().parent_path() / "no-geonames");
-  ui::AddLocationDialog* dialog = session->OpenDialog();
-  const QString note = dialog->findChild<QLabel*>(QStringLiteral("lblFinder"))->text();
-  QVERIFY2(note.contains(QStringLiteral("libtimezonemap-data")), qPrintable(note));
-  QVERIFY(!dialog->findChild<QLineEdit*>(QStringLiteral("txtFind"))->isEnabled());
-  // The entries are typed as before, from the city on.
-  QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtCity")));
-}
-
-void AddLocationTest::entriesAreLaidOutApartWithinMargins() {
-  ui::AddLocationDialog* dialog = session->OpenDialog();
-  QList<QWidget*> shown;
-  for (QWidget* child : dialog->findChildren<QWidget*>())
-    if (child->isVisible() && child->parentWidget() == dialog) shown << child;
-  QVERIFY(shown.size() >= 20);  // 7 captions and a count, 3 texts, 8 lists, OK, Cancel
-  const QRect inside = dialog->rect().adjusted(4, 4, -4, -4);
-  for (QWidget* a : shown) {
-    QVERIFY2(inside.contains(a->geometry()), qPrintable(a->objectName()));
-    for (QWidget* b : shown)
-      if (a != b)
-        QVERIFY2(!a->geometry().intersects(b->geometry()), qPrintable(a->objectName() + " / " + b->objectName()));
+    QVERIFY(open.isNull());
+    QCOMPARE(session->messages.seen.size(), 0);
+    // Every entry reaches the model (how the record is built: tests/places and
+    // tests/forms).
+    const QString record = QStringLiteral("Pune, Maharashtra, India       18 N 31  073 E 51  +05:30");
+    QVERIFY(session->places.Bytes().contains(QStringLiteral("\r\n6=\"%1\"\r\n").arg(record).toLatin1()));
+    // A new main window with the full start-up: today's month, the stored default.
+    ui::MainWindow* window = session->Window();
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible());
+    auto* places = session->Widget<QComboBox>("lstLocation");
+    QCOMPARE(places->count(), 7);
+    QCOMPARE(places->itemText(6), QStringLiteral("Pune, Maharashtra, India"));  // the name
+    QCOMPARE(places->itemData(6, Qt::ToolTipRole).toString(), record);
+    QCOMPARE(places->currentIndex(), 2);
+    QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), 11);
   }
-}
+
+  void dialogEndsOrStaysAsItsEntriesSay_data() {
+    QTest::addColumn<QString>("how");           // "ok", "cancel", "close" or "escape"
+    QTest::addColumn<QStringList>("entries");   // as Fill takes them
+    QTest::addColumn<QString>("message");       // start of the message shown (null: none)
+    const QString none;
+    QTest::newRow("Cancel with entries made stores nothing and brings back the main window")
+        << "cancel" << kPune << none;
+    QTest::newRow("the close control brings back a freshly loaded main window") << "close" << kPune << none;
+    QTest::newRow("Escape ends the dialog as the close control does") << "escape" << kPune << none;
+    QTest::newRow("OK with nothing entered closes without storing") << "ok" << QStringList() << none;
+    // A refused OK shows the model's message in a box and keeps the entries (which
+    // refusals there are: tests/forms and tests/places).
+    QTest::newRow("OK with entries missing names the first one and stays open")
+        << "ok" << QStringList{"Pune", "", "", "18"} << "Please enter the missing entry: Latitude minutes";
+  }
+
+  void dialogEndsOrStaysAsItsEntriesSay() {
+    QFETCH(QString, how);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, message);
+    const QByteArray placesBefore = session->places.Bytes();
+    ui::AddLocationDialog* dialog = OpenDialog();
+    Fill(dialog, entries);
+    QPointer<ui::AddLocationDialog> open = dialog;
+    if (how == QStringLiteral("ok"))
+      dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    else if (how == QStringLiteral("cancel"))
+      dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    else if (how == QStringLiteral("close"))
+      dialog->close();
+    else
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    SettleDeletes();
+
+    if (!message.isNull()) {
+      QCOMPARE(session->messages.seen.size(), 1);
+      QVERIFY2(session->messages.seen.front().text.startsWith(message), qPrintable(session->messages.seen.front().text));
+      QCOMPARE(session->messages.seen.front().title, QStringLiteral("Kalnika"));
+      QVERIFY(!open.isNull());
+      QVERIFY(open->isVisible());
+      QVERIFY(session->Window() == nullptr);
+      // The entries are as they were typed and chosen.
+      QCOMPARE(open->findChild<QLineEdit*>(QStringLiteral("txtCity"))->text(), QStringLiteral("Pune"));
+      QCOMPARE(open->findChild<QComboBox*>(QStringLiteral("lstLatDegrees"))->currentText(), QStringLiteral("18"));
+      return;
+    }
+    QVERIFY(session->messages.seen.isEmpty());
+    QVERIFY(open.isNull());
+    QCOMPARE(session->places.Bytes(), placesBefore);  // nothing stored
+    QVERIFY(session->Window() != nullptr);
+    QVERIFY(session->Window()->isVisible());
+    QCOMPARE(session->Widget<QComboBox>("lstLocation")->count(), 6);
+    QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), 11);
+  }
+
+  void descriptionRefusesWhatTheRecordCannotHold_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("pasted");  // put in as one text (a paste), else typed key by key
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+    // The record is stored between double quotes on one line of the file: a quote or
+    // a line break in the description would end the record early.
+    QTest::newRow("a double quote typed in the city") << "txtCity" << false << "Pu\"ne" << "Pune";
+    QTest::newRow("double quotes typed in the state") << "txtState" << false << "\"MH\"" << "MH";
+    QTest::newRow("a pasted text with a line break is refused whole")
+        << "txtCity" << true << "Pune\nIndia" << "";
+    QTest::newRow("letters beyond ASCII stay") << "txtCountry" << true << QStringLiteral("S\u00E3o Tom\u00E9")
+                                              << QStringLiteral("S\u00E3o Tom\u00E9");
+  }
+
+  void descriptionRefusesWhatTheRecordCannotHold() {
+    QFETCH(QString, box);
+    QFETCH(bool, pasted);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    ui::AddLocationDialog* dialog = OpenDialog();
+    auto* edit = dialog->findChild<QLineEdit*>(box);
+    if (pasted)
+      edit->insert(text);
+    else
+      QTest::keyClicks(edit, text);
+    QCOMPARE(edit->text(), kept);
+  }
+
+  void descriptionLengthIsShownAsTheUserTypes_data() {
+    QTest::addColumn<QString>("city");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("country");
+    QTest::addColumn<QString>("shown");
+    // The count is the model's (tests/forms); the label shows it against 30.
+    QTest::newRow("nothing typed: the two separators") << "" << "" << "" << "4 of 30";
+    QTest::newRow("one over the limit") << "Abcdefghijklmnopqrst" << "Maha" << "Ind" << "31 of 30";
+  }
+
+  void descriptionLengthIsShownAsTheUserTypes() {
+    QFETCH(QString, city);
+    QFETCH(QString, state);
+    QFETCH(QString, country);
+    QFETCH(QString, shown);
+    ui::AddLocationDialog* dialog = OpenDialog();
+    QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtCity")), city);
+    QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtState")), state);
+    QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("txtCountry")), country);
+    const QString label = dialog->findChild<QLabel*>(QStringLiteral("lblDescriptionLength"))->text();
+    QVERIFY2(label.startsWith(shown), qPrintable(label));
+  }
+
+  void tabFollowsTheEntriesAsTheyStand() {
+    ui::AddLocationDialog* dialog = OpenDialog();
+    QVERIFY(Activate(dialog));
+    // The town finder's search first, then row by row as they stand, each coordinate
+    // as written (degrees, minutes, hemisphere), then OK and Cancel, and round.
+    const QStringList order = {"txtFind",    "txtCity",   "txtState",  "txtCountry", "lstLatDegrees",
+                               "lstLatMin",  "lstNS",     "lstLongDegrees", "lstLongMin", "lstEW",
+                               "lstHour",    "lstMinutes", "cmdOK",   "cmdCancel",  "txtFind"};
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), order.front());
+    for (qsizetype i = 1; i < order.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+    }
+    // On screen each row reads left to right in the same order.
+    const auto x = [dialog](const char* name) { return dialog->findChild<QWidget*>(QString::fromLatin1(name))->x(); };
+    QVERIFY(x("lstLatDegrees") < x("lstLatMin") && x("lstLatMin") < x("lstNS"));
+    QVERIFY(x("lstLongDegrees") < x("lstLongMin") && x("lstLongMin") < x("lstEW"));
+    QVERIFY(x("lstHour") < x("lstMinutes"));
+  }
+
+  void townChosenFillsTheEntriesAndIsStoredWithItsZone_data() {
+    QTest::addColumn<bool>("fromPopup");  // picked in the popup, else Return in the search
+    QTest::newRow("picked from the popup") << true;
+    QTest::newRow("Return in the search takes the best town, not OK") << false;
+  }
+
+  void townChosenFillsTheEntriesAndIsStoredWithItsZone() {
+    QFETCH(bool, fromPopup);
+    ui::AddLocationDialog* dialog = OpenDialog();
+    QVERIFY(Activate(dialog));
+    auto* search = dialog->findChild<QLineEdit*>(QStringLiteral("txtFind"));
+    QTRY_VERIFY(search->hasFocus());
+    // The finder's own tests (tests/forms, tests/places) hold its matches and records.
+    QTest::keyClicks(search, QStringLiteral("Pune"));
+    QAbstractItemView* popup = dialog->Finder()->popup();
+    QTRY_VERIFY(popup->isVisible());
+    QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("Pune, Maharashtra, India (Asia/Kolkata)"));
+    if (fromPopup) {
+      QTest::keyClick(popup, Qt::Key_Down);
+      QTest::keyClick(popup, Qt::Key_Return);
+    } else {
+      QTest::keyClick(popup, Qt::Key_Escape);
+      QTRY_VERIFY(!popup->isVisible());
+      QTest::keyClick(search, Qt::Key_Return);
+      QVERIFY(dialog->isVisible());
+    }
+    QTRY_COMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("txtCity"))->text(), QStringLiteral("Pune"));
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("lstLongMin"))->currentText(), QStringLiteral("51"));
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("lstHour"))->currentText(), QStringLiteral("5"));
+    const QString note = dialog->findChild<QLabel*>(QStringLiteral("lblFinder"))->text();
+    QVERIFY2(note.contains(QStringLiteral("Asia/Kolkata")), qPrintable(note));
+
+    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    SettleDeletes();
+    const QByteArray stored = session->places.Bytes();
+    QVERIFY(stored.contains("\r\n6=\"Pune, Maharashtra, India       18 N 31  073 E 51  +05:30\"\r\n"));
+    QVERIFY(stored.contains("[TIME ZONES]\r\n6=Asia/Kolkata\r\n"));
+    QVERIFY(session->messages.seen.isEmpty());
+  }
+
+  void withoutTheTownFileTheDialogNamesThePackage() {
+    session->Start(HelpDocument(), session->places.File().parent_path() / "no-geonames");
+    ui::AddLocationDialog* dialog = OpenDialog();
+    const QString note = dialog->findChild<QLabel*>(QStringLiteral("lblFinder"))->text();
+    QVERIFY2(note.contains(QStringLiteral("libtimezonemap-data")), qPrintable(note));
+    QVERIFY(!dialog->findChild<QLineEdit*>(QStringLiteral("txtFind"))->isEnabled());
+    // The entries are typed as before, from the city on.
+    QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtCity")));
+  }
+
+  void entriesAreLaidOutApartWithinMargins() {
+    ui::AddLocationDialog* dialog = OpenDialog();
+    QList<QWidget*> shown;
+    for (QWidget* child : dialog->findChildren<QWidget*>())
+      if (child->isVisible() && child->parentWidget() == dialog) shown << child;
+    QVERIFY(shown.size() >= 20);  // 7 captions and a count, 3 texts, 8 lists, OK, Cancel
+    const QRect inside = dialog->rect().adjusted(4, 4, -4, -4);
+    for (QWidget* a : shown) {
+      QVERIFY2(inside.contains(a->geometry()), qPrintable(a->objectName()));
+      for (QWidget* b : shown)
+        if (a != b)
+          QVERIFY2(!a->geometry().intersects(b->geometry()), qPrintable(a->objectName() + " / " + b->objectName()));
+    }
+  }
+};
+
+const bool registered = RegisterTest<AddLocationTest>();
 
 }  // namespace kalnika::ui_test
+
+#include "add_location_test.moc"

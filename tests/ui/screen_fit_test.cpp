@@ -33,8 +33,6 @@ class ScreenFitTest : public QObject {
 };
 
 namespace {
-const QDate kToday(2026, 12, 5);
-
 QString Text(const QRect& r) {
   return QStringLiteral("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }

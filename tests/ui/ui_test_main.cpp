@@ -3,13 +3,8 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 
-#include "about_help_test.h"
-#include "add_location_test.h"
-#include "export_test.h"
-#include "main_window_test.h"
-#include "wall_calendar_test.h"
+#include "ui_test_support.h"
 
 int main(int argc, char* argv[]) {
   QTemporaryDir config;
@@ -22,25 +17,6 @@ int main(int argc, char* argv[]) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
 
   int failed = 0;
-  {
-    kalnika::ui_test::MainWindowTest test;
-    failed += QTest::qExec(&test, argc, argv);
-  }
-  {
-    kalnika::ui_test::AddLocationTest test;
-    failed += QTest::qExec(&test, argc, argv);
-  }
-  {
-    kalnika::ui_test::AboutHelpTest test;
-    failed += QTest::qExec(&test, argc, argv);
-  }
-  {
-    kalnika::ui_test::ExportTest test;
-    failed += QTest::qExec(&test, argc, argv);
-  }
-  {
-    kalnika::ui_test::WallCalendarTest test;
-    failed += QTest::qExec(&test, argc, argv);
-  }
+  for (const auto& run : kalnika::ui_test::TestRuns()) failed += run(argc, argv);
   return failed == 0 ? 0 : 1;
 }

@@ -2,7 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace kalnika::ui_test {
 
@@ -68,6 +72,65 @@ void SettleDeletes() {
   QCoreApplication::processEvents();
 }
 
+void Session::Start(const QString& helpFile, const std::filesystem::path& townFolder) {
+  program.reset();
+  SettleDeletes();
+  program = StartProgram(places.File(), kToday, helpFile, townFolder);
+}
+
+std::unique_ptr<Session> session;
+
+void BeginSession() {
+  QSettings().clear();
+  session = std::make_unique<Session>();
+}
+
+void EndSession() {
+  session.reset();
+  SettleDeletes();
+}
+
+std::vector<std::function<int(int, char**)>>& TestRuns() {
+  static std::vector<std::function<int(int, char**)>> runs;
+  return runs;
+}
+
+QByteArray Run(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+    return {};
+  QByteArray out = process.readAllStandardOutput();
+  return out.isNull() ? QByteArray("") : out;
+}
+
+bool HavePoppler() {
+  for (const char* tool : {"pdftoppm", "pdftotext", "pdfinfo"})
+    if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) return false;
+  return true;
+}
+
+QList<QImage> RenderPages(const QString& pdf, int dpi, const QString& folder) {
+  const QString prefix = QDir(folder).filePath(QStringLiteral("page"));
+  if (Run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, prefix})
+          .isNull())
+    return {};
+  QList<QImage> pages;
+  for (const QString& name : QDir(folder).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name))
+    pages << QImage(QDir(folder).filePath(name));
+  return pages;
+}
+
+QString PdfText(const QString& pdf) {
+  return QString::fromUtf8(Run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
+}
+
+QString PdfTitle(const QString& pdf) {
+  for (const QString& line : QString::fromUtf8(Run(QStringLiteral("pdfinfo"), {pdf})).split(QLatin1Char('\n')))
+    if (line.startsWith(QStringLiteral("Title:"))) return line.mid(6).trimmed();
+  return {};
+}
+
 std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeFile, QDate today, int monthIndex,
                                              const std::string& year, int place, bool dst) {
   auto reference = std::make_unique<ReferenceMonth>();
@@ -85,10 +148,6 @@ std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeF
 
 QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits) {
   return QString::fromStdString(DisplayText(xdvngBytes, {Script::Unicode, digits}));
-}
-
-QString GridMismatch(const QTableWidget* table, const MonthTable& expected, xdvng::Digits digits) {
-  return GridMismatch(table, expected, DisplayForm(Script::Unicode, digits));
 }
 
 QString GridMismatch(const QTableWidget* table, const MonthTable& expected, const DisplayForm& form) {
