@@ -205,7 +205,9 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
   RecordingMessageBox box;
   frmKalnika form(box, placeFile);
-  form.SetBundledPlaceFile(BundledDataDir(ProgramDir()) / kPlaceFileName);
+  // The program's own place file may predate the zone names of the bundled places;
+  // a file given with --places is taken exactly as it is.
+  if (!o.places) form.SetBundledPlaceFile(BundledDataDir(ProgramDir()) / kPlaceFileName);
   form.LoadControls();
   // A place file that cannot be read (binary, too large, no permission) is not
   // taken as an empty one: the table would be that of 0 degrees, 0 degrees, UTC.

@@ -6,11 +6,15 @@
 // instant is found.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include "cli/cli.h"
 #include "support/mini_json.h"
@@ -61,24 +65,60 @@ std::vector<std::string> SampleTables() {
   return names;
 }
 
-class Golden : public testing::TestWithParam<std::string> {};
+// The built program, run from the sample's folder as a user runs it: beside it
+// in the build tree lies the bundled place file, which must not change what a
+// place file given with --places computes.
+struct Output {
+  int status = -1;
+  std::string out, err;
+};
+
+Output RunBuiltTool(const std::vector<std::string>& args, const fs::path& dir) {
+  const auto quoted = [](const std::string& text) {
+    std::string q = "'";
+    for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+  };
+  std::string command = "cd " + quoted(dir.string()) + " && " + quoted(KALNIKA_CLI);
+  for (const std::string& a : args) command += " " + quoted(a);
+  Output o;
+  FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
+  if (pipe == nullptr) return o;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) o.out.append(buffer, n);
+  const int wait = ::pclose(pipe);
+  o.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+  return o;
+}
+
+enum class How { InProcess, BuiltTool };
+
+class Golden : public testing::TestWithParam<std::tuple<std::string, How>> {};
 
 TEST_P(Golden, EveryCellMatches) {
-  const fs::path file = fs::path(KALNIKA_TEST_DATA) / (GetParam() + ".json");
+  const auto& [name, how] = GetParam();
+  const fs::path file = fs::path(KALNIKA_TEST_DATA) / (name + ".json");
   const fs::path dir = file.parent_path();
   const Value golden = testing_json::Parse(ReadFile(file));
 
-  std::vector<std::string> args = {"kalnika-cli"};
+  std::vector<std::string> args;
   for (const Value& a : golden["args"].array) args.push_back(a.string);
-  for (std::size_t i = 0; i + 1 < args.size(); ++i)
-    if (args[i] == "--places") args[i + 1] = (dir / args[i + 1]).string();
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-
-  std::ostringstream out, err;
-  const int status = cli::Run(static_cast<int>(argv.size()), argv.data(), out, err);
-  EXPECT_EQ(status, golden["message"].IsNull() ? 0 : 1) << err.str();
-  const Value got = testing_json::Parse(out.str());
+  Output run;
+  if (how == How::BuiltTool) {
+    run = RunBuiltTool(args, dir);
+  } else {
+    for (std::size_t i = 0; i + 1 < args.size(); ++i)
+      if (args[i] == "--places") args[i + 1] = (dir / args[i + 1]).string();
+    args.insert(args.begin(), "kalnika-cli");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::ostringstream out, err;
+    run.status = cli::Run(static_cast<int>(argv.size()), argv.data(), out, err);
+    run.out = out.str();
+    run.err = err.str();
+  }
+  EXPECT_EQ(run.status, golden["message"].IsNull() ? 0 : 1) << run.err;
+  const Value got = testing_json::Parse(run.out);
 
   auto marks = [&](const std::string& key) -> std::vector<std::string> {
     std::vector<std::string> m;
@@ -110,12 +150,14 @@ TEST_P(Golden, EveryCellMatches) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(SampleMonths, Golden, testing::ValuesIn(SampleTables()),
-                         [](const testing::TestParamInfo<std::string>& p) {
-                           std::string name = p.param;
+INSTANTIATE_TEST_SUITE_P(SampleMonths, Golden,
+                         testing::Combine(testing::ValuesIn(SampleTables()),
+                                          testing::Values(How::InProcess, How::BuiltTool)),
+                         [](const testing::TestParamInfo<std::tuple<std::string, How>>& p) {
+                           std::string name = std::get<0>(p.param);
                            for (char& ch : name)
                              if (ch == '-' || ch == '/') ch = '_';
-                           return name;
+                           return name + (std::get<1>(p.param) == How::BuiltTool ? "_built_tool" : "");
                          });
 
 TEST(GoldenSamples, AreAllThere) { EXPECT_GE(SampleTables().size(), 11u); }
