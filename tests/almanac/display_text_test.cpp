@@ -13,6 +13,7 @@ namespace {
 const DisplayForm kDevanagari{Script::Unicode, xdvng::Digits::Devanagari};
 const DisplayForm kWestern{Script::Unicode, xdvng::Digits::Latin};
 const DisplayForm kStored{Script::Xdvng, xdvng::Digits::Devanagari};
+const DisplayForm kLatin{Script::Latin, xdvng::Digits::Latin};
 
 struct Case {
   const char* why;
@@ -56,7 +57,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"BlanksOnlyShowNothing", "   ", kDevanagari, ""},
         // The Xdvng script is the stored bytes themselves, blank and clock as stored.
         Case{"XdvngBytesUnchanged", kDarkFortnight, kStored, " k\xC3\xA1\\N:"},
-        Case{"XdvngClockUnchanged", "6H5", kStored, "6H5"}),
+        Case{"XdvngClockUnchanged", "6H5", kStored, "6H5"},
+        // The Latin script gives the Gregorian month and weekday their English names
+        // (1 December 2026 was a Tuesday); the rest is transliterated (latin_test).
+        Case{"LatinGregorianMonthInEnglish", GregorianMonthNames[11], kLatin, "December"},
+        Case{"LatinWeekdayInEnglish", WeekdayNames[2], kLatin, "Tuesday"},
+        Case{"LatinClock", "23H16", kLatin, "23:16"}),
     [](const testing::TestParamInfo<Case>& row) { return std::string(row.param.why); });
 
 TEST(DisplayRow, TheNotesColumnHasAHeading) {
