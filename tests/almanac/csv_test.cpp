@@ -72,7 +72,6 @@ TEST(MonthCsv, HeadingsDaysAndWhatTheTableIsOf) {
 
   const auto& headings = records[0];
   EXPECT_EQ(headings[8], DisplayText(ColumnHeadings[8], {}));
-  EXPECT_EQ(headings[16], "\u0935\u093F\u0936\u0947\u0937");  // विशेष, the notes
   EXPECT_EQ(headings[17], "\u0938\u094D\u0925\u0933");          // स्थळ, the place
   EXPECT_EQ(headings[18], "\u0915\u0932\u093F\u092F\u0941\u0917\u093E\u092C\u094D\u0926");  // कलियुगाब्द
   EXPECT_EQ(headings[19], "\u0935\u093F\u0915\u094D\u0930\u092E \u0938\u0902\u0935\u0924");  // विक्रम संवत

@@ -75,28 +75,21 @@ TEST(FormatMonth, RowsOfTheMonthAndEmptyRowsBelow) {
     for (const std::string& cell : table.cells[r]) EXPECT_EQ(cell, "") << r;
 }
 
-TEST(FormatMonth, PhaseReplacesTheEndingTimeAndNoSunriseReadsNone) {
+TEST(FormatMonth, ClassicClocksOfPhaseAndSignEntryAndNoSunriseReadsNone) {
   MonthValues month = MadeUpMonth(2026, 12, 31);
   DayValues& newMoon = month.days[7];
   newMoon.tithi = 0;
   newMoon.phase = MoonPhase::New;
   newMoon.phaseInstant.local = {{2026, 12, 9}, 6, 22, 40};
   month.days[9].sunrise.reset();
+  month.days[14].signEntry = SignEntry{8, {0.0, {{2026, 12, 14}, 22, 45, 10}}};
   const MonthTable table = FormatMonth(month);
   EXPECT_EQ(table.cells[8][9], "30H23");  // 06:22:40, the almanac clock of the night before
   EXPECT_EQ(table.cells[8][7], "");
   EXPECT_EQ(table.cells[8][8], TithiNames[0]);
   EXPECT_EQ(table.cells[10][14], "n:ahi");  // नाही
-}
-
-TEST(FormatMonth, SignEntryNoteComesBeforeTheAuspiciousNote) {
-  MonthValues month = MadeUpMonth(2026, 12, 31);
-  month.days[14].signEntry = SignEntry{8, {0.0, {{2026, 12, 14}, 22, 45, 10}}};
-  month.days[14].auspicious = "NOTE";
-  month.days[15].auspicious = "NOTE";
-  const MonthTable table = FormatMonth(month);
-  EXPECT_EQ(table.cells[15][16], "s:\xDCy:a\xFC" "c:a D:n:\xD8 raeS:)v:\xF0S: 22H45 NOTE");
-  EXPECT_EQ(table.cells[16][16], "NOTE");
+  // the sign entry on the almanac clock too (golden/mumbai-2026-12.json row 15)
+  EXPECT_EQ(table.cells[15][16], "s:\xDCy:a\xFC" "c:a D:n:\xD8 raeS:)v:\xF0S: 22H45 ");
 }
 
 TEST(FormatMonth, KaliCaptionAndTheNewYearNoteOfJanuary) {
@@ -121,11 +114,13 @@ TEST(FormatMonth, VikramCaptionShowsBothYearsOfTheMonthOfItsNewYear) {
   EXPECT_EQ(FormatMonth(MadeUpMonth(2026, 12, 31)).vikramCaption, std::string(kVikramPrefix) + "2082     ");
 }
 
-TEST(FormatMonth, DayReckonedFromSunriseCountsItsClocksFromItsMidnight) {
+TEST(FormatDay, DayReckonedFromSunriseNoteByNote) {
   // Made-up values like those of 19 March 2026 at Mumbai: the new-moon tithi ends
-  // at the new moon, 06:53, the skipped bright pratipada at 04:53 the next morning
-  // (28H53), and a sign entry at 06:30 the next morning reads 30H30, at 07:10 31H10
-  // (the almanac clock of the classic method would read 7H10).
+  // at the new moon, 06:53; the skipped bright pratipada at 04:53 the next morning
+  // (28H53) and, made up, a second skipped tithi at 06:01 (30H1); a sign entry at
+  // 07:10 the next morning reads 31H10 (the almanac clock of the classic method
+  // would read 7H10). Each note on its own, in the column's order: sign entry,
+  // skipped tithis, the auspicious-day note; run together they are the column.
   MonthValues month = MadeUpMonth(2026, 3, 31);
   month.method = Method::Precise;
   DayValues& day = month.days[18];
@@ -135,42 +130,29 @@ TEST(FormatMonth, DayReckonedFromSunriseCountsItsClocksFromItsMidnight) {
   day.phaseInstant.local = {{2026, 3, 19}, 6, 53, 29};
   SunriseDayValues& precise = day.precise.emplace();
   precise.skippedTithis.push_back({1, {0.0, {{2026, 3, 20}, 4, 52, 48}}});
-  day.signEntry = SignEntry{0, {0.0, {{2026, 3, 20}, 7, 10, 0}}};
-  day.auspicious = "PADWA";
-  TableRow cells = FormatDay(month, day);
-  EXPECT_EQ(cells[9], "6H53");
-  const std::string entry = "s:\xDCy:a\xFC" "c:a " + RaashiNames[0] + " raeS:)v:\xF0S: ";
-  EXPECT_EQ(cells[16], entry + "31H10 " + kBrightFortnight + " " + TithiNames[1] + " 28H53 p:y:\xFC\xF6t: PADWA");
-  day.signEntry->when.local = {{2026, 3, 20}, 6, 30, 0};
-  EXPECT_EQ(FormatDay(month, day)[16].substr(0, entry.size() + 5), entry + "30H30");
-  // A lunation in which the Sun enters two signs bears both names.
-  precise.lostMonth = 10;
-  day.lunarMonth = {9, MonthKind::Regular};
-  EXPECT_EQ(FormatDay(month, day)[6], MaasNames[9] + "-" + MaasNames[10]);
-}
-
-TEST(DayNotes, TheNotesColumnNoteByNote) {
-  // The made-up day of 19 March 2026 above, with two skipped tithis: each note on
-  // its own, in the column's order, and run together they are the column.
-  MonthValues month = MadeUpMonth(2026, 3, 31);
-  month.method = Method::Precise;
-  DayValues& day = month.days[18];
-  SunriseDayValues& precise = day.precise.emplace();
-  precise.skippedTithis.push_back({1, {0.0, {{2026, 3, 20}, 4, 52, 48}}});
   precise.skippedTithis.push_back({2, {0.0, {{2026, 3, 20}, 6, 1, 0}}});
   day.signEntry = SignEntry{0, {0.0, {{2026, 3, 20}, 7, 10, 0}}};
   day.auspicious = "PADWA";
+  const std::string entry = "s:\xDCy:a\xFC" "c:a " + RaashiNames[0] + " raeS:)v:\xF0S: ";
   const std::vector<DayNote> notes = DayNotes(day);
   ASSERT_EQ(notes.size(), 4u);
   EXPECT_EQ(notes[0].kind, NoteKind::SignEntry);
-  EXPECT_EQ(notes[0].text, "s:\xDCy:a\xFC" "c:a " + RaashiNames[0] + " raeS:)v:\xF0S: 31H10 ");
+  EXPECT_EQ(notes[0].text, entry + "31H10 ");
   EXPECT_EQ(notes[1].kind, NoteKind::SkippedTithi);
   EXPECT_EQ(notes[1].text, std::string(kBrightFortnight) + " " + TithiNames[1] + " 28H53 p:y:\xFC\xF6t: ");
   EXPECT_EQ(notes[2].kind, NoteKind::SkippedTithi);
   EXPECT_EQ(notes[2].text, std::string(kBrightFortnight) + " " + TithiNames[2] + " 30H1 p:y:\xFC\xF6t: ");
   EXPECT_EQ(notes[3].kind, NoteKind::Auspicious);
   EXPECT_EQ(notes[3].text, "PADWA");
-  EXPECT_EQ(FormatDay(month, day)[16], notes[0].text + notes[1].text + notes[2].text + notes[3].text);
+  const TableRow cells = FormatDay(month, day);
+  EXPECT_EQ(cells[9], "6H53");
+  EXPECT_EQ(cells[16], notes[0].text + notes[1].text + notes[2].text + notes[3].text);
+  day.signEntry->when.local = {{2026, 3, 20}, 6, 30, 0};
+  EXPECT_EQ(DayNotes(day)[0].text, entry + "30H30 ");
+  // A lunation in which the Sun enters two signs bears both names.
+  precise.lostMonth = 10;
+  day.lunarMonth = {9, MonthKind::Regular};
+  EXPECT_EQ(FormatDay(month, day)[6], MaasNames[9] + "-" + MaasNames[10]);
   // A day without notes has none, not an empty one.
   EXPECT_TRUE(DayNotes(month.days[0]).empty());
 }

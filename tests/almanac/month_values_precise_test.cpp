@@ -37,33 +37,20 @@ TEST(PreciseMonth, ClassicStaysTheDefault) {
   EXPECT_TRUE(Day(ComputeMonth(Mumbai(2026, 3)), 19).precise.has_value());
 }
 
-// Gudhi Padwa 2026 (the days' rules are tested in tests/elements): sunrise 06:44,
-// new moon 06:54 (06:53:29, 06:53 to the nearest minute), the skipped pratipada's
-// end 04:53 on the 20th; the clocks count from the row's local midnight.
+// Gudhi Padwa 2026 (the days' values are tested in tests/elements): the new moon
+// at 06:53:29 ends the row's tithi, 06:53 to the minute; the skipped pratipada
+// (ending 04:52:48 on the 20th) lies in the row of the 19th; the clocks count from
+// the row's local midnight (the second tithi ends at 02:31 on the 21st: 26H31).
 TEST(PreciseMonth, MumbaiGudhiPadwa2026) {
   const MonthValues march = ComputeMonth(Mumbai(2026, 3));
   ASSERT_EQ(march.days.size(), 31u);
   const DayValues& padwa = Day(march, 19);
-  EXPECT_EQ(padwa.tithi, 30);
-  EXPECT_EQ(padwa.sunrise, (ClockTime{6, 44}));
   EXPECT_EQ(padwa.tithiEnd.clock, (ClockTime{6, 53}));
-  ASSERT_EQ(padwa.phase, MoonPhase::New);
-  EXPECT_EQ(padwa.phaseInstant.local.hour, 6);
-  EXPECT_EQ(padwa.phaseInstant.local.minute, 53);
+  EXPECT_EQ(padwa.phase, MoonPhase::New);
   ASSERT_EQ(padwa.precise->skippedTithis.size(), 1u);
-  EXPECT_EQ(padwa.precise->skippedTithis[0].value, 1);
   EXPECT_EQ(padwa.precise->skippedTithis[0].end.local.date, (CivilDate{2026, 3, 20}));
   EXPECT_EQ(padwa.precise->skippedTithis[0].end.local.hour, 4);
-  EXPECT_EQ(padwa.precise->skippedTithis[0].end.local.minute, 52);  // 04:52:48
-  EXPECT_EQ(padwa.lunarMonth, (LunarMonth{11, MonthKind::Regular}));
-
-  const DayValues& dvitiya = Day(march, 20);
-  EXPECT_EQ(dvitiya.lunarMonth, (LunarMonth{0, MonthKind::Regular}));
-  EXPECT_EQ(dvitiya.shaka, 1948);
-  EXPECT_EQ(dvitiya.samvatsara, 28);
-  EXPECT_EQ(dvitiya.vikram, 2082);
-  // The second tithi ends at 02:31 on the 21st: 26 hours after the row's midnight.
-  EXPECT_EQ(dvitiya.tithiEnd.clock, (ClockTime{26, 31}));
+  EXPECT_EQ(Day(march, 20).tithiEnd.clock, (ClockTime{26, 31}));
 }
 
 TEST(PreciseMonth, SkippedTithiBringsItsNoteToTheRowItLiesIn) {
@@ -95,11 +82,10 @@ TEST(PreciseMonth, DaylightSavingMovesEveryClock) {
 TEST(PreciseMonth, KaliYearFollowsTheClassicRule) {
   MonthRequest classic = Mumbai(2024, 1);
   classic.method = Method::Classic;
+  // January 2024, in which the Kali year turns (month_values_test.cpp).
   const MonthValues a = ComputeMonth(classic);
   const MonthValues b = ComputeMonth(Mumbai(2024, 1));
   for (std::size_t i = 0; i < a.days.size(); ++i) EXPECT_EQ(a.days[i].kaliYear, b.days[i].kaliYear);
-  EXPECT_EQ(Day(b, 23).kaliYear, 5125);
-  EXPECT_EQ(Day(b, 24).kaliYear, 5126);
 }
 
 TEST(PreciseMonth, PolarNightRowsHaveNoSunriseAndAreReckonedAtSixMeanTime) {

@@ -54,41 +54,18 @@ TEST(ValuesOfLongitudes, DivisionLines) {
   }
 }
 
-// Every value of every element, in the middle of its division: tithi k spans
-// elongations [12(k-1), 12k), a nakshatra or yoga 13 deg 20', a sign 30 degrees.
-TEST(ValuesOfLongitudes, EveryValueOfEveryElement) {
-  for (int k = 1; k <= 30; ++k)
-    EXPECT_EQ(ValuesOfLongitudes(At(123.0, 123.0 + 12.0 * (k - 1) + 6.0)).tithi, k);
-  for (int n = 0; n < 27; ++n) {
-    const double middle = (n + 0.5) * 40.0 / 3.0;
-    EXPECT_EQ(ValuesOfLongitudes(At(0.0, middle)).nakshatra, n);
-    EXPECT_EQ(ValuesOfLongitudes(At(middle / 2, middle / 2)).yoga, n);
-  }
-  for (int s = 0; s < 12; ++s) {
-    EXPECT_EQ(ValuesOfLongitudes(At(30.0 * s + 15.0, 0.0)).sunSign, s);
-    EXPECT_EQ(ValuesOfLongitudes(At(0.0, 30.0 * s + 15.0)).moonSign, s);
-  }
-}
-
 // --- New and full moons -------------------------------------------------------
 
 // USNO "Phases of the Moon", universal time to the minute. The phases are
 // equalities of apparent geocentric longitudes (0 or 180 degrees apart), the same
-// in any zodiac.
+// in any zodiac. (Every phase of 2020-2030 is compared in sky_test.cpp.)
 TEST(MoonPhases, UsnoPhasesWithinAMinute) {
   struct Case { const char* name; bool full; int y, m, d, h, mi; } cases[] = {
       {"NewMoonTotalSolarEclipse20170821", false, 2017, 8, 21, 18, 30},
-      {"NewMoonAnnularEclipse20231014", false, 2023, 10, 14, 17, 55},
       {"FullMoonPenumbralEclipse20240325", true, 2024, 3, 25, 7, 0},
-      {"NewMoonTotalSolarEclipse20240408", false, 2024, 4, 8, 18, 21},
-      {"FullMoonPartialEclipse20240918", true, 2024, 9, 18, 2, 34},
-      {"NewMoonAnnularEclipse20241002", false, 2024, 10, 2, 18, 49},
-      {"FullMoonTotalEclipse20250314", true, 2025, 3, 14, 6, 55},
       {"FullMoonTotalEclipse20250907", true, 2025, 9, 7, 18, 9},
-      {"NewMoonAnnularEclipse20260217", false, 2026, 2, 17, 12, 1},
-      {"FullMoonTotalEclipse20260303", true, 2026, 3, 3, 11, 38},
-      {"NewMoonChaitra20260319", false, 2026, 3, 19, 1, 23},
-      {"NewMoonTotalSolarEclipse20260812", false, 2026, 8, 12, 17, 37}};
+      {"NewMoonChaitra20260319", false, 2026, 3, 19, 1, 23}};
+
   for (auto c : cases) {
     const double usno = JulianDayOfLocal(c.y, c.m, c.d, c.h, c.mi, 0.0);
     const double next = c.full ? NextFullMoon(usno - 3.0) : NextNewMoon(usno - 3.0);
@@ -151,14 +128,9 @@ TEST(LunationsBetween, Shaka1948WithItsAddedJyeshtha) {
       {"AddedJyeshtha", 2, MonthKind::Added, "2026-05-17 01:31"},
       {"RegularJyeshtha", 2, MonthKind::RegularAfterAdded, "2026-06-15 08:24"},
       {"Ashadha", 3, MonthKind::Regular, "2026-07-14 15:14"},
-      {"Shravana", 4, MonthKind::Regular, "2026-08-12 23:07"},
-      {"Bhadrapada", 5, MonthKind::Regular, "2026-09-11 08:57"},
-      {"Ashvina", 6, MonthKind::Regular, "2026-10-10 21:20"},
-      {"Kartika", 7, MonthKind::Regular, "2026-11-09 12:32"},
-      {"Margashirsha", 8, MonthKind::Regular, "2026-12-09 06:22"},
   };
   const std::vector<Lunation> months = LunationsBetween(JulianDayOfLocal(2026, 3, 1, 0, 0, kIndia),
-                                                        JulianDayOfLocal(2026, 12, 20, 0, 0, kIndia));
+                                                        JulianDayOfLocal(2026, 7, 20, 0, 0, kIndia));
   ASSERT_EQ(months.size(), expected.size());
   for (std::size_t i = 0; i < months.size(); ++i) {
     SCOPED_TRACE(expected[i].name);
@@ -210,15 +182,13 @@ TEST(ErasOfMonth, ShakaVikramAndTheYearName) {
   } cases[] = {
       {"Phalguna2026", 2026, 2, 17, 11, 1947, 2082, "the last month of Shaka 1947"},
       {"Chaitra2026", 2026, 3, 19, 0, 1948, 2082, "Gudhi Padwa 2026 opens Shaka 1948"},
-      {"AddedJyeshtha2026", 2026, 5, 17, 2, 1948, 2082, "adhika Jyeshtha of Shaka 1948"},
       {"Ashvina2026", 2026, 10, 10, 6, 1948, 2082,
        "Vikram 2082 began with Kartika 2025 (Gujarati new year, 22 October 2025)"},
       {"Kartika2026", 2026, 11, 9, 7, 1948, 2083,
        "Vikram 2083 begins with Kartika shukla pratipada, 10 November 2026"},
       {"AddedChaitra2029", 2029, 3, 15, 0, 1951, 2085,
        "an added Chaitra begins the Shaka year (the added month precedes its regular month in the same year)"},
-      {"Chaitra1900", 1900, 3, 31, 0, 1822, 1956, "Shaka = Gregorian year - 78"},
-      {"Magha1900", 1900, 1, 31, 10, 1821, 1956, "Shaka = Gregorian year - 79"}};
+      {"Magha1900", 1900, 1, 31, 10, 1821, 1956, "before Chaitra: Shaka = Gregorian year - 79"}};
   for (auto c : cases) {
     const Eras e = ErasOfMonth(JulianDayOfLocal(c.y, c.m, c.d, 12, 0, kIndia), c.monthIndex);
     EXPECT_EQ(e.shaka, c.shaka) << c.name << ": " << c.source;

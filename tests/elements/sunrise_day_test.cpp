@@ -1,8 +1,8 @@
-// Almanac days reckoned at sunrise: the published days of 2026 at Mumbai (Gudhi
-// Padwa with its skipped pratipada, the added Jyeshtha, the Vikram new year), the
-// polar reckoning, and the rules that tie consecutive days together, checked over a
-// year with daylight saving and polar day and night. The days of five places
-// without polar days are checked against another ephemeris in sky_test.cpp.
+// Almanac days reckoned at sunrise: Gudhi Padwa 2026 at Mumbai with its skipped
+// pratipada, the polar reckoning, and the rules that tie consecutive days together,
+// checked over a year with daylight saving and polar day and night. The days of
+// five places without polar days, their months among them, are checked against
+// another ephemeris in sky_test.cpp; the era years of a month in precise_test.cpp.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -58,27 +58,6 @@ TEST(SunriseDays, MumbaiGudhiPadwa2026) {
   EXPECT_EQ(dvitiya.values.tithi, 2);
   EXPECT_EQ(dvitiya.lunation.month, (LunarMonth{0, MonthKind::Regular}));
   EXPECT_EQ(dvitiya.eras.shaka, 1948);
-}
-
-// The month and the Vikram year at sunrise: a new moon before the sunrise begins
-// the month on that day, one after it on the next.
-TEST(SunriseDays, MumbaiMonthsOf2026) {
-  struct Case { const char* name; int m, d; int index; MonthKind kind; int vikram; const char* source; } cases[] = {
-      {"VaishakhaAmavasya", 5, 16, 1, MonthKind::Regular, 2082, "the day before the added Jyeshtha"},
-      {"AddedJyeshthaFirstDay", 5, 17, 2, MonthKind::Added, 2082,
-       "adhika Jyeshtha 17 May - 15 June 2026 (new moon 01:31 IST, before sunrise)"},
-      {"AddedJyeshthaLastDay", 6, 15, 2, MonthKind::Added, 2082,
-       "the new moon of 15 June (08:24 IST) comes after the sunrise"},
-      {"RegularJyeshthaFirstDay", 6, 16, 2, MonthKind::RegularAfterAdded, 2082, "nija Jyeshtha from 16 June 2026"},
-      {"AshvinaAmavasyaDiwali", 11, 9, 6, MonthKind::Regular, 2082,
-       "the new moon of 9 November (12:32 IST) comes after the sunrise"},
-      {"KartikaShuklaPratipada", 11, 10, 7, MonthKind::Regular, 2083,
-       "Vikram 2083 begins with Kartika shukla pratipada (Gujarati new year)"}};
-  for (auto c : cases) {
-    const SunriseDay day = ComputeSunriseDays({2026, c.m, c.d}, 1, kMumbai, India).front();
-    EXPECT_EQ(day.lunation.month, (LunarMonth{c.index, c.kind})) << c.name << ": " << c.source;
-    EXPECT_EQ(day.eras.vikram, c.vikram) << c.name << ": " << c.source;
-  }
 }
 
 // --- Polar days -----------------------------------------------------------------

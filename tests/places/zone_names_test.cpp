@@ -78,7 +78,6 @@ TEST(PlacesZoneNames, StorableNames) {
       {"LineBreak", "Asia/Kolkata\r\n0=Asia/Tokyo", false},
       {"UpFolder", "Asia/../../etc/passwd", false},
       {"RootedPath", "/etc/passwd", false},
-      {"NotAscii", "Europe/Z\xC3\xBCrich", false},
   };
   for (const Case& c : cases) EXPECT_EQ(IsStorableZoneName(c.zoneName), c.storable) << c.name;
 }

@@ -65,8 +65,11 @@ std::map<std::string, std::vector<std::string>> ReadList() {
 
 // Latin-1 with CR LF line ends (control bytes and 0x7F..0x9F have no glyph in the
 // font); keys as the month table builds them: lunar month 00..11 and the tithi
-// number 00..30 (0 and 30 both the new moon), each key once.
-TEST(XdvngAuspiciousDays, FileLayoutAndKeys) {
+// number 00..30 (0 and 30 both the new moon), each key once. Each value fits the
+// 80-character profile buffer with its NUL, is Xdvng (not UTF-8), reads as the
+// Unicode of the documentation list, with no replaced byte and no mark left
+// without its letter, and is what the encoder writes for it.
+TEST(XdvngAuspiciousDays, EntriesReadAsTheUnicodeList) {
   const std::string bytes = ReadFileBytes(kIniPath);
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const auto c = static_cast<unsigned char>(bytes[i]);
@@ -74,23 +77,14 @@ TEST(XdvngAuspiciousDays, FileLayoutAndKeys) {
                           (c == '\n' && i > 0 && bytes[i - 1] == '\r');
     EXPECT_TRUE(line_end || (c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0))) << "byte " << i;
   }
-  std::set<std::string> keys;
-  for (const Entry& e : ReadIni()) {
-    EXPECT_TRUE(keys.insert(e.key).second) << "key twice: " << e.key;
-    EXPECT_LE(std::stoi(e.key.substr(0, 2)), 11) << e.key;
-    EXPECT_LE(std::stoi(e.key.substr(2, 2)), 30) << e.key;
-  }
-  EXPECT_FALSE(keys.empty());
-}
-
-// Each value fits the 80-character profile buffer with its NUL, is Xdvng (not
-// UTF-8), reads as the Unicode of the documentation list, with no replaced byte
-// and no mark left without its letter, and is what the encoder writes for it.
-TEST(XdvngAuspiciousDays, ValuesReadAsTheUnicodeList) {
   const auto list = ReadList();
   const auto entries = ReadIni();
   EXPECT_EQ(entries.size(), list.size());
+  std::set<std::string> keys;
   for (const Entry& e : entries) {
+    EXPECT_TRUE(keys.insert(e.key).second) << "key twice: " << e.key;
+    EXPECT_LE(std::stoi(e.key.substr(0, 2)), 11) << e.key;
+    EXPECT_LE(std::stoi(e.key.substr(2, 2)), 30) << e.key;
     const auto it = list.find(e.key);
     ASSERT_TRUE(it != list.end()) << e.key << " is missing from the list";
     const std::string& unicode = it->second[0];
@@ -101,6 +95,7 @@ TEST(XdvngAuspiciousDays, ValuesReadAsTheUnicodeList) {
     EXPECT_TRUE(unicode.find("\uFFFD") == std::string::npos && unicode.find("\u25CC") == std::string::npos) << e.key;
     EXPECT_EQ(ShowLatin1(FromUnicode(unicode).xdvng), ShowLatin1(e.value)) << e.key;
   }
+  EXPECT_FALSE(keys.empty());
 }
 
 // Every month has its two Ekadashis (tithis 11 and 26) and its Sankashti

@@ -31,7 +31,6 @@ TEST(XdvngDecode, ReadsInLogicalOrder) {
       {"ThreeLetterCluster", "xmy:", "\u0915\u094D\u0937\u094D\u092E\u094D\u092F", "क्ष्म्य from two half glyphs"},
       {"AnusvaraDrawnBeforeVowelSign", "k\xF6" "a", "\u0915\u093E\u0902", "कां: modifiers go after all vowel signs"},
       {"CandrabinduDrawnBeforeVowelSign", "k\xFA" "a", "\u0915\u093E\u0901", "काँ"},
-      {"CandraOFromStemAndCandra", "k:\xF4", "\u0915\u0949", "कॉ"},
       {"OInOneGlyph", "k<", "\u0915\u094B", "को"},
       {"OGlyphAfterHalfLetterIsE", "s<", "\u0938\u0947", "से: the glyph's stem completes स"},
       {"AuGlyphAfterHalfLetterIsAi", "s>", "\u0938\u0948", "सै"},

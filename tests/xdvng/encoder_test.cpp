@@ -26,7 +26,6 @@ TEST(XdvngEncode, WritesTheFontsGlyphOrder) {
     const char* reads_back;  // nullptr: the input itself
     const char* why;
   } cases[] = {
-    {"ISignBeforeOneGlyph", "\u0915\u093F", "ek", nullptr, "कि"},
     {"WideISignBeforeTwoGlyphs", "\u0938\u094D\u0924\u093F", "\xA1st:", nullptr, "स्ति spans two letters"},
     {"RephOverViramaJoinedCluster", "\u0930\u094D\u0926\u094D\u0927\u094D\u092F", "\xB9\xD0y:\xFC", nullptr,
      "the reph after the whole cluster"},
@@ -62,10 +61,8 @@ TEST(XdvngEncode, RefusalNamesTheFirstCharacterItCannotWrite) {
     const char* why;
   } cases[] = {
     {"LatinLetters", "Ram", "\"R\" (U+0052, character 1)", "the font's ASCII codes are Devanagari glyphs"},
-    {"OtherScript", "\u0A97\u0AC1", "(U+0A97, character 1)", "Gujarati"},
     {"Comma", "\u0917\u0941\u0922\u0940\u092A\u093E\u0921\u0935\u093E, \u0939\u094B\u0933\u0940",
      "(U+002C, character 10)", "the font has no comma"},
-    {"LetterWithoutGlyph", "\u0929", "(U+0929, character 1)", "ऩ"},
     {"NuktaLetterWithoutGlyph", "\u095F", "(U+092F U+093C, character 1)", "य़, named with its nukta"},
     {"ShortESign", "\u0915\u0946", "(U+0946, character 2)", "ॆ is not in the font"},
     {"FullEyelashRa", "\u0931", "(U+0931, character 1)", "ऱ exists only as the half letter"},
@@ -74,12 +71,7 @@ TEST(XdvngEncode, RefusalNamesTheFirstCharacterItCannotWrite) {
     {"ColonAfterLetter", "\u0930\u093E\u092E:", "(U+003A, character 4) in Xdvng: a colon right after a letter",
      "H there would read as the visarga"},
     {"VisargaWithoutLetter", "\u0903", "(U+0903, character 1)", "H at the start reads as a colon"},
-    {"VowelSignAtStart", "\u093E", "(U+093E, character 1)", "nothing to carry it"},
     {"SecondVowelSign", "\u0915\u0941\u093F", "(U+093F, character 3)", "one vowel sign per letter"},
-    {"VowelSignAfterAnusvara", "\u0915\u0902\u093E", "(U+093E, character 3)", "the reader puts ं last"},
-    {"VowelSignAfterVirama", "\u0915\u094D\u093E", "(U+093E, character 3)", "a dead letter takes no sign"},
-    {"ControlCharacter", "\u0915\t\u0916", "(U+0009, character 2)", "a tab has no glyph"},
-    {"ReplacementCharacter", "\uFFFD", "(U+FFFD, character 1)", "a lost byte is not written back"},
     {"WouldReadBackOtherwise", "\u0905\u093E", "(U+0905, character 1)", "अ + ा would read back as आ"},
     {"InvalidUtf8", "\xFF", "not valid UTF-8 (byte 1)", "Latin-1 bytes are not Unicode text"},
     // The glyphs read back, but the display takes bytes that form UTF-8 for UTF-8
