@@ -135,6 +135,7 @@ class AboutHelpTest : public QObject {
     QTest::newRow("automatic clock") << "Clock: Automatic";
     QTest::newRow("Latin view") << "Latin with ISO 15919 Marks";
     QTest::newRow("calendar export") << "Export Calendar (iCalendar)";
+    QTest::newRow("wall calendar") << "Save Year Wall Calendar as PDF";
     QTest::newRow("package of the town finder") << "libtimezonemap-data";
   }
 
