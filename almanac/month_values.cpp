@@ -113,11 +113,14 @@ std::vector<ValueEnd> Skipped(const std::vector<Ending>& endings, const RowClock
   return values;
 }
 
-// The stored note of a month and tithi 1..30; the new-moon tithi 30 is also looked
-// up under 0, its number in the classic method.
-std::string PreciseNote(const MonthRequest& r, int month, int tithi) {
-  const std::string& note = r.auspicious.Note(month, tithi);
-  return note.empty() && tithi == 30 ? r.auspicious.Note(month, 0) : note;
+// The stored note of a lunar month and tithi 1..30; the new-moon tithi 30 is also
+// looked up under 0, its number in the classic method. An added month has none:
+// its festivals are kept in the regular month of the same name that follows it, as
+// almanacs print them (Vat Purnima 2026 in nija Jyeshtha, not in adhik Jyeshtha).
+std::string PreciseNote(const MonthRequest& r, const LunarMonth& month, int tithi) {
+  if (month.kind == MonthKind::Added) return {};
+  const std::string& note = r.auspicious.Note(month.index, tithi);
+  return note.empty() && tithi == 30 ? r.auspicious.Note(month.index, 0) : note;
 }
 
 DayValues PreciseDay(const MonthRequest& r, const SunriseDay& s) {
@@ -151,10 +154,10 @@ DayValues PreciseDay(const MonthRequest& r, const SunriseDay& s) {
 
   // The notes of the day's tithi, then of each tithi current at no sunrise that lies
   // within the day: one that follows a new moon of the day is in the next month.
-  v.auspicious = PreciseNote(r, v.lunarMonth.index, v.tithi);
+  v.auspicious = PreciseNote(r, v.lunarMonth, v.tithi);
   for (const Ending& e : s.tithi.skipped) {
     const bool nextMonth = s.newMoon && e.end > *s.newMoon;
-    v.auspicious += PreciseNote(r, (nextMonth ? s.nextLunation : s.lunation).month.index, e.value);
+    v.auspicious += PreciseNote(r, (nextMonth ? s.nextLunation : s.lunation).month, e.value);
   }
 
   SunriseDayValues& p = v.precise.emplace();

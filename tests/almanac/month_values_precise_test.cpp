@@ -68,6 +68,19 @@ TEST(PreciseMonth, SkippedTithiBringsItsNoteToTheRowItLiesIn) {
   EXPECT_EQ(Day(ComputeMonth(request), 19).auspicious, "DARSHAPADWA");
 }
 
+// 2026 has an added Jyeshtha (17 May to 15 June at Mumbai): the full moon of 31
+// May is in it, that of 29 June in the regular Jyeshtha after it. Mumbai almanacs
+// print Vat Purnima (Jyeshtha, full moon: month 2, tithi 15) on 29 June only.
+TEST(PreciseMonth, AnAddedMonthHasNoFestivals) {
+  MonthRequest may = Mumbai(2026, 5);
+  may.auspicious.Set(2, 15, "VAT");
+  MonthRequest june = Mumbai(2026, 6);
+  june.auspicious = may.auspicious;
+  EXPECT_EQ(Day(ComputeMonth(may), 31).lunarMonth, (LunarMonth{2, MonthKind::Added}));
+  EXPECT_EQ(Day(ComputeMonth(may), 31).auspicious, "");
+  EXPECT_EQ(Day(ComputeMonth(june), 29).auspicious, "VAT");
+}
+
 TEST(PreciseMonth, DaylightSavingMovesEveryClock) {
   MonthRequest summer = Mumbai(2026, 3);
   summer.daylightSaving = true;
