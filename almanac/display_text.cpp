@@ -96,6 +96,18 @@ xdvng::LatinStyle StyleOf(Script script) {
   return script == Script::Iso15919 ? xdvng::LatinStyle::Iso15919 : xdvng::LatinStyle::Readable;
 }
 
+// The added-month and regular-month prefixes as words of their own: the table
+// writes them joined to the month's name (अधिकज्येष्ठ), which Latin letters would
+// spell as one word with a vowel between ("Adhikajyeshtha"); Marathi calendars in
+// English write "Adhik Jyeshtha", "Nij Jyeshtha".
+std::string PrefixApart(std::string_view stored) {
+  for (std::string_view prefix : {std::string_view(kAddedMonthPrefix), std::string_view(kRegularAfterAddedPrefix)}) {
+    if (stored.size() > prefix.size() && stored.substr(0, prefix.size()) == prefix && stored[prefix.size()] != ' ')
+      return std::string(prefix) + " " + std::string(stored.substr(prefix.size()));
+  }
+  return std::string(stored);
+}
+
 }  // namespace
 
 DisplayForm::DisplayForm(Script script_, xdvng::Digits digits_) : script(script_), digits(digits_) {
@@ -113,7 +125,8 @@ std::string DisplayText(std::string_view stored, DisplayForm form) {
     case Script::Latin:
     case Script::Iso15919: {
       if (const char* english = EnglishName(stored)) return english;
-      const std::string unicode = DisplayText(stored, DisplayForm(Script::Unicode, xdvng::Digits::Latin));
+      const std::string unicode =
+          DisplayText(PrefixApart(stored), DisplayForm(Script::Unicode, xdvng::Digits::Latin));
       return form.latin ? (*form.latin)(unicode) : xdvng::ToLatin(unicode, StyleOf(form.script));
     }
   }

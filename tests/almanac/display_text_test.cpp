@@ -59,7 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
         // (1 December 2026 was a Tuesday); the rest is transliterated (latin_test).
         Case{"LatinGregorianMonthInEnglish", GregorianMonthNames[11], kLatin, "December"},
         Case{"LatinWeekdayInEnglish", WeekdayNames[2], kLatin, "Tuesday"},
-        Case{"LatinClock", "23H16", kLatin, "23:16"}),
+        Case{"LatinClock", "23H16", kLatin, "23:16"},
+        // The month cell joins its prefix to the name (अधिकज्येष्ठ); in Latin letters
+        // the prefix is a word of its own, as Marathi calendars in English print it.
+        Case{"LatinAddedMonthPrefixApart", std::string(kAddedMonthPrefix) + MaasNames[2], kLatin, "Adhik Jyeshtha"},
+        Case{"LatinRegularMonthPrefixApart", std::string(kRegularAfterAddedPrefix) + MaasNames[2], kLatin,
+             "Nij Jyeshtha"}),
     [](const testing::TestParamInfo<Case>& row) { return std::string(row.param.why); });
 
 TEST(DisplayRow, TheNotesColumnHasAHeading) {
