@@ -5,13 +5,34 @@
 #include <QDate>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
+#include <string_view>
 
 #include "forms/place_file_location.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 
+namespace {
+
+// --help and --version print and end: they need no display, so that they work in a
+// terminal without one (a QApplication would abort there before the parser ran).
+bool OnlyPrints(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--help" || a == "-h" || a == "-?" || a == "--help-all" || a == "--version" || a == "-v") return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  std::unique_ptr<QCoreApplication> application;
+  if (OnlyPrints(argc, argv))
+    application = std::make_unique<QCoreApplication>(argc, argv);
+  else
+    application = std::make_unique<QApplication>(argc, argv);
+  QCoreApplication& app = *application;
   // The settings (the View menu's choices) live in the configuration folder
   // "Kalnika" (Kalnika/Kalnika.conf), beside the user's place file, the folder
   // kalnika-cli reads too. Without an organisation Qt would put them in a folder
