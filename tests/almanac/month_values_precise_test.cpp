@@ -95,7 +95,7 @@ TEST(PreciseMonth, DaylightSavingMovesEveryClock) {
 TEST(PreciseMonth, KaliYearFollowsTheClassicRule) {
   MonthRequest classic = Mumbai(2024, 1);
   classic.method = Method::Classic;
-  // January 2024, in which the Kali year turns (month_values_test.cpp).
+  // January 2024, in which the Kali year turns (golden/mumbai-2024-01.json).
   const MonthValues a = ComputeMonth(classic);
   const MonthValues b = ComputeMonth(Mumbai(2024, 1));
   for (std::size_t i = 0; i < a.days.size(); ++i) EXPECT_EQ(a.days[i].kaliYear, b.days[i].kaliYear);
