@@ -36,8 +36,8 @@ double Norway(const CivilDate& d) {
 // 19 March, and the pratipada ends at 04:53 on 20 March, before the next sunrise:
 // it is current at no sunrise. The day of 19 March names it with its end; Chaitra,
 // and Shaka 1948, begin with the day of 20 March, whose sunrise finds the second
-// tithi. (Mumbai almanacs of Shaka 1948; the sunrise is ephemeris_test.cpp's, the
-// new moon precise_test.cpp's.)
+// tithi. (Mumbai almanacs of Shaka 1948; the sunrise and the new moon are
+// sky_test.cpp's.)
 TEST(SunriseDays, MumbaiGudhiPadwa2026) {
   const std::vector<SunriseDay> days = ComputeSunriseDays({2026, 3, 19}, 2, kMumbai, India);
   const SunriseDay& padwa = days[0];
