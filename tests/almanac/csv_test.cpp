@@ -30,25 +30,16 @@ std::vector<std::vector<std::string>> Records(const std::string& csv) {
   bool quoted = false;
   for (std::size_t i = 0; i < csv.size(); ++i) {
     const char c = csv[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < csv.size() && csv[i + 1] == '"') {
-        field += '"';
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        field += c;
-      }
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
-      records.back().push_back(field);
-      field.clear();
-    } else if (c == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n') {
-      records.back().push_back(field);
-      field.clear();
-      records.emplace_back();
+    const char next = i + 1 < csv.size() ? csv[i + 1] : '\0';
+    if (quoted && c == '"' && next == '"') {
+      field += '"';
       ++i;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && (c == ',' || (c == '\r' && next == '\n'))) {
+      records.back().push_back(field);
+      field.clear();
+      if (c == '\r') records.emplace_back(), ++i;
     } else {
       field += c;
     }
