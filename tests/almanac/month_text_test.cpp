@@ -9,25 +9,15 @@
 namespace kalnika {
 namespace {
 
-TEST(FortnightAndTithiName, EveryTithiNumber) {
+TEST(FortnightAndTithiName, EdgesOfEachFortnight) {
   // 1..14 bright, 15 full moon, 16..29 dark with names 1..14, 0 and 30 the new
   // moon; 31 (just past 360 degrees) is shown as the first of the bright fortnight.
-  for (int tithi = 0; tithi <= 31; ++tithi) {
-    const std::string label = FortnightText(tithi);
-    const int name = TithiNameIndex(tithi);
-    if (tithi == 0 || tithi == 30) {
-      EXPECT_EQ(label, "") << tithi;
-      EXPECT_EQ(name, 0) << tithi;
-    } else if (tithi == 15) {
-      EXPECT_EQ(label, "") << tithi;
-      EXPECT_EQ(name, 15) << tithi;
-    } else if (tithi >= 16 && tithi <= 29) {
-      EXPECT_EQ(label, kDarkFortnight) << tithi;
-      EXPECT_EQ(name, tithi - 15) << tithi;
-    } else {
-      EXPECT_EQ(label, kBrightFortnight) << tithi;
-      EXPECT_EQ(name, tithi == 31 ? 1 : tithi) << tithi;
-    }
+  struct Case { int tithi; std::string label; int name; } cases[] = {
+      {0, "", 0},  {30, "", 0}, {1, kBrightFortnight, 1}, {14, kBrightFortnight, 14}, {15, "", 15},
+      {16, kDarkFortnight, 1}, {29, kDarkFortnight, 14}, {31, kBrightFortnight, 1}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(FortnightText(c.tithi), c.label) << c.tithi;
+    EXPECT_EQ(TithiNameIndex(c.tithi), c.name) << c.tithi;
   }
 }
 

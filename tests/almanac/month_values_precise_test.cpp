@@ -10,19 +10,15 @@
 namespace kalnika {
 namespace {
 
-MonthRequest Precise(int year, int month, double latitude, double longitude, double zone) {
+MonthRequest Mumbai(int year, int month) {
   MonthRequest r;
   r.year = year;
   r.month = month;
-  r.latitude = latitude;
-  r.longitude = longitude;
-  r.timeZone = zone;
+  r.latitude = 18 + 58 / 60.0;
+  r.longitude = 72 + 50 / 60.0;
+  r.timeZone = 5.5;
   r.method = Method::Precise;
   return r;
-}
-
-MonthRequest Mumbai(int year, int month) {
-  return Precise(year, month, 18 + 58 / 60.0, 72 + 50 / 60.0, 5.5);
 }
 
 const DayValues& Day(const MonthValues& m, int day) {
