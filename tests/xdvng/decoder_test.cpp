@@ -40,7 +40,6 @@ TEST(XdvngDecode, ReadsInLogicalOrder) {
       {"StemAtStart", ":", "\u25CC\u093E", "the aa-sign"},
       {"ISignAtEnd", "k e", "\u0915 \u25CC\u093F", "an i-sign with no letter after it"},
       {"ISignBeforeVowel", "eA", "\u25CC\u093F\u0905", "a vowel letter takes no i-sign"},
-      {"BelowSignAfterBlank", " \xD8", " \u25CC\u0941", "u-sign"},
       {"RephAlone", "\xFC", "\u0930\u094D\u25CC", "the reph stands before its dotted circle"},
       {"MarksShareOneCircle", "\xD8\xF6", "\u25CC\u0941\u0902", "u-sign and anusvara on one circle"}};
   for (auto c : cases)
