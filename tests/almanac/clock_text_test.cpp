@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "almanac/clock_text.h"
-#include "astronomy/moon_phase.h"
 
 namespace kalnika {
 namespace {
@@ -32,16 +31,6 @@ TEST(AlmanacClockText, LocalTimeToAlmanacHours) {
       {0, 0, 0, "24H00", "exactly local midnight: the almanac's midnight"}};
   for (auto c : cases)
     EXPECT_EQ(AlmanacClockText({{2026, 3, 14}, c.h, c.m, c.s}), c.out) << c.h << ":" << c.m << ":" << c.s << " " << c.why;
-}
-
-TEST(AlmanacClockText, NewMoonOfMeeusExample49a) {
-  // The new moon of 18 February 1977 (Meeus, example 49.a) is 3:37:42 on the JD
-  // scale: 9:07:42 in India (42 seconds round the minutes up), 27H38 at zone 0 and
-  // an hour later with daylight saving.
-  const double jd = MoonPhaseJDE(0, -283);
-  EXPECT_EQ(AlmanacClockText(LocalDateTimeOf(jd, 5.5, false)), "9H8");
-  EXPECT_EQ(AlmanacClockText(LocalDateTimeOf(jd, 0, false)), "27H38");
-  EXPECT_EQ(AlmanacClockText(LocalDateTimeOf(jd, 0, true)), "28H38");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The texts of the month table, formatted from values made up for each case: the
-// fortnight and tithi name rules, the lunar-month prefixes, the notes column, the
-// era captions and the rows past the end of the month.
+// fortnight and tithi name rules, the lunar-month prefixes, the notes of a day
+// reckoned from sunrise, and the captions the sample tables do not reach.
 #include <gtest/gtest.h>
 
 #include "almanac/month_text.h"
@@ -9,25 +9,15 @@
 namespace kalnika {
 namespace {
 
-TEST(FortnightAndTithiName, EveryTithiNumber) {
+TEST(FortnightAndTithiName, EdgesOfEachFortnight) {
   // 1..14 bright, 15 full moon, 16..29 dark with names 1..14, 0 and 30 the new
   // moon; 31 (just past 360 degrees) is shown as the first of the bright fortnight.
-  for (int tithi = 0; tithi <= 31; ++tithi) {
-    const std::string label = FortnightText(tithi);
-    const int name = TithiNameIndex(tithi);
-    if (tithi == 0 || tithi == 30) {
-      EXPECT_EQ(label, "") << tithi;
-      EXPECT_EQ(name, 0) << tithi;
-    } else if (tithi == 15) {
-      EXPECT_EQ(label, "") << tithi;
-      EXPECT_EQ(name, 15) << tithi;
-    } else if (tithi >= 16 && tithi <= 29) {
-      EXPECT_EQ(label, kDarkFortnight) << tithi;
-      EXPECT_EQ(name, tithi - 15) << tithi;
-    } else {
-      EXPECT_EQ(label, kBrightFortnight) << tithi;
-      EXPECT_EQ(name, tithi == 31 ? 1 : tithi) << tithi;
-    }
+  struct Case { int tithi; std::string label; int name; } cases[] = {
+      {0, "", 0},  {30, "", 0}, {1, kBrightFortnight, 1}, {14, kBrightFortnight, 14}, {15, "", 15},
+      {16, kDarkFortnight, 1}, {29, kDarkFortnight, 14}, {31, kBrightFortnight, 1}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(FortnightText(c.tithi), c.label) << c.tithi;
+    EXPECT_EQ(TithiNameIndex(c.tithi), c.name) << c.tithi;
   }
 }
 
@@ -39,7 +29,7 @@ TEST(LunarMonthText, PrefixesAreKindsNotSums) {
   EXPECT_EQ(LunarMonthText({0, MonthKind::Added}), "AeD:k" + MaasNames[0]);
 }
 
-// A month of made-up values: every day in the given month, tithi 5, no sign entry.
+// A month of made-up values: every day in the given month, tithi 5, sunrise 6H5.
 MonthValues MadeUpMonth(int year, int month, int days) {
   MonthValues m;
   m.year = year;
@@ -49,62 +39,23 @@ MonthValues MadeUpMonth(int year, int month, int days) {
     DayValues v;
     v.date = {year, month, d};
     v.tithi = 5;
-    v.tithiEnd.clock = {13, 7};
     v.sunrise = ClockTime{6, 5};
-    v.sunset = ClockTime{18, 30};
     v.vikram = 2082;
-    v.kaliYear = 5127;
     m.days.push_back(v);
   }
   return m;
 }
 
-TEST(FormatMonth, RowsOfTheMonthAndEmptyRowsBelow) {
-  MonthValues february = MadeUpMonth(2023, 2, 28);
-  february.yearText = " 2023";  // as typed
-  const MonthTable table = FormatMonth(february);
-  EXPECT_EQ(table.dayCount, 28);
-  EXPECT_EQ(table.cells[0][8], ColumnHeadings[8]);
-  EXPECT_EQ(table.cells[1][0], GregorianMonthNames[1]);
-  EXPECT_EQ(table.cells[1][1], "1");
-  EXPECT_EQ(table.cells[28][1], "28");
-  EXPECT_EQ(table.cells[28][2], " 2023");
-  EXPECT_EQ(table.cells[5][9], "13H7");
-  EXPECT_EQ(table.cells[5][14], "6H5");
-  for (std::size_t r = 29; r <= 31; ++r)
-    for (const std::string& cell : table.cells[r]) EXPECT_EQ(cell, "") << r;
-}
-
-TEST(FormatMonth, ClassicClocksOfPhaseAndSignEntryAndNoSunriseReadsNone) {
+// Rows, phase and sign-entry clocks, the Kali caption and its January note are the
+// sample tables' (golden_test.cpp); they leave the no-sunrise cell to the
+// implementer (NORISE) and type no year with blanks.
+TEST(FormatMonth, NoSunriseReadsNoneAndTheYearStaysAsTyped) {
   MonthValues month = MadeUpMonth(2026, 12, 31);
-  DayValues& newMoon = month.days[7];
-  newMoon.tithi = 0;
-  newMoon.phase = MoonPhase::New;
-  newMoon.phaseInstant.local = {{2026, 12, 9}, 6, 22, 40};
+  month.yearText = " 2026";
   month.days[9].sunrise.reset();
-  month.days[14].signEntry = SignEntry{8, {0.0, {{2026, 12, 14}, 22, 45, 10}}};
   const MonthTable table = FormatMonth(month);
-  EXPECT_EQ(table.cells[8][9], "30H23");  // 06:22:40, the almanac clock of the night before
-  EXPECT_EQ(table.cells[8][7], "");
-  EXPECT_EQ(table.cells[8][8], TithiNames[0]);
   EXPECT_EQ(table.cells[10][14], "n:ahi");  // नाही
-  // the sign entry on the almanac clock too (golden/mumbai-2026-12.json row 15)
-  EXPECT_EQ(table.cells[15][16], "s:\xDCy:a\xFC" "c:a D:n:\xD8 raeS:)v:\xF0S: 22H45 ");
-}
-
-TEST(FormatMonth, KaliCaptionAndTheNewYearNoteOfJanuary) {
-  // The caption shows the Kali year of the last day; in January the note of the
-  // 23rd (the day before the shifted year turns) replaces that day's notes.
-  MonthValues january = MadeUpMonth(2024, 1, 31);
-  for (DayValues& d : january.days) d.kaliYear = d.date.day <= 23 ? 5125 : 5126;
-  january.days[22].auspicious = "NOTE";
-  const MonthTable table = FormatMonth(january);
-  EXPECT_EQ(table.kaliCaption, std::string(kKaliPrefix) + "5126");
-  EXPECT_EQ(table.cells[23][16], std::string(kKaliPrefix) + "5125" + kKaliNewYearSuffix);
-  // Other months have no such note.
-  MonthValues february = MadeUpMonth(2024, 2, 29);
-  february.days[22].auspicious = "NOTE";
-  EXPECT_EQ(FormatMonth(february).cells[23][16], "NOTE");
+  EXPECT_EQ(table.cells[1][2], " 2026");
 }
 
 TEST(FormatMonth, VikramCaptionShowsBothYearsOfTheMonthOfItsNewYear) {

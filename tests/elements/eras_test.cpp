@@ -1,6 +1,7 @@
-// Era years, the sixty-year cycle, moon sign, nakshatra and yoga. Era cases are the
-// worked examples of the era rules (Shaka 1947/1948 around Gudhi Padwa 2026, Vikram
-// 2082/2083 around Kartik 2026).
+// Era years, the sixty-year cycle, moon sign, nakshatra and yoga at their edges
+// and wraps; the values of ordinary dates are the sample tables' (golden_test.cpp).
+// Era cases are the worked examples of the era rules (Shaka 1947/1948 around Gudhi
+// Padwa 2026, Vikram 2082/2083 around Kartik 2026).
 #include <gtest/gtest.h>
 
 #include "elements/eras.h"
@@ -10,7 +11,6 @@ namespace {
 
 TEST(Eras, ShakaAndVikramYears) {
   struct Case { double JD; int maas; int shaka, vikram; const char* why; } cases[] = {
-      {2461041.5, 9, 1947, 2082, "1 January 2026, Paush"},
       {2461131.5, 0, 1948, 2082, "1 April 2026, Chaitra: the Shaka count in its last fifth is advanced"},
       {2461131.5, 11, 1947, 2082, "the same date in Phalgun is not advanced"},
       {2461222.5, 2, 1948, 2082, "1 July 2026: Vikram count 2083.16 held back"},
@@ -22,8 +22,6 @@ TEST(Eras, ShakaAndVikramYears) {
 }
 
 TEST(SamvatsaraNumber, SixtyYearCycle) {
-  EXPECT_EQ(SamvatsaraNumber(1947), 27);
-  EXPECT_EQ(SamvatsaraNumber(1948), 28);
   EXPECT_EQ(SamvatsaraNumber(0), 0);
   EXPECT_EQ(SamvatsaraNumber(60), 0);
   EXPECT_EQ(SamvatsaraNumber(-1), 59);  // never out of the table

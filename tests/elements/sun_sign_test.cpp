@@ -1,7 +1,7 @@
-// Sun sign with its ingress, and the lunar month. Reference ingress instants: the
-// sidereal sign entries of the shifted-axis rule computed independently; the April
-// 2025 case is the Sun's entry into the first sign (Mesha sankranti, 14 April 2025
-// at Mumbai 18H21 local, the day the unreduced longitude reaches 360).
+// Sun sign with its ingress, and the lunar month, where the sample tables do not
+// reach: far years, the months after an added one, counts over decades. The
+// ingress instants of ordinary dates are the sample tables' notes (golden_test.cpp:
+// mumbai-2024-01, mumbai-2025-04, mumbai-2026-12).
 #include <gtest/gtest.h>
 
 #include "calendar/calendar.h"
@@ -9,27 +9,6 @@
 
 namespace kalnika {
 namespace {
-
-// Minutes of the local day of an instant at a zone.
-int LocalMinutes(double jd, double zone) {
-  LocalDateTime t = LocalDateTimeOf(jd, zone, false);
-  return t.hour * 60 + t.minute;
-}
-
-TEST(RaasNumber, IngressInstantsOfKnownDates) {
-  // Local clock (zone 5.5) of the crossing, to the minute; the note rounds seconds
-  // above 30 up, so the expected minute may be one less than the note's.
-  struct Case { int y, m, d; int sign; int hour, minute; const char* why; } cases[] = {
-      {2025, 4, 13, 0, 18, 21, "entry into the first sign while the longitude reaches 360"},
-      {2026, 12, 15, 8, 22, 45, "Dhanu"},
-      {2024, 1, 15, 9, 12, 34, "Makara sankranti"}};
-  for (auto c : cases) {
-    SunSign r = RaasNumber(JulianDay({c.y, c.m, c.d}));
-    ASSERT_TRUE(r.ingress.has_value()) << c.why;
-    EXPECT_EQ(r.sign, c.sign) << c.why;
-    EXPECT_NEAR(LocalMinutes(*r.ingress, 5.5), c.hour * 60 + c.minute, 1) << c.why;
-  }
-}
 
 TEST(RaasNumber, FirstSignIsEnteredOnceAndTheSignNeverLeavesTheTable) {
   // Each April of these years the unreduced longitude passes 360; around the year
@@ -48,14 +27,11 @@ TEST(RaasNumber, FirstSignIsEnteredOnceAndTheSignNeverLeavesTheTable) {
 }
 
 TEST(MaasNumber, TheMonthChangesAtTheNewMoon) {
-  // 2026 around the added month, as the independent reference computation gives it
-  // (tools/reference/kalnika_reference.py, lunar_month). The new moons fall on
-  // 12 August, 11 September and 10 October, each after 0 h UT: every date
-  // of a lunation has the same month, and the lunation in which the Sun enters no
-  // sign (on the shifted axis) is an added Bhadrapad.
+  // 2026 after the added month, as the independent reference computation gives it
+  // (tools/reference/kalnika_reference.py, lunar_month); its start on 13 August is
+  // reference/mumbai-2026-08-adhik.json's. The new moons of 11 September and
+  // 10 October fall after 0 h UT: every date of a lunation has the same month.
   struct Case { int m, d; LunarMonth month; const char* why; } cases[] = {
-      {8, 12, {4, MonthKind::Regular}, "Shravan to its last date"},
-      {8, 13, {5, MonthKind::Added}, "the lunation without a sign entry"},
       {9, 11, {5, MonthKind::Added}, "added to its last date"},
       {9, 12, {5, MonthKind::RegularAfterAdded}, "the regular Bhadrapad after it"},
       {10, 10, {5, MonthKind::RegularAfterAdded}, "to its last date"},

@@ -80,7 +80,6 @@ inline std::string Record(int n) {
   return description + "18 N 58  072 E 50  +05:30";
 }
 
-// Names of the entries of `folder`.
 inline std::set<std::string> FolderNames(const std::filesystem::path& folder) {
   std::set<std::string> names;
   std::error_code error;
@@ -90,14 +89,12 @@ inline std::set<std::string> FolderNames(const std::filesystem::path& folder) {
   return names;
 }
 
-// Permission bits of `file`.
 inline unsigned ModeOf(const std::filesystem::path& file) {
   struct stat st {};
   if (::stat(file.c_str(), &st) != 0) return 0;
   return static_cast<unsigned>(st.st_mode & 07777);
 }
 
-// Owner and group of `file`.
 inline std::pair<uid_t, gid_t> OwnerOf(const std::filesystem::path& file) {
   struct stat st {};
   if (::lstat(file.c_str(), &st) != 0) return {static_cast<uid_t>(-1), static_cast<gid_t>(-1)};

@@ -44,7 +44,6 @@ inline std::string LocalMinute(double jdUt, double zone) {
   return text;
 }
 
-// Seconds from a to b.
 inline double SecondsBetween(double a, double b) { return (b - a) * 86400.0; }
 
 }  // namespace kalnika::testing_time

@@ -3,7 +3,6 @@
 // decoded to UTF-8), numbers, true, false, null. Throws std::runtime_error on
 // malformed input.
 #include <map>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -33,8 +32,7 @@ class Parser {
   explicit Parser(const std::string& text) : s_(text) {}
   Value Parse() {
     Value v = ParseValue();
-    Skip();
-    if (i_ != s_.size()) Fail("trailing characters");
+    if (Skip() != s_.size()) Fail("trailing characters");
     return v;
   }
 
@@ -42,103 +40,92 @@ class Parser {
   [[noreturn]] void Fail(const std::string& what) {
     throw std::runtime_error("JSON: " + what + " at " + std::to_string(i_));
   }
-  void Skip() {
+  std::size_t Skip() {
     while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t')) ++i_;
+    return i_;
   }
   char Peek() {
-    Skip();
-    if (i_ >= s_.size()) Fail("unexpected end");
+    if (Skip() >= s_.size()) Fail("unexpected end");
     return s_[i_];
   }
   void Expect(char c) {
     if (Peek() != c) Fail(std::string("expected ") + c);
     ++i_;
   }
-  void Literal(const char* word) {
-    for (const char* p = word; *p; ++p, ++i_)
-      if (i_ >= s_.size() || s_[i_] != *p) Fail(std::string("expected ") + word);
+  // After an element of an array or object: true when another follows.
+  bool More(char close) {
+    if (Peek() == ',') return ++i_, true;
+    Expect(close);
+    return false;
+  }
+  void Literal(const std::string& word) {
+    if (s_.compare(i_, word.size(), word) != 0) Fail("expected " + word);
+    i_ += word.size();
   }
   static void AppendUtf8(std::string& out, unsigned cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
+    if (cp < 0x80) return out.push_back(static_cast<char>(cp));
+    if (cp < 0x800) {
       out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
     } else {
       out += static_cast<char>(0xE0 | (cp >> 12));
       out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+    out += static_cast<char>(0x80 | (cp & 0x3F));
   }
   std::string ParseString() {
     Expect('"');
     std::string out;
     while (true) {
       if (i_ >= s_.size()) Fail("unterminated string");
-      char c = s_[i_++];
+      const char c = s_[i_++];
       if (c == '"') return out;
       if (c != '\\') {
         out += c;
         continue;
       }
       if (i_ >= s_.size()) Fail("bad escape");
-      char e = s_[i_++];
-      switch (e) {
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
-        case 'u': {
-          if (i_ + 4 > s_.size()) Fail("bad \\u");
-          unsigned cp = static_cast<unsigned>(std::stoul(s_.substr(i_, 4), nullptr, 16));
-          i_ += 4;
-          AppendUtf8(out, cp);
-          break;
-        }
-        default: out += e;
+      const char e = s_[i_++];
+      const std::string plain = "ntrbf", meant = "\n\t\r\b\f";
+      if (e == 'u') {
+        if (i_ + 4 > s_.size()) Fail("bad \\u");
+        AppendUtf8(out, static_cast<unsigned>(std::stoul(s_.substr(i_, 4), nullptr, 16)));
+        i_ += 4;
+      } else {
+        out += plain.find(e) != std::string::npos ? meant[plain.find(e)] : e;
       }
     }
   }
   Value ParseValue() {
     Value v;
-    char c = Peek();
+    const char c = Peek();
     if (c == '{') {
       v.kind = Value::Kind::Object;
-      ++i_;
-      if (Peek() == '}') { ++i_; return v; }
-      while (true) {
+      if (++i_, Peek() == '}') return ++i_, v;
+      do {
         std::string key = ParseString();
         Expect(':');
         v.object[key] = ParseValue();
-        if (Peek() == ',') { ++i_; continue; }
-        Expect('}');
-        return v;
-      }
-    }
-    if (c == '[') {
+      } while (More('}'));
+    } else if (c == '[') {
       v.kind = Value::Kind::Array;
-      ++i_;
-      if (Peek() == ']') { ++i_; return v; }
-      while (true) {
-        v.array.push_back(ParseValue());
-        if (Peek() == ',') { ++i_; continue; }
-        Expect(']');
-        return v;
-      }
-    }
-    if (c == '"') {
+      if (++i_, Peek() == ']') return ++i_, v;
+      do v.array.push_back(ParseValue());
+      while (More(']'));
+    } else if (c == '"') {
       v.kind = Value::Kind::String;
       v.string = ParseString();
-      return v;
+    } else if (c == 't' || c == 'f') {
+      Literal(c == 't' ? "true" : "false");
+      v.kind = Value::Kind::Bool;
+      v.boolean = c == 't';
+    } else if (c == 'n') {
+      Literal("null");
+    } else {
+      std::size_t used = 0;
+      v.kind = Value::Kind::Number;
+      v.number = std::stod(s_.substr(i_), &used);
+      i_ += used;
     }
-    if (c == 't') { Literal("true"); v.kind = Value::Kind::Bool; v.boolean = true; return v; }
-    if (c == 'f') { Literal("false"); v.kind = Value::Kind::Bool; return v; }
-    if (c == 'n') { Literal("null"); return v; }
-    std::size_t used = 0;
-    v.kind = Value::Kind::Number;
-    v.number = std::stod(s_.substr(i_), &used);
-    i_ += used;
     return v;
   }
 

@@ -30,24 +30,17 @@ TEST(XdvngDecode, ReadsInLogicalOrder) {
        "स्वि: the half letter stays dead and the next letter takes the i-sign"},
       {"ThreeLetterCluster", "xmy:", "\u0915\u094D\u0937\u094D\u092E\u094D\u092F", "क्ष्म्य from two half glyphs"},
       {"AnusvaraDrawnBeforeVowelSign", "k\xF6" "a", "\u0915\u093E\u0902", "कां: modifiers go after all vowel signs"},
-      {"CandrabinduDrawnBeforeVowelSign", "k\xFA" "a", "\u0915\u093E\u0901", "काँ"},
-      {"OInOneGlyph", "k<", "\u0915\u094B", "को"},
       {"OGlyphAfterHalfLetterIsE", "s<", "\u0938\u0947", "से: the glyph's stem completes स"},
-      {"AuGlyphAfterHalfLetterIsAi", "s>", "\u0938\u0948", "सै"},
-      {"IiSignAfterHalfLetter", "si", "\u0938\u0940", "सी"},
       {"AaSignAfterHalfLetterOnlyCompletes", "sa", "\u0938", "स"},
       {"VowelAuFromAAndStem", "A:\xF2", "\u0914", "औ"},
       {"NuktaHalfLetterJoins", "qt:", "\u0915\u093C\u094D\u0924", "क़्त"},
       {"ColonAtStart", "H", ":", "no letter to attach a visarga to"},
-      {"ColonAfterDanda", ".H", "\u0964:", "punctuation leaves no syllable either"},
       {"VisargaAfterVowelLetter", "AH", "\u0905\u0903", "अः"},
       // A mark with nothing to attach to is drawn on U+25CC, as Unicode fonts draw it.
       {"StemAtStart", ":", "\u25CC\u093E", "the aa-sign"},
       {"ISignAtEnd", "k e", "\u0915 \u25CC\u093F", "an i-sign with no letter after it"},
       {"ISignBeforeVowel", "eA", "\u25CC\u093F\u0905", "a vowel letter takes no i-sign"},
-      {"BelowSignAfterBlank", " \xD8", " \u25CC\u0941", "u-sign"},
       {"RephAlone", "\xFC", "\u0930\u094D\u25CC", "the reph stands before its dotted circle"},
-      {"AnusvaraAfterDigit", "1\xF6", "\u0967\u25CC\u0902", "a digit carries no anusvara"},
       {"MarksShareOneCircle", "\xD8\xF6", "\u25CC\u0941\u0902", "u-sign and anusvara on one circle"}};
   for (auto c : cases)
     EXPECT_EQ(ToUnicode(c.xdvng), c.unicode) << c.name << " " << ShowLatin1(c.xdvng) << ": " << c.why;
@@ -68,7 +61,6 @@ TEST(XdvngDecode, Utf8ValuesDetectedAndShown) {
        "\u0917\u0941\u0922\u0940\u092A\u093E\u0921\u0935\u093E", "गुढीपाडवा typed in UTF-8"},
       {"DigitsKeptAsTyped", "\u0939\u094B\u0933\u0940 2026", true, "\u0939\u094B\u0933\u0940 2026",
        "the user's own digits are not rewritten"},
-      {"NotNfcKeptAsTyped", "\u0915\u093C", true, "\u0915\u093C", "returned byte for byte"},
       {"StoredLatin1Text", "j:an:\xF0v:ari", false, "\u091C\u093E\u0928\u0947\u0935\u093E\u0930\u0940",
        "0xF0 starts no valid UTF-8 sequence here"},
       {"GlyphsSavedAsUtf8", "p::\xC3\xB2" "eN:\xC3\xBCm:a", false,
