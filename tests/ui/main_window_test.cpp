@@ -332,90 +332,65 @@ class MainWindowTest : public QObject {
     QVERIFY2(place.contains(QStringLiteral("type to search")), qPrintable(place));
   }
 
-  void scriptChoiceIsShownAndRemembered_data() {
+  void menuChoiceIsAppliedAndRemembered_data() {
     QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("script");  // the settings' "display/script" and "display/digits"
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<int>("column");      // a cell of row 1 (1 December 2026) and its text
-    QTest::addColumn<QString>("cell");
-    // The texts of each script: tests/almanac/display_text_test; row 1 holds the
-    // day 1, Tuesday, अष्टमी (mumbai-2026-12.json).
-    QTest::newRow("Devanagari with Western digits") << "actionWesternDigits" << "devanagari" << "western" << 1 << "1";
-    QTest::newRow("Devanagari") << "actionDevanagariDigits" << "devanagari" << "devanagari" << 1
-                                << QStringLiteral("\u0967");
-    QTest::newRow("Latin: the weekday in English") << "actionLatin" << "latin" << "western" << 3 << "Tuesday";
-    QTest::newRow("Latin with ISO 15919 marks") << "actionIso15919" << "iso15919" << "western" << 8
-                                                << QStringLiteral("A\u1E63\u1E6Dam\u012B");
-  }
-
-  void scriptChoiceIsShownAndRemembered() {
-    QFETCH(QString, action);
-    QFETCH(QString, script);
-    QFETCH(QString, digits);
-    QFETCH(int, column);
-    QFETCH(QString, cell);
-    // Start from another choice, so that the action changes something.
-    QSettings().setValue(QStringLiteral("display/script"),
-                         script == QStringLiteral("latin") ? QStringLiteral("iso15919") : QStringLiteral("latin"));
-    session->Start();
-    session->Widget<QAction>(qPrintable(action))->trigger();
-    QCOMPARE(session->Grid()->item(1, column)->text(), cell);
-    QCOMPARE(QSettings().value(QStringLiteral("display/script")).toString(), script);
-    QCOMPARE(QSettings().value(QStringLiteral("display/digits")).toString(), digits);
-
-    // The next start shows the remembered script.
-    session->Start();
-    QCOMPARE(session->Grid()->item(1, column)->text(), cell);
-    QVERIFY(session->Widget<QAction>(qPrintable(action))->isChecked());
-  }
-
-  void calculationChoiceIsAppliedAndRemembered_data() {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("key");       // the setting, and its value before and after
+    QTest::addColumn<QString>("key");     // the setting, and its value before and after
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::addColumn<QString>("shown");     // the start of the method-and-clock line
-    QTest::addColumn<bool>("boxEnabled");   // the daylight-saving box
-    // Mumbai with its zone name Asia/Kolkata (+05:30 all year); how each setting
-    // computes: tests/forms and tests/almanac.
-    QTest::newRow("Precise method") << "actionPreciseMethod" << "calculation/method" << "classic" << "precise"
-                                    << "Precise method" << false;
-    QTest::newRow("Classic method") << "actionClassicMethod" << "calculation/method" << "precise" << "classic"
-                                    << "Classic method" << false;
+    QTest::addColumn<int>("column");      // the cell of row 1 that shows the choice (-1: the method-and-clock line)
+    QTest::addColumn<QString>("shown");   // the start of its text
+    // Row 1 holds 1 December 2026, a Tuesday, the tithi अष्टमी (mumbai-2026-12.json),
+    // each script's texts: tests/almanac/display_text_test. Mumbai's zone name is
+    // Asia/Kolkata (+05:30 all year); how each calculation setting computes:
+    // tests/forms and tests/almanac.
+    QTest::newRow("Devanagari with Western digits")
+        << "actionWesternDigits" << "display/digits" << "devanagari" << "western" << 1 << "1";
+    QTest::newRow("Devanagari") << "actionDevanagariDigits" << "display/digits" << "western" << "devanagari" << 1
+                                << QStringLiteral("\u0967");
+    QTest::newRow("Latin: the weekday in English")
+        << "actionLatin" << "display/script" << "devanagari" << "latin" << 3 << "Tuesday";
+    QTest::newRow("Latin with ISO 15919 marks") << "actionIso15919" << "display/script" << "latin" << "iso15919" << 8
+                                                << QStringLiteral("A\u1E63\u1E6Dam\u012B");
+    QTest::newRow("Precise method") << "actionPreciseMethod" << "calculation/method" << "classic" << "precise" << -1
+                                    << "Precise method";
+    QTest::newRow("Classic method") << "actionClassicMethod" << "calculation/method" << "precise" << "classic" << -1
+                                    << "Classic method";
     QTest::newRow("Clock by the daylight-saving box")
-        << "actionManualClock" << "calculation/clock" << "automatic" << "manual"
-        << QStringLiteral("Classic method  \u00B7  Clock: by the daylight-saving box: UTC +05:30") << true;
-    QTest::newRow("Automatic clock") << "actionAutomaticClock" << "calculation/clock" << "manual" << "automatic"
-                                     << QStringLiteral("Classic method  \u00B7  Clock: Asia/Kolkata (automatic)")
-                                     << false;
+        << "actionManualClock" << "calculation/clock" << "automatic" << "manual" << -1
+        << QStringLiteral("Classic method  \u00B7  Clock: by the daylight-saving box: UTC +05:30");
+    QTest::newRow("Automatic clock") << "actionAutomaticClock" << "calculation/clock" << "manual" << "automatic" << -1
+                                     << QStringLiteral("Classic method  \u00B7  Clock: Asia/Kolkata (automatic)");
   }
 
-  void calculationChoiceIsAppliedAndRemembered() {
+  void menuChoiceIsAppliedAndRemembered() {
     QFETCH(QString, action);
     QFETCH(QString, key);
     QFETCH(QString, before);
     QFETCH(QString, after);
+    QFETCH(int, column);
     QFETCH(QString, shown);
-    QFETCH(bool, boxEnabled);
     session->places.Append("[TIME ZONES]\r\n2=Asia/Kolkata\r\n");
     QSettings().setValue(key, before);
     session->Start();
-    // Typed, not calculated: the choice computes the month shown again, December 2026.
+    const auto text = [column] {
+      return column >= 0 ? session->Grid()->item(1, column)->text()
+                         : session->Widget<QLabel>("lblComputedWith")->text();
+    };
+    QVERIFY2(!text().startsWith(shown), qPrintable(text()));  // the choice changes what is shown
+    // Typed, not calculated: the choice shows the month shown again, December 2026.
     session->Widget<QLineEdit>("txtYear")->setText(QStringLiteral("1999"));
     session->Widget<QAction>(qPrintable(action))->trigger();
-    const frmKalnika& model = session->Window()->Model();
-    QVERIFY(model.Shown().has_value());
-    QCOMPARE(model.Shown()->values.year, 2026);
+    QVERIFY2(text().startsWith(shown), qPrintable(text()));
+    QCOMPARE(session->Window()->Model().Shown()->values.year, 2026);
     QCOMPARE(session->Widget<QLineEdit>("txtYear")->text(), QStringLiteral("1999"));
-    const QString line = session->Widget<QLabel>("lblComputedWith")->text();
-    QVERIFY2(line.startsWith(shown), qPrintable(line));
-    QCOMPARE(session->Widget<QCheckBox>("chkDST")->isEnabled(), boxEnabled);
+    // The daylight-saving box counts only for the clock set by hand.
+    QCOMPARE(session->Widget<QCheckBox>("chkDST")->isEnabled(), action == QStringLiteral("actionManualClock"));
     QCOMPARE(QSettings().value(key).toString(), after);
 
-    // The next start computes with the remembered choice.
+    // The next start shows the remembered choice.
     session->Start();
     QVERIFY(session->Widget<QAction>(qPrintable(action))->isChecked());
-    QVERIFY(session->Widget<QLabel>("lblComputedWith")->text().startsWith(shown));
+    QVERIFY2(text().startsWith(shown), qPrintable(text()));
   }
 
   void gridIsLaidOutForItsTexts() {
