@@ -1,10 +1,8 @@
 // The calendar export shared by the window and the command-line tool: the shown
-// month or its whole year, and the zone of its timed events. The festival dates are
-// those of the independently computed tables of tests/data/golden/ (Mumbai).
+// month's zone and texts (the month or the whole year: tests/ui/export_test and
+// tests/cli/ics_test).
 #include <gtest/gtest.h>
-#include <libical/ical.h>
 
-#include <set>
 #include <string>
 
 #include "forms/calendar_file.h"
@@ -15,21 +13,6 @@ namespace {
 
 using testing_support::ReadBytes;
 using testing_support::TempFolder;
-
-// "yyyymm" of every event's start, read back with libical.
-std::set<std::string> EventMonths(const std::string& text) {
-  std::set<std::string> months;
-  icalcomponent* calendar = icalparser_parse_string(text.c_str());
-  EXPECT_NE(calendar, nullptr);
-  if (calendar == nullptr) return months;
-  for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); e;
-       e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
-    const icaltimetype start = icalcomponent_get_dtstart(e);
-    months.insert(std::to_string(start.year * 100 + start.month));
-  }
-  icalcomponent_free(calendar);
-  return months;
-}
 
 class ShownCalendarTest : public testing::Test {
  protected:
@@ -43,14 +26,6 @@ class ShownCalendarTest : public testing::Test {
     form->Form_Load(2026, 12);
   }
 };
-
-TEST_F(ShownCalendarTest, TheShownMonthOrItsWholeYear) {
-  EXPECT_EQ(EventMonths(ShownCalendar(*form, false, "", {})), std::set<std::string>{"202612"});
-  const std::string year = ShownCalendar(*form, true, "", {});
-  EXPECT_EQ(EventMonths(year).size(), 12u);
-  // Ram Navami, row 27 of mumbai-2026-03.json: the one all-day event of that date.
-  EXPECT_NE(year.find("DTSTART;VALUE=DATE:20260327\r\n"), std::string::npos);
-}
 
 TEST_F(ShownCalendarTest, TimedEventsInTheShownPlacesZone) {
   // Another place chosen but not calculated: the calendar is still Mumbai's.

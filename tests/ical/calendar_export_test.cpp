@@ -45,14 +45,24 @@ struct Sheet {
   CalendarPlace place;
 };
 
-Sheet Compute(int month, int year) {
+// A month of the sample place file, by default at Mumbai (+05:30); `zones` is added
+// to a copy of the file.
+Sheet Compute(int month, int year, int place = 2, const std::string& zones = "") {
+  std::filesystem::path file = KALNIKA_TEST_DATA "/golden/Location.ini";
+  if (!zones.empty()) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    file = std::filesystem::temp_directory_path() / "kalnika-ical-zones.ini";
+    std::ofstream(file, std::ios::binary) << bytes << zones;
+  }
   RecordingMessageBox box;
-  frmKalnika form(box, KALNIKA_TEST_DATA "/golden/Location.ini");
+  frmKalnika form(box, file);
   form.LoadControls();
-  form.lstLocation.ListIndex = 2;  // Mumbai, +05:30
+  form.lstLocation.ListIndex = place;
   form.lstMonth.Select(month - 1);
   form.txtYear.Text = std::to_string(year);
   form.cmdCalculate_Click();
+  if (!zones.empty()) std::filesystem::remove(file);
   EXPECT_TRUE(form.Shown().has_value());
   Sheet s{*form.Shown(), {}};
   s.place.description = s.sheet.place.substr(0, 30);
@@ -175,27 +185,14 @@ TEST(CalendarEventsTest, TithisOnlyWhenAskedWithTheirEnd) {
 // almanac's clock arithmetic floors a whole minute to the one before (22H56 for
 // the end at 22:57 on 8 June).
 TEST(CalendarEventsTest, TithiEndsOnTheClockOfTheirRow) {
-  const std::string sample = KALNIKA_TEST_DATA "/golden/Location.ini";
-  std::ifstream in(sample, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const auto file = std::filesystem::temp_directory_path() / "kalnika-ical-london.ini";
-  std::ofstream(file, std::ios::binary) << bytes << "[TIME ZONES]\r\n1=Europe/London\r\n";
-  RecordingMessageBox box;
-  frmKalnika form(box, file);
-  form.LoadControls();
-  form.lstLocation.ListIndex = 1;  // London
-  form.lstMonth.Select(5);
-  form.txtYear.Text = "2026";
-  form.cmdCalculate_Click();
-  std::filesystem::remove(file);
-  ASSERT_TRUE(form.Shown().has_value());
+  const Sheet london = Compute(6, 2026, 1, "[TIME ZONES]\r\n1=Europe/London\r\n");
   ExportOptions options;
   options.tithis = true;
   options.texts.script = EventScript::Latin;
-  const auto events = CalendarEvents({form.Shown()->values}, {"London, England, UK", "Europe/London"}, options);
+  const auto events = CalendarEvents({london.sheet.values}, {"London, England, UK", "Europe/London"}, options);
   int compared = 0;
-  for (const DayValues& day : form.Shown()->values.days) {
-    const std::string& cell = form.Table().cells[static_cast<std::size_t>(day.date.day)][9];
+  for (const DayValues& day : london.sheet.values.days) {
+    const std::string& cell = london.sheet.table.cells[static_cast<std::size_t>(day.date.day)][9];
     const std::size_t h = cell.find('H');
     // the phase instant stands there on the new and full moon rows; 24H and more
     // are the next morning's

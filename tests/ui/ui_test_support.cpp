@@ -131,21 +131,6 @@ QString PdfTitle(const QString& pdf) {
   return {};
 }
 
-std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeFile, QDate today, int monthIndex,
-                                             const std::string& year, int place, bool dst) {
-  auto reference = std::make_unique<ReferenceMonth>();
-  reference->form = std::make_unique<frmKalnika>(reference->box, placeFile);
-  reference->form->Form_Load(today.year(), today.month());
-  if (monthIndex >= 0) {
-    reference->form->lstMonth.Select(monthIndex);
-    reference->form->txtYear.Text = year;
-    reference->form->lstLocation.Select(place);
-    reference->form->chkDST.Value = dst;
-    reference->form->cmdCalculate_Click();
-  }
-  return reference;
-}
-
 QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits) {
   return QString::fromStdString(DisplayText(xdvngBytes, {Script::Unicode, digits}));
 }

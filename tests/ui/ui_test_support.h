@@ -1,7 +1,6 @@
 #pragma once
 // Helpers of the window tests: a temporary place file, the program's windows
-// started on a fixed date, message boxes answered by the test, the month table the
-// model computes on its own, without a window, for comparison, and poppler's tools
+// started on a fixed date, message boxes answered by the test, and poppler's tools
 // to read back written PDF files.
 #include <QAction>
 #include <QAbstractButton>
@@ -144,17 +143,6 @@ QList<QImage> RenderPages(const QString& pdf, int dpi, const QString& folder);
 // The text pdftotext reads from a PDF, and the title pdfinfo reads.
 QString PdfText(const QString& pdf);
 QString PdfTitle(const QString& pdf);
-
-// The window's model computed headless: the start-up on `today`, then, when
-// monthIndex >= 0, one calculation of that month, year, place and daylight saving.
-struct ReferenceMonth {
-  RecordingMessageBox box;
-  std::unique_ptr<frmKalnika> form;
-  const MonthTable& table() const { return form->Table(); }
-};
-std::unique_ptr<ReferenceMonth> ComputeMonth(const std::filesystem::path& placeFile, QDate today,
-                                             int monthIndex = -1, const std::string& year = "",
-                                             int place = 2, bool dst = false);
 
 // The first cell whose shown text is not the displayed text of the reference cell
 // (almanac/display_text.h; "row r, column c: shown ... expected ..."), or the empty
