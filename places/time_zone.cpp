@@ -363,13 +363,4 @@ ZoneLookup ZoneOffsetOn(std::string_view zoneName, std::chrono::year_month_day d
   return lookup;
 }
 
-ZoneLookup LatestStandardOffset(std::string_view zoneName) {
-  // The last year the almanac computes: past every listed change, so the latest rule.
-  ZoneLookup lookup = ZoneOffsetOn(
-      zoneName, std::chrono::year_month_day{std::chrono::year{32767} / 1 / 1});
-  lookup.offset.hours = lookup.offset.standardHours;
-  lookup.offset.savingHours = 0;
-  return lookup;
-}
-
 }  // namespace kalnika

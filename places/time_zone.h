@@ -47,8 +47,4 @@ struct ZoneLookup {
 // Gregorian, years -32767..32767; the almanac uses 79..32767). Never throws.
 ZoneLookup ZoneOffsetOn(std::string_view zoneName, std::chrono::year_month_day date);
 
-// The standard offset of the zone's latest rule, the one in force from the last
-// change tzdata lists on (what a new place record stores, in hours east).
-ZoneLookup LatestStandardOffset(std::string_view zoneName);
-
 }  // namespace kalnika

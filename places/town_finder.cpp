@@ -271,6 +271,11 @@ std::string TownRecord(std::string_view description, double latitude, double lon
 }
 
 TownFinder TownFinder::Load(const std::filesystem::path& folder) {
+  return Load(folder, std::chrono::year_month_day{
+                          std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())});
+}
+
+TownFinder TownFinder::Load(const std::filesystem::path& folder, std::chrono::year_month_day day) {
   TownFinder finder;
   std::string towns;
   if (!ReadFile(folder / kTownsFile, towns)) {
@@ -327,7 +332,7 @@ TownFinder TownFinder::Load(const std::filesystem::path& folder) {
     } else {
       town.zone = static_cast<std::uint32_t>(finder.zones_.size());
       zoneIndex.emplace(zoneName, town.zone);
-      const ZoneLookup standard = LatestStandardOffset(zoneName);
+      const ZoneLookup standard = ZoneOffsetOn(zoneName, day);
       finder.zones_.push_back({zoneName, standard.ok, standard.offset.standardHours});
     }
     const std::string code(f[kCountryCode]);

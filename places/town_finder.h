@@ -5,6 +5,7 @@
 // geonames.org, CC-BY-4.0), as Debian's package libtimezonemap-data installs it.
 // Loaded once, then searched while the user types. No Qt.
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -26,8 +27,9 @@ struct TownMatch {
   double longitude = 0;  // decimal degrees, east positive
   std::int64_t population = 0;
   std::string zoneName;  // IANA zone: "Asia/Kolkata"
-  // The zone's standard offset in hours east (its latest rule); for a zone tzdata
-  // does not know, the nautical zone of the longitude (whole hours, 15 degrees wide)
+  // The zone's standard offset in hours east on the day the finder was loaded for
+  // (what a user would type for the town that day); for a zone tzdata does not
+  // know, the nautical zone of the longitude (whole hours, 15 degrees wide)
   double standardHours = 0;
   std::string record;  // the 56-character place record the add-place dialog would store
 };
@@ -38,7 +40,11 @@ class TownFinder {
   // throws: without a readable cities15000.txt the finder is not available and
   // problem() says why; without the other two, states and countries are unnamed.
   // A malformed line of cities15000.txt is skipped and counted.
+  // The zones' standard offsets are those in force on `day` (today by default): a
+  // zone whose rule changes (British Columbia keeps -07:00 all year from November
+  // 2026) gives the record a user of that day would type.
   static TownFinder Load(const std::filesystem::path& folder = kGeoNamesFolder);
+  static TownFinder Load(const std::filesystem::path& folder, std::chrono::year_month_day day);
 
   bool available() const { return available_; }
   // Why the finder is not available, naming the package that brings the files.

@@ -6,6 +6,7 @@
 #include "almanac/name_tables.h"
 #include "forms/frm_kalnika.h"
 #include "form_fixture.h"
+#include "support/c_library_zone.h"
 
 namespace kalnika {
 namespace {
@@ -182,6 +183,32 @@ TEST_F(MainForm, AutomaticClockFollowsThePlacesZoneName) {
   EXPECT_EQ(form->Shown()->zoneName, "");
   EXPECT_EQ(form->Shown()->values.days[0].utcOffset, 5.5);
   EXPECT_EQ(box.count, 0);
+}
+
+// British Columbia keeps -07:00 all year from 1 November 2026 (tzdata 2026b); older
+// tzdata puts Vancouver back on -08:00 that day. Either way every row of the bundled
+// Vancouver place takes the offset the installed tzdata gives its date, as the C
+// library reads it, before the change (1 October, -07:00 summer time) and after.
+TEST_F(MainForm, AutomaticClockAtVancouverFollowsTheInstalledTzdata) {
+  Load(folder.Write("Location.ini", testing_support::ReadBytes(std::string(KALNIKA_TEST_DATA) +
+                                                                 "/../../data/Location.ini")));
+  form->lstLocation.Select(135);
+  ASSERT_EQ(form->lstLocation.Text().substr(0, 9), "Vancouver");
+  for (int month : {10, 12}) {
+    Show(month, "2026");
+    ASSERT_TRUE(form->Shown());
+    EXPECT_EQ(form->Shown()->zoneName, "America/Vancouver");
+    // summer time on 1 October in every tzdata
+    if (month == 10) {
+      EXPECT_EQ(form->Shown()->values.days[0].utcOffset, -7.0);
+    }
+    for (const DayValues& day : form->Shown()->values.days) {
+      const auto expected = testing_zone::CLibraryNoonOffset(
+          "America/Vancouver", std::chrono::year{day.date.year} / day.date.month / day.date.day);
+      ASSERT_TRUE(expected.has_value());
+      EXPECT_EQ(day.utcOffset, *expected) << day.date.month << "/" << day.date.day;
+    }
+  }
 }
 
 TEST_F(MainForm, UnknownZoneNameIsReportedOnceAndTheRecordsZoneCounts) {
