@@ -6,7 +6,7 @@
 #include "almanac/name_tables.h"
 #include "calendar/numeric_value.h"
 #include "forms/place_search.h"
-#include "places/time_zone.h"
+#include "clock/time_zone.h"
 #include "places/zone_names.h"
 
 namespace kalnika {

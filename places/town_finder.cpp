@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "places/time_zone.h"
+#include "clock/time_zone.h"
 
 namespace kalnika {
 

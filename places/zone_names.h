@@ -13,21 +13,15 @@
 
 namespace kalnika {
 
-
-// Whether `zoneName` can be stored: 1 to 79 characters of ASCII letters, digits,
-// "/", "_", "-" and "+" (every IANA name is such), not beginning with "/" nor
-// holding "..". Whether tzdata knows the zone is for the caller to ask
-// (ZoneOffsetOn).
-bool IsStorableZoneName(std::string_view zoneName);
-
 // The zone names stored under the keys "0" to "5000" that read non-empty, key ->
 // name. An entry whose key names no place is returned all the same; callers
 // ignore it.
 std::map<int, std::string> ReadZoneNames(ProfileFile& file);
 
 // Stores the zone name of the place under `key` (0..5000), or clears it when
-// `zoneName` is empty. Refused, writing nothing, for another key or a name that is
-// not storable.
+// `zoneName` is empty. Refused, writing nothing, for another key or a name that
+// ZoneNameProblem (clock/zone_rules.h) refuses; whether tzdata has the zone is not
+// asked (a file may name a zone this machine's tzdata does not have yet).
 WriteResult StoreZoneName(ProfileFile& file, int key, std::string_view zoneName);
 
 // What appending a place did: the write's outcome and the key it used (-1 when

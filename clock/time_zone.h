@@ -1,7 +1,6 @@
 #pragma once
-// UTC offsets of IANA time zones ("Asia/Kolkata", "America/New_York") from the
-// system's time-zone database (tzdata in /usr/share/zoneinfo, read through Howard
-// Hinnant's date/tz), for the almanac's clock times on a given civil date. No Qt.
+// The offsets of an IANA time zone ("Asia/Kolkata", "America/New_York") on a civil
+// date and at an instant, from the zone's rules (clock/zone_rules.h). No Qt.
 //
 // Which offset a date gets:
 // - Dates inside tzdata's recorded history get the offset in force then, wartime
@@ -12,17 +11,19 @@
 //   user's town either. Such dates get the zone's earliest recorded clock time
 //   instead (New York -5:00, Kathmandu +5:30, Kolkata +5:53:20 Howrah time), so
 //   a table of 1850 reads like one of the zone's first years of clock time.
-// - Years after the last transition the files list (2037 for zones with summer
-//   time) follow the zone's rule for all later years, which each tzdata file
-//   carries as a POSIX TZ string ("EST5EDT,M3.2.0,M11.1.0"); date/tz as built with
-//   the system database stops at the last listed transition.
+// - After the last change the file lists (2037 for zones with summer time) the
+//   zone's rule for all later years holds, which each tzdata file carries as a
+//   POSIX TZ string ("EST5EDT,M3.2.0,M11.1.0").
 // - The saving is never negative: where tzdata marks winter time as a negative
 //   saving (Europe/Dublin since 1971, Africa/Windhoek 1994-2017, Morocco during
 //   Ramadan), the smaller offset counts as standard time and the larger one as the
 //   saving added to it, which is what the daylight-saving check box means.
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "clock/zone_rules.h"
 
 namespace kalnika {
 
@@ -34,17 +35,25 @@ struct ZoneOffset {
   double savingHours = 0;  // 0 or more: 1 in summer time, 0.5 on Lord Howe Island
 };
 
-// The answer of a zone lookup: `ok` false when the zone name is unknown to tzdata,
-// the date is not a valid one, or tzdata cannot be read; `error` then says which,
-// in English words for a message box.
+// The offsets of a zone at 12:00 local clock time of `date` (proleptic Gregorian,
+// years -32767..32767; the almanac uses 79..32767).
+ZoneOffset ZoneOffsetOn(const ZoneRules& zone, std::chrono::year_month_day date);
+
+// The offset of a zone in force at an instant (seconds since 1970-01-01 0 h UT),
+// in seconds east, with the same placeholder rule as ZoneOffsetOn: before the first
+// clock time the earliest one.
+std::int64_t ZoneOffsetAt(const ZoneRules& zone, std::int64_t utSeconds);
+
+// The answer of a lookup by name: `ok` false when the zone cannot be loaded
+// (ZoneRules::Load) or the date does not exist; `error` then says which, in
+// English words for a message box.
 struct ZoneLookup {
   bool ok = false;
   ZoneOffset offset;
   std::string error;
 };
 
-// The offset of zone `zoneName` at 12:00 local clock time of `date` (proleptic
-// Gregorian, years -32767..32767; the almanac uses 79..32767). Never throws.
+// ZoneOffsetOn of the zone named `zoneName` in the zone folder. Never throws.
 ZoneLookup ZoneOffsetOn(std::string_view zoneName, std::chrono::year_month_day date);
 
 }  // namespace kalnika

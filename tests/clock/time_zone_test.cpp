@@ -1,26 +1,39 @@
-// Offsets of IANA zones at local noon of a date, from the system's tzdata.
+// Offsets of IANA zones at local noon of a date and at an instant.
 //
-// A tzdata release may change any zone's rules from its date on, never its past.
-// So the rows with fixed expected values are all on dates before the tests were
-// written (December 2026), and their values come from the tzdata source files
-// (release 2025b; files europe, northamerica, southamerica, australasia, asia):
-// the rule lines named in each row. Dates after that are compared with the C
-// library's own reading of the installed files (localtime_r with TZ set), so they
-// hold with whatever tzdata the machine has.
+// The table of fixed values reads the zone files of tzdata 2025b that the tests
+// carry (tests/data/zoneinfo), so an update of the machine's tzdata cannot move
+// them; the expected values come from the tzdata source files of that release
+// (europe, northamerica, southamerica, australasia, asia): the rule lines named in
+// each row. The machine's own files are compared with the C library's reading of
+// them (localtime_r with TZ set), so that check holds with whatever tzdata the
+// machine has.
 #include <chrono>
+#include <map>
+#include <memory>
 #include <optional>
+#include <stdexcept>
 #include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "places/time_zone.h"
+#include "clock/time_zone.h"
 #include "support/c_library_zone.h"
 
 namespace kalnika {
 namespace {
 
 using std::chrono::year;
+
+const std::string kZones = std::string(KALNIKA_TEST_DATA) + "/zoneinfo";
+
+const ZoneRules& Zone(const std::string& name) {
+  static std::map<std::string, std::shared_ptr<const ZoneRules>> loaded;
+  auto& rules = loaded[name];
+  if (!rules) rules = ZoneRules::Load(name, kZones).rules;
+  if (!rules) throw std::runtime_error("no zone file " + name + " in " + kZones);
+  return *rules;
+}
 
 struct OffsetCase {
   const char* name;
@@ -48,8 +61,15 @@ const OffsetCase kOffsetCases[] = {
     {"ApiaSkippedDay", "Pacific/Apia", year{2011} / 12 / 30, 14, 13, 1},
     // British double summer time (BDST), with summer time all through the winters
     {"LondonDoubleSummer1943", "Europe/London", year{1943} / 7 / 1, 2, 0, 2},
-    // Vancouver on Pacific time before British Columbia's change of November 2026
-    {"VancouverPdtSummer2026", "America/Vancouver", year{2026} / 7 / 1, -7, -8, 1},
+    // Past the listed transitions (2037) the TZ string at the end of each file holds:
+    // "EST5EDT,M3.2.0,M11.1.0", and 14 March is the second Sunday of March 2100
+    {"NewYork2100SaturdayBeforeChange", "America/New_York", year{2100} / 3 / 13, -5, -5, 0},
+    {"NewYork2100SecondSundayOfMarch", "America/New_York", year{2100} / 3 / 14, -4, -5, 1},
+    {"NewYorkSummerOfLastYear", "America/New_York", year{32767} / 7 / 1, -4, -5, 1},
+    // "<-04>4<-03>,M9.1.6/24,M4.1.6/24": southern rule with changes at 24:00
+    {"Santiago2100Summer", "America/Santiago", year{2100} / 1 / 1, -3, -4, 1},
+    // "<+1245>-12:45<+1345>,M9.5.0/2:45,M4.1.0/3:45"
+    {"Chatham2100Summer", "Pacific/Chatham", year{2100} / 1 / 1, 13.75, 12.75, 1},
     // Before the first clock time: the earliest one, not the local mean time of the
     // zone's city (New York LMT -4:56:02, EST from 18 November 1883; Kathmandu LMT
     // 5:41:16, +5:30 from 1920)
@@ -61,44 +81,42 @@ class OffsetTable : public ::testing::TestWithParam<OffsetCase> {};
 
 TEST_P(OffsetTable, OffsetAtLocalNoon) {
   const OffsetCase& c = GetParam();
-  const ZoneLookup got = ZoneOffsetOn(c.zone, c.date);
-  ASSERT_TRUE(got.ok) << got.error;
+  const ZoneOffset got = ZoneOffsetOn(Zone(c.zone), c.date);
   // offsets are whole seconds, so the hours are exact to far below this
-  EXPECT_NEAR(got.offset.hours, c.hours, 1e-9);
-  EXPECT_NEAR(got.offset.standardHours, c.standardHours, 1e-9);
-  EXPECT_NEAR(got.offset.savingHours, c.savingHours, 1e-9);
+  EXPECT_NEAR(got.hours, c.hours, 1e-9);
+  EXPECT_NEAR(got.standardHours, c.standardHours, 1e-9);
+  EXPECT_NEAR(got.savingHours, c.savingHours, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(PlacesZone, OffsetTable, ::testing::ValuesIn(kOffsetCases),
+INSTANTIATE_TEST_SUITE_P(ClockZone, OffsetTable, ::testing::ValuesIn(kOffsetCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
-// Unknown names and dates are reported in words, never thrown.
-TEST(PlacesZone, RefusedLookupsReported) {
-  struct Case {
-    const char* zone;
-    std::chrono::year_month_day date;
-    const char* error;
-  } cases[] = {
-      {"Asia/Atlantis", year{2026} / 1 / 1, "The time zone \"Asia/Atlantis\" is not in the time-zone database."},
-      // a file of the folder that is no zone
-      {"../../etc/passwd", year{2026} / 1 / 1, "The time zone \"../../etc/passwd\" is not in the time-zone database."},
-      {"Asia/Kolkata", year{2026} / 2 / 30, "The date 2026-2-30 does not exist."},
-  };
-  for (const Case& c : cases) {
-    const ZoneLookup got = ZoneOffsetOn(c.zone, c.date);
-    EXPECT_FALSE(got.ok) << c.error;
-    EXPECT_EQ(got.error, c.error);
-  }
+// The offset in force at an instant changes at the transition itself, not at local
+// noon: London left summer time at 01:00 UT on 25 October 2026 (EU rule, last
+// Sunday of October, 01:00 universal time).
+TEST(ClockZone, OffsetAtAnInstantChangesAtTheTransition) {
+  const std::int64_t change = 1792890000;  // 2026-10-25T01:00:00Z
+  EXPECT_EQ(ZoneOffsetAt(Zone("Europe/London"), change - 1), 3600);
+  EXPECT_EQ(ZoneOffsetAt(Zone("Europe/London"), change), 0);
+  // before New York's first clock time (18 November 1883) its earliest one, EST
+  EXPECT_EQ(ZoneOffsetAt(Zone("America/New_York"), -3000000000), -5 * 3600);
 }
 
-// After the last transition the files list (2037 in files with summer time) every
-// file's TZ string holds. Its rule is whatever the installed tzdata says, so the
-// offsets are compared with the C library's reading of the same file, on the days
-// around the rules' changes as tzdata 2025b has them: "EST5EDT,M3.2.0,M11.1.0"
+// A bad date is reported in words, never thrown.
+TEST(ClockZone, ANonexistentDateIsReported) {
+  const ZoneLookup got = ZoneOffsetOn("Asia/Kolkata", year{2026} / 2 / 30);
+  EXPECT_FALSE(got.ok);
+  EXPECT_EQ(got.error, "The date 2026-2-30 does not exist.");
+}
+
+// The machine's own tzdata, which may be any release: read as the C library reads
+// the same files, on the days around the rules' changes as tzdata 2025b has them,
+// before the last listed transition and after it (where the TZ string at the end
+// of each file holds): "EST5EDT,M3.2.0,M11.1.0"
 // (14 March 2100 is the second Sunday of March), "<-04>4<-03>,M9.1.6/24,M4.1.6/24"
 // (a southern rule changing at 24:00), "<+1245>-12:45<+1345>,M9.5.0/2:45,M4.1.0/3:45"
 // (quarter hours), "PST8PDT,M3.2.0,M11.1.0" or, from 2026b, "MST7".
-TEST(PlacesZone, RuleAfterListedTransitionsAsTheCLibraryReadsIt) {
+TEST(ClockZone, InstalledTzdataReadAsTheCLibraryReadsIt) {
   struct Case {
     const char* zone;
     std::chrono::year_month_day date;
@@ -110,6 +128,8 @@ TEST(PlacesZone, RuleAfterListedTransitionsAsTheCLibraryReadsIt) {
       {"Pacific/Chatham", year{2100} / 6 / 1},    {"America/Vancouver", year{2100} / 1 / 1},
       {"America/Vancouver", year{2100} / 7 / 1},  {"Europe/Dublin", year{2100} / 1 / 1},
       {"Europe/Dublin", year{2100} / 7 / 1},      {"Asia/Kathmandu", year{5000} / 1 / 1},
+      {"Europe/London", year{1943} / 7 / 1},      {"America/Vancouver", year{2026} / 12 / 1},
+      {"Asia/Kolkata", year{1944} / 1 / 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(static_cast<int>(c.date.year())) + "-" +
