@@ -1,5 +1,7 @@
 #include "almanac/clock_text.h"
 
+#include "clock/almanac_clock.h"
+
 namespace kalnika {
 
 std::string ClockText(const ClockTime& time) {
@@ -9,20 +11,12 @@ std::string ClockText(const ClockTime& time) {
 std::string AlmanacClockText(const LocalDateTime& time) {
   if (time.hour == 0 && time.minute == 0 && time.second == 0) return "24H00";
 
-  int hour = time.hour;
-  int minutes = time.minute;
-  const bool roundedUp = time.second > 30;  // exactly 30 seconds leave the minutes as they are
-  if (roundedUp) {
-    ++minutes;
-    if (minutes == 60) {  // carry into the hour (and past midnight)
-      minutes = 0;
-      hour = (hour + 1) % 24;
-    }
-  }
+  const LocalDateTime shown = AlmanacMinute(time);
+  const bool roundedUp = shown.minute != time.minute;
   // The almanac clock: midnight to 6 a.m. count on from 24.
-  const int almanacHour = hour <= 6 ? hour + 24 : hour;
+  const int almanacHour = shown.hour <= 6 ? shown.hour + 24 : shown.hour;
   std::string text = std::to_string(almanacHour) + "H";
-  if (roundedUp) return text + std::to_string(minutes);
+  if (roundedUp) return text + std::to_string(shown.minute);
   text += static_cast<char>('0' + time.minute / 10);
   text += static_cast<char>('0' + time.minute % 10);
   return text;

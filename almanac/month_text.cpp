@@ -31,7 +31,7 @@ std::string SunText(const std::optional<ClockTime>& time) {
 // The clock of an instant on a row: the almanac clock of the classic method, or,
 // for a day reckoned from sunrise, the hours from the row's local midnight.
 std::string InstantClock(const DayValues& day, const LocalInstant& when) {
-  if (day.precise) return ClockText(ClockSinceMidnight(when.local, day.date));
+  if (day.precise) return ClockText(ClockSince(when.shown, day.date));
   return AlmanacClockText(when.local);
 }
 

@@ -2,13 +2,10 @@
 
 #include <cmath>
 
-#include "astronomy/mean_elements.h"
-#include "astronomy/moon_phase.h"
-#include "astronomy/solar.h"
-#include "astronomy/sunrise.h"
+#include "clock/almanac_clock.h"
+#include "elements/classic_day.h"
 #include "elements/eras.h"
 #include "elements/sunrise_day.h"
-#include "elements/tithi.h"
 
 namespace kalnika {
 
@@ -16,100 +13,68 @@ namespace {
 
 constexpr int kFullMoonTithi = 15;
 
-// The clock of one row: the zone, and whether the daylight-saving hour is added on
-// top of it. With an automatic zone the date's offset holds summer time already.
-struct RowClock {
-  double zone = 0.0;
-  bool daylightSaving = false;
-  double Offset() const { return daylightSaving ? zone + 1.0 : zone; }
-};
-
-RowClock ClockOn(const MonthRequest& r, const CivilDate& date) {
-  if (r.automaticZone) return {r.automaticZone(date), false};
-  return {r.timeZone, r.daylightSaving};
+// An instant on the classic almanac's clock of a row: its zone and box, the time
+// of day by the almanac's own conversion, the minute its notes show.
+LocalInstant ClassicAt(double jd, const ClassicZone& zone) {
+  LocalInstant at;
+  at.jd = jd;
+  at.local = LocalDateTimeOf(jd, zone.TimeZone, zone.DaylightSaving, DateRule::ProlepticGregorian);
+  at.shown = AlmanacMinute(at.local);
+  at.offset = std::llround(zone.Hours() * 3600.0);
+  return at;
 }
 
-LocalInstant At(double jd, const RowClock& clock) {
-  return {jd, LocalDateTimeOf(jd, clock.zone, clock.daylightSaving)};
+// An instant on the place's clock as the precise method shows it: the offset in
+// force at the instant, the nearest minute.
+LocalInstant PreciseAt(double jd, const Clock& clock) {
+  LocalInstant at;
+  at.jd = jd;
+  at.local = clock.LocalAt(jd);
+  at.shown = NearestMinute(at.local);
+  at.offset = clock.OffsetAt(jd);
+  return at;
 }
 
-// A month-level instant (a phase) on the clock of the date it falls on.
-LocalInstant AtItsDate(double jd, const MonthRequest& r) {
-  return At(jd, ClockOn(r, LocalDateTimeOf(jd, r.timeZone, false).date));
-}
-
-// The lunation whose phases the month shows: the one at the middle of the month
-// (half its days, with the fraction), numbered from the new moon of 6 January 2000.
-double MiddleLunation(int year, int month) {
-  double half = DaysOfMonth(year, month) / 2.0;
-  double doy = (DayOfYear({year, month, 1}) - 1.0) + half;
-  double y = year + doy / 365.25;
-  return std::floor((y - 2000.0) * 12.3685);
-}
-
-// The Kali-era year of a date: the year of the date on the shifted axis, at the
-// place's zone (both methods).
-int KaliYear(const CivilDate& date, const RowClock& clock) {
-  return LocalDateTimeOf(JulianDay(date) + kShiftedAxisDays, clock.zone, clock.daylightSaving).date.year;
-}
-
-DayValues ClassicDay(const MonthRequest& r, int day, const MonthValues& month) {
+DayValues ClassicRow(const MonthRequest& r, int day, const MonthValues& month) {
   DayValues v;
   v.date = {r.year, r.month, day};
   v.weekday = WeekdayNumber(v.date);
-  const RowClock clock = ClockOn(r, v.date);
-  v.utcOffset = clock.Offset();
+  const ClassicZone zone = ClassicZoneOn(r.clock, v.date);
+  v.utcOffset = zone.Hours();
 
-  const double JD = JulianDay(v.date);
-  const TithiAt at = TithiOfJulianDay(JD);
-  const double Lm = at.Lm, Ls = at.Ls, Lsc = at.Lsc, Lmc = at.Lmc;
-  v.tithi = at.tithi;
-  // The daylight-saving box does not move the tithi end; an automatic zone's
-  // offset, which holds the summer hour, does.
-  v.tithiEnd = TithiEndingTime(v.date, clock.zone);
+  const ClassicDay c = ComputeClassicDay(v.date, r.latitude, r.longitude);
+  v.tithi = c.tithi;
+  // The daylight-saving box does not move the tithi end; a zone's offset, which
+  // holds the summer hour, does.
+  v.tithiEnd = {c.tithiEnd, TithiEndClock(v.date, c.tithiEnd, zone.TimeZone)};
   if (v.tithi == 0 || v.tithi == 30) {
     v.phase = MoonPhase::New;
-    v.phaseInstant = At(month.newMoon.jd, clock);
+    v.phaseInstant = ClassicAt(month.newMoon, zone);
   } else if (v.tithi == kFullMoonTithi) {
     v.phase = MoonPhase::Full;
-    v.phaseInstant = At(month.fullMoon.jd, clock);
+    v.phaseInstant = ClassicAt(month.fullMoon, zone);
   }
-
-  const SunSign sun = RaasNumber(JD);
-  v.sunSign = sun.sign;
-  if (sun.ingress) v.signEntry = SignEntry{sun.sign, At(*sun.ingress, clock)};
-
-  v.lunarMonth = MaasNumber(JD);
-  v.shaka = Shalivahan_shake(JD, v.lunarMonth.index);
-  v.samvatsara = SamvatsaraNumber(v.shaka);
-  v.vikram = Vikram_samvat(JD, v.lunarMonth.index);
-  v.kaliYear = KaliYear(v.date, clock);
-
-  const double Ayan = Ayanamsh(JD);
-  v.nakshatra = NaxatraNumber(Lm + Lmc - Ayan);
-  // The yoga is the sum of the two sidereal longitudes: the ayanamsha comes off
-  // both the Moon and the Sun.
-  double y = Lm + Lmc + Ls + Lsc - Ayan - Ayan;
-  v.yoga = YogaIndex(Reducer(y));
-  v.moonSign = ChandraRaashiNumber(Lm + Lmc - Ayan);
-
-  v.sunrise = SunriseSunsetTime(v.date, r.latitude, r.longitude, SunEvent::Sunrise, clock.zone,
-                                clock.daylightSaving);
-  v.sunset = SunriseSunsetTime(v.date, r.latitude, r.longitude, SunEvent::Sunset, clock.zone,
-                               clock.daylightSaving);
+  v.sunSign = c.sunSign;
+  if (c.signEntry) v.signEntry = SignEntry{c.sunSign, ClassicAt(*c.signEntry, zone)};
+  v.lunarMonth = c.lunarMonth;
+  v.shaka = c.shaka;
+  v.samvatsara = c.samvatsara;
+  v.vikram = c.vikram;
+  v.kaliYear = KaliYear(v.date, zone.TimeZone, zone.DaylightSaving);
+  v.nakshatra = c.nakshatra;
+  v.yoga = c.yoga;
+  v.moonSign = c.moonSign;
+  if (c.sunriseHours) v.sunrise = SunClock(*c.sunriseHours, zone.TimeZone, zone.DaylightSaving);
+  if (c.sunsetHours) v.sunset = SunClock(*c.sunsetHours, zone.TimeZone, zone.DaylightSaving);
   v.auspicious = r.auspicious.Note(v.lunarMonth.index, v.tithi);
   return v;
 }
 
 // --- Precise method ---
 
-// The offset of a date's clock in the precise method: the daylight-saving hour
-// applies to every clock, the tithi ends included.
-double PreciseOffset(const MonthRequest& r, const CivilDate& date) { return ClockOn(r, date).Offset(); }
-
-std::vector<ValueEnd> Skipped(const std::vector<Ending>& endings, const RowClock& clock) {
+std::vector<ValueEnd> Skipped(const std::vector<Ending>& endings, const Clock& clock) {
   std::vector<ValueEnd> values;
-  for (const Ending& e : endings) values.push_back({e.value, At(e.end, clock)});
+  for (const Ending& e : endings) values.push_back({e.value, PreciseAt(e.end, clock)});
   return values;
 }
 
@@ -123,34 +88,36 @@ std::string PreciseNote(const MonthRequest& r, const LunarMonth& month, int tith
   return note.empty() && tithi == 30 ? r.auspicious.Note(month.index, 0) : note;
 }
 
-DayValues PreciseDay(const MonthRequest& r, const SunriseDay& s) {
+DayValues PreciseRow(const MonthRequest& r, const SunriseDay& s) {
+  const Clock& clock = r.clock;
   DayValues v;
   v.date = s.date;
   v.weekday = WeekdayNumber(v.date);
-  const RowClock clock{PreciseOffset(r, v.date), false};
-  v.utcOffset = clock.Offset();
-  auto since = [&](double jd) { return ClockSinceMidnight(LocalDateTimeOf(jd, clock.zone, false), v.date); };
+  v.utcOffset = static_cast<double>(clock.OffsetOn(v.date)) / 3600.0;
+  // a time of day as the row shows it: the nearest minute, from the row's midnight
+  auto since = [&](double jd) { return ClockSince(NearestMinute(clock.LocalAt(jd)), v.date); };
   v.tithi = s.values.tithi;
   v.tithiEnd = {s.tithi.current.end, since(s.tithi.current.end)};
   if (s.newMoon) {
     v.phase = MoonPhase::New;
-    v.phaseInstant = At(*s.newMoon, clock);
+    v.phaseInstant = PreciseAt(*s.newMoon, clock);
   } else if (s.fullMoon) {
     v.phase = MoonPhase::Full;
-    v.phaseInstant = At(*s.fullMoon, clock);
+    v.phaseInstant = PreciseAt(*s.fullMoon, clock);
   }
   v.lunarMonth = s.lunation.month;
   v.shaka = s.eras.shaka;
   v.samvatsara = s.eras.samvatsara;
   v.vikram = s.eras.vikram;
-  v.kaliYear = KaliYear(v.date, ClockOn(r, v.date));
+  const ClassicZone zone = ClassicZoneOn(clock, v.date);
+  v.kaliYear = KaliYear(v.date, zone.TimeZone, zone.DaylightSaving);
   v.nakshatra = s.values.nakshatra;
   v.yoga = s.values.yoga;
   v.moonSign = s.values.moonSign;
   v.sunSign = s.values.sunSign;
   if (s.sunrise) v.sunrise = since(*s.sunrise);
   if (s.sunset) v.sunset = since(*s.sunset);
-  if (s.sunSignEntry) v.signEntry = SignEntry{s.sunSignEntry->sign, At(s.sunSignEntry->instant, clock)};
+  if (s.sunSignEntry) v.signEntry = SignEntry{s.sunSignEntry->sign, PreciseAt(s.sunSignEntry->instant, clock)};
 
   // The notes of the day's tithi, then of each tithi current at no sunrise that lies
   // within the day: one that follows a new moon of the day is in the next month.
@@ -161,12 +128,12 @@ DayValues PreciseDay(const MonthRequest& r, const SunriseDay& s) {
   }
 
   SunriseDayValues& p = v.precise.emplace();
-  p.reckoning = At(s.reckoning, clock);
+  p.reckoning = PreciseAt(s.reckoning, clock);
   p.sunrise = s.sunrise;
   p.sunset = s.sunset;
-  p.nakshatraEnd = At(s.nakshatra.current.end, clock);
-  p.yogaEnd = At(s.yoga.current.end, clock);
-  p.moonSignEnd = At(s.moonSign.current.end, clock);
+  p.nakshatraEnd = PreciseAt(s.nakshatra.current.end, clock);
+  p.yogaEnd = PreciseAt(s.yoga.current.end, clock);
+  p.moonSignEnd = PreciseAt(s.moonSign.current.end, clock);
   p.skippedTithis = Skipped(s.tithi.skipped, clock);
   p.skippedNakshatras = Skipped(s.nakshatra.skipped, clock);
   p.skippedYogas = Skipped(s.yoga.skipped, clock);
@@ -178,12 +145,11 @@ void FillPreciseMonth(const MonthRequest& r, MonthValues& month) {
   if (!MethodCoversYear(Method::Precise, r.year)) return;  // no days
   const GeoPoint place{r.latitude, r.longitude};
   const std::vector<SunriseDay> days =
-      ComputeSunriseDays({r.year, r.month, 1}, DaysOfMonth(r.year, r.month), place,
-                         [&r](const CivilDate& date) { return PreciseOffset(r, date); });
+      ComputeSunriseDays({r.year, r.month, 1}, DaysOfMonth(r.year, r.month), place, r.clock);
   month.days.reserve(days.size());
-  for (const SunriseDay& s : days) month.days.push_back(PreciseDay(r, s));
-  month.newMoon = AtItsDate(NextNewMoon(days.front().reckoning), r);
-  month.fullMoon = AtItsDate(NextFullMoon(days.front().reckoning), r);
+  for (const SunriseDay& s : days) month.days.push_back(PreciseRow(r, s));
+  month.newMoon = NextNewMoon(days.front().reckoning);
+  month.fullMoon = NextFullMoon(days.front().reckoning);
 }
 
 }  // namespace
@@ -215,13 +181,12 @@ MonthValues ComputeMonth(const MonthRequest& request) {
     return month;
   }
 
-  const double k = MiddleLunation(request.year, request.month);
-  month.newMoon = AtItsDate(MoonPhaseJDE(0, k), request);
-  month.fullMoon = AtItsDate(MoonPhaseJDE(2, k), request);
-
+  const ClassicPhases phases = ClassicMonthPhases(request.year, request.month);
+  month.newMoon = phases.newMoon;
+  month.fullMoon = phases.fullMoon;
   const int n = DaysOfMonth(request.year, request.month);
   month.days.reserve(static_cast<std::size_t>(n));
-  for (int day = 1; day <= n; ++day) month.days.push_back(ClassicDay(request, day, month));
+  for (int day = 1; day <= n; ++day) month.days.push_back(ClassicRow(request, day, month));
   return month;
 }
 

@@ -12,14 +12,14 @@
 // at the sunrise of its date, and every instant belongs to the row from whose
 // sunrise to the next it falls (elements/sunrise_day.h).
 #include <array>
-#include <functional>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calendar/calendar.h"
+#include "clock/clock.h"
 #include "elements/sun_sign.h"
-#include "elements/tithi.h"
 
 namespace kalnika {
 
@@ -48,23 +48,29 @@ struct MonthRequest {
   std::string yearText;     // the year as the year column shows it; empty: the year number
   double latitude = 0.0;    // degrees, north positive
   double longitude = 0.0;   // degrees, east positive
-  double timeZone = 0.0;    // hours east of Greenwich, as the place record gives it
-  // The daylight-saving box: one hour later on every clock but (classic method) the
-  // tithi end.
-  bool daylightSaving = false;
-  // Automatic clock, for a place with a zone name: the zone's offset from UT in
-  // hours on each date (standard or summer time, at local noon). Every clock text of
-  // a row then uses its date's offset alike, tithi ends included; timeZone and
-  // daylightSaving are not used.
-  std::function<double(const CivilDate&)> automaticZone;
+  // The place's clock: a zone's (every date at its civil time, summer time
+  // included), or a fixed offset with the daylight-saving box, which puts every
+  // clock one hour later but (classic method) the tithi end.
+  Clock clock;
   Method method = Method::Classic;
   AuspiciousDays auspicious;
 };
 
-// An instant and the place's local clock at it (the row's zone and daylight saving).
+// An instant as a row shows it: on the clock it was read on, to the second, and
+// at the minute every face shows (the method's rounding), so that the table, the
+// wall calendar and the calendar export all name the same minute.
 struct LocalInstant {
   double jd = 0.0;  // Julian Day, universal time
-  LocalDateTime local;
+  LocalDateTime local;      // to the second; dates proleptic Gregorian
+  LocalDateTime shown;      // the minute shown (seconds 0)
+  std::int64_t offset = 0;  // seconds east of UT of the clock it was read on
+};
+
+// The end of a row's tithi and the ending column's clock of it, counted from the
+// row's local midnight (27H40 is 03:40 of the next morning).
+struct TithiEnd {
+  double jd = 0.0;  // Julian Day, universal time
+  ClockTime clock;
 };
 
 enum class MoonPhase { New, Full };
@@ -95,7 +101,7 @@ struct SunriseDayValues {
 struct DayValues {
   CivilDate date;
   int weekday = 0;  // 0 = Sunday
-  double utcOffset = 0.0;  // hours: the offset of the row's clock (zone and summer hour)
+  double utcOffset = 0.0;  // hours: the offset of the row's clock on its date (zone and summer hour)
   // Tithi number at the reckoning instant: 1..15 bright fortnight (15 the full
   // moon), 16..30 dark fortnight (30 the new moon); 0 also the new-moon tithi and
   // 31 the first tithi again (the elongation just past 360 degrees).
@@ -127,8 +133,8 @@ struct MonthValues {
   Method method = Method::Classic;
   std::vector<DayValues> days;  // one per date, in order
   // Classic: the phases of the lunation in the middle of the month. Precise: the
-  // first new and full moon after the first day's sunrise.
-  LocalInstant newMoon, fullMoon;
+  // first new and full moon after the first day's sunrise. Julian Days.
+  double newMoon = 0.0, fullMoon = 0.0;
 };
 
 // Whether a method computes the months of a year: the precise method up to

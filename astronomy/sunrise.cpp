@@ -14,8 +14,7 @@ constexpr double kRadiansToDegrees = 57.29577951308238;
 constexpr double kZenith = 1.5853407371700035;
 }  // namespace
 
-std::optional<ClockTime> SunriseSunsetTime(const CivilDate& date, double latitude, double longitude,
-                                           SunEvent event, double TimeZone, bool DaylightSaving) {
+std::optional<double> SunriseSunsetUT(const CivilDate& date, double latitude, double longitude, SunEvent event) {
   const bool Rise = event == SunEvent::Sunrise;
   double N = DayOfYear(date);
   double lngHour = longitude / 15.0;
@@ -49,19 +48,7 @@ std::optional<ClockTime> SunriseSunsetTime(const CivilDate& date, double latitud
 
   double T = H + RA - 0.06571 * t - 6.622;
   double UT = T - lngHour;  // not reduced to one day
-  double local = UT + TimeZone;
-  if (DaylightSaving) local = local + 1.0;
-  // Into the day, exactly 24 staying 24. One adjustment each way suffices for
-  // the usual zones (the unwrapped time runs from about -7 to 32 hours); near the
-  // date line (zone +14) the right ascension's jump of 24 hours at the equinox can
-  // carry the time past 48, and a second adjustment keeps sunrise at 6H32 instead
-  // of 30H32.
-  while (local > 24.0) local = local - 24.0;
-  while (local < 0.0) local = local + 24.0;
-
-  double hour = std::floor(local);
-  double minutes = std::floor((local - hour) * 60.0);
-  return ClockTime{static_cast<int>(hour), static_cast<int>(minutes)};
+  return UT;
 }
 
 }  // namespace kalnika

@@ -10,12 +10,11 @@ namespace kalnika {
 
 enum class SunEvent { Sunrise, Sunset };
 
-// Local clock time of sunrise or sunset at the place on a date, whole hours and
-// whole minutes (both floored), hours within 0..24. Latitude north and longitude
-// east positive, TimeZone hours east of Greenwich; the daylight-saving flag adds
-// one hour. Nothing where the Sun does not rise or does not set on the date
-// (polar night or midnight sun: |cos H| >= 1).
-std::optional<ClockTime> SunriseSunsetTime(const CivilDate& date, double latitude, double longitude,
-                                           SunEvent event, double TimeZone, bool DaylightSaving);
+// Universal time of sunrise or sunset at the place on a date, in hours from the
+// date's 0 h UT, not reduced to the day (about -7 to 32, more near the date line);
+// the place's clock makes the table's time of it (clock/almanac_clock.h).
+// Latitude north and longitude east positive. Nothing where the Sun does not rise
+// or does not set on the date (polar night or midnight sun: |cos H| >= 1).
+std::optional<double> SunriseSunsetUT(const CivilDate& date, double latitude, double longitude, SunEvent event);
 
 }  // namespace kalnika

@@ -13,7 +13,7 @@ namespace {
 void BM_TithiEndingTime(benchmark::State& state) {
   int day = 1;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(kalnika::TithiEndingTime({2026, 12, day}, 5.5));
+    benchmark::DoNotOptimize(kalnika::TithiEndingTime({2026, 12, day}));
     day = day % 31 + 1;
   }
 }
@@ -25,7 +25,7 @@ void BM_CoreMonth31Days(benchmark::State& state) {
   request.year = 2026;
   request.latitude = 18 + 58 / 60.0;
   request.longitude = 72 + 50 / 60.0;
-  request.timeZone = 5.5;
+  request.clock = kalnika::Clock::Fixed(330);
   for (auto _ : state) benchmark::DoNotOptimize(kalnika::ComputeMonth(request));
 }
 BENCHMARK(BM_CoreMonth31Days)->Unit(benchmark::kMillisecond);
@@ -34,7 +34,7 @@ void BM_FormatMonth(benchmark::State& state) {
   kalnika::MonthRequest request;
   request.month = 12;
   request.year = 2026;
-  request.timeZone = 5.5;
+  request.clock = kalnika::Clock::Fixed(330);
   const kalnika::MonthValues month = kalnika::ComputeMonth(request);
   for (auto _ : state) benchmark::DoNotOptimize(kalnika::FormatMonth(month));
 }

@@ -30,7 +30,7 @@ void BM_ExportYearWithTithisInLatin(benchmark::State& state) {
     request.month = month;
     request.latitude = 18 + 58 / 60.0;
     request.longitude = 72 + 50 / 60.0;
-    request.timeZone = 5.5;
+    request.clock = kalnika::Clock::Fixed(330);
     months.push_back(kalnika::ComputeMonth(request));
   }
   kalnika::ical::ExportOptions options;

@@ -13,7 +13,7 @@ namespace {
 constexpr kalnika::GeoPoint kMumbai{18 + 58 / 60.0, 72 + 50 / 60.0};
 
 void BM_PreciseMonth31Days(benchmark::State& state) {
-  const auto india = [](const kalnika::CivilDate&) { return 5.5; };
+  const kalnika::Clock india = kalnika::Clock::Fixed(330);
   for (auto _ : state)
     benchmark::DoNotOptimize(kalnika::ComputeSunriseDays({2026, 12, 1}, 31, kMumbai, india));
 }
@@ -27,7 +27,7 @@ void BM_PreciseComputeMonth(benchmark::State& state) {
   request.month = 12;
   request.latitude = kMumbai.latitude;
   request.longitude = kMumbai.longitude;
-  request.timeZone = 5.5;
+  request.clock = kalnika::Clock::Fixed(330);
   request.method = kalnika::Method::Precise;
   for (auto _ : state) benchmark::DoNotOptimize(kalnika::ComputeMonth(request));
 }

@@ -59,9 +59,9 @@ CivilDate AddDays(const CivilDate& date, int days) {
 namespace {
 
 // The date part of Meeus' inverse rule for the day number Z (J + 0.5 floored).
-CivilDate DateOfDayNumber(double Z) {
+CivilDate DateOfDayNumber(double Z, DateRule rule) {
   double A = Z;
-  if (Z >= 2299161.0) {
+  if (Z >= 2299161.0 || rule == DateRule::ProlepticGregorian) {
     double alpha = std::floor((Z - 1867216.25) / 36524.25);
     A = Z + 1.0 + alpha - std::floor(alpha / 4.0);
   }
@@ -83,7 +83,7 @@ void AppendTwoDigits(std::string& s, int v) {
 
 }  // namespace
 
-LocalDateTime LocalDateTimeOf(double JD, double TimeZone, bool DaylightSaving) {
+LocalDateTime LocalDateTimeOf(double JD, double TimeZone, bool DaylightSaving, DateRule rule) {
   double J = JD + 0.5 + TimeZone / 24.0;
   if (DaylightSaving) J = J + 1.0 / 24.0;
   double Z = std::floor(J);
@@ -95,27 +95,11 @@ LocalDateTime LocalDateTimeOf(double JD, double TimeZone, bool DaylightSaving) {
     Z = Z + 1.0;
   }
   LocalDateTime t;
-  t.date = DateOfDayNumber(Z);
+  t.date = DateOfDayNumber(Z, rule);
   t.hour = static_cast<int>(seconds / 3600);
   t.minute = static_cast<int>(seconds / 60 % 60);
   t.second = static_cast<int>(seconds % 60);
   return t;
-}
-
-ClockTime ClockSinceMidnight(const LocalDateTime& time, const CivilDate& day) {
-  using namespace std::chrono;
-  const auto days = (sys_days{year{time.date.year} / time.date.month / time.date.day} -
-                     sys_days{year{day.year} / day.month / day.day})
-                        .count();
-  const long long minutes =
-      static_cast<long long>(days) * 1440 + time.hour * 60 + time.minute + (time.second >= 30 ? 1 : 0);
-  // floor division, so an earlier date gives negative hours and minutes 0..59
-  long long hours = minutes / 60, rest = minutes % 60;
-  if (rest < 0) {
-    rest += 60;
-    --hours;
-  }
-  return {static_cast<int>(hours), static_cast<int>(rest)};
 }
 
 std::string CalendarDate(const LocalDateTime& time) {

@@ -53,17 +53,19 @@ inline double JulianDay(const CivilDate& date) { return JulianDay(date, 0, 0, 0)
 // The date `days` after (or before) a date.
 CivilDate AddDays(const CivilDate& date, int days);
 
+// The calendar a local date is given in.
+enum class DateRule {
+  JulianBefore1582,    // the almanac's date text: Julian calendar before 15 October 1582
+  ProlepticGregorian,  // the calendar of the table's rows, for every date
+};
+
 // Local date and time of a Julian Day at a zone `TimeZone` hours east of
 // Greenwich, one hour later with daylight saving; the time of day rounded to the
-// nearest second (24:00:00 carries into the next date). Dates before 15 October
-// 1582 come out in the Julian calendar, so below that day this does not invert
-// JulianDay.
-LocalDateTime LocalDateTimeOf(double JD, double TimeZone, bool DaylightSaving);
-
-// The clock of a local date and time counted from the midnight that begins the
-// date `day`, rounded to the nearest minute: hours of 24 and more on the next
-// date, negative hours on an earlier one.
-ClockTime ClockSinceMidnight(const LocalDateTime& time, const CivilDate& day);
+// nearest second (24:00:00 carries into the next date). With JulianBefore1582,
+// dates before 15 October 1582 come out in the Julian calendar, so below that day
+// this does not invert JulianDay.
+LocalDateTime LocalDateTimeOf(double JD, double TimeZone, bool DaylightSaving,
+                              DateRule rule = DateRule::JulianBefore1582);
 
 // The fixed text of a local date and time: "3/14/2026 9:05:07 PM" (month/day/year,
 // 12-hour clock), the date alone at exactly midnight. The layout never follows a

@@ -71,7 +71,8 @@ LocalDateTime Clock::LocalAt(double jdUt) const {
 }
 
 double Clock::MidnightOf(const CivilDate& date) const {
-  const std::int64_t ut = DaysOf(date) * kDay - OffsetOn(date);
+  const std::int64_t local = DaysOf(date) * kDay;
+  const std::int64_t ut = zone_ ? ZoneUtOfLocal(*zone_, local) : local - OffsetOn(date);
   return kUnixEpochJD + static_cast<double>(ut) / static_cast<double>(kDay);
 }
 

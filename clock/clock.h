@@ -44,8 +44,9 @@ class Clock {
   // The local date and time of an instant, to the nearest second (24:00:00 is the
   // next date's 0:00:00), on the offset in force at the instant.
   LocalDateTime LocalAt(double jdUt) const;
-  // The instant (Julian Day, UT) of the local midnight that begins a date, on the
-  // date's own offset (OffsetOn).
+  // The instant (Julian Day, UT) of the local midnight that begins a date: the
+  // first one where the clocks are put back at midnight, the instant of the change
+  // where they skip it.
   double MidnightOf(const CivilDate& date) const;
 
  private:

@@ -1,6 +1,8 @@
 #include "clock/time_zone.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace kalnika {
 
@@ -123,6 +125,30 @@ std::int64_t ZoneOffsetAt(const ZoneRules& zone, std::int64_t utSeconds) {
   const std::size_t i = zone.PeriodAt(utSeconds);
   if (i + 1 == zone.periods().size() && zone.rule()) return OffsetOfRule(*zone.rule(), utSeconds).seconds;
   return zone.periods()[ClockPeriod(zone, i)].offset;
+}
+
+std::int64_t ZoneUtOfLocal(const ZoneRules& zone, std::int64_t localSeconds) {
+  // The offsets near the local time: every instant that shows it has one of them.
+  std::vector<std::int64_t> offsets;
+  for (const std::int64_t near : {localSeconds - kLocalSearch, localSeconds, localSeconds + kLocalSearch}) {
+    const std::int64_t offset = ZoneOffsetAt(zone, near);
+    if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end()) offsets.push_back(offset);
+  }
+  std::optional<std::int64_t> first;
+  for (const std::int64_t offset : offsets) {
+    const std::int64_t ut = localSeconds - offset;
+    if (ZoneOffsetAt(zone, ut) == offset && (!first || ut < *first)) first = ut;
+  }
+  if (first) return *first;
+  // Skipped: between the instant on the earlier offset and the one on the later
+  // offset lies the change; it is the first instant whose clock shows a later time.
+  std::int64_t lo = localSeconds - *std::max_element(offsets.begin(), offsets.end());
+  std::int64_t hi = localSeconds - *std::min_element(offsets.begin(), offsets.end());
+  while (hi - lo > 1) {
+    const std::int64_t mid = lo + (hi - lo) / 2;
+    (mid + ZoneOffsetAt(zone, mid) > localSeconds ? hi : lo) = mid;
+  }
+  return hi;
 }
 
 ZoneLookup ZoneOffsetOn(std::string_view zoneName, std::chrono::year_month_day date) {

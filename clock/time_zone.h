@@ -44,6 +44,12 @@ ZoneOffset ZoneOffsetOn(const ZoneRules& zone, std::chrono::year_month_day date)
 // clock time the earliest one.
 std::int64_t ZoneOffsetAt(const ZoneRules& zone, std::int64_t utSeconds);
 
+// The instant (seconds since 1970-01-01 0 h UT) at which the zone's clock shows the
+// local time `localSeconds` (seconds since 1970-01-01 0 h on the local clock): the
+// first of a time shown twice (clocks put back), and for a time the clocks skipped
+// the instant they skipped it.
+std::int64_t ZoneUtOfLocal(const ZoneRules& zone, std::int64_t localSeconds);
+
 // The answer of a lookup by name: `ok` false when the zone cannot be loaded
 // (ZoneRules::Load) or the date does not exist; `error` then says which, in
 // English words for a message box.

@@ -6,6 +6,10 @@
 
 namespace kalnika {
 
+int KaliYear(const CivilDate& date, double TimeZone, bool DaylightSaving) {
+  return LocalDateTimeOf(JulianDay(date) + kShiftedAxisDays, TimeZone, DaylightSaving).date.year;
+}
+
 namespace {
 constexpr double kSiderealYear = 365.25636274;
 

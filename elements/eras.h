@@ -1,7 +1,14 @@
 #pragma once
 // Era years, the sixty-year cycle, moon sign, nakshatra and yoga.
+#include "calendar/calendar.h"
 
 namespace kalnika {
+
+// The classic almanac's Kali-era year of a date: the year of the local date of
+// its 0 h UT on the shifted time axis (kShiftedAxisDays), at the zone TimeZone
+// hours east with the daylight-saving box, in the calendar of CalendarDate (Julian
+// before 15 October 1582).
+int KaliYear(const CivilDate& date, double TimeZone, bool DaylightSaving);
 
 // Shalivahan Shaka year of the date whose 0 h universal time is JD, MaasNo being
 // its lunar month 0..11 (added-month offsets removed). Years are counted on the

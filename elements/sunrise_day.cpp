@@ -84,8 +84,7 @@ Lunation LunationOf(const std::vector<Lunation>& lunations, double jdUt) {
 
 }  // namespace
 
-std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place,
-                                           const ZoneOffsetOf& zoneOffset) {
+std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place, const Clock& clock) {
   std::vector<SunriseDay> days;
   if (count <= 0) return days;
 
@@ -94,7 +93,7 @@ std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, Ge
   std::vector<CivilDate> dates{first};
   for (int i = 0; i <= count; ++i) dates.push_back(AddDays(dates.back(), 1));
   std::vector<double> midnights;
-  for (const CivilDate& d : dates) midnights.push_back(JulianDay(d) - zoneOffset(d) / 24.0);
+  for (const CivilDate& d : dates) midnights.push_back(clock.MidnightOf(d));
 
   days.resize(static_cast<std::size_t>(count));
   std::vector<double> reckonings(static_cast<std::size_t>(count) + 1);

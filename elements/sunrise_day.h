@@ -13,19 +13,15 @@
 //
 // Every instant is a Julian Day in universal time.
 
-#include <functional>
 #include <optional>
 #include <vector>
 
 #include "astronomy/ephemeris.h"
 #include "calendar/calendar.h"
+#include "clock/clock.h"
 #include "elements/precise.h"
 
 namespace kalnika {
-
-// Hours east of universal time of the place's clock on a civil date, daylight
-// saving included where it is kept (5.5 for India, -4 for New York in summer).
-using ZoneOffsetOf = std::function<double(const CivilDate&)>;
 
 // A value of an element and the instant it ends.
 struct Ending {
@@ -66,9 +62,8 @@ struct SunriseDay {
 
 // The almanac days of `count` consecutive civil dates from `first` at the place,
 // within the years kEphemerisFirstYear..kEphemerisLastYear.
-// The zone offset enters only the civil date's span (local midnight to local
+// The place's clock enters only the civil date's span (local midnight to local
 // midnight) within which its sunrise and sunset are sought.
-std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place,
-                                           const ZoneOffsetOf& zoneOffset);
+std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place, const Clock& clock);
 
 }  // namespace kalnika

@@ -29,15 +29,7 @@ TithiAt TithiOfJulianDay(double JD) {
   return r;
 }
 
-ClockTime TithiEndClock(int H, int Mi, int S, double TimeZone) {
-  double t = TimeZone + (S / 3600.0 + (Mi / 60.0 + H));
-  double hour = std::floor(t);
-  double minutes = std::floor((t - hour) * 60.0);
-  if (hour < 0) hour = hour + 24;
-  return {static_cast<int>(hour), static_cast<int>(minutes)};
-}
-
-TithiEnd TithiEndingTime(const CivilDate& date, double TimeZone) {
+double TithiEndingTime(const CivilDate& date) {
   auto tithiAt = [&](int h, int m, int s) { return TithiOfJulianDay(JulianDay(date, h, m, s)).tithi; };
   // The tithi has ended when its number has changed modulo 30: 0 and 30 are the
   // same new-moon tithi, 31 is tithi 1, and the step from 29 to 0 (the dark
@@ -66,7 +58,7 @@ TithiEnd TithiEndingTime(const CivilDate& date, double TimeZone) {
       break;
     }
   }
-  return {JulianDay(date, H, Mi, S), TithiEndClock(H, Mi, S, TimeZone)};
+  return JulianDay(date, H, Mi, S);
 }
 
 }  // namespace kalnika

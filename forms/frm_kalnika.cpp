@@ -194,18 +194,10 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   request.yearText = yearText;
   request.latitude = place.latitude;
   request.longitude = place.longitude;
-  request.timeZone = place.timeZone;
-  request.daylightSaving = daylightSaving;
   request.method = method;
-  if (!zoneName.empty()) {
-    request.automaticZone = [zoneName, fallback = place.timeZone](const CivilDate& date) {
-      namespace chrono = std::chrono;
-      const ZoneLookup lookup = ZoneOffsetOn(
-          zoneName, chrono::year_month_day{chrono::year{date.year}, chrono::month{static_cast<unsigned>(date.month)},
-                                           chrono::day{static_cast<unsigned>(date.day)}});
-      return lookup.ok ? lookup.offset.hours : fallback;
-    };
-  }
+  const ZoneLoad zone = zoneName.empty() ? ZoneLoad{} : ZoneRules::Load(zoneName);
+  request.clock = zone.rules ? Clock::OfZone(zone.rules)
+                             : Clock::Fixed(static_cast<int>(std::lround(place.timeZone * 60.0)), daylightSaving);
   // The notes are read afresh from the place file for every month computed.
   for (int maas = 0; maas < 12; ++maas)
     for (int tithi = 0; tithi <= 31; ++tithi)
@@ -216,7 +208,7 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   sheet.table = FormatMonth(sheet.values);
   sheet.place = placeText;
   sheet.placeValue = place;
-  sheet.daylightSaving = zoneName.empty() && request.daylightSaving;
+  sheet.daylightSaving = !request.clock.Zoned() && daylightSaving;
   sheet.zoneName = zoneName;
   return sheet;
 }

@@ -30,19 +30,10 @@ constexpr const char* kProdId = "-//Kalnika//Kalnika 1.0//MR";
 // seconds.
 constexpr double kHalfSecond = 0.5 / 86400.0;
 
-// Julian Day of 1970-01-01 0 h UT.
-constexpr double kUnixEpochJD = 2440587.5;
-
-// An instant as the calendar gets it: seconds since 1970 UTC on a whole minute,
-// rounded as the table's clocks round (seconds above 30 go to the next minute), so
-// that the phone shows the minute the almanac shows.
-std::int64_t UnixMinute(double jd) {
-  const std::int64_t seconds = std::llround((jd - kUnixEpochJD) * 86400.0);
-  const std::int64_t shifted = seconds + 29;
-  // Floor division: instants before 1970 are negative.
-  const std::int64_t minutes = shifted / 60 - (shifted % 60 < 0 ? 1 : 0);
-  return minutes * 60;
-}
+// An instant as the calendar gets it: the minute the table shows it at, on the
+// clock the table read it on, as seconds since 1970 UTC, so that a phone on that
+// clock shows the minute the almanac shows.
+std::int64_t ShownUnixTime(const LocalInstant& at) { return LocalSeconds(at.shown) - at.offset; }
 
 // Plain text of the place file as UTF-8: as it is when it is valid UTF-8 (written
 // by this program), otherwise single-byte Latin-1 (written on Windows).
@@ -129,7 +120,7 @@ std::string TithiSummary(const DayValues& day) {
 // hour, set by the daylight-saving box or by the place's zone name), a real date
 // and time, not the almanac's 27H40.
 std::string TithiEndText(const DayValues& day, const Display& display) {
-  const LocalDateTime end = LocalDateTimeOf(day.tithiEnd.jd, day.utcOffset, false);
+  const LocalDateTime end = LocalOfClock(day.tithiEnd.clock, day.date);
   const std::string clock = TwoDigits(end.hour) + "H" + TwoDigits(end.minute);  // "H" is the font's colon
   if (display.Latin())
     return display(kTithiEnds) + " " + std::to_string(end.date.day) + " " + Name(MonthListNames, end.date.month - 1) +
@@ -181,20 +172,20 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
         add(EventKind::KaliNewYear, day.date, std::nullopt, display(KaliNewYearNote(day.kaliYear)), "");
       if (day.signEntry) {
         const SignEntry& entry = *day.signEntry;
-        add(EventKind::SignEntry, entry.when.local.date, UnixMinute(entry.when.jd),
+        add(EventKind::SignEntry, entry.when.shown.date, ShownUnixTime(entry.when),
             display(Name(RaashiNames, entry.sign) + " " + kSankranti), "");
       }
       if (day.phase) {
         const bool isNew = *day.phase == MoonPhase::New;
-        add(isNew ? EventKind::NewMoon : EventKind::FullMoon, day.phaseInstant.local.date,
-            UnixMinute(day.phaseInstant.jd), display(Name(TithiNames, isNew ? 0 : 15)), "");
+        add(isNew ? EventKind::NewMoon : EventKind::FullMoon, day.phaseInstant.shown.date,
+            ShownUnixTime(day.phaseInstant), display(Name(TithiNames, isNew ? 0 : 15)), "");
       }
       if (options.tithis) {
         // The search for the end stops at 23:59:59 UT of the date: a tithi still
         // current then (it is the next row's tithi too) has no end within the day,
         // and the calendar gives none rather than that second. (A tithi that really
         // ends in that last second loses only its description.)
-        const bool ends = day.tithiEnd.jd < JulianDay(day.date, 23, 59, 59) - kHalfSecond;
+        const bool ends = day.precise || day.tithiEnd.jd < JulianDay(day.date, 23, 59, 59) - kHalfSecond;
         add(EventKind::Tithi, day.date, std::nullopt, display(TithiSummary(day)),
             ends ? TithiEndText(day, display) : "");
       }

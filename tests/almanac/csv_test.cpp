@@ -18,7 +18,7 @@ MonthValues February2026() {
   request.yearText = "2026";
   request.latitude = 18 + 58 / 60.0;
   request.longitude = 72 + 50 / 60.0;
-  request.timeZone = 5.5;
+  request.clock = Clock::Fixed(330);
   return ComputeMonth(request);
 }
 

@@ -80,9 +80,11 @@ TEST(FormatDay, DayReckonedFromSunriseNoteByNote) {
   day.phase = MoonPhase::New;
   day.phaseInstant.local = {{2026, 3, 19}, 6, 53, 29};
   SunriseDayValues& precise = day.precise.emplace();
-  precise.skippedTithis.push_back({1, {0.0, {{2026, 3, 20}, 4, 52, 48}}});
-  precise.skippedTithis.push_back({2, {0.0, {{2026, 3, 20}, 6, 1, 0}}});
-  day.signEntry = SignEntry{0, {0.0, {{2026, 3, 20}, 7, 10, 0}}};
+  // instants at the minute the clock shows them (the rounding is the clock's)
+  auto shown = [](LocalDateTime minute) { return LocalInstant{0.0, minute, minute, 19800}; };
+  precise.skippedTithis.push_back({1, shown({{2026, 3, 20}, 4, 53, 0})});
+  precise.skippedTithis.push_back({2, shown({{2026, 3, 20}, 6, 1, 0})});
+  day.signEntry = SignEntry{0, shown({{2026, 3, 20}, 7, 10, 0})};
   day.auspicious = "PADWA";
   const std::string entry = "s:\xDCy:a\xFC" "c:a " + RaashiNames[0] + " raeS:)v:\xF0S: ";
   const std::vector<DayNote> notes = DayNotes(day);
@@ -98,7 +100,7 @@ TEST(FormatDay, DayReckonedFromSunriseNoteByNote) {
   const TableRow cells = FormatDay(month, day);
   EXPECT_EQ(cells[9], "6H53");
   EXPECT_EQ(cells[16], notes[0].text + notes[1].text + notes[2].text + notes[3].text);
-  day.signEntry->when.local = {{2026, 3, 20}, 6, 30, 0};
+  day.signEntry->when = shown({{2026, 3, 20}, 6, 30, 0});
   EXPECT_EQ(DayNotes(day)[0].text, entry + "30H30 ");
   // A lunation in which the Sun enters two signs bears both names.
   precise.lostMonth = 10;

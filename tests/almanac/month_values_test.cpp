@@ -11,16 +11,15 @@ namespace {
 const DayValues& Day(const MonthValues& m, int day) { return m.days.at(static_cast<std::size_t>(day - 1)); }
 
 TEST(ComputeMonth, AutomaticZoneGivesEachRowItsDatesOffset) {
-  // London, March 2026: summer time begins on the 29th (tzdata); the zone function
-  // stands for the place's zone name. Sunrise on the 28th is before 6 GMT, on the
-  // 30th after 6 BST; the tithi end moves with it, which the daylight-saving box
-  // does not do.
+  // London, March 2026: summer time begins on the 29th (tzdata 2025b, the zone file
+  // the tests carry). Sunrise on the 28th is before 6 GMT, on the 30th after 6 BST;
+  // the tithi end moves with it, which the daylight-saving box does not do.
   MonthRequest london;
   london.year = 2026;
   london.month = 3;
   london.latitude = 51.5;
   london.longitude = -(8 / 60.0);
-  london.automaticZone = [](const CivilDate& d) { return d.day >= 29 ? 1.0 : 0.0; };
+  london.clock = Clock::OfZone(ZoneRules::Load("Europe/London", std::string(KALNIKA_TEST_DATA) + "/zoneinfo").rules);
   const MonthValues automatic = ComputeMonth(london);
   EXPECT_EQ(Day(automatic, 28).utcOffset, 0.0);
   EXPECT_EQ(Day(automatic, 30).utcOffset, 1.0);
@@ -28,8 +27,7 @@ TEST(ComputeMonth, AutomaticZoneGivesEachRowItsDatesOffset) {
   EXPECT_EQ(Day(automatic, 30).sunrise->hours, 6);
 
   MonthRequest box = london;
-  box.automaticZone = nullptr;
-  box.daylightSaving = true;
+  box.clock = Clock::Fixed(0, true);
   const MonthValues manual = ComputeMonth(box);
   EXPECT_EQ(Day(manual, 30).sunrise, Day(automatic, 30).sunrise);
   EXPECT_EQ(Day(manual, 30).tithiEnd.clock.hours + 1, Day(automatic, 30).tithiEnd.clock.hours);

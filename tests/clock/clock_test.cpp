@@ -59,6 +59,12 @@ TEST(ClockLocalTime, MidnightOfADate) {
   EXPECT_NEAR(Clock::Fixed(330).MidnightOf({2026, 12, 1}), 2461375.5 - 5.5 / 24, 1e-9);
   // New York on summer time in June: 04:00 UT
   EXPECT_NEAR(ZoneClock("America/New_York").MidnightOf({2026, 6, 1}), 2461192.5 + 4.0 / 24, 1e-9);
+  // Oslo puts its clocks forward at 01:00 UT on 29 March 2026: that date's
+  // midnight is still on winter time (+1), 23:00 UT, not on the date's noon offset
+  EXPECT_NEAR(ZoneClock("Europe/Oslo").MidnightOf({2026, 3, 29}), 2461128.5 - 1.0 / 24, 1e-9);
+  // Santiago skips the midnight of 6 September 2026 (24:00 of the first Saturday
+  // becomes 01:00): the date begins at the change, 04:00 UT
+  EXPECT_NEAR(ZoneClock("America/Santiago").MidnightOf({2026, 9, 6}), 2461289.5 + 4.0 / 24, 1e-9);
 }
 
 TEST(ClockShownTime, NearestMinuteHalfUp) {

@@ -303,7 +303,7 @@ TEST(CalendarExportTest, EscapingAndFoldingOfALongDevanagariNote) {
   request.month = 12;
   request.latitude = 18 + 58 / 60.0;
   request.longitude = 72 + 50 / 60.0;
-  request.timeZone = 5.5;
+  request.clock = Clock::Fixed(330);
   for (int tithi = 0; tithi < 32; ++tithi) request.auspicious.Set(8, tithi, note);  // every day of Margashirsha
   const MonthValues month = ComputeMonth(request);
   const std::string text = ExportCalendar({month}, {"Mumbai, Maharashtra, India", ""}, {});
