@@ -26,6 +26,7 @@ TEST(Cli, BadArgumentsExitWithStatusTwoAndUsage) {
       {{"--month", "5", "--year", "2026", "--script", "roman"}, "unknown script"},
       {{"--month", "5", "--year", "2026", "--method", "modern"}, "unknown method"},
       {{"--month", "5", "--year", "2026", "--colour"}, "unknown option"},
+      {{"--month", "5", "--year", "2026", "--dst", "summer"}, "a clock other than auto, on or off"},
       {{"--month", "5", "--year", "2026", "--places", kPlaces, "--place", "6"}, "no seventh place"},
       {{"--month", "5", "--year", "2026", "--places", kPlaces, "--place", "-1"}, "negative position"},
       {{"--month", "5", "--year", "2026", "--places", "/nonexistent/Location.ini"}, "missing place file"},
@@ -36,6 +37,35 @@ TEST(Cli, BadArgumentsExitWithStatusTwoAndUsage) {
     EXPECT_EQ(r.status, 2) << c.why;
     EXPECT_NE(r.err.find("usage: kalnika-cli"), std::string::npos) << c.why;
     EXPECT_TRUE(r.out.empty()) << c.why;
+  }
+}
+
+// How a problem of the command line is told: in the words earlier releases printed,
+// naming the argument in question (the reading of the line is CLI11's, its English
+// messages are not shown).
+TEST(Cli, ArgumentProblemsNameTheArgument) {
+  struct Case { const char* name; std::vector<std::string> args; const char* says; } cases[] = {
+      {"ValueMissing", {"--month", "5", "--year"}, "--year needs a value"},
+      {"UnknownOption", {"--month", "5", "--colour", "--year", "2026"}, "unknown argument \"--colour\""},
+      {"StrayWord", {"--month", "5", "--year", "2026", "May"}, "unknown argument \"May\""},
+      {"WordAfterDstThatIsNoClock", {"--dst", "summer", "--month", "5", "--year", "2026"},
+       "unknown argument \"summer\""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const RunResult r = RunCli(c.args);
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n')), std::string("kalnika-cli: ") + c.says);
+  }
+}
+
+// --help and -h print the usage on the standard output and succeed (the manual
+// page's --help, -h; the usage's first line as the README shows it).
+TEST(Cli, HelpPrintsTheUsage) {
+  for (const char* option : {"--help", "-h"}) {
+    SCOPED_TRACE(option);
+    const RunResult r = RunCli({option});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("usage: kalnika-cli --month 1..12 --year TEXT", 0), 0u) << r.out;
+    EXPECT_TRUE(r.err.empty()) << r.err;
   }
 }
 
