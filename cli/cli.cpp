@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
@@ -7,6 +8,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
+
+#include <CLI/CLI.hpp>
 
 #include "cli/output.h"
 #include "forms/calendar_file.h"
@@ -94,6 +99,88 @@ Script ScriptNamed(const std::string& name) {
   return Script::Unicode;
 }
 
+// What the command line asks for: the options, or --help, or the problem that
+// stops the run before anything is read (exit status 2, the usage after it).
+struct Arguments {
+  Options options;
+  bool help = false;
+  std::string problem;
+};
+
+// CLI11 splits the command line. It takes an option's value even when the value
+// looks like an option ("--encode -x"), takes a value for --dst only when one
+// follows (--dst alone means on), keeps the last of a repeated option, and hands
+// back what it did not take, so that each problem is told in the tool's own words
+// below. (cxxopts gives an optional value only as "--dst=on", which would break
+// "--dst on".) What the values mean is checked here, each with its message.
+Arguments ReadArguments(int argc, const char* const* argv) {
+  Arguments a;
+  Options& o = a.options;
+  CLI::App app;
+  app.set_help_flag();  // the usage is kUsage, printed by Run
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  std::optional<std::string> month, place, dst;  // as typed: the messages quote them
+  std::string method = "classic";
+  app.add_flag("-h,--help", a.help);
+  app.add_flag("--tithis", o.tithis);
+  app.add_option("--month", month);
+  app.add_option("--year", o.year);
+  app.add_option("--places", o.places);
+  app.add_option("--place", place);
+  app.add_option("--method", method);
+  app.add_option("--dst", dst)->expected(0, 1);
+  app.add_option("--format", o.format);
+  app.add_option("--script", o.script);
+  app.add_option("--digits", o.digits);
+  app.add_option("--zone", o.zone);
+  app.add_option("--encode", o.encode);
+  app.add_option("--find", o.find);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ExtrasError& e) {
+    const std::vector<std::string> left = app.remaining();
+    a.problem = left.empty() ? std::string(e.what()) : "unknown argument \"" + left.front() + "\"";
+  } catch (const CLI::ArgumentMismatch& e) {
+    // A value is missing only after the last option of the line ("--year" or
+    // "--year="); CLI11 names the option before a colon.
+    const std::string what = e.what();
+    a.problem = what.substr(0, what.find(':')) + " needs a value";
+  } catch (const CLI::ParseError& e) {
+    a.problem = e.what();
+  }
+  if (a.help || !a.problem.empty()) return a;
+
+  const auto problem = [&](std::string text) {
+    a.problem = std::move(text);
+    return a;
+  };
+  const auto oneOf = [](const std::string& value, std::initializer_list<std::string_view> words) {
+    return std::find(words.begin(), words.end(), value) != words.end();
+  };
+  if (month) {
+    o.month = ParseInt(*month);
+    if (!o.month || *o.month < 1 || *o.month > 12)
+      return problem("--month must be a whole number from 1 to 12, not \"" + *month + "\"");
+  }
+  if (place) {
+    o.place = ParseInt(*place);
+    if (!o.place || *o.place < 0) return problem("--place must be a list position from 0, not \"" + *place + "\"");
+  }
+  if (!oneOf(method, {"classic", "precise"})) return problem("--method must be classic or precise");
+  o.method = method == "precise" ? Method::Precise : Method::Classic;
+  if (!oneOf(o.format, {"table", "csv", "json", "ics"})) return problem("--format must be table, csv, json or ics");
+  if (o.script && !oneOf(*o.script, {"xdvng", "unicode", "latin", "iso15919"}))
+    return problem("--script must be xdvng, unicode, latin or iso15919");
+  if (!oneOf(o.digits, {"devanagari", "latin"})) return problem("--digits must be devanagari or latin");
+  if (dst) {
+    // "--dst" alone means on. Any other word after it is not its value but an
+    // argument the tool does not know.
+    if (!oneOf(*dst, {"", "auto", "on", "off"})) return problem("unknown argument \"" + *dst + "\"");
+    o.clock = *dst == "auto" ? Clock::Automatic : *dst == "off" ? Clock::Off : Clock::On;
+  }
+  return a;
+}
+
 // --find: the towns that match, each with the record and zone it would store.
 int Find(const std::string& text, std::ostream& out, std::ostream& err) {
   const TownFinder finder = TownFinder::Load();
@@ -114,66 +201,13 @@ int Find(const std::string& text, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  Options o;
-  for (int i = 1; i < argc; ++i) {
-    std::string_view a = argv[i];
-    auto value = [&](std::string& into) {
-      if (i + 1 >= argc) return false;
-      into = argv[++i];
-      return true;
-    };
-    std::string v;
-    if (a == "--dst") {
-      // "--dst" alone (the old flag) means on; a following auto, on or off is its value.
-      const std::string_view next = i + 1 < argc ? std::string_view(argv[i + 1]) : std::string_view();
-      if (next == "auto" || next == "on" || next == "off") ++i;
-      o.clock = next == "auto" ? Clock::Automatic : next == "off" ? Clock::Off : Clock::On;
-    } else if (a == "--tithis") {
-      o.tithis = true;
-    } else if (a == "--help" || a == "-h") {
-      out << kUsage;
-      return 0;
-    } else if (a == "--month" || a == "--year" || a == "--places" || a == "--place" || a == "--format" ||
-               a == "--script" || a == "--digits" || a == "--encode" || a == "--zone" || a == "--method" ||
-               a == "--find") {
-      if (!value(v)) return Usage(err, std::string(a) + " needs a value");
-      if (a == "--month") {
-        o.month = ParseInt(v);
-        if (!o.month || *o.month < 1 || *o.month > 12)
-          return Usage(err, "--month must be a whole number from 1 to 12, not \"" + v + "\"");
-      } else if (a == "--year") {
-        o.year = v;
-      } else if (a == "--places") {
-        o.places = v;
-      } else if (a == "--place") {
-        o.place = ParseInt(v);
-        if (!o.place || *o.place < 0)
-          return Usage(err, "--place must be a list position from 0, not \"" + v + "\"");
-      } else if (a == "--method") {
-        if (v != "classic" && v != "precise") return Usage(err, "--method must be classic or precise");
-        o.method = v == "precise" ? Method::Precise : Method::Classic;
-      } else if (a == "--format") {
-        if (v != "table" && v != "csv" && v != "json" && v != "ics")
-          return Usage(err, "--format must be table, csv, json or ics");
-        o.format = v;
-      } else if (a == "--script") {
-        if (v != "xdvng" && v != "unicode" && v != "latin" && v != "iso15919")
-          return Usage(err, "--script must be xdvng, unicode, latin or iso15919");
-        o.script = v;
-      } else if (a == "--digits") {
-        if (v != "devanagari" && v != "latin") return Usage(err, "--digits must be devanagari or latin");
-        o.digits = v;
-      } else if (a == "--zone") {
-        o.zone = v;
-      } else if (a == "--find") {
-        o.find = v;
-      } else {
-        o.encode = v;
-      }
-    } else {
-      return Usage(err, "unknown argument \"" + std::string(a) + "\"");
-    }
+  const Arguments arguments = ReadArguments(argc, argv);
+  if (arguments.help) {
+    out << kUsage;
+    return 0;
   }
+  if (!arguments.problem.empty()) return Usage(err, arguments.problem);
+  const Options& o = arguments.options;
 
   if (o.encode) {
     xdvng::EncodeResult encoded = xdvng::FromUnicode(*o.encode);

@@ -4,12 +4,18 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <utility>
+
+#include <nlohmann/json.hpp>
 
 #include "almanac/csv.h"
 
 namespace kalnika::cli {
 
 namespace {
+
+// The members in the order they are set, as the format lists them.
+using Json = nlohmann::ordered_json;
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -29,31 +35,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// JSON string literal of a UTF-8 text.
-std::string JsonString(const std::string& utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (c < 0x20) {
-          static const char* hex = "0123456789abcdef";
-          out += "\\u00";
-          out += hex[c >> 4];
-          out += hex[c & 15];
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
-
-
 // An instant as ISO 8601 UTC to the second, "2026-03-19T01:23:29Z" (proleptic
 // Gregorian).
 std::string UtcText(double jd) {
@@ -71,10 +52,10 @@ std::string UtcText(double jd) {
   return text;
 }
 
-std::string JsonInstants(const std::vector<double>& instants) {
-  std::string j = "[";
-  for (std::size_t i = 0; i < instants.size(); ++i) j += (i ? ", " : "") + JsonString(UtcText(instants[i]));
-  return j + "]";
+Json Instants(const std::vector<double>& instants) {
+  Json list = Json::array();
+  for (double jd : instants) list.push_back(UtcText(jd));
+  return list;
 }
 
 const char* KindName(const DayValues& day) {
@@ -93,14 +74,8 @@ std::string DateText(const CivilDate& d) {
   return text;
 }
 
-std::string NumberText(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.10g", value);
-  return text;
-}
-
 // One day's values as the JSON "days" array gives them.
-std::string DayJson(const DayValues& day) {
+Json DayJson(const DayValues& day) {
   std::vector<double> tithiEnds{day.tithiEnd.jd}, nakshatraEnds, yogaEnds, signEntries;
   if (day.precise) {
     for (const ValueEnd& e : day.precise->skippedTithis) tithiEnds.push_back(e.end.jd);
@@ -110,21 +85,24 @@ std::string DayJson(const DayValues& day) {
     for (const ValueEnd& e : day.precise->skippedYogas) yogaEnds.push_back(e.end.jd);
   }
   if (day.signEntry) signEntries.push_back(day.signEntry->when.jd);
-  std::string j = "{\"date\": " + JsonString(DateText(day.date));
+  Json j;
+  j["date"] = DateText(day.date);
   if (day.precise) {
-    if (day.precise->sunrise) j += ", \"sunrise\": " + JsonString(UtcText(*day.precise->sunrise));
-    if (day.precise->sunset) j += ", \"sunset\": " + JsonString(UtcText(*day.precise->sunset));
+    if (day.precise->sunrise) j["sunrise"] = UtcText(*day.precise->sunrise);
+    if (day.precise->sunset) j["sunset"] = UtcText(*day.precise->sunset);
   }
-  j += ", \"tithi\": " + std::to_string(day.tithi) + ", \"nakshatra\": " + std::to_string(day.nakshatra) +
-       ", \"yoga\": " + std::to_string(day.yoga) + ", \"moon_sign\": " + std::to_string(day.moonSign) +
-       ", \"sun_sign\": " + std::to_string(day.sunSign) + ", \"month\": {\"index\": " +
-       std::to_string(day.lunarMonth.index) + ", \"kind\": \"" + KindName(day) + "\"}";
-  j += ", \"tithi_ends\": " + JsonInstants(tithiEnds);
+  j["tithi"] = day.tithi;
+  j["nakshatra"] = day.nakshatra;
+  j["yoga"] = day.yoga;
+  j["moon_sign"] = day.moonSign;
+  j["sun_sign"] = day.sunSign;
+  j["month"] = {{"index", day.lunarMonth.index}, {"kind", KindName(day)}};
+  j["tithi_ends"] = Instants(tithiEnds);
   if (day.precise) {
-    j += ", \"nakshatra_ends\": " + JsonInstants(nakshatraEnds);
-    j += ", \"yoga_ends\": " + JsonInstants(yogaEnds);
+    j["nakshatra_ends"] = Instants(nakshatraEnds);
+    j["yoga_ends"] = Instants(yogaEnds);
   }
-  j += ", \"sign_entries\": " + JsonInstants(signEntries) + "}";
+  j["sign_entries"] = Instants(signEntries);
   return j;
 }
 
@@ -137,34 +115,37 @@ std::string Latin1ToUtf8(const std::string& bytes) {
 }
 
 std::string ToJson(const MonthOutput& out, const DisplayForm& form) {
-  std::string j = "{\"rows\": [";
-  for (std::size_t r = 0; r < out.table.cells.size(); ++r) {
-    j += r ? ",\n  [" : "\n  [";
-    for (std::size_t c = 0; c < out.table.cells[r].size(); ++c) {
-      if (c) j += ", ";
-      j += JsonString(DisplayText(out.table.cells[r][c], form));
-    }
-    j += "]";
+  Json rows = Json::array();
+  for (const auto& row : out.table.cells) {
+    Json cells = Json::array();
+    for (const std::string& cell : row) cells.push_back(DisplayText(cell, form));
+    rows.push_back(std::move(cells));
   }
-  j += "\n],\n";
-  j += " \"kali\": " + JsonString(DisplayText(out.kali, form)) + ",\n";
-  j += " \"vikram\": " + JsonString(DisplayText(out.vikram, form)) + ",\n";
-  j += " \"lat\": " + JsonString(Latin1ToUtf8(out.lat)) + ",\n";
-  j += " \"long\": " + JsonString(Latin1ToUtf8(out.lon)) + ",\n";
-  j += " \"zone\": " + JsonString(Latin1ToUtf8(out.zone)) + ",\n";
-  j += " \"message\": " + (out.message ? JsonString(Latin1ToUtf8(*out.message)) : std::string("null")) + ",\n";
-  j += std::string(" \"method\": ") + (out.method == Method::Precise ? "\"precise\"" : "\"classic\"");
+  Json j;
+  j["rows"] = std::move(rows);
+  j["kali"] = DisplayText(out.kali, form);
+  j["vikram"] = DisplayText(out.vikram, form);
+  j["lat"] = Latin1ToUtf8(out.lat);
+  j["long"] = Latin1ToUtf8(out.lon);
+  j["zone"] = Latin1ToUtf8(out.zone);
+  j["message"] = out.message ? Json(Latin1ToUtf8(*out.message)) : Json(nullptr);
+  j["method"] = out.method == Method::Precise ? "precise" : "classic";
   if (out.sheet) {
-    j += ",\n \"offsets\": [";
-    for (std::size_t d = 0; d < out.sheet->values.days.size(); ++d)
-      j += (d ? ", " : "") + NumberText(out.sheet->values.days[d].utcOffset);
-    j += "],\n \"days\": [";
-    for (std::size_t d = 0; d < out.sheet->values.days.size(); ++d)
-      j += (d ? ",\n  " : "\n  ") + DayJson(out.sheet->values.days[d]);
-    j += "\n]";
+    Json offsets = Json::array(), days = Json::array();
+    for (const DayValues& day : out.sheet->values.days) {
+      // Whole hours as whole numbers: 5, not 5.0.
+      if (day.utcOffset == std::trunc(day.utcOffset))
+        offsets.push_back(static_cast<long long>(day.utcOffset));
+      else
+        offsets.push_back(day.utcOffset);
+      days.push_back(DayJson(day));
+    }
+    j["offsets"] = std::move(offsets);
+    j["days"] = std::move(days);
   }
-  j += "\n}\n";
-  return j;
+  // On one line. Bytes that are not UTF-8 (no text above should hold any) are
+  // written as U+FFFD instead of ending the run with an exception.
+  return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 std::string ToCsv(const MonthOutput& out, const DisplayForm& form) {

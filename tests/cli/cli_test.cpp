@@ -6,8 +6,9 @@
 #include <fstream>
 #include <unistd.h>
 
+#include <nlohmann/json.hpp>
+
 #include "run_cli.h"
-#include "support/mini_json.h"
 
 namespace kalnika {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 using testing_cli::kPlaces;
 using testing_cli::RunCli;
 using testing_cli::RunResult;
+using Json = nlohmann::json;
 
 TEST(Cli, BadArgumentsExitWithStatusTwoAndUsage) {
   struct Case { std::vector<std::string> args; const char* why; } cases[] = {
@@ -26,6 +28,7 @@ TEST(Cli, BadArgumentsExitWithStatusTwoAndUsage) {
       {{"--month", "5", "--year", "2026", "--script", "roman"}, "unknown script"},
       {{"--month", "5", "--year", "2026", "--method", "modern"}, "unknown method"},
       {{"--month", "5", "--year", "2026", "--colour"}, "unknown option"},
+      {{"--month", "5", "--year", "2026", "--dst", "summer"}, "a clock other than auto, on or off"},
       {{"--month", "5", "--year", "2026", "--places", kPlaces, "--place", "6"}, "no seventh place"},
       {{"--month", "5", "--year", "2026", "--places", kPlaces, "--place", "-1"}, "negative position"},
       {{"--month", "5", "--year", "2026", "--places", "/nonexistent/Location.ini"}, "missing place file"},
@@ -36,6 +39,35 @@ TEST(Cli, BadArgumentsExitWithStatusTwoAndUsage) {
     EXPECT_EQ(r.status, 2) << c.why;
     EXPECT_NE(r.err.find("usage: kalnika-cli"), std::string::npos) << c.why;
     EXPECT_TRUE(r.out.empty()) << c.why;
+  }
+}
+
+// How a problem of the command line is told: in the words earlier releases printed,
+// naming the argument in question (the reading of the line is CLI11's, its English
+// messages are not shown).
+TEST(Cli, ArgumentProblemsNameTheArgument) {
+  struct Case { const char* name; std::vector<std::string> args; const char* says; } cases[] = {
+      {"ValueMissing", {"--month", "5", "--year"}, "--year needs a value"},
+      {"UnknownOption", {"--month", "5", "--colour", "--year", "2026"}, "unknown argument \"--colour\""},
+      {"StrayWord", {"--month", "5", "--year", "2026", "May"}, "unknown argument \"May\""},
+      {"WordAfterDstThatIsNoClock", {"--dst", "summer", "--month", "5", "--year", "2026"},
+       "unknown argument \"summer\""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const RunResult r = RunCli(c.args);
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n')), std::string("kalnika-cli: ") + c.says);
+  }
+}
+
+// --help and -h print the usage on the standard output and succeed (the manual
+// page's --help, -h; the usage's first line as the README shows it).
+TEST(Cli, HelpPrintsTheUsage) {
+  for (const char* option : {"--help", "-h"}) {
+    SCOPED_TRACE(option);
+    const RunResult r = RunCli({option});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("usage: kalnika-cli --month 1..12 --year TEXT", 0), 0u) << r.out;
+    EXPECT_TRUE(r.err.empty()) << r.err;
   }
 }
 
@@ -53,7 +85,7 @@ TEST(Cli, RefusedYearExitsWithStatusOneAndCarriesTheMessage) {
     args.insert(args.end(), c.args.begin(), c.args.end());
     const RunResult r = RunCli(args);
     EXPECT_EQ(r.status, 1);
-    const std::string shown = c.args.back() == "json" ? testing_json::Parse(r.out)["message"].string : r.err;
+    const std::string shown = c.args.back() == "json" ? Json::parse(r.out).at("message").get<std::string>() : r.err;
     EXPECT_NE(shown.find(c.message), std::string::npos) << shown;
     EXPECT_EQ(r.out.find("BEGIN:VCALENDAR"), std::string::npos);
   }
@@ -62,15 +94,15 @@ TEST(Cli, RefusedYearExitsWithStatusOneAndCarriesTheMessage) {
 TEST(Cli, JsonHasTheFixedShape) {
   RunResult r = RunCli({"--places", kPlaces, "--place", "2", "--month", "2", "--year", "2024", "--format", "json"});
   ASSERT_EQ(r.status, 0) << r.err;
-  auto v = testing_json::Parse(r.out);
-  ASSERT_EQ(v["rows"].array.size(), 32u);
-  for (const auto& row : v["rows"].array) EXPECT_EQ(row.array.size(), 17u);
-  EXPECT_EQ(v["lat"].string, "18 N 58 ");
-  EXPECT_EQ(v["long"].string, "072 E 50");
-  EXPECT_EQ(v["zone"].string, " +05:30");
-  EXPECT_TRUE(v["message"].IsNull());
+  const Json v = Json::parse(r.out);
+  ASSERT_EQ(v.at("rows").size(), 32u);
+  for (const Json& row : v.at("rows")) EXPECT_EQ(row.size(), 17u);
+  EXPECT_EQ(v.at("lat"), "18 N 58 ");
+  EXPECT_EQ(v.at("long"), "072 E 50");
+  EXPECT_EQ(v.at("zone"), " +05:30");
+  EXPECT_TRUE(v.at("message").is_null());
   // Stored bytes appear as the characters of the same code points: "ð" is U+00F0.
-  EXPECT_EQ(v["rows"][1][0].string, "P\xC3\xB1" "b:\xC3\x92\xC3\x98v:ari");
+  EXPECT_EQ(v.at("rows").at(1).at(0), "P\xC3\xB1" "b:\xC3\x92\xC3\x98v:ari");
 }
 
 // The fields and their quoting are the almanac's (tests/almanac/csv_test.cpp).
@@ -118,7 +150,7 @@ TEST(Cli, ScriptAndDigitsChooseTheCellsForm) {
     args.insert(args.end(), c.options.begin(), c.options.end());
     const RunResult r = RunCli(args);
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(testing_json::Parse(r.out)["rows"][1][9].string, c.ending);
+    EXPECT_EQ(Json::parse(r.out).at("rows").at(1).at(9), c.ending);
   }
 }
 
@@ -137,16 +169,16 @@ TEST(Cli, PreciseMethodJsonCarriesTheDaysValues) {
   RunResult r = RunCli({"--places", kPlaces, "--place", "2", "--month", "3", "--year", "2026", "--format",
                         "json", "--method", "precise"});
   ASSERT_EQ(r.status, 0) << r.err;
-  auto v = testing_json::Parse(r.out);
-  EXPECT_EQ(v["method"].string, "precise");
-  ASSERT_EQ(v["days"].array.size(), 31u);
-  EXPECT_EQ(v["days"][18]["date"].string, "2026-03-19");
-  EXPECT_EQ(v["days"][18]["tithi"].number, 30);
-  EXPECT_EQ(v["offsets"][0].number, 5.5);
+  const Json v = Json::parse(r.out);
+  EXPECT_EQ(v.at("method"), "precise");
+  ASSERT_EQ(v.at("days").size(), 31u);
+  EXPECT_EQ(v.at("days").at(18).at("date"), "2026-03-19");
+  EXPECT_EQ(v.at("days").at(18).at("tithi"), 30);
+  EXPECT_EQ(v.at("offsets").at(0), 5.5);
 
   RunResult classic = RunCli({"--places", kPlaces, "--place", "2", "--month", "3", "--year", "2026", "--format",
                               "json"});
-  EXPECT_EQ(testing_json::Parse(classic.out)["method"].string, "classic");
+  EXPECT_EQ(Json::parse(classic.out).at("method"), "classic");
 }
 
 TEST(Cli, DstChoosesTheClock) {
@@ -163,9 +195,9 @@ TEST(Cli, DstChoosesTheClock) {
     args.insert(args.end(), c.dst.begin(), c.dst.end());
     RunResult r = RunCli(args);
     ASSERT_EQ(r.status, 0) << r.err;
-    auto v = testing_json::Parse(r.out);
-    EXPECT_EQ(v["offsets"][27].number, c.day28) << (c.dst.empty() ? "default" : c.dst.back());
-    EXPECT_EQ(v["offsets"][29].number, c.day30) << (c.dst.empty() ? "default" : c.dst.back());
+    const Json v = Json::parse(r.out);
+    EXPECT_EQ(v.at("offsets").at(27), c.day28) << (c.dst.empty() ? "default" : c.dst.back());
+    EXPECT_EQ(v.at("offsets").at(29), c.day30) << (c.dst.empty() ? "default" : c.dst.back());
   }
   std::filesystem::remove(london);
 }
@@ -181,7 +213,7 @@ TEST(Cli, BadPlaceFilesAndRecordsAreReported) {
                                         "[LOCATION]\r\n0=\"Nowhere, Nothing, None         1x N 58  072 E 50  +05:30\"\r\n");
   RunResult refused = RunCli({"--places", letters, "--month", "3", "--year", "2026", "--format", "json"});
   EXPECT_EQ(refused.status, 1);
-  EXPECT_NE(testing_json::Parse(refused.out)["message"].string.find("cannot be computed"), std::string::npos);
+  EXPECT_NE(Json::parse(refused.out).at("message").get<std::string>().find("cannot be computed"), std::string::npos);
   std::filesystem::remove(binary);
   std::filesystem::remove(letters);
 }

@@ -16,14 +16,15 @@
 #include <sstream>
 #include <tuple>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/cli.h"
-#include "support/mini_json.h"
 
 namespace kalnika {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_json::Value;
+using Json = nlohmann::json;
 
 std::string ReadFile(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -99,10 +100,10 @@ TEST_P(Golden, EveryCellMatches) {
   const auto& [name, how] = GetParam();
   const fs::path file = fs::path(KALNIKA_TEST_DATA) / (name + ".json");
   const fs::path dir = file.parent_path();
-  const Value golden = testing_json::Parse(ReadFile(file));
+  const Json golden = Json::parse(ReadFile(file));
 
   std::vector<std::string> args;
-  for (const Value& a : golden["args"].array) args.push_back(a.string);
+  for (const Json& a : golden.at("args")) args.push_back(a.get<std::string>());
   Output run;
   if (how == How::BuiltTool) {
     run = RunBuiltTool(args, dir);
@@ -117,29 +118,26 @@ TEST_P(Golden, EveryCellMatches) {
     run.out = out.str();
     run.err = err.str();
   }
-  EXPECT_EQ(run.status, golden["message"].IsNull() ? 0 : 1) << run.err;
-  const Value got = testing_json::Parse(run.out);
+  EXPECT_EQ(run.status, golden.at("message").is_null() ? 0 : 1) << run.err;
+  const Json got = Json::parse(run.out);
 
   auto marks = [&](const std::string& key) -> std::vector<std::string> {
     std::vector<std::string> m;
-    if (golden.Has("yours") && golden["yours"].Has(key))
-      for (const Value& v : golden["yours"][key].array) m.push_back(v.string);
+    if (golden.contains("yours") && golden.at("yours").contains(key))
+      for (const Json& v : golden.at("yours").at(key)) m.push_back(v.get<std::string>());
     return m;
   };
   for (const char* key : {"kali", "vikram", "message"}) {
     auto m = marks(key);
     if (!m.empty()) continue;
-    if (golden[key].IsNull())
-      EXPECT_TRUE(got[key].IsNull()) << key;
-    else
-      EXPECT_EQ(got[key].string, golden[key].string) << key;
+    EXPECT_EQ(got.at(key), golden.at(key)) << key;
   }
-  ASSERT_EQ(got["rows"].array.size(), 32u);
+  ASSERT_EQ(got.at("rows").size(), 32u);
   for (std::size_t r = 0; r < 32; ++r) {
-    ASSERT_EQ(got["rows"][r].array.size(), 17u);
+    ASSERT_EQ(got.at("rows").at(r).size(), 17u);
     for (std::size_t c = 0; c < 17; ++c) {
-      const std::string& expected = golden["rows"][r][c].string;
-      const std::string& have = got["rows"][r][c].string;
+      const std::string expected = golden.at("rows").at(r).at(c).get<std::string>();
+      const std::string have = got.at("rows").at(r).at(c).get<std::string>();
       auto m = marks(std::to_string(r) + "," + std::to_string(c));
       if (m == std::vector<std::string>{"INGRESS"}) {
         EXPECT_TRUE(SameIngress(expected, have)) << "row " << r << " column " << c << ": " << have;
