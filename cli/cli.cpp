@@ -18,6 +18,7 @@
 #include "forms/frm_kalnika.h"
 #include "forms/place_file_location.h"
 #include "places/town_finder.h"
+#include "text/text.h"
 #include "xdvng/xdvng.h"
 
 namespace kalnika::cli {

@@ -1,5 +1,7 @@
 #include "cli/output.h"
 
+#include "text/text.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -8,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "almanac/csv.h"
+#include "display/csv.h"
 
 namespace kalnika::cli {
 
@@ -17,23 +19,6 @@ namespace {
 // The members in the order they are set, as the format lists them.
 using Json = nlohmann::ordered_json;
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 // An instant as ISO 8601 UTC to the second, "2026-03-19T01:23:29Z" (proleptic
 // Gregorian).
@@ -108,11 +93,6 @@ Json DayJson(const DayValues& day) {
 
 }  // namespace
 
-std::string Latin1ToUtf8(const std::string& bytes) {
-  std::string out;
-  for (unsigned char c : bytes) AppendUtf8(out, c);
-  return out;
-}
 
 std::string ToJson(const MonthOutput& out, const DisplayForm& form) {
   Json rows = Json::array();
@@ -128,7 +108,7 @@ std::string ToJson(const MonthOutput& out, const DisplayForm& form) {
   j["lat"] = Latin1ToUtf8(out.lat);
   j["long"] = Latin1ToUtf8(out.lon);
   j["zone"] = Latin1ToUtf8(out.zone);
-  j["message"] = out.message ? Json(Latin1ToUtf8(*out.message)) : Json(nullptr);
+  j["message"] = out.message ? Json(PlainText(*out.message)) : Json(nullptr);
   j["method"] = out.method == Method::Precise ? "precise" : "classic";
   if (out.sheet) {
     Json offsets = Json::array(), days = Json::array();
@@ -153,45 +133,24 @@ std::string ToCsv(const MonthOutput& out, const DisplayForm& form) {
   return MonthCsv(out.sheet->values, out.sheet->table, SheetPlace(*out.sheet), form);
 }
 
-std::size_t DisplayWidth(const std::string& utf8) {
-  std::size_t width = 0;
-  for (std::size_t i = 0; i < utf8.size();) {
-    auto c = static_cast<unsigned char>(utf8[i]);
-    char32_t cp = c;
-    std::size_t n = 1;
-    if (c >= 0xF0) { n = 4; cp = c & 0x07; }
-    else if (c >= 0xE0) { n = 3; cp = c & 0x0F; }
-    else if (c >= 0xC0) { n = 2; cp = c & 0x1F; }
-    for (std::size_t k = 1; k < n && i + k < utf8.size(); ++k)
-      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    i += n;
-    // Devanagari signs drawn on their letter take no column of their own.
-    bool combining = (cp >= 0x0900 && cp <= 0x0903) || cp == 0x093A || cp == 0x093C ||
-                     (cp >= 0x0941 && cp <= 0x0948) || cp == 0x094D ||
-                     (cp >= 0x0951 && cp <= 0x0957) || cp == 0x0962 || cp == 0x0963 ||
-                     cp == 0x200C || cp == 0x200D;
-    if (!combining) ++width;
-  }
-  return width;
-}
 
 std::string ToTable(const MonthOutput& out, const DisplayForm& form) {
   std::vector<std::vector<std::string>> cells;
   for (int r = 0; r <= out.table.dayCount; ++r) cells.push_back(DisplayRow(out.table, r, form));
   std::vector<std::size_t> widths(cells.empty() ? 0 : cells[0].size(), 0);
   for (const auto& row : cells)
-    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], TerminalColumns(row[c]));
 
   std::string t;
   if (!out.place.empty())
-    t += Latin1ToUtf8(out.place) + "\n";
+    t += PlainText(out.place) + "\n";
   t += "Latitude " + Latin1ToUtf8(out.lat) + "  Longitude " + Latin1ToUtf8(out.lon) +
        "  UTC" + Latin1ToUtf8(out.zone) + "\n\n";
   for (const auto& row : cells) {
     std::string line;
     for (std::size_t c = 0; c < row.size(); ++c) {
       line += row[c];
-      if (c + 1 < row.size()) line += std::string(widths[c] - DisplayWidth(row[c]) + 2, ' ');
+      if (c + 1 < row.size()) line += std::string(widths[c] - TerminalColumns(row[c]) + 2, ' ');
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     t += line + "\n";

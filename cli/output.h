@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "almanac/display_text.h"
+#include "display/display_text.h"
 #include "almanac/month_text.h"
 #include "forms/frm_kalnika.h"
 #include "xdvng/xdvng.h"
@@ -26,8 +26,6 @@ struct MonthOutput {
   Method method = Method::Classic;             // the method asked for
 };
 
-// Plain text (messages, place labels) as UTF-8: bytes 0x80-0xFF taken as Latin-1.
-std::string Latin1ToUtf8(const std::string& bytes);
 
 // JSON: "rows", the 32 x 17 cells of the table as the model holds them (row 0 the
 // stored headings), each cell shown in the form; the labels "kali", "vikram",
@@ -38,13 +36,11 @@ std::string Latin1ToUtf8(const std::string& bytes);
 // kind, the tithi, nakshatra and yoga ends and the sign entries of its day, as
 // instants in UTC).
 std::string ToJson(const MonthOutput& out, const DisplayForm& form);
-// CSV of the computed month (almanac/csv.h), with its place.
+// CSV of the computed month (display/csv.h), with its place.
 std::string ToCsv(const MonthOutput& out, const DisplayForm& form);
 // The table for a terminal: the place, the headings (with the notes heading) and
 // the day rows aligned, the era labels.
 std::string ToTable(const MonthOutput& out, const DisplayForm& form);
 
-// Columns a UTF-8 text takes in a terminal: combining Devanagari signs take none.
-std::size_t DisplayWidth(const std::string& utf8);
 
 }  // namespace kalnika::cli

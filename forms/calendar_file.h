@@ -3,7 +3,7 @@
 // window model shows, or its whole year, as an iCalendar file (ical/).
 #include <string>
 
-#include "almanac/display_text.h"
+#include "display/display_text.h"
 #include "forms/frm_kalnika.h"
 #include "ical/calendar_export.h"
 

@@ -4,7 +4,7 @@
 // and the tithi, nakshatra and notes small, under a header with the Gregorian
 // month, the lunar months it spans, the eras and the place. Which text goes where
 // is decided here, as stored Xdvng texts and values; the faces only display them
-// (almanac/display_text.h) and draw.
+// (display/display_text.h) and draw.
 #include <array>
 #include <optional>
 #include <string>
@@ -62,7 +62,7 @@ struct WallCalendar {
 };
 
 // The word before the Shaka years, stored: शके, the table's heading of that column.
-// The Vikram years follow kVikramWord (almanac/display_text.h), विक्रम संवत.
+// The Vikram years follow kVikramWord (display/display_text.h), विक्रम संवत.
 inline constexpr const char* kShakaWord = "S:k\xF1";
 // What the page is, stored: दिनदर्शिका ("calendar"), as the title of its files.
 inline constexpr const char* kWallCalendarWord = "edn:deS:\xFCka";

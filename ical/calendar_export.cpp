@@ -14,6 +14,8 @@
 
 #include "almanac/month_text.h"
 #include "almanac/name_tables.h"
+#include "clock/clock.h"
+#include "text/text.h"
 
 namespace kalnika::ical {
 
@@ -34,24 +36,6 @@ constexpr double kHalfSecond = 0.5 / 86400.0;
 // clock the table read it on, as seconds since 1970 UTC, so that a phone on that
 // clock shows the minute the almanac shows.
 std::int64_t ShownUnixTime(const LocalInstant& at) { return LocalSeconds(at.shown) - at.offset; }
-
-// Plain text of the place file as UTF-8: as it is when it is valid UTF-8 (written
-// by this program), otherwise single-byte Latin-1 (written on Windows).
-std::string PlainUtf8(const std::string& bytes) {
-  UErrorCode status = U_ZERO_ERROR;
-  int32_t length = 0;
-  u_strFromUTF8(nullptr, 0, &length, bytes.data(), static_cast<int32_t>(bytes.size()), &status);
-  if (status != U_INVALID_CHAR_FOUND) return bytes;
-  std::string utf8;
-  icu::UnicodeString(bytes.data(), static_cast<int32_t>(bytes.size()), "ISO-8859-1").toUTF8String(utf8);
-  return utf8;
-}
-
-std::string Trimmed(const std::string& s) {
-  const auto first = s.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 template <std::size_t N>
 std::string Name(const std::array<std::string, N>& table, int index) {
@@ -78,8 +62,8 @@ class Display {
   }
 
   std::string operator()(const std::string& xdvng) const {
-    if (!latin_) return Trimmed(xdvng::ToUnicode(xdvng, texts_.digits));
-    return Trimmed((*latin_)(xdvng::ToUnicode(xdvng, xdvng::Digits::Latin)));
+    if (!latin_) return std::string(TrimBlanks(xdvng::ToUnicode(xdvng, texts_.digits), " "));
+    return std::string(TrimBlanks((*latin_)(xdvng::ToUnicode(xdvng, xdvng::Digits::Latin)), " "));
   }
 
   bool Latin() const { return latin_.has_value(); }
@@ -111,7 +95,7 @@ std::string LunarMonthWords(const LunarMonth& month) {
 
 // "कार्तिक कृष्ण अष्टमी"; the new and full moon tithis have no fortnight word.
 std::string TithiSummary(const DayValues& day) {
-  const std::string fortnight = Trimmed(FortnightText(day.tithi));
+  const std::string fortnight(TrimBlanks(FortnightText(day.tithi), " "));
   return LunarMonthWords(day.lunarMonth) + " " + (fortnight.empty() ? "" : fortnight + " ") +
          Name(TithiNames, TithiNameIndex(day.tithi));
 }
@@ -135,7 +119,7 @@ std::string PlaceKey(const std::string& description) {
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<icu::Transliterator> ascii(
       icu::Transliterator::createInstance("Any-Latin; Latin-ASCII; Any-Lower", UTRANS_FORWARD, status));
-  icu::UnicodeString text = icu::UnicodeString::fromUTF8(PlainUtf8(description));
+  icu::UnicodeString text = icu::UnicodeString::fromUTF8(PlainText(description));
   if (U_SUCCESS(status) && ascii) ascii->transliterate(text);
   std::string plain, key;
   text.toUTF8String(plain);
@@ -153,7 +137,7 @@ std::string PlaceKey(const std::string& description) {
 std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months, const CalendarPlace& place,
                                           const ExportOptions& options) {
   const Display display(options.texts);
-  const std::string placeKey = PlaceKey(Trimmed(place.description));
+  const std::string placeKey = PlaceKey(std::string(TrimBlanks(place.description, " ")));
   std::vector<CalendarEvent> events;
   std::set<std::string> uids;
   auto add = [&](EventKind kind, const CivilDate& date, std::optional<std::int64_t> instant, std::string summary,
@@ -165,7 +149,7 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
 
   for (const MonthValues& month : months) {
     for (const DayValues& day : month.days) {
-      if (!Trimmed(day.auspicious).empty()) add(EventKind::Note, day.date, std::nullopt, display(day.auspicious), "");
+      if (!TrimBlanks(day.auspicious, " ").empty()) add(EventKind::Note, day.date, std::nullopt, display(day.auspicious), "");
       // The table writes the Kali new year over the notes of 23 January; here it
       // is an event of its own beside them.
       if (day.date.month == 1 && day.date.day == 23)
@@ -225,7 +209,7 @@ std::string WriteCalendar(const std::vector<CalendarEvent>& events, const Calend
   icalcomponent_add_property(cal, icalproperty_new_prodid(kProdId));
   icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
   icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
-  const std::string location = PlainUtf8(Trimmed(place.description));
+  const std::string location = PlainText(TrimBlanks(place.description, " "));
   // The name calendar programs give a calendar made from the file: the program and
   // the city (libical writes this property's value as it is, so no comma).
   icalproperty* name = icalproperty_new_x(("Kalnika " + location.substr(0, location.find(','))).c_str());

@@ -1,5 +1,7 @@
 #include "ui/display_text.h"
 
+#include "text/text.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -34,7 +36,7 @@ QString DisplayString(std::string_view stored, const DisplayOptions& options) {
   return QString::fromStdString(DisplayText(stored, options.Form()));
 }
 
-QString PlainText(std::string_view bytes) { return QString::fromStdString(PlainDisplayText(bytes)); }
+QString PlainText(std::string_view bytes) { return QString::fromStdString(kalnika::PlainText(bytes)); }
 
 std::string StoredText(const QString& text) { return text.toStdString(); }
 

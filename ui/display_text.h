@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "almanac/display_text.h"
+#include "display/display_text.h"
 #include "xdvng/xdvng.h"
 
 namespace kalnika::ui {
@@ -34,7 +34,7 @@ struct DisplayOptions {
 };
 
 // The text to draw for stored Xdvng bytes: their displayed text in the options'
-// script (almanac/display_text.h), or, with `xdvngFont` in the Devanagari script,
+// script (display/display_text.h), or, with `xdvngFont` in the Devanagari script,
 // every byte b unchanged as the character U+F000 + b, the code of glyph b in a
 // symbol-encoded font (drawn as Latin-1, Qt would end the text at U+009C and drop
 // U+00AD, both glyphs of the font).

@@ -7,7 +7,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
-#include "almanac/csv.h"
+#include "display/csv.h"
 #include "almanac/name_tables.h"
 #include "forms/place_search.h"
 #include "ui/paged_output.h"

@@ -45,7 +45,7 @@ void PrintPages(QPrinter& printer, const std::vector<MonthPage>& pages, const Di
 // text on success, otherwise what failed (the file is then left as it was).
 QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const DisplayOptions& options);
 
-// The CSV of a month (almanac/csv.h) in the script and digits of the display
+// The CSV of a month (display/csv.h) in the script and digits of the display
 // (Unicode for the Xdvng font), after a UTF-8 byte-order mark (so that
 // spreadsheets read it as UTF-8).
 QByteArray MonthCsv(const MonthPage& page, const DisplayOptions& options);

@@ -10,7 +10,7 @@
 #include <iterator>
 #include <limits>
 
-#include "almanac/display_text.h"
+#include "display/display_text.h"
 #include "almanac/name_tables.h"
 #include "ui/paged_output.h"
 #include "ui/wall_page_style.h"

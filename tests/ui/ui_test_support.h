@@ -21,7 +21,7 @@
 #include <memory>
 #include <vector>
 
-#include "almanac/display_text.h"
+#include "display/display_text.h"
 #include "almanac/month_text.h"
 #include "forms/frm_kalnika.h"
 #include "ui/application.h"
@@ -145,7 +145,7 @@ QString PdfText(const QString& pdf);
 QString PdfTitle(const QString& pdf);
 
 // The first cell whose shown text is not the displayed text of the reference cell
-// (almanac/display_text.h; "row r, column c: shown ... expected ..."), or the empty
+// (display/display_text.h; "row r, column c: shown ... expected ..."), or the empty
 // text when all 32 x 17 cells agree.
 QString GridMismatch(const QTableWidget* table, const MonthTable& expected,
                      const DisplayForm& form = DisplayForm(Script::Unicode, xdvng::Digits::Devanagari));

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "almanac/display_text.h"
+#include "display/display_text.h"
 #include "almanac/month_text.h"
 #include "almanac/month_values.h"
 

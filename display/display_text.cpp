@@ -1,6 +1,7 @@
-#include "almanac/display_text.h"
+#include "display/display_text.h"
 
 #include "almanac/name_tables.h"
+#include "text/text.h"
 
 namespace kalnika {
 
@@ -21,63 +22,6 @@ std::string TwoDigitMinutes(std::string_view stored) {
     if (clockColon && (i + 2 >= stored.size() || !IsDigit(stored[i + 2]))) out += '0';
   }
   return out;
-}
-
-// Without the blanks at either end.
-std::string Trimmed(std::string text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-void AppendLatin1(std::string& out, unsigned char c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
-std::string Latin1ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() * 2);
-  for (unsigned char c : bytes) AppendLatin1(out, c);
-  return out;
-}
-
-// Whether the bytes are valid UTF-8 (overlong forms and surrogates refused).
-bool ValidUtf8(std::string_view bytes) {
-  for (std::size_t i = 0; i < bytes.size();) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    std::size_t n = 0;
-    char32_t cp = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if ((c & 0xE0) == 0xC0) {
-      n = 1;
-      cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      n = 2;
-      cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      n = 3;
-      cp = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + n >= bytes.size()) return false;
-    for (std::size_t k = 1; k <= n; ++k) {
-      const auto next = static_cast<unsigned char>(bytes[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    const char32_t least = n == 1 ? 0x80 : n == 2 ? 0x800 : 0x10000;
-    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += n + 1;
-  }
-  return true;
 }
 
 constexpr const char* kEnglishWeekdays[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -120,8 +64,8 @@ std::string DisplayText(std::string_view stored, DisplayForm form) {
     case Script::Xdvng:
       return Latin1ToUtf8(stored);
     case Script::Unicode:
-      if (xdvng::IsUtf8Devanagari(stored)) return Trimmed(xdvng::ToUnicode(stored, form.digits));
-      return Trimmed(xdvng::ToUnicode(TwoDigitMinutes(stored), form.digits));
+      if (xdvng::IsUtf8Devanagari(stored)) return std::string(TrimBlanks(xdvng::ToUnicode(stored, form.digits), " "));
+      return std::string(TrimBlanks(xdvng::ToUnicode(TwoDigitMinutes(stored), form.digits), " "));
     case Script::Latin:
     case Script::Iso15919: {
       if (const char* english = EnglishName(stored)) return english;
@@ -177,8 +121,5 @@ std::string VikramYears(const MonthValues& month, DisplayForm form) {
   return DisplayText(std::to_string(first), form) + between + DisplayText(std::to_string(last), form);
 }
 
-std::string PlainDisplayText(std::string_view bytes) {
-  return ValidUtf8(bytes) ? std::string(bytes) : Latin1ToUtf8(bytes);
-}
 
 }  // namespace kalnika

@@ -79,8 +79,5 @@ std::string MonthHeading(const MonthValues& month);
 std::string KaliYears(const MonthValues& month, DisplayForm form);
 std::string VikramYears(const MonthValues& month, DisplayForm form);
 
-// Plain text (a place record, a message) as UTF-8: the bytes when they are valid
-// UTF-8, otherwise each byte as its Latin-1 character.
-std::string PlainDisplayText(std::string_view bytes);
 
 }  // namespace kalnika

@@ -3,7 +3,7 @@
 // 072 E 50, zone +05:30, the sample place file's default), computed here.
 #include <gtest/gtest.h>
 
-#include "almanac/csv.h"
+#include "display/csv.h"
 #include "almanac/name_tables.h"
 
 namespace kalnika {

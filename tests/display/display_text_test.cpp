@@ -4,7 +4,7 @@
 // trimming of the blanks at either end and two-digit clock minutes.
 #include <gtest/gtest.h>
 
-#include "almanac/display_text.h"
+#include "display/display_text.h"
 #include "almanac/name_tables.h"
 
 namespace kalnika {
@@ -106,11 +106,6 @@ TEST(PageWords, MonthHeadingMethodAndEras) {
   EXPECT_EQ(KaliYears(MonthValues{}, kWestern), "");
 }
 
-TEST(PlainDisplayText, Utf8OrLatin1) {
-  EXPECT_EQ(PlainDisplayText("S\xC3\xA3o Tom\xC3\xA9"), "S\xC3\xA3o Tom\xC3\xA9");  // valid UTF-8 as it is
-  EXPECT_EQ(PlainDisplayText("S\xE3o"), "S\xC3\xA3o");                             // a Windows file's byte
-  EXPECT_EQ(PlainDisplayText("\xC3"), "\xC3\x83");                                 // cut UTF-8 is Latin-1
-}
 
 }  // namespace
 }  // namespace kalnika

@@ -1,4 +1,6 @@
-#include "almanac/csv.h"
+#include "display/csv.h"
+
+#include "text/text.h"
 
 namespace kalnika {
 
@@ -31,7 +33,7 @@ std::string MonthCsv(const MonthValues& values, const MonthTable& table, std::st
   for (const char* word : {kPlaceWord, kKaliWord, kVikramWord, kMethodWord}) headings.push_back(DisplayText(word, form));
   std::string csv = CsvRecord(headings);
 
-  const std::string placeText = PlainDisplayText(place);
+  const std::string placeText = PlainText(place);
   const std::string kali = KaliYears(values, form);
   const std::string vikram = VikramYears(values, form);
   const std::string method = DisplayText(MethodName(values.method), form);
