@@ -90,29 +90,29 @@ std::string KaliNewYearNote(int kaliYear) {
 
 TableRow FormatDay(const MonthValues& month, const DayValues& day) {
   TableRow cells;
-  cells[0] = Name(GregorianMonthNames, day.date.month - 1);
-  cells[1] = std::to_string(day.date.day);
-  cells[2] = month.yearText;
-  cells[3] = Name(WeekdayNames, day.weekday);
-  cells[4] = std::to_string(day.shaka);
-  cells[5] = Name(SamvatsaraNames, day.samvatsara);
-  cells[6] = LunarMonthText(day.lunarMonth);
+  cells[Column::GregorianMonth] = Name(GregorianMonthNames, day.date.month - 1);
+  cells[Column::Day] = std::to_string(day.date.day);
+  cells[Column::Year] = month.yearText;
+  cells[Column::Weekday] = Name(WeekdayNames, day.weekday);
+  cells[Column::Shaka] = std::to_string(day.shaka);
+  cells[Column::Samvatsara] = Name(SamvatsaraNames, day.samvatsara);
+  cells[Column::LunarMonth] = LunarMonthText(day.lunarMonth);
   // A lost month, a lunation in which the Sun enters two signs, bears both names.
-  if (day.precise && day.precise->lostMonth >= 0) cells[6] += "-" + Name(MaasNames, day.precise->lostMonth);
-  cells[7] = FortnightText(day.tithi);
-  cells[8] = Name(TithiNames, TithiNameIndex(day.tithi));
+  if (day.precise && day.precise->lostMonth >= 0) cells[Column::LunarMonth] += "-" + Name(MaasNames, day.precise->lostMonth);
+  cells[Column::Fortnight] = FortnightText(day.tithi);
+  cells[Column::Tithi] = Name(TithiNames, TithiNameIndex(day.tithi));
   // Classic: the month's new or full moon stands on the rows of its tithi instead
   // of the end. From sunrise the new (full) moon is the end of the new-moon
   // (full-moon) tithi itself, or of a tithi the day passes over (noted below).
-  cells[9] = day.phase && !day.precise ? AlmanacClockText(day.phaseInstant.local) : ClockText(day.tithiEnd.clock);
-  cells[10] = Name(NaxatraNames, day.nakshatra);
-  cells[11] = Name(YogaNames, day.yoga);
-  cells[12] = Name(RaashiNames, day.moonSign);
-  cells[13] = Name(RaashiNames, day.sunSign);
-  cells[14] = SunText(day.sunrise);
-  cells[15] = SunText(day.sunset);
-  for (const DayNote& note : DayNotes(day)) cells[16] += note.text;
-  if (day.date.month == 1 && day.date.day == kKaliNewYearDay) cells[16] = KaliNewYearNote(day.kaliYear);
+  cells[Column::TithiEnd] = day.phase && !day.precise ? AlmanacClockText(day.phaseInstant.local) : ClockText(day.tithiEnd.clock);
+  cells[Column::Nakshatra] = Name(NaxatraNames, day.nakshatra);
+  cells[Column::Yoga] = Name(YogaNames, day.yoga);
+  cells[Column::MoonSign] = Name(RaashiNames, day.moonSign);
+  cells[Column::SunSign] = Name(RaashiNames, day.sunSign);
+  cells[Column::Sunrise] = SunText(day.sunrise);
+  cells[Column::Sunset] = SunText(day.sunset);
+  for (const DayNote& note : DayNotes(day)) cells[Column::Notes] += note.text;
+  if (day.date.month == 1 && day.date.day == kKaliNewYearDay) cells[Column::Notes] = KaliNewYearNote(day.kaliYear);
   return cells;
 }
 

@@ -2,13 +2,8 @@
 // The month as the almanac shows it: the texts of the month table, formatted from
 // the month's values in this one place. Every text is Devanagari in the legacy
 // "Xdvng" font bytes (name_tables.h); the faces convert them for display.
-//
-// Columns: 0 Gregorian month, 1 day, 2 year, 3 weekday, 4 Shaka year, 5 year of the
-// sixty-year cycle, 6 lunar month (with its added-month prefix), 7 fortnight,
-// 8 tithi, 9 tithi ending time (or the new-moon / full-moon instant), 10 nakshatra,
-// 11 yoga, 12 moon sign, 13 sun sign, 14 sunrise, 15 sunset, 16 notes (sun-sign
-// entry, auspicious-day text; the Kali new-year note on 23 January).
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,7 +14,38 @@ namespace kalnika {
 inline constexpr int kTableRows = 32;     // row 0 the headings, rows 1..31 the days
 inline constexpr int kTableColumns = 17;
 
-using TableRow = std::array<std::string, kTableColumns>;
+// The columns of the month table, in their order; every face names a column by
+// these and never by its position.
+enum class Column : int {
+  GregorianMonth,
+  Day,
+  Year,
+  Weekday,
+  Shaka,
+  Samvatsara,  // the year's name in the sixty-year cycle
+  LunarMonth,  // with its added-month prefix
+  Fortnight,
+  Tithi,
+  TithiEnd,    // the tithi's end, or the new-moon / full-moon instant
+  Nakshatra,
+  Yoga,
+  MoonSign,
+  SunSign,
+  Sunrise,
+  Sunset,
+  Notes,       // sun-sign entry, skipped tithis, auspicious-day text; the Kali new year on 23 January
+};
+static_assert(static_cast<int>(Column::Notes) + 1 == kTableColumns);
+
+constexpr std::size_t IndexOf(Column column) { return static_cast<std::size_t>(column); }
+
+// The cells of one row, by column (and, for the faces that go through all of
+// them in order, by position 0..16).
+struct TableRow : std::array<std::string, kTableColumns> {
+  using std::array<std::string, kTableColumns>::operator[];
+  std::string& operator[](Column column) { return (*this)[IndexOf(column)]; }
+  const std::string& operator[](Column column) const { return (*this)[IndexOf(column)]; }
+};
 
 struct MonthTable {
   std::array<TableRow, kTableRows> cells;  // row 0 the headings; rows past the month empty

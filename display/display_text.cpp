@@ -80,7 +80,7 @@ std::string DisplayText(std::string_view stored, DisplayForm form) {
 std::string_view ShownCell(const MonthTable& table, int row, int column) {
   if (row < 0 || row >= kTableRows || column < 0 || column >= kTableColumns) return {};
   const std::string& text = table.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-  if (row == 0 && column == kTableColumns - 1 && text.empty()) return kNotesHeading;
+  if (row == 0 && column == static_cast<int>(Column::Notes) && text.empty()) return kNotesHeading;
   return text;
 }
 

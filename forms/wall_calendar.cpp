@@ -14,11 +14,6 @@ namespace {
 constexpr int kKaliNewYearDay = 23;
 
 // Columns of the table a square shows.
-constexpr std::size_t kLunarMonthColumn = 6;
-constexpr std::size_t kFortnightColumn = 7;
-constexpr std::size_t kTithiColumn = 8;
-constexpr std::size_t kEndColumn = 9;
-constexpr std::size_t kNakshatraColumn = 10;
 
 // The text once more at the end of a list, unless it ends the list already.
 void AddOnce(std::vector<std::string>& list, const std::string& text) {
@@ -45,8 +40,8 @@ std::string SpacedLunarMonth(const std::string& month) {
 // The fortnight and the tithi: "S:ØVl: e¾t:iy:a"; the dark fortnight's stored word
 // begins with the old font's blank, which display leaves out at a text's start.
 std::string TithiWithFortnight(const TableRow& row) {
-  const std::string& fortnight = row[kFortnightColumn];
-  return fortnight.empty() ? row[kTithiColumn] : fortnight + " " + row[kTithiColumn];
+  const std::string& fortnight = row[Column::Fortnight];
+  return fortnight.empty() ? row[Column::Tithi] : fortnight + " " + row[Column::Tithi];
 }
 
 WallSquare Square(const MonthSheet& sheet, const DayValues& day, const std::string& previousLunarMonth) {
@@ -56,11 +51,11 @@ WallSquare Square(const MonthSheet& sheet, const DayValues& day, const std::stri
   square.weekday = day.weekday;
   square.day = std::to_string(day.date.day);
   square.tithi = TithiWithFortnight(row);
-  square.tithiEnd = row[kEndColumn];
-  square.nakshatra = row[kNakshatraColumn];
+  square.tithiEnd = row[Column::TithiEnd];
+  square.nakshatra = row[Column::Nakshatra];
   square.phase = day.phase;
-  if (!previousLunarMonth.empty() && row[kLunarMonthColumn] != previousLunarMonth)
-    square.lunarMonthBegins = SpacedLunarMonth(row[kLunarMonthColumn]);
+  if (!previousLunarMonth.empty() && row[Column::LunarMonth] != previousLunarMonth)
+    square.lunarMonthBegins = SpacedLunarMonth(row[Column::LunarMonth]);
   square.notes = DayNotes(day);
   if (day.date.month == 1 && day.date.day == kKaliNewYearDay)
     square.notes.push_back({NoteKind::KaliNewYear, KaliNewYearNote(day.kaliYear)});
@@ -88,7 +83,7 @@ WallCalendar MakeWallCalendar(const MonthSheet& sheet) {
       if (!week[column] || week[column]->day > static_cast<int>(month.days.size())) continue;
       const DayValues& day = month.days[static_cast<std::size_t>(week[column]->day - 1)];
       squares[column] = Square(sheet, day, previousLunarMonth);
-      previousLunarMonth = sheet.table.cells[static_cast<std::size_t>(day.date.day)][kLunarMonthColumn];
+      previousLunarMonth = sheet.table.cells[static_cast<std::size_t>(day.date.day)][Column::LunarMonth];
       AddOnce(wall.lunarMonths, SpacedLunarMonth(previousLunarMonth));
       AddOnce(wall.shakaYears, std::to_string(day.shaka) + " " + WithoutBlanks(SamvatsaraNames[static_cast<std::size_t>(day.samvatsara)]));
       AddOnce(wall.vikramYears, std::to_string(day.vikram));

@@ -136,7 +136,7 @@ void PaintMonthPage(QPainter& painter, const QRectF& area, const MonthPage& page
   if (total > area.width()) {
     for (double& w : layout.widths) w *= area.width() / total;
   } else {
-    layout.widths[kTableColumns - 1] += area.width() - total;  // the note column takes the rest
+    layout.widths[IndexOf(Column::Notes)] += area.width() - total;  // the note column takes the rest
   }
 
   painter.save();

@@ -25,9 +25,12 @@ constexpr int kLeastRowPadding = 2;
 
 // Columns whose cells hold numbers or clock times and are centred.
 bool Centred(int col) {
-  switch (col) {
-    case 1: case 2: case 4: case 9: case 14: case 15: return true;
-    default: return false;
+  switch (static_cast<Column>(col)) {
+    case Column::Day: case Column::Year: case Column::Shaka: case Column::TithiEnd: case Column::Sunrise:
+    case Column::Sunset:
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -47,7 +47,7 @@ WallPageTexts WallTexts(const WallCalendar& wall, const DisplayOptions& options)
   page.footer = Shown(kPlaceWord, options) + QStringLiteral(": ") + PlainText(wall.place) + QStringLiteral("     ") +
                 Shown(kMethodWord, options) + QStringLiteral(": ") + Shown(MethodName(wall.method), options);
   for (std::size_t d = 0; d < page.weekdays.size(); ++d) page.weekdays[d] = Shown(wall.weekdays[d], options);
-  const QString nakshatraWord = Shown(ColumnHeadings[10], options);
+  const QString nakshatraWord = Shown(ColumnHeadings[IndexOf(Column::Nakshatra)], options);
   const QString until = Shown(kUntilWord, options);
   for (const WallWeek& week : wall.weeks) {
     auto& shownWeek = page.weeks.emplace_back();
