@@ -1,7 +1,9 @@
 // Loading the fullest place file (5001 records) as the main window does at start-up:
-// the place list and the stored default position. What a place file may cost at
-// most: a sparse 64 GB file and 200 MB of line feeds are refused by their size,
-// 16 MB of line feeds (just under the limit) and 16 MB of distinct keys are parsed.
+// the place list and the stored default position; the lookups of a month's
+// computation (its 384 auspicious-day notes) from one snapshot. What a place file
+// may cost at most: a sparse 64 GB file and 200 MB of line feeds are refused by
+// their size, 16 MB of line feeds (just under the limit) and 16 MB of the shortest
+// lines are parsed.
 #include <fcntl.h>
 #include <malloc.h>
 #include <stdlib.h>
@@ -10,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +35,12 @@ class FullPlaceFile {
       description.resize(31, ' ');
       text += std::to_string(n) + "=\"" + description + "18 N 58  072 E 50  +05:30\"\r\n";
     }
-    text += "\r\n[DEFAULT]\r\nCityDataNumber=0\r\n";
+    text += "\r\n[DEFAULT]\r\nCityDataNumber=0\r\n\r\n[AUSPICIOUS DAYS]\r\n";
+    // a note on every third tithi of every month, as long as the 80-byte buffer allows
+    for (int maas = 0; maas < 12; ++maas)
+      for (int tithi = 0; tithi <= 31; tithi += 3)
+        text += (maas < 10 ? "0" : "") + std::to_string(maas) + (tithi < 10 ? "0" : "") + std::to_string(tithi) +
+                "=" + std::string(79, '\xC0') + "\r\n";
     std::ofstream(path(), std::ios::binary) << text;
   }
   FullPlaceFile(const FullPlaceFile&) = delete;
@@ -66,15 +74,14 @@ void BM_LoadPlaceList5001(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadPlaceList5001)->Unit(benchmark::kMillisecond);
 
-// The same ProfileFile again and again: the file is unchanged, so only the identity
-// checks and lookups are left.
-void BM_LoadPlaceList5001Cached(benchmark::State& state) {
+// The lookups alone: one snapshot, taken before, read again and again.
+void BM_LoadPlaceList5001FromSnapshot(benchmark::State& state) {
   FullPlaceFile file;
   if (!file.ok()) {
     state.SkipWithError("no scratch folder");
     return;
   }
-  kalnika::ProfileFile places(file.path());
+  const kalnika::ProfileSnapshot places = kalnika::ProfileFile(file.path()).Snapshot();
   for (auto _ : state) {
     auto list = kalnika::LoadPlaceList(places);
     int position = kalnika::StoredDefaultPosition(places);
@@ -83,7 +90,28 @@ void BM_LoadPlaceList5001Cached(benchmark::State& state) {
     if (list.size() != 5001) state.SkipWithError("place list incomplete");
   }
 }
-BENCHMARK(BM_LoadPlaceList5001Cached)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadPlaceList5001FromSnapshot)->Unit(benchmark::kMillisecond);
+
+// What a month's computation reads from the place file: a snapshot of the file (its
+// identity checked, the parse kept from before) and the 384 auspicious-day notes.
+void BM_AuspiciousNotesOfAMonth(benchmark::State& state) {
+  FullPlaceFile file;
+  if (!file.ok()) {
+    state.SkipWithError("no scratch folder");
+    return;
+  }
+  kalnika::ProfileFile placeFile(file.path());
+  placeFile.Snapshot();  // the window read it at start-up
+  for (auto _ : state) {
+    const kalnika::ProfileSnapshot places = placeFile.Snapshot();
+    std::size_t bytes = 0;
+    for (int maas = 0; maas < 12; ++maas)
+      for (int tithi = 0; tithi <= 31; ++tithi) bytes += kalnika::AuspiciousDayNote(places, maas, tithi).size();
+    benchmark::DoNotOptimize(bytes);
+    if (bytes != 12 * 11 * 79) state.SkipWithError("notes missing");
+  }
+}
+BENCHMARK(BM_AuspiciousNotesOfAMonth)->Unit(benchmark::kMicrosecond);
 
 // A scratch folder with one file, removed when the object goes.
 class ScratchFile {
@@ -154,11 +182,27 @@ void BM_LoadLineFeeds(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadLineFeeds)->ArgName("MiB")->Arg(200)->Arg(16)->Unit(benchmark::kMillisecond);
 
-// The costliest content under the limit: short lines of distinct keys ("123=\n"),
-// each an entry of its own. Counter: the heap the parse holds besides its text.
-void BM_ParseDistinctKeysAtLimit(benchmark::State& state) {
-  std::string text = "[LOCATION]\n";
-  for (int n = 0; text.size() + 16 < kalnika::profile::kLargestText; ++n) text += std::to_string(n) + "=\n";
+// The largest text of `line` repeated after `head`.
+std::string Filled(const std::string& head, const std::string& line) {
+  std::string text = head;
+  while (text.size() + line.size() <= kalnika::profile::kLargestText) text += line;
+  return text;
+}
+
+// The costliest contents under the limit: short lines of distinct keys ("123=\n"),
+// the shortest key lines ("k\n", 4 bytes of index for 2 of text), the shortest
+// headers ("[]\n", each sorted before the repeats go). Counter: the heap the parse
+// holds besides its text.
+void BM_ParseAtLimit(benchmark::State& state, const char* kind) {
+  std::string text;
+  if (kind == std::string_view("DistinctKeys")) {
+    text = "[LOCATION]\n";
+    for (int n = 0; text.size() + 16 < kalnika::profile::kLargestText; ++n) text += std::to_string(n) + "=\n";
+  } else if (kind == std::string_view("ShortestKeys")) {
+    text = Filled("[LOCATION]\n", "k\n");
+  } else {
+    text = Filled("", "[]\n");
+  }
   double heap = 0;
   for (auto _ : state) {
     std::string copy = text;
@@ -170,6 +214,8 @@ void BM_ParseDistinctKeysAtLimit(benchmark::State& state) {
   state.counters["heap_MB"] = heap / (1 << 20);
   state.counters["text_MB"] = static_cast<double>(text.size()) / (1 << 20);
 }
-BENCHMARK(BM_ParseDistinctKeysAtLimit)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ParseAtLimit, DistinctKeys, "DistinctKeys")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ParseAtLimit, ShortestKeys, "ShortestKeys")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ParseAtLimit, ShortestHeaders, "ShortestHeaders")->Unit(benchmark::kMillisecond);
 
 }  // namespace

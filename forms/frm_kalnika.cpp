@@ -112,13 +112,14 @@ void frmKalnika::LoadControls() {
   table_ = EmptyMonthTable();
   gridVisible_ = true;
 
-  lstLocation.items = LoadPlaceList(placeFile_);
-  zoneNames_ = ReadZoneNames(placeFile_);
+  const ProfileSnapshot places = placeFile_.Snapshot();
+  lstLocation.items = LoadPlaceList(places);
+  zoneNames_ = ReadZoneNames(places);
   zoneChecked_.clear();
   std::error_code ec;
   if (!bundledPlaceFile_.empty() && zoneNames_.size() < lstLocation.items.size() &&
       !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec)) {
-    ProfileFile bundled(bundledPlaceFile_);
+    const ProfileSnapshot bundled = ProfileFile(bundledPlaceFile_).Snapshot();
     std::map<std::string, std::string> zoneOfRecord;
     const std::vector<std::string> records = LoadPlaceList(bundled);
     const std::map<int, std::string> zones = ReadZoneNames(bundled);
@@ -129,11 +130,11 @@ void frmKalnika::LoadControls() {
       if (found != zoneOfRecord.end()) zoneNames_.emplace(static_cast<int>(i), found->second);
     }
   }
-  if (const std::string problem = placeFile_.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
+  if (const std::string& problem = places.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
   // A stored position that names no entry (a stale number, or any number when the
   // list is empty) selects the first entry when there is one; -1, stored while no
   // entry was selected, selects nothing.
-  int position = StoredDefaultPosition(placeFile_);
+  int position = StoredDefaultPosition(places);
   if (position == -1)
     lstLocation.ListIndex = -1;
   else if (position >= 0 && static_cast<std::size_t>(position) < lstLocation.items.size())
@@ -198,10 +199,12 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   const ZoneLoad zone = zoneName.empty() ? ZoneLoad{} : ZoneRules::Load(zoneName);
   request.clock = zone.rules ? Clock::OfZone(zone.rules)
                              : Clock::Fixed(static_cast<int>(std::lround(place.timeZone * 60.0)), daylightSaving);
-  // The notes are read afresh from the place file for every month computed.
+  // The notes are read afresh from the place file for every month computed, all
+  // from one reading of it.
+  const ProfileSnapshot places = placeFile_.Snapshot();
   for (int maas = 0; maas < 12; ++maas)
     for (int tithi = 0; tithi <= 31; ++tithi)
-      request.auspicious.Set(maas, tithi, AuspiciousDayNote(placeFile_, maas, tithi, profileBuffer_));
+      request.auspicious.Set(maas, tithi, AuspiciousDayNote(places, maas, tithi));
 
   MonthSheet sheet;
   sheet.values = ComputeMonth(request);

@@ -3,6 +3,7 @@
 // as it read before.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <optional>
 #include <string>
 
 #include "fuzz/fuzz_check.h"
@@ -24,8 +25,8 @@ std::string AsRead(std::string_view value) {
 
 // The value of [section] key in `document`, or nothing when the entry is missing.
 std::string Lookup(const Document& document, const std::string& section, const std::string& key, bool& found) {
-  const Entry* entry = Find(document, section, key);
-  found = entry != nullptr && entry->hasValue;
+  const std::optional<Entry> entry = Find(document, section, key);
+  found = entry && entry->hasValue;
   return found ? std::string(ValueOf(document, *entry)) : std::string();
 }
 
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   bool otherFound = false;
   const std::string otherBefore = Lookup(parsed.document, otherSection, otherKey, otherFound);
   if (!EntryProblem(section, key, value).empty()) return 0;
-  const bool isNew = Find(parsed.document, section, key) == nullptr;
+  const bool isNew = !Find(parsed.document, section, key).has_value();
 
   const std::string written = WithEntry(parsed.document, section, key, value);
   ParseResult again = Parse(written);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <optional>
 #include <utility>
 
 #include "calendar/numeric_value.h"
@@ -79,80 +80,122 @@ std::string TwoDigits(int number) {
 
 }  // namespace
 
-// The parsed file and the identity of the file it was parsed from.
+// What a snapshot holds: the parse of the file, or why there is none.
+struct ProfileSnapshot::Contents {
+  profile::Document document;
+  std::string problem;  // "" when the file was parsed or is missing
+};
+
+ProfileSnapshot::ProfileSnapshot() : contents_(std::make_shared<const Contents>()) {}
+
+ProfileSnapshot::ProfileSnapshot(std::shared_ptr<const Contents> contents) : contents_(std::move(contents)) {}
+
+const std::string& ProfileSnapshot::ReadProblem() const { return contents_->problem; }
+
+std::size_t ProfileSnapshot::GetString(std::string_view section, std::string_view key,
+                                       std::string_view defaultText, char* buffer,
+                                       std::size_t bufferSize) const {
+  if (buffer == nullptr || bufferSize == 0) return 0;  // no room even for the NUL
+  std::string_view value;
+  const std::optional<profile::Entry> entry = profile::Find(contents_->document, section, key);
+  if (entry && entry->hasValue) {
+    value = profile::ValueOf(contents_->document, *entry);
+  } else {
+    // the default as Windows uses it: up to a NUL, trailing blanks removed
+    value = defaultText.substr(0, defaultText.find('\0'));
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
+  }
+  // a longer value is cut so that it and its NUL fit the buffer
+  const std::size_t count = CutLength(value, bufferSize - 1);
+  std::memcpy(buffer, value.data(), count);
+  buffer[count] = '\0';
+  return count;
+}
+
+std::string ProfileSnapshot::Read(std::string_view section, std::string_view key) const {
+  char buffer[kProfileBufferSize];
+  const std::size_t count = GetString(section, key, "", buffer, sizeof buffer);
+  return std::string(buffer, count);
+}
+
+// The kept snapshot and the identity of the file it was taken from.
 struct ProfileFile::Impl {
   bool loaded = false;
   profile_io::FileIdentity identity;
-  profile::Document document;
+  std::shared_ptr<const ProfileSnapshot::Contents> kept;
 
-  // why the file at `identity` could not be used ("" when it was parsed)
-  std::string problem;
-
-  // The document of the file as it is on disk now, parsed again only when the file
-  // changed; nullptr when there is no file or it cannot be read (`problem` says
-  // why). A refused file is remembered by its identity too, so that 31 note
-  // look-ups of a month do not read a 16 MB binary file 31 times.
-  const profile::Document* Current(const std::filesystem::path& file) {
+  // The snapshot of the file as it is on disk now, read and parsed again only when
+  // the file changed. A refused file is remembered by its identity too, so that the
+  // next computation does not read a 16 MB binary file again.
+  ProfileSnapshot Take(const std::filesystem::path& file) {
     try {
-      return Load(file);
+      return ProfileSnapshot(Load(file));
     } catch (const std::bad_alloc&) {
       // the parse of a file near the size limit on a machine short of memory
       Forget();
-      problem = ReadFailure(file, "there is not enough memory to read it");
-      return nullptr;
+      return Refused(ReadFailure(file, "there is not enough memory to read it"));
     }
   }
 
-  const profile::Document* Load(const std::filesystem::path& file) {
+  std::shared_ptr<const ProfileSnapshot::Contents> Load(const std::filesystem::path& file) {
     profile_io::FileIdentity now;
     std::string why;
     switch (profile_io::Examine(file, now, why)) {
       case profile_io::PathKind::Missing:
         Forget();
-        return nullptr;
+        return std::make_shared<const ProfileSnapshot::Contents>();
       case profile_io::PathKind::Other:
         Forget();
-        problem = ReadFailure(file, why);
-        return nullptr;
+        return Refused(ReadFailure(file, why)).contents_;
       case profile_io::PathKind::File:
         break;
     }
-    if (loaded && identity == now) return problem.empty() ? &document : nullptr;
+    if (loaded && identity == now) return kept;
+    // the old parse goes before the new one is made: a snapshot still held
+    // elsewhere keeps it, but this object never holds two
     Forget();
+    auto contents = std::make_shared<ProfileSnapshot::Contents>();
     profile_io::FileBytes bytes = profile_io::ReadWholeFile(file, profile::kLargestText);
     switch (bytes.status) {
       case profile_io::ReadStatus::Missing:
-        return nullptr;
+        return contents;
       case profile_io::ReadStatus::TooLarge:
-        problem = ReadFailure(file, profile::SizeProblem(static_cast<std::uint64_t>(bytes.identity.size)));
+        contents->problem =
+            ReadFailure(file, profile::SizeProblem(static_cast<std::uint64_t>(bytes.identity.size)));
         break;
       case profile_io::ReadStatus::Failed:
-        problem = ReadFailure(file, bytes.error);
+        contents->problem = ReadFailure(file, bytes.error);
         break;
       case profile_io::ReadStatus::Loaded: {
         profile::ParseResult parsed = profile::Parse(std::move(bytes.bytes));
         if (parsed.problem.empty()) {
-          document = std::move(parsed.document);
+          contents->document = std::move(parsed.document);
         } else {
-          problem = ReadFailure(file, parsed.problem);
+          contents->problem = ReadFailure(file, parsed.problem);
         }
         break;
       }
     }
     identity = bytes.identity;
     loaded = true;
-    return problem.empty() ? &document : nullptr;
+    kept = std::move(contents);
+    return kept;
   }
 
-  // Drops the kept parse: the next read parses the file again.
+  static ProfileSnapshot Refused(std::string problem) {
+    auto contents = std::make_shared<ProfileSnapshot::Contents>();
+    contents->problem = std::move(problem);
+    return ProfileSnapshot(std::move(contents));
+  }
+
+  // Drops the kept snapshot: the next one reads the file again.
   void Forget() {
     loaded = false;
-    problem.clear();
-    document = profile::Document{};
+    kept.reset();
   }
 
   // Writes [section] key=value into `target` while the caller holds the lock: reads
-  // the file afresh (never from the parse kept for readers), edits, replaces it.
+  // the file afresh (never from the kept snapshot), edits, replaces it.
   WriteResult WriteLocked(const std::filesystem::path& target, std::string_view section,
                           std::string_view key, std::string_view value) {
     profile::Document old;
@@ -180,7 +223,8 @@ struct ProfileFile::Impl {
     return {};
   }
 
-  // Replaces `target` by `bytes`; the kept parse is dropped either way.
+  // Replaces `target` by `bytes`; the kept snapshot is dropped either way, so that
+  // the next snapshot reads what was written.
   WriteResult Replace(const std::filesystem::path& target, std::string_view bytes) {
     Forget();
     if (bytes.size() > profile::kLargestText) {
@@ -198,37 +242,18 @@ ProfileFile::ProfileFile(std::filesystem::path file, std::chrono::milliseconds l
 
 const std::filesystem::path& ProfileFile::path() const { return file_; }
 
-std::string ProfileFile::ReadProblem() {
-  impl_->Current(file_);
-  return impl_->problem;
-}
+ProfileSnapshot ProfileFile::Snapshot() { return impl_->Take(file_); }
+
+std::string ProfileFile::ReadProblem() { return Snapshot().ReadProblem(); }
 
 std::size_t ProfileFile::GetString(std::string_view section, std::string_view key,
                                    std::string_view defaultText, char* buffer,
                                    std::size_t bufferSize) {
-  if (buffer == nullptr || bufferSize == 0) return 0;  // no room even for the NUL
-  std::string_view value;
-  const profile::Document* document = impl_->Current(file_);
-  const profile::Entry* entry =
-      document != nullptr ? profile::Find(*document, section, key) : nullptr;
-  if (entry != nullptr && entry->hasValue) {
-    value = profile::ValueOf(*document, *entry);
-  } else {
-    // the default as Windows uses it: up to a NUL, trailing blanks removed
-    value = defaultText.substr(0, defaultText.find('\0'));
-    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
-  }
-  // a longer value is cut so that it and its NUL fit the buffer
-  const std::size_t count = CutLength(value, bufferSize - 1);
-  std::memcpy(buffer, value.data(), count);
-  buffer[count] = '\0';
-  return count;
+  return Snapshot().GetString(section, key, defaultText, buffer, bufferSize);
 }
 
 std::string ProfileFile::Read(std::string_view section, std::string_view key) {
-  char buffer[kProfileBufferSize];
-  const std::size_t count = GetString(section, key, "", buffer, sizeof buffer);
-  return std::string(buffer, count);
+  return Snapshot().Read(section, key);
 }
 
 std::string ProfileFile::LockForWrite(profile_io::ExclusiveLock& lock, std::filesystem::path& target) {
@@ -287,14 +312,14 @@ WriteResult ProfileFile::AppendPlaceRecord(std::string_view record, std::string_
     if (std::string why = Impl::ReadForWrite(target, document); !why.empty()) return {false, why};
     for (int n = 0; n <= kLastPlaceKey; ++n) {
       const std::string name = std::to_string(n);
-      const profile::Entry* entry = profile::Find(document, kLocationSection, name);
+      const std::optional<profile::Entry> entry = profile::Find(document, kLocationSection, name);
       // a key whose value reads empty is free, as the place list ends there
-      if (entry != nullptr && !profile::ValueOf(document, *entry).empty()) continue;
+      if (entry && !profile::ValueOf(document, *entry).empty()) continue;
       std::string bytes = profile::WithEntry(document, kLocationSection, name, value);
       // The companion (the place's zone name) lands under the same key in the same
       // rewrite; an empty one is written only over a value a former place left there.
-      const profile::Entry* stale = profile::Find(document, companionSection, name);
-      if (!companion.empty() || (stale != nullptr && !profile::ValueOf(document, *stale).empty())) {
+      const std::optional<profile::Entry> stale = profile::Find(document, companionSection, name);
+      if (!companion.empty() || (stale && !profile::ValueOf(document, *stale).empty())) {
         profile::ParseResult again = profile::Parse(std::move(bytes));
         bytes = profile::WithEntry(again.document, companionSection, name, companion);
       }
@@ -306,18 +331,20 @@ WriteResult ProfileFile::AppendPlaceRecord(std::string_view record, std::string_
   });
 }
 
-std::vector<std::string> LoadPlaceList(ProfileFile& file) {
-  std::vector<std::string> places;
+std::vector<std::string> LoadPlaceList(const ProfileSnapshot& places) {
+  std::vector<std::string> list;
   for (int n = 0; n <= kLastPlaceKey; ++n) {
-    std::string record = file.Read(kLocationSection, std::to_string(n));
+    std::string record = places.Read(kLocationSection, std::to_string(n));
     if (record.empty()) break;  // the first empty key ends the list
-    places.push_back(std::move(record));
+    list.push_back(std::move(record));
   }
-  return places;
+  return list;
 }
 
-int StoredDefaultPosition(ProfileFile& file) {
-  const double position = RoundHalfEven(NumericValue(file.Read(kDefaultSection, kDefaultKey)));
+std::vector<std::string> LoadPlaceList(ProfileFile& file) { return LoadPlaceList(file.Snapshot()); }
+
+int StoredDefaultPosition(const ProfileSnapshot& places) {
+  const double position = RoundHalfEven(NumericValue(places.Read(kDefaultSection, kDefaultKey)));
   // A hand-edited number of ten digits or more is beyond int: it is clamped, so it
   // names no entry of the list instead of overflowing. (79 digits at most, so the
   // value is finite; the NaN test is a guard all the same.)
@@ -331,18 +358,24 @@ int StoredDefaultPosition(ProfileFile& file) {
   return static_cast<int>(position);
 }
 
+int StoredDefaultPosition(ProfileFile& file) { return StoredDefaultPosition(file.Snapshot()); }
+
 WriteResult StoreDefaultPosition(ProfileFile& file, int position) {
   return file.WriteString(kDefaultSection, kDefaultKey, std::to_string(position));
+}
+
+std::string AuspiciousDayNote(const ProfileSnapshot& places, int maas, int tithi) {
+  // A stored text longer than 79 bytes is cut to its first 79 bytes, the most the
+  // 80-byte buffer holds before its NUL: the day still shows the start of its note.
+  return places.Read(kAuspiciousSection, TwoDigits(maas) + TwoDigits(tithi));
 }
 
 std::string AuspiciousDayNote(ProfileFile& file, int maas, int tithi, std::string& buffer) {
   buffer.assign(kProfileBufferSize, ' ');
   const std::string key = TwoDigits(maas) + TwoDigits(tithi);
-  // A stored text longer than 79 bytes is cut to its first 79 bytes, the most the
-  // 80-byte buffer holds before its NUL: the day still shows the start of its note,
-  // and no byte is written past the buffer.
+  // the same cut; no byte is written past the buffer
   const std::size_t count =
-      file.GetString(kAuspiciousSection, key, "", buffer.data(), buffer.size());
+      file.Snapshot().GetString(kAuspiciousSection, key, "", buffer.data(), buffer.size());
   return buffer.substr(0, count);
 }
 

@@ -38,14 +38,47 @@ struct WriteResult {
   std::string error;
 };
 
-// One place file. Every read checks the file's identity (size, modification time,
+// One reading of the place file: its contents as they were when the snapshot was
+// taken, parsed once and looked up from memory. Taking it checks the file's
+// identity once; no lookup touches the file again, so a computation that takes one
+// snapshot reads one state of the file however many values it looks up, and a
+// change saved meanwhile shows in the next computation. A snapshot never changes;
+// copies share the parse, and any threads may read it at once.
+class ProfileSnapshot {
+ public:
+  // The snapshot of a missing file: every lookup gives its default text.
+  ProfileSnapshot();
+
+  // Why the place file could not be read when the snapshot was taken, as a whole
+  // sentence for a message box (ProfileFile::ReadProblem), or "".
+  const std::string& ReadProblem() const;
+
+  // ProfileFile::GetString and ProfileFile::Read, from the snapshot's contents.
+  std::size_t GetString(std::string_view section, std::string_view key, std::string_view defaultText,
+                        char* buffer, std::size_t bufferSize) const;
+  std::string Read(std::string_view section, std::string_view key) const;
+
+ private:
+  friend class ProfileFile;
+  struct Contents;
+  explicit ProfileSnapshot(std::shared_ptr<const Contents> contents);
+  std::shared_ptr<const Contents> contents_;
+};
+
+// One place file. Snapshot() checks the file's identity (size, modification time,
 // inode) and parses it again only when it changed, so the file is read afresh on
-// every use while 5001 consecutive reads cost one parse. Copies share the kept
-// parse; one object is for one thread at a time (the window's).
+// every use while an unchanged file is parsed once. The reads below take a snapshot
+// each: one look at the file per value. Copies share the kept parse; one object is
+// for one thread at a time (the window's).
 class ProfileFile {
  public:
   explicit ProfileFile(std::filesystem::path file, std::chrono::milliseconds lockWait = kLockWait);
   const std::filesystem::path& path() const;
+
+  // The file as it is now: the kept parse when the file's identity is what it was
+  // when that was taken (and no write of this object came between), else the file
+  // read and parsed again.
+  ProfileSnapshot Snapshot();
 
   // Why the place file cannot be read, as a whole sentence for a message box
   // ("Could not read the place file "/opt/kalnika/Location.ini": it is not a text
@@ -120,17 +153,19 @@ class ProfileFile {
 
   std::filesystem::path file_;
   std::chrono::milliseconds lockWait_;
-  // parsed contents and the identity they were read at
+  // the kept snapshot and the identity of the file it was taken from
   std::shared_ptr<Impl> impl_;
 };
 
 // The place list as the main window loads it: values of "LOCATION" keys "0", "1", ...
 // up to the first key that reads empty (a gap hides every record behind it), at most
 // 5001.
+std::vector<std::string> LoadPlaceList(const ProfileSnapshot& places);
 std::vector<std::string> LoadPlaceList(ProfileFile& file);
 
 // The stored default position: numeric value of [DEFAULT] CityDataNumber, rounded
 // half to even (0 when missing or not a number; -1 means "none selected").
+int StoredDefaultPosition(const ProfileSnapshot& places);
 int StoredDefaultPosition(ProfileFile& file);
 
 // Stores the default position (decimal text, "-1" for none).
@@ -138,8 +173,11 @@ WriteResult StoreDefaultPosition(ProfileFile& file, int position);
 
 // The auspicious-day text for lunar month `maas` (0..11) and tithi number `tithi`
 // (0..31): key of two-digit month and two-digit tithi ("0312", "1100"); empty when
-// nothing is stored. The value is read through the 80-byte buffer `buffer` (reset to
-// 80 blanks first), so a longer value is cut to 79 bytes.
+// nothing is stored. A longer value is cut to 79 bytes, as the 80-byte buffer of
+// GetString cuts it.
+std::string AuspiciousDayNote(const ProfileSnapshot& places, int maas, int tithi);
+
+// The same, read through the 80-byte buffer `buffer` (reset to 80 blanks first).
 std::string AuspiciousDayNote(ProfileFile& file, int maas, int tithi, std::string& buffer);
 
 }  // namespace kalnika

@@ -43,41 +43,61 @@ int CompareFolded(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-std::string_view Range(const std::string& text, Offset begin, Offset end) {
-  return std::string_view(text).substr(begin, end - begin);
+static_assert(kLargestText <= (std::size_t{1} << 24), "offsets must fit the 24 bits of a NameRef");
+
+constexpr NameRef kOffsetMask = (NameRef{1} << 24) - 1;
+constexpr std::size_t kLongName = 255;  // the length a NameRef keeps for 255 bytes or more
+
+NameRef MakeRef(std::size_t begin, std::size_t end) {
+  return static_cast<NameRef>(begin) | (static_cast<NameRef>(std::min(end - begin, kLongName)) << 24);
 }
 
-std::string_view KeyOf(const std::string& text, const Entry& entry) {
-  return Range(text, entry.keyBegin, entry.keyEnd);
+Offset BeginOf(NameRef ref) { return ref & kOffsetMask; }
+
+// The end of the content of the line holding `from`: its first CR or LF, or the end
+// of the text.
+std::size_t LineEndFrom(const std::string& text, std::size_t from) {
+  while (from < text.size() && text[from] != '\r' && text[from] != '\n') ++from;
+  return from;
 }
 
-std::string_view NameOf(const std::string& text, const Section& section) {
-  return Range(text, section.nameBegin, section.nameEnd);
+// The start of the line after the one whose content ends at `end`.
+std::size_t NextLine(const std::string& text, std::size_t end) {
+  if (end == text.size()) return end;
+  return end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
 }
 
-// Sorts `items` by folded name and keeps the first occurrence (lowest offset) of
-// each name: Windows reads only the first of duplicate sections and keys.
-template <typename Item, typename NameFn, typename OffsetFn>
-void SortKeepingFirst(std::vector<Item>& items, const NameFn& name, const OffsetFn& offset) {
-  std::sort(items.begin(), items.end(), [&](const Item& x, const Item& y) {
-    const int c = CompareFolded(name(x), name(y));
-    return c != 0 ? c < 0 : offset(x) < offset(y);
-  });
-  auto last = std::unique(items.begin(), items.end(), [&](const Item& x, const Item& y) {
-    return CompareFolded(name(x), name(y)) == 0;
-  });
-  items.erase(last, items.end());
-  items.shrink_to_fit();
+// The name of a header whose NameRef says 255 bytes or more: up to the last "]" of
+// its line, blanks trimmed.
+std::string_view LongNameAt(const std::string& text, std::size_t begin) {
+  std::size_t close = LineEndFrom(text, begin);
+  while (text[close - 1] != ']') --close;  // the header has one at or after `begin`
+  return std::string_view(text.data() + begin, TrimEnd(text, begin, close - 1) - begin);
 }
 
-// The item whose folded name equals `folded` in items sorted by SortKeepingFirst.
-template <typename Item, typename NameFn>
-const Item* FindSorted(const std::vector<Item>& items, std::string_view folded, const NameFn& name) {
-  auto it = std::lower_bound(items.begin(), items.end(), folded, [&](const Item& x, std::string_view n) {
-    return CompareFolded(name(x), n) < 0;
-  });
-  if (it == items.end() || CompareFolded(name(*it), folded) != 0) return nullptr;
-  return &*it;
+// The key of an entry whose NameRef says 255 bytes or more: up to the first "=" of
+// its line, or the whole line, blanks trimmed.
+std::string_view LongKeyAt(const std::string& text, std::size_t begin) {
+  const std::size_t end = LineEndFrom(text, begin);
+  const void* found = std::memchr(text.data() + begin, '=', end - begin);
+  const std::size_t equals =
+      found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : end;
+  return std::string_view(text.data() + begin, TrimEnd(text, begin, equals) - begin);
+}
+
+// The section name or key `ref` points to. (The parse has checked every offset
+// against the text, so no bounds are checked here: the sorts call this some 10^8
+// times on the largest text.)
+inline std::string_view NameOf(const std::string& text, NameRef ref) {
+  const std::size_t length = ref >> 24;
+  if (length < kLongName) return std::string_view(text.data() + BeginOf(ref), length);
+  return LongNameAt(text, BeginOf(ref));
+}
+
+inline std::string_view KeyOf(const std::string& text, NameRef ref) {
+  const std::size_t length = ref >> 24;
+  if (length < kLongName) return std::string_view(text.data() + BeginOf(ref), length);
+  return LongKeyAt(text, BeginOf(ref));
 }
 
 // The entry on the line whose trimmed content is [begin, end) (already known to be
@@ -115,6 +135,107 @@ Entry ParseEntry(const std::string& text, std::size_t begin, std::size_t end) {
   entry.valueBegin = static_cast<Offset>(valueBegin);
   entry.valueEnd = static_cast<Offset>(valueEnd);
   return entry;
+}
+
+// The entry whose key begins at `begin`, read again from its line.
+Entry EntryAt(const std::string& text, std::size_t begin) {
+  const std::size_t end = LineEndFrom(text, begin);
+  Entry entry = ParseEntry(text, begin, TrimEnd(text, begin, end));
+  entry.lineEnd = static_cast<Offset>(end);  // trailing blanks go with a replaced value
+  return entry;
+}
+
+enum class LineKind { Blank, Header, Comment, Entry };
+
+// One line of the text, as the parse and the writer see it.
+struct Line {
+  std::size_t begin = 0;  // where the line begins
+  std::size_t end = 0;    // where its content ends (its line ending follows)
+  std::size_t next = 0;   // where the next line begins
+  std::size_t from = 0;   // its content without blanks (nor a byte-order mark) around it
+  std::size_t to = 0;
+  LineKind kind = LineKind::Blank;
+  std::size_t nameEnd = 0;  // a header's name is [from + 1 and its blanks, nameEnd)
+};
+
+// Calls visit(line) for every line of `text` in order; lines end at CRLF, LF or CR
+// (a file may mix them), an unterminated last line is a line too, but a final line
+// ending opens no empty line after it.
+template <typename Visit>
+void ForEachLine(const std::string& t, const Visit& visit) {
+  const std::size_t size = t.size();
+  Line line;
+  while (line.next < size) {
+    line.begin = line.next;
+    line.end = LineEndFrom(t, line.begin);
+    line.next = NextLine(t, line.end);
+    line.kind = LineKind::Blank;
+    std::size_t from = line.begin;
+    // a UTF-8 byte-order mark before the first line is not part of its text
+    if (from == 0 && t.compare(0, 3, "\xEF\xBB\xBF") == 0) from += 3;
+    line.from = SkipBlanks(t, std::min(from, line.end), line.end);
+    line.to = TrimEnd(t, line.from, line.end);
+    if (line.from < line.to) {
+      if (t[line.from] == ';') {
+        line.kind = LineKind::Comment;
+      } else {
+        line.kind = LineKind::Entry;
+        if (t[line.from] == '[') {
+          // the name runs to the last "]" of the line; without one the line is no header
+          std::size_t close = line.to;
+          while (close > line.from + 1 && t[close - 1] != ']') --close;
+          if (close > line.from + 1) {
+            line.kind = LineKind::Header;
+            line.nameEnd = close - 1;
+          }
+        }
+      }
+    }
+    visit(static_cast<const Line&>(line));
+  }
+}
+
+// Where the trimmed name of the header `line` begins and ends.
+std::pair<std::size_t, std::size_t> HeaderName(const std::string& t, const Line& line) {
+  const std::size_t begin = SkipBlanks(t, line.from + 1, line.nameEnd);
+  return {begin, TrimEnd(t, begin, line.nameEnd)};
+}
+
+// Where the trimmed key of the entry `line` ends.
+std::size_t KeyEnd(const std::string& t, const Line& line) {
+  const void* found = std::memchr(t.data() + line.from, '=', line.to - line.from);
+  if (found == nullptr) return line.to;
+  return TrimEnd(t, line.from, static_cast<std::size_t>(static_cast<const char*>(found) - t.data()));
+}
+
+// The first occurrence of [section] in document.sections, or nullptr.
+const Section* FindSection(const Document& document, std::string_view section) {
+  const std::string& t = document.text;
+  const std::string_view name = TrimBlanks(section);
+  auto it = std::lower_bound(document.sections.begin(), document.sections.end(), name,
+                             [&t](const Section& s, std::string_view n) {
+                               return CompareFolded(NameOf(t, s.name), n) < 0;
+                             });
+  if (it == document.sections.end() || CompareFolded(NameOf(t, it->name), name) != 0) return nullptr;
+  return &*it;
+}
+
+// The first line of `key` in the first occurrence of `section`: among the keys of
+// that name (in file order) the first one after the section's header, if it comes
+// before the section's end.
+std::optional<Entry> FindKey(const Document& document, const Section& section, std::string_view key) {
+  const std::string& t = document.text;
+  const std::string_view name = TrimBlanks(key);
+  const Offset header = BeginOf(section.name);
+  auto it = std::lower_bound(document.keys.begin(), document.keys.end(), name,
+                             [&t, header](NameRef k, std::string_view n) {
+                               const int c = CompareFolded(KeyOf(t, k), n);
+                               return c != 0 ? c < 0 : BeginOf(k) <= header;
+                             });
+  if (it == document.keys.end() || BeginOf(*it) >= section.end || CompareFolded(KeyOf(t, *it), name) != 0) {
+    return std::nullopt;
+  }
+  return EntryAt(t, BeginOf(*it));
 }
 
 }  // namespace
@@ -158,86 +279,78 @@ ParseResult Parse(std::string text) {
   Document& document = result.document;
   document.text = std::move(text);
   const std::string& t = document.text;
-  const std::size_t size = t.size();
 
-  // Every section occurrence in file order; repeats are dropped after the scan,
-  // with the entries they collected (Windows reads only the first).
+  // The index is counted before it is filled, so that it is allocated once at its
+  // size: a vector grown by doubling would hold up to twice its entries meanwhile.
+  std::size_t headers = 0;
+  std::size_t keys = 0;
+  ForEachLine(t, [&](const Line& line) {
+    if (line.kind == LineKind::Header) ++headers;
+    if (line.kind == LineKind::Entry && headers > 0) ++keys;  // none before the first header
+  });
+  if (headers == 0) return result;
+
+  // The sections: every header sorted by folded name, ties in file order, and only
+  // the first of each name kept (Windows reads only the first).
+  std::vector<NameRef> names;
+  names.reserve(headers);
+  ForEachLine(t, [&](const Line& line) {
+    if (line.kind != LineKind::Header) return;
+    const auto [begin, end] = HeaderName(t, line);
+    names.push_back(MakeRef(begin, end));
+  });
+  std::sort(names.begin(), names.end(), [&t](NameRef x, NameRef y) {
+    const int c = CompareFolded(NameOf(t, x), NameOf(t, y));
+    return c != 0 ? c < 0 : x < y;  // same name: same length byte, so the offsets decide
+  });
+  names.erase(std::unique(names.begin(), names.end(),
+                          [&t](NameRef x, NameRef y) { return CompareFolded(NameOf(t, x), NameOf(t, y)) == 0; }),
+              names.end());
   std::vector<Section>& sections = document.sections;
-  bool inSection = false;  // entries before the first header belong to no section
-  std::size_t begin = 0;
-  while (begin < size) {
-    // lines end at CRLF, LF or CR (a file may mix them); an unterminated last line
-    // is a line too, but a final line ending opens no empty line after it
-    std::size_t end = begin;
-    while (end < size && t[end] != '\r' && t[end] != '\n') ++end;
-    std::size_t next = end;
-    if (next < size) {
-      next += (t[next] == '\r' && next + 1 < size && t[next + 1] == '\n') ? 2 : 1;
-      if (document.lineEnding.empty()) document.lineEnding = t.substr(end, next - end);
-    }
-    const bool blank = SkipBlanks(t, begin, end) == end;
-    if (next == size) {
-      document.lastLineTerminated = next > end;
-      document.lastLineBlank = blank;
-    }
-    const std::size_t lineBegin = begin;
-    begin = next;
-    if (blank) continue;
+  sections.reserve(names.size());
+  for (NameRef name : names) sections.push_back({name, 0});
+  std::vector<NameRef>().swap(names);  // freed before the keys take their room
 
-    std::size_t from = lineBegin;
-    // a UTF-8 byte-order mark before the first line is not part of its text
-    if (from == 0 && t.compare(0, 3, "\xEF\xBB\xBF") == 0) from += 3;
-    from = SkipBlanks(t, from, end);
-    const std::size_t to = TrimEnd(t, from, end);
-    if (from == to) continue;  // only a byte-order mark
-    if (t[from] == '[') {
-      // the name runs to the last "]" of the line; without one the line is no header
-      std::size_t close = to;
-      while (close > from + 1 && t[close - 1] != ']') --close;
-      if (close > from + 1) {
-        Section section;
-        const std::size_t nameBegin = SkipBlanks(t, from + 1, close - 1);
-        section.nameBegin = static_cast<Offset>(nameBegin);
-        section.nameEnd = static_cast<Offset>(TrimEnd(t, nameBegin, close - 1));
-        section.lastFilledEnd = static_cast<Offset>(end);
-        section.lastFilledNext = static_cast<Offset>(next);
-        sections.push_back(std::move(section));
-        inSection = true;
-        continue;
-      }
+  // Where each section ends (the next header, of any name) and the keys, in one
+  // more pass in file order.
+  std::sort(sections.begin(), sections.end(),
+            [](const Section& x, const Section& y) { return BeginOf(x.name) < BeginOf(y.name); });
+  document.keys.reserve(keys);
+  std::size_t nextFirst = 0;  // the next first occurrence in file order
+  Section* open = nullptr;    // a first occurrence whose end is not known yet
+  bool inSection = false;
+  ForEachLine(t, [&](const Line& line) {
+    if (line.kind == LineKind::Header) {
+      if (open != nullptr) open->end = static_cast<Offset>(line.begin);
+      open = nullptr;
+      inSection = true;
+      const std::size_t begin = HeaderName(t, line).first;
+      if (nextFirst < sections.size() && BeginOf(sections[nextFirst].name) == begin) open = &sections[nextFirst++];
+    } else if (line.kind == LineKind::Entry && inSection) {
+      document.keys.push_back(MakeRef(line.from, KeyEnd(t, line)));
     }
-    if (!inSection) continue;
-    Section& current = sections.back();
-    // comments count: a new key goes after them
-    current.lastFilledEnd = static_cast<Offset>(end);
-    current.lastFilledNext = static_cast<Offset>(next);
-    if (t[from] == ';') continue;  // comment line
-    Entry entry = ParseEntry(t, from, to);
-    entry.lineEnd = static_cast<Offset>(end);  // trailing blanks go with a replaced value
-    current.entries.push_back(entry);
-  }
-  if (document.lineEnding.empty()) document.lineEnding = "\r\n";  // the style Windows writes
+  });
+  if (open != nullptr) open->end = static_cast<Offset>(t.size());
 
-  SortKeepingFirst(sections, [&t](const Section& s) { return NameOf(t, s); },
-                   [](const Section& s) { return s.nameBegin; });
-  for (Section& section : sections) {
-    SortKeepingFirst(section.entries, [&t](const Entry& e) { return KeyOf(t, e); },
-                     [](const Entry& e) { return e.keyBegin; });
-  }
+  std::sort(sections.begin(), sections.end(), [&t](const Section& x, const Section& y) {
+    return CompareFolded(NameOf(t, x.name), NameOf(t, y.name)) < 0;
+  });
+  std::sort(document.keys.begin(), document.keys.end(), [&t](NameRef x, NameRef y) {
+    const int c = CompareFolded(KeyOf(t, x), KeyOf(t, y));
+    return c != 0 ? c < 0 : BeginOf(x) < BeginOf(y);
+  });
   return result;
 }
 
-const Entry* Find(const Document& document, std::string_view section, std::string_view key) {
-  const std::string& t = document.text;
-  const Section* s = FindSorted(document.sections, TrimBlanks(section),
-                                [&t](const Section& x) { return NameOf(t, x); });
-  if (s == nullptr) return nullptr;
-  return FindSorted(s->entries, TrimBlanks(key), [&t](const Entry& e) { return KeyOf(t, e); });
+std::optional<Entry> Find(const Document& document, std::string_view section, std::string_view key) {
+  const Section* s = FindSection(document, section);
+  if (s == nullptr) return std::nullopt;
+  return FindKey(document, *s, key);
 }
 
 std::string_view ValueOf(const Document& document, const Entry& entry) {
   if (!entry.hasValue) return {};
-  return Range(document.text, entry.valueBegin, entry.valueEnd);
+  return std::string_view(document.text).substr(entry.valueBegin, entry.valueEnd - entry.valueBegin);
 }
 
 std::string EntryProblem(std::string_view section, std::string_view key, std::string_view value) {
@@ -259,17 +372,24 @@ std::string EntryProblem(std::string_view section, std::string_view key, std::st
 std::string WithEntry(const Document& document, std::string_view section, std::string_view key,
                       std::string_view value) {
   const std::string& t = document.text;
-  const std::string& eol = document.lineEnding;
   const std::string_view sectionName = TrimBlanks(section);
   const std::string_view keyName = TrimBlanks(key);
+  // what the parse does not keep is read again from the text: a write is rare and
+  // copies the text anyway
+  std::string eol;            // style of the first line ending; CRLF when there is none
+  bool lastTerminated = true;  // false when the text ends inside a line
+  bool lastBlank = true;       // the last line holds only blanks (true for an empty text)
+  ForEachLine(t, [&](const Line& line) {
+    if (eol.empty() && line.next > line.end) eol = t.substr(line.end, line.next - line.end);
+    lastTerminated = line.next > line.end;
+    lastBlank = SkipBlanks(t, line.begin, line.end) == line.end;
+  });
+  if (eol.empty()) eol = "\r\n";  // the style Windows writes
   std::string out;
   out.reserve(t.size() + sectionName.size() + keyName.size() + value.size() + 16);
 
-  const Section* s = FindSorted(document.sections, sectionName,
-                                [&t](const Section& x) { return NameOf(t, x); });
-  if (s != nullptr) {
-    const Entry* e = FindSorted(s->entries, keyName, [&t](const Entry& x) { return KeyOf(t, x); });
-    if (e != nullptr) {
+  if (const Section* s = FindSection(document, sectionName)) {
+    if (const std::optional<Entry> e = FindKey(document, *s, keyName)) {
       // replace the value in place; the key as spelled in the file and the blanks
       // around "=" stay
       out.append(t, 0, e->replaceFrom);
@@ -278,20 +398,31 @@ std::string WithEntry(const Document& document, std::string_view section, std::s
       out.append(t, e->lineEnd, std::string::npos);
       return out;
     }
-    // a new key goes after the section's last non-blank line, before the blank lines
-    // that separate it from the next section
-    out.append(t, 0, s->lastFilledNext);
-    if (s->lastFilledNext == s->lastFilledEnd) out += eol;  // the file ended without a line break
+    // a new key goes after the section's last non-blank line (comments count),
+    // before the blank lines that separate it from the next section
+    std::size_t lastEnd = LineEndFrom(t, BeginOf(s->name));  // the header's line
+    std::size_t lastNext = NextLine(t, lastEnd);
+    for (std::size_t begin = lastNext; begin < s->end;) {
+      const std::size_t end = LineEndFrom(t, begin);
+      const std::size_t next = NextLine(t, end);
+      if (SkipBlanks(t, begin, end) < end) {
+        lastEnd = end;
+        lastNext = next;
+      }
+      begin = next;
+    }
+    out.append(t, 0, lastNext);
+    if (lastNext == lastEnd) out += eol;  // the file ended without a line break
     out.append(keyName).append("=").append(value).append(eol);
-    out.append(t, s->lastFilledNext, std::string::npos);
+    out.append(t, lastNext, std::string::npos);
     return out;
   }
 
   // a new section goes at the end of the file, after one blank line
   out = t;
   if (!t.empty()) {
-    if (!document.lastLineTerminated) out += eol;
-    if (!document.lastLineBlank) out += eol;
+    if (!lastTerminated) out += eol;
+    if (!lastBlank) out += eol;
   }
   out.append("[").append(sectionName).append("]").append(eol);
   out.append(keyName).append("=").append(value).append(eol);

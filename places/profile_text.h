@@ -4,10 +4,13 @@
 // a write makes. The text is kept as the bytes of the file (ANSI single-byte text,
 // Devanagari in Xdvng bytes); nothing is converted.
 //
-// The parse keeps nothing per line: only the sections and the entries, as offsets
-// into the text, so a file of a million blank lines costs its bytes and no more.
+// The parse keeps nothing per blank or comment line, 4 bytes per key line (where
+// its key begins) and 8 per section name. Everything else (where a key ends, its
+// value, the quotes) is found again in the text when a lookup needs it, so the
+// largest text and its parse take at most three times its size.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,10 +22,16 @@ namespace kalnika::profile {
 // larger is refused before it is read, never allocated.
 inline constexpr std::size_t kLargestText = std::size_t{16} << 20;
 
-// Offsets into the text; kLargestText keeps them far below 2^32.
+// Offsets into the text; kLargestText keeps them below 2^24.
 using Offset = std::uint32_t;
 
-// The first line of a key in the first occurrence of its section.
+// A name in the text as the index keeps it: its offset in the low 24 bits and its
+// length in the high 8 (255 for a name of 255 bytes or more, whose end is found
+// again in its line).
+using NameRef = std::uint32_t;
+
+// The first line of a key in the first occurrence of its section, as a lookup finds
+// it again in the text.
 struct Entry {
   Offset keyBegin = 0;     // the key as spelled in the file, blanks trimmed
   Offset keyEnd = 0;
@@ -34,24 +43,20 @@ struct Entry {
 };
 
 // The first occurrence of a section (a later one with the same name is ignored, as
-// Windows ignores it), with the first entry of each of its keys sorted by folded
-// key.
+// Windows ignores it).
 struct Section {
-  Offset nameBegin = 0;  // the name as spelled between the brackets, trimmed
-  Offset nameEnd = 0;
-  // the last non-blank line before the next header (comments count): where its
-  // content ends and where the line after it begins
-  Offset lastFilledEnd = 0;
-  Offset lastFilledNext = 0;
-  std::vector<Entry> entries;
+  NameRef name = 0;  // the name as spelled between the brackets, trimmed
+  Offset end = 0;    // where the next header line begins, or the end of the text
 };
 
 struct Document {
   std::string text;
-  std::vector<Section> sections;  // sorted by folded name
-  std::string lineEnding;         // style of the first line ending; CRLF when there is none
-  bool lastLineTerminated = true; // false when the text ends inside a line
-  bool lastLineBlank = true;      // the last line holds only blanks (true for an empty text)
+  // the first occurrence of every section name, sorted by folded name
+  std::vector<Section> sections;
+  // the key of every line of content after the first header (comments and headers
+  // aside), in every occurrence of a section, sorted by folded key with ties in
+  // file order: a lookup takes the first one inside its section's first occurrence
+  std::vector<NameRef> keys;
 };
 
 // Why a file of `bytes` bytes is too large to be a place file, or "" when it is not.
@@ -69,8 +74,8 @@ struct ParseResult {
   std::string problem;
 };
 
-// Indexes the first occurrence of every section and key of `text`; lines end in
-// CRLF, LF or CR, entries before the first section header belong to no section.
+// Indexes the first occurrence of every section and the keys of `text`; lines end
+// in CRLF, LF or CR, entries before the first section header belong to no section.
 // Refuses what TextProblem refuses.
 ParseResult Parse(std::string text);
 
@@ -78,8 +83,8 @@ ParseResult Parse(std::string text);
 // letters lower-cased; bytes 0x80-0xFF are Devanagari glyphs and stay as they are.
 std::string FoldName(std::string_view name);
 
-// The entry of [section] key, or nullptr when the section or the key is missing.
-const Entry* Find(const Document& document, std::string_view section, std::string_view key);
+// The entry of [section] key, or nothing when the section or the key is missing.
+std::optional<Entry> Find(const Document& document, std::string_view section, std::string_view key);
 
 // The value bytes of `entry` as a reader gets them (empty for a line without "=").
 std::string_view ValueOf(const Document& document, const Entry& entry);

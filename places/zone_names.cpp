@@ -12,14 +12,16 @@ namespace {
 constexpr int kLastPlaceKey = 5000;
 }  // namespace
 
-std::map<int, std::string> ReadZoneNames(ProfileFile& file) {
+std::map<int, std::string> ReadZoneNames(const ProfileSnapshot& places) {
   std::map<int, std::string> names;
   for (int key = 0; key <= kLastPlaceKey; ++key) {
-    std::string name = file.Read(kTimeZonesSection, std::to_string(key));
+    std::string name = places.Read(kTimeZonesSection, std::to_string(key));
     if (!name.empty()) names.emplace(key, std::move(name));
   }
   return names;
 }
+
+std::map<int, std::string> ReadZoneNames(ProfileFile& file) { return ReadZoneNames(file.Snapshot()); }
 
 WriteResult StoreZoneName(ProfileFile& file, int key, std::string_view zoneName) {
   if (key < 0 || key > kLastPlaceKey) {

@@ -16,6 +16,7 @@ namespace kalnika {
 // The zone names stored under the keys "0" to "5000" that read non-empty, key ->
 // name. An entry whose key names no place is returned all the same; callers
 // ignore it.
+std::map<int, std::string> ReadZoneNames(const ProfileSnapshot& places);
 std::map<int, std::string> ReadZoneNames(ProfileFile& file);
 
 // Stores the zone name of the place under `key` (0..5000), or clears it when

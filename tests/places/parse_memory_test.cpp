@@ -1,25 +1,42 @@
 // What the parse of a place file costs in memory: every allocation of this test
 // program is counted (operator new is replaced here, so this file is its own test
 // program). A blank line costs nothing; 200 MB of line feeds once cost 8.6 GB.
+#include <malloc.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "place_test_support.h"
+#include "places/place_file.h"
 #include "places/profile_text.h"
 
 namespace {
-std::size_t allocatedBytes = 0;  // since the start of the program; one thread
+// since the start of the program; one thread
+std::size_t allocatedBytes = 0;  // every allocation added up
+std::size_t liveBytes = 0;       // what is allocated now (as malloc rounds it)
+std::size_t peakBytes = 0;       // the most liveBytes has been
+
+void Release(void* p) noexcept {
+  if (p != nullptr) liveBytes -= ::malloc_usable_size(p);
+  std::free(p);
+}
 }  // namespace
 
 void* operator new(std::size_t size) {
   allocatedBytes += size;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) {
+    liveBytes += ::malloc_usable_size(p);
+    peakBytes = std::max(peakBytes, liveBytes);
+    return p;
+  }
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept { Release(p); }
+void operator delete(void* p, std::size_t) noexcept { Release(p); }
 
 namespace kalnika::profile {
 namespace {
@@ -63,6 +80,62 @@ TEST(PlacesParseMemory, EntriesInProportion) {
   }
   const std::size_t size = text.size();
   EXPECT_LT(ParseCost(std::move(text)), 2 * size);
+}
+
+// The largest text of lines `line` after `head`.
+std::string Filled(const std::string& head, const std::string& line) {
+  std::string text = head;
+  text.reserve(kLargestText);
+  while (text.size() + line.size() <= kLargestText) text += line;
+  return text;
+}
+
+// The largest text of distinct headers of three-byte names ("[`a\xF0]"): bytes from
+// 0x60 up, none of which case-folds into another.
+std::string DistinctHeaders() {
+  std::string text;
+  text.reserve(kLargestText);
+  for (int n = 0; text.size() + 6 <= kLargestText; ++n) {
+    text += '[';
+    for (int digit = n, i = 0; i < 3; ++i, digit /= 160) text += static_cast<char>(0x60 + digit % 160);
+    text += "]\n";
+  }
+  return text;
+}
+
+// The worst place files: 16 MiB of the shortest lines that each take room in the
+// index. A snapshot (the file read, parsed and indexed) may hold at most three
+// times the file's size at any moment while it is taken (docs/design.md, "The
+// place file"), and a few kilobytes besides: malloc rounds a block this large up
+// to whole pages, and the snapshot has its own small objects. Such files once
+// took more than 20 times.
+TEST(PlacesParseMemory, SnapshotOfWorstFilesAtMostThreeTimesItsSize) {
+  struct Case {
+    const char* name;
+    std::string (*text)();
+  } cases[] = {
+      // 4 bytes of index for 2 bytes of text: the bound itself
+      {"ShortestKeys", [] { return Filled("[A]\n", "k\n"); }},
+      {"ShortestHeaders", [] { return Filled("", "[]\n"); }},
+      {"DistinctShortestHeaders", DistinctHeaders},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::size_t size = 0;
+    std::size_t before = 0;
+    {
+      const std::string text = c.text();
+      size = text.size();
+      test::PlaceFolder folder(text);
+      ProfileFile places(folder.file);
+      before = liveBytes;
+      peakBytes = liveBytes;
+      const ProfileSnapshot snapshot = places.Snapshot();
+      EXPECT_EQ(snapshot.ReadProblem(), "");
+    }
+    EXPECT_GT(size, kLargestText - 6);
+    EXPECT_LE(peakBytes - before, 3 * size + (64 << 10));
+  }
 }
 
 }  // namespace

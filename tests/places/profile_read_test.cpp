@@ -19,7 +19,7 @@ constexpr const char* kDefault = "DEF";
 struct ReadCase {
   const char* name;
   std::string file;
-  const char* section;
+  std::string section;
   std::string key;
   std::string expected;
 };
@@ -53,6 +53,15 @@ const ReadCase kReadCases[] = {
     {"FirstDuplicateKeyWins", "[A]\r\nk=first\r\nK=second\r\n", "A", "k", "first"},
     // the second [A] is not read at all, even for a key only it holds
     {"KeysOfRepeatedSectionUnseen", "[A]\r\nk=1\r\n[a]\r\nj=3\r\n", "A", "j", kDefault},
+    {"KeyOfNextSectionUnseen", "[A]\r\nj=1\r\n[B]\r\nk=2\r\n", "A", "k", kDefault},
+    {"SameKeyOfEarlierSectionSkipped", "[B]\r\nk=b\r\n[A]\r\nk=a\r\n", "A", "k", "a"},
+    // names of 255 bytes and more are told apart by their last byte as any other
+    {"LongKeysToldApartAtTheirEnd",
+     "[A]\r\n" + std::string(300, 'k') + "1=one\r\n" + std::string(300, 'k') + "2 = two\r\n", "A",
+     std::string(300, 'K') + "2", "two"},
+    {"LongSectionNamesToldApartAtTheirEnd",
+     "[" + std::string(300, 's') + "1 ]\r\nk=one\r\n[ " + std::string(300, 's') + "2]\r\nk=two\r\n",
+     std::string(300, 'S') + "2", "k", "two"},
     {"EmptyValueReadsEmptyNotDefault", "[A]\r\nk=\r\n", "A", "k", ""},
     {"KeyWithoutEqualsReadsAsMissing", "[A]\r\nk\r\n", "A", "k", kDefault},
     {"KeyIsNoPrefixMatch", "[A]\r\nk1=v\r\n", "A", "k", kDefault},
@@ -140,7 +149,8 @@ TEST(PlacesFileRead, NoPermissionToRead) {
 
 // One ProfileFile read again after each change on disk sees the new value: an
 // editor's save by rename (a new inode), a rewrite in place of the same size (only
-// the time stamps differ), deletion and creation.
+// the time stamps differ), deletion and creation. A snapshot taken before the
+// change still reads the file as it was.
 TEST(PlacesFileRead, ChangedFileReadAfresh) {
   struct Step {
     const char* name;
@@ -161,11 +171,15 @@ TEST(PlacesFileRead, ChangedFileReadAfresh) {
       {"CreatedAgain", [](Path f) { WriteBytes(f, "[A]\r\nk=1\r\n"); }, "1"},
   };
   PlaceFolder folder("[A]\r\nk=1\r\n");
-  ASSERT_EQ(folder.places.Read("A", "k"), "1");
+  std::string before = "1";
+  ASSERT_EQ(folder.places.Read("A", "k"), before);
   for (const Step& step : steps) {
     SCOPED_TRACE(step.name);
+    const ProfileSnapshot taken = folder.places.Snapshot();
     step.change(folder.file);
     EXPECT_EQ(folder.places.Read("A", "k"), step.expected);
+    EXPECT_EQ(taken.Read("A", "k"), before);
+    before = step.expected;
   }
 }
 

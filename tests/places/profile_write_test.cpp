@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,29 @@ TEST(PlacesWindowsFile, RoundTripByteForByte) {
   const WriteResult result = StoreDefaultPosition(folder.places, 9);
   ASSERT_TRUE(result.ok) << result.error;
   EXPECT_EQ(folder.Bytes(), DataFile("windows_location_default9.ini"));
+}
+
+// A snapshot taken after a write reads what was written, also when another object
+// on the same file wrote it (the add-place dialog holds its own); one taken before
+// keeps what it read.
+TEST(PlacesSnapshot, WriteSeenByLaterSnapshotOnly) {
+  struct Case {
+    const char* name;
+    WriteResult (*write)(ProfileFile& own, Path file);
+  } cases[] = {
+      {"WriteOfThisObject", [](ProfileFile& own, Path) { return own.WriteString("LOCATION", "1", Record(1)); }},
+      {"AppendOfAnotherObject", [](ProfileFile&, Path file) { return ProfileFile(file).AppendPlaceRecord(Record(1)); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlaceFolder folder("[LOCATION]\r\n0=\"" + Record(0) + "\"\r\n");
+    const ProfileSnapshot before = folder.places.Snapshot();
+    ASSERT_EQ(LoadPlaceList(before).size(), 1u);
+    const WriteResult result = c.write(folder.places, folder.file);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(LoadPlaceList(folder.places.Snapshot()), (std::vector<std::string>{Record(0), Record(1)}));
+    EXPECT_EQ(LoadPlaceList(before).size(), 1u);
+  }
 }
 
 // Every entry under `folder` and what it is: a link's target, a folder, a FIFO, or
