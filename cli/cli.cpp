@@ -17,7 +17,7 @@
 #include "forms/calendar_file.h"
 #include "forms/frm_kalnika.h"
 #include "forms/place_file_location.h"
-#include "places/town_finder.h"
+#include "forms/town_search.h"
 #include "text/text.h"
 #include "xdvng/xdvng.h"
 
@@ -184,18 +184,17 @@ Arguments ReadArguments(int argc, const char* const* argv) {
 
 // --find: the towns that match, each with the record and zone it would store.
 int Find(const std::string& text, std::ostream& out, std::ostream& err) {
-  const TownFinder finder = TownFinder::Load();
-  if (!finder.available()) {
-    err << "kalnika-cli: " << finder.problem() << "\n";
+  TownSearch towns;
+  const FoundTowns found = FindTowns(towns, text, 20);
+  if (!found.problem.empty()) {
+    err << "kalnika-cli: " << found.problem << "\n";
     return 2;
   }
-  const std::vector<TownMatch> matches = finder.Search(text, 20);
-  if (matches.empty()) {
+  if (found.lines.empty()) {
     err << "kalnika-cli: no town's name holds \"" << text << "\"\n";
     return 1;
   }
-  for (const TownMatch& m : matches)
-    out << m.record << "  " << m.zoneName << "  (population " << m.population << ")\n";
+  for (const std::string& line : found.lines) out << line << "\n";
   return 0;
 }
 
@@ -266,6 +265,9 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   // A message with a month computed is a warning (a zone name tzdata does not know);
   // without one it is the refusal.
   if (form.Shown() && box.count > 0) err << "kalnika-cli: " << box.last << "\n";
+  // The classic method reads +05:45 as 5 hours, as it always has: said, not hidden.
+  if (form.Shown())
+    if (const std::string note = ClassicZoneNote(*form.Shown()); !note.empty()) err << "kalnika-cli: " << note << "\n";
 
   if (ics) {
     if (!form.Shown()) {
@@ -291,6 +293,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   result.lon = form.lblLong.Caption;
   result.zone = form.lblTimeZone.Caption;
   result.place = form.lstLocation.Text();
+  if (form.Shown()) result.clock = SheetZone(*form.Shown());
   result.sheet = form.Shown();
   result.method = o.method;
   if (!form.Shown()) result.message = box.last;

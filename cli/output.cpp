@@ -144,8 +144,8 @@ std::string ToTable(const MonthOutput& out, const DisplayForm& form) {
   std::string t;
   if (!out.place.empty())
     t += PlainText(out.place) + "\n";
-  t += "Latitude " + Latin1ToUtf8(out.lat) + "  Longitude " + Latin1ToUtf8(out.lon) +
-       "  UTC" + Latin1ToUtf8(out.zone) + "\n\n";
+  t += "Latitude " + PlainText(out.lat) + "  Longitude " + PlainText(out.lon) + "  " +
+       (out.clock.empty() ? "UTC" + PlainText(out.zone) : out.clock) + "\n\n";
   for (const auto& row : cells) {
     std::string line;
     for (std::size_t c = 0; c < row.size(); ++c) {

@@ -21,7 +21,8 @@ struct MonthOutput {
   std::string kali, vikram;                    // Xdvng
   std::string lat, lon, zone;                  // plain text
   std::optional<std::string> message;          // plain text
-  std::string place;                           // the chosen place record, plain text
+  std::string place;                           // the chosen place's name, UTF-8
+  std::string clock;                           // the computed month's clock: "UTC +05:45 (Asia/Kathmandu)"
   std::optional<MonthSheet> sheet;             // the computed month; nothing after a refusal
   Method method = Method::Classic;             // the method asked for
 };

@@ -10,8 +10,8 @@ std::string ShownCalendar(frmKalnika& form, bool wholeYear, const std::string& z
   for (MonthSheet& sheet : sheets) months.push_back(std::move(sheet.values));
   const MonthSheet& shown = *form.Shown();
   ical::CalendarPlace place;
-  place.description = shown.place.substr(0, 30);  // the record's description columns
-  place.zoneName = zoneName.empty() ? shown.placeZoneName : zoneName;
+  place.description = shown.place.name;
+  place.zoneName = zoneName.empty() ? shown.place.zoneName : zoneName;
   return ical::ExportCalendar(months, place, options);
 }
 

@@ -10,6 +10,7 @@ namespace kalnika {
 
 struct ListBoxControl {
   std::vector<std::string> items;
+  std::vector<std::string> tips;  // a tooltip for each item, where the list has them
   int ListIndex = -1;  // selected position, -1 when nothing is selected
   std::string Tag;
 

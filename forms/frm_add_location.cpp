@@ -1,6 +1,5 @@
 #include "forms/frm_add_location.h"
 
-#include "places/place_record.h"
 #include "places/zone_names.h"
 
 namespace kalnika {
@@ -17,26 +16,11 @@ void FillTexts(ListBoxControl& list, std::initializer_list<const char*> texts) {
   list.ListIndex = -1;
   list.Tag.clear();
 }
-// Selects the entry of a number list that reads as the record's digits do
-// ("05" selects "5", "-05" selects "-5", "+00" selects "0").
-void SelectNumber(ListBoxControl& list, std::string_view digits) {
-  int value = 0;
-  const std::string_view unsigned_ = !digits.empty() && (digits[0] == '+' || digits[0] == '-') ? digits.substr(1) : digits;
-  for (char c : unsigned_) value = value * 10 + (c - '0');
-  if (!digits.empty() && digits[0] == '-') value = -value;
-  list.ListIndex = -1;
-  for (std::size_t i = 0; i < list.items.size(); ++i)
-    if (list.items[i] == std::to_string(value)) list.ListIndex = static_cast<int>(i);
-}
-
 void SelectText(ListBoxControl& list, std::string_view text) {
   list.ListIndex = -1;
   for (std::size_t i = 0; i < list.items.size(); ++i)
     if (list.items[i] == text) list.ListIndex = static_cast<int>(i);
 }
-
-// The record's zone field: sign, hours, ":" and minutes (columns 51-56).
-std::string ZoneField(const std::string& record) { return record.size() >= 56 ? record.substr(50, 6) : std::string(); }
 
 // What lstFound shows for a town: its names as GeoNames writes them and its zone.
 std::string FoundText(const TownMatch& town) {
@@ -48,7 +32,8 @@ std::string FoundText(const TownMatch& town) {
 
 }  // namespace
 
-frmAddLocation::frmAddLocation(MessageBox& messageBox) : messageBox_(messageBox) {}
+frmAddLocation::frmAddLocation(MessageBox& messageBox, std::filesystem::path placeFile)
+    : messageBox_(messageBox), placeFile_(std::move(placeFile)) {}
 
 void frmAddLocation::Form_Load() {
   FillNumbers(lstLatDegrees, 0, 90);
@@ -58,8 +43,7 @@ void frmAddLocation::Form_Load() {
   FillTexts(lstEW, {"E", "W"});
   FillNumbers(lstLongMin, 0, 59);
   FillNumbers(lstHour, -12, 14);
-  FillNumbers(lstMinutes, 0, 30);
-  lstMinutes.items = {"0", "30"};
+  FillTexts(lstMinutes, {"0", "15", "30", "45"});
   txtCity.Text.clear();
   txtCity.Tag.clear();
   txtFind.Text.clear();
@@ -69,16 +53,16 @@ void frmAddLocation::Form_Load() {
   chosen_.reset();
 }
 
-void frmAddLocation::UseFinder(const TownFinder* finder) { finder_ = finder; }
+void frmAddLocation::UseTowns(TownSearch* towns) { towns_ = towns; }
 
 std::string frmAddLocation::FinderProblem() const {
-  if (finder_ == nullptr) return "No list of towns is loaded.";
-  return finder_->available() ? std::string() : finder_->problem();
+  if (towns_ == nullptr) return "No list of towns is loaded.";
+  return towns_->Finder().available() ? std::string() : towns_->Finder().problem();
 }
 
 void frmAddLocation::txtFind_Change() {
   found_.clear();
-  if (finder_ != nullptr && finder_->available()) found_ = finder_->Search(txtFind.Text, kMostTownsFound);
+  if (towns_ != nullptr && towns_->Finder().available()) found_ = towns_->Finder().Search(txtFind.Text, kMostTownsFound);
   lstFound.items.clear();
   for (const TownMatch& town : found_) lstFound.items.push_back(FoundText(town));
   lstFound.ListIndex = -1;
@@ -87,37 +71,25 @@ void frmAddLocation::txtFind_Change() {
 void frmAddLocation::lstFound_Click() {
   if (lstFound.ListIndex < 0 || static_cast<std::size_t>(lstFound.ListIndex) >= found_.size()) return;
   const TownMatch& town = found_[static_cast<std::size_t>(lstFound.ListIndex)];
-  const std::string& record = town.record;  // 56 characters (TownRecord)
-  // "City, State, Country", "City, Country" or "City": the country last, the state
-  // before it; a city's own ", " stays in the city.
-  std::vector<std::string> parts;
-  const std::string description = record.substr(0, 31);
-  for (std::size_t start = 0;;) {
-    const std::size_t comma = description.find(", ", start);
-    parts.push_back(description.substr(start, comma - start));
-    if (comma == std::string::npos) break;
-    start = comma + 2;
-  }
-  for (std::string& part : parts) part.erase(part.find_last_not_of(' ') + 1);
-  txtCountry.Text = parts.size() >= 2 ? parts.back() : std::string();
-  txtState.Text = parts.size() >= 3 ? parts[parts.size() - 2] : std::string();
-  std::string city = parts.front();
-  for (std::size_t i = 1; i + (parts.size() >= 3 ? 2 : 1) < parts.size(); ++i) city += ", " + parts[i];
-  txtCity.Text = city;
-
-  SelectNumber(lstLatDegrees, std::string_view(record).substr(31, 2));
-  SelectText(lstNS, std::string_view(record).substr(34, 1));
-  SelectNumber(lstLatMin, std::string_view(record).substr(36, 2));
-  SelectNumber(lstLongDegrees, std::string_view(record).substr(40, 3));
-  SelectText(lstEW, std::string_view(record).substr(44, 1));
-  SelectNumber(lstLongMin, std::string_view(record).substr(46, 2));
-  SelectNumber(lstHour, std::string_view(record).substr(50, 3));
-  SelectNumber(lstMinutes, std::string_view(record).substr(54, 2));
+  const PlaceEntries entries = EntriesOfRecord(town.record);
+  txtCity.Text = entries.city;
+  txtState.Text = entries.state;
+  txtCountry.Text = entries.country;
+  SelectText(lstLatDegrees, entries.latDegrees);
+  SelectText(lstNS, entries.northSouth);
+  SelectText(lstLatMin, entries.latMinutes);
+  SelectText(lstLongDegrees, entries.longDegrees);
+  SelectText(lstEW, entries.eastWest);
+  SelectText(lstLongMin, entries.longMinutes);
+  SelectText(lstHour, entries.zoneHours);
+  SelectText(lstMinutes, entries.zoneMinutes);
   chosen_ = town;
 }
 
-std::string frmAddLocation::ZoneNameFor(const std::string& record) const {
-  if (!chosen_ || ZoneField(record) != ZoneField(chosen_->record)) return {};
+std::string frmAddLocation::ZoneNameFor(const PlaceEntries& entries) const {
+  if (!chosen_) return {};
+  const PlaceEntries town = EntriesOfRecord(chosen_->record);
+  if (entries.zoneHours != town.zoneHours || entries.zoneMinutes != town.zoneMinutes) return {};
   return chosen_->zoneName;
 }
 
@@ -125,7 +97,7 @@ int frmAddLocation::DescriptionLength() const {
   return static_cast<int>(txtCity.Text.size() + 2 + txtState.Text.size() + 2 + txtCountry.Text.size());
 }
 
-frmAddLocation::Outcome frmAddLocation::cmdOK_Click(ProfileFile& placeFile) {
+frmAddLocation::Outcome frmAddLocation::cmdOK_Click() {
   txtCity.Tag = txtCity.Text;
   for (ListBoxControl* list : {&lstLatDegrees, &lstLatMin, &lstNS, &lstLongDegrees, &lstEW,
                                &lstLongMin, &lstHour, &lstMinutes})
@@ -161,14 +133,15 @@ frmAddLocation::Outcome frmAddLocation::cmdOK_Click(ProfileFile& placeFile) {
       break;
   }
 
-  const std::string zoneName = ZoneNameFor(built.record);
-  const AppendedPlace appended = AppendPlace(placeFile, built.record, zoneName);
+  const std::string zoneName = ZoneNameFor(entries);
+  const AppendedPlace appended = AppendPlace(placeFile_, built.record, zoneName);
   if (!appended.result.ok) {
     messageBox_.Show("The place could not be stored: " + appended.result.error);
     return Outcome::StayOpen;
   }
-  lastRecord_ = built.record;
-  lastZoneName_ = zoneName;
+  lastPlace_ = ParsePlace(built.record);
+  lastPlace_.zoneName = zoneName;
+  lastPosition_ = appended.key;
   return Outcome::Stored;
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 // The add-place dialog frmAddLocation without any toolkit: its entry controls, the
-// lists it fills on loading, and the OK button's logic that builds the 56-character
-// place record and appends it to the place file.
+// lists it fills on loading, the town finder above them, and the OK button's logic
+// that builds the 56-character place record and appends it to the place file,
+// which the form reads and writes itself.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "forms/message_box.h"
 #include "forms/controls.h"
+#include "forms/message_box.h"
+#include "forms/town_search.h"
 #include "places/place_file.h"
-#include "places/town_finder.h"
+#include "places/place_record.h"
 
 namespace kalnika {
 
@@ -22,7 +25,8 @@ inline constexpr std::size_t kMostTownsFound = 20;
 
 class frmAddLocation {
  public:
-  explicit frmAddLocation(MessageBox& messageBox);
+  // The place file OK appends to.
+  frmAddLocation(MessageBox& messageBox, std::filesystem::path placeFile);
 
   // The town finder above the entries: a search text and the towns found for it.
   TextBoxControl txtFind;
@@ -32,13 +36,14 @@ class frmAddLocation {
   ListBoxControl lstLongDegrees, lstEW, lstLongMin;
   ListBoxControl lstHour, lstMinutes;
 
-  // Fills the lists (0..90, 0..59, N/S, 0..180, E/W, 0..59, -12..14, 0/30) with
-  // nothing selected and empties the city box and the tags.
+  // Fills the lists (0..90, 0..59, N/S, 0..180, E/W, 0..59, -12..14, 0/15/30/45)
+  // with nothing selected and empties the city box and the tags.
   void Form_Load();
 
-  // The town finder the dialog searches (the program loads it once; it must outlive
-  // the dialog); null or not available: the entries are typed as before.
-  void UseFinder(const TownFinder* finder);
+  // The towns the dialog searches (the program keeps them for its run; they must
+  // outlive the dialog); null, or a list that is not available: the entries are
+  // typed as before.
+  void UseTowns(TownSearch* towns);
   // Why no town can be found, naming the package that brings the list of towns;
   // empty when the finder is available.
   std::string FinderProblem() const;
@@ -51,10 +56,10 @@ class frmAddLocation {
   // characters, so OK never asks to shorten it), latitude, longitude and zone. The
   // user may change them all before OK.
   void lstFound_Click();
-  // The zone name OK stores with the record: the chosen town's, as long as the
-  // zone entries still make the zone field the town gave; otherwise none (the
-  // user set another zone, so the town's zone name may not be the place's).
-  std::string ZoneNameFor(const std::string& record) const;
+  // The zone name OK stores with the entries: the chosen town's, as long as the
+  // zone entries are still the town's; otherwise none (the user set another zone,
+  // so the town's zone name may not be the place's).
+  std::string ZoneNameFor(const PlaceEntries& entries) const;
   // The zone name of the town chosen last (empty: none chosen).
   std::string ChosenZoneName() const { return chosen_ ? chosen_->zoneName : std::string(); }
 
@@ -66,22 +71,23 @@ class frmAddLocation {
   // OK: copies the entries into the tags, checks them, builds the record and appends
   // it to the place file. Every refusal and every failed write is shown in a message
   // box and keeps the dialog open with the entries as they were.
-  Outcome cmdOK_Click(ProfileFile& placeFile);
+  Outcome cmdOK_Click();
 
   // Characters of "City, State, Country" as entered (bytes, as the record counts
   // them), to show against kDescriptionLimit while the user types.
   int DescriptionLength() const;
 
-  // The record stored by the last OK that stored one, and the zone name stored with
-  // it (empty: none).
-  const std::string& LastRecord() const { return lastRecord_; }
-  const std::string& LastZoneName() const { return lastZoneName_; }
+  // The place stored by the last OK that stored one (with the zone name stored
+  // with it), and its position in the place list.
+  const Place& LastPlace() const { return lastPlace_; }
+  int LastPosition() const { return lastPosition_; }
 
  private:
   MessageBox& messageBox_;
-  std::string lastRecord_;
-  std::string lastZoneName_;
-  const TownFinder* finder_ = nullptr;
+  ProfileFile placeFile_;
+  Place lastPlace_;
+  int lastPosition_ = -1;
+  TownSearch* towns_ = nullptr;
   std::vector<TownMatch> found_;     // the towns lstFound lists
   std::optional<TownMatch> chosen_;  // the town that filled the entries
 };

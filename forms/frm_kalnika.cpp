@@ -5,9 +5,9 @@
 
 #include "almanac/name_tables.h"
 #include "calendar/numeric_value.h"
-#include "forms/place_search.h"
 #include "clock/time_zone.h"
 #include "places/zone_names.h"
+#include "text/text.h"
 
 namespace kalnika {
 
@@ -30,11 +30,7 @@ bool PlainWholeNumber(std::string_view text) {
   return digits;
 }
 
-std::string Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
+std::string Trimmed(std::string_view text) { return std::string(TrimBlanks(text, " ")); }
 
 // An offset from UTC in hours as "+05:30", "-04:00", "+05:45" (to the minute).
 std::string OffsetText(double hours) {
@@ -43,19 +39,56 @@ std::string OffsetText(double hours) {
   return (hours < 0 ? "-" : "+") + two(minutes / 60) + ":" + two(minutes % 60);
 }
 
+// The offset a sheet's clock used on its first day, hours.
+double FirstDayHours(const MonthSheet& sheet) {
+  if (!sheet.values.days.empty()) return sheet.values.days.front().utcOffset;
+  return sheet.clock.HoursOn({sheet.values.year, sheet.values.month, 1});
+}
+
+// The classic method's reading of a fixed zone, in whole minutes.
+int ClassicMinutes(const Place& place) { return static_cast<int>(std::lround(place.classicTimeZone * 60.0)); }
+
 }  // namespace
+
+std::string PlaceSummary(const Place& place) {
+  std::string text = place.name + " (" + Trimmed(place.latCaption) + ", " + Trimmed(place.longCaption) + ", UTC " +
+                     Trimmed(place.zoneCaption);
+  if (!place.zoneName.empty()) text += ", " + place.zoneName;
+  return text + ")";
+}
+
+std::string SheetZone(const MonthSheet& sheet) {
+  std::string text = "UTC " + OffsetText(FirstDayHours(sheet));
+  if (!sheet.zoneName.empty()) return text + " (" + sheet.zoneName + ")";
+  if (sheet.daylightSaving) return text + " (daylight saving)";
+  return text;
+}
 
 std::string SheetPlace(const MonthSheet& sheet) {
   std::vector<std::string> where;
-  for (const std::string& caption : {sheet.placeValue.latCaption, sheet.placeValue.longCaption})
+  for (const std::string& caption : {sheet.place.latCaption, sheet.place.longCaption})
     if (!Trimmed(caption).empty()) where.push_back(Trimmed(caption));
-  if (!Trimmed(sheet.placeValue.zoneCaption).empty()) where.push_back("UTC " + Trimmed(sheet.placeValue.zoneCaption));
+  where.push_back("UTC " + OffsetText(FirstDayHours(sheet)));
   if (!sheet.zoneName.empty()) where.push_back(sheet.zoneName);
   if (sheet.daylightSaving) where.push_back("daylight saving +1 h");
-  std::string text = PlaceName(sheet.place);
+  std::string text = sheet.place.name;
   for (std::size_t i = 0; i < where.size(); ++i)
     text += (i == 0 ? (text.empty() ? "(" : " (") : ", ") + where[i];
-  return where.empty() ? text : text + ")";
+  return text + ")";
+}
+
+std::string ClassicZoneNote(const MonthSheet& sheet) {
+  if (sheet.values.method != Method::Classic || sheet.clock.Zoned()) return {};
+  const ZoneField& zone = sheet.place.zone;
+  if (zone.Minutes() == ClassicMinutes(sheet.place)) return {};
+  const std::string written = Trimmed(sheet.place.zoneCaption);
+  std::string note = "The classic method reads the place's zone " + written + " as " +
+                     OffsetText(sheet.place.classicTimeZone) +
+                     " (the almanac's rule reads whole and half hours only); ";
+  if (!sheet.place.zoneName.empty())
+    return note + "the automatic clock with its zone " + sheet.place.zoneName + " gives the real clock, " +
+           written + ".";
+  return note + "the precise method reads " + written + ".";
 }
 
 std::string SheetClock(const MonthSheet& sheet) {
@@ -80,8 +113,7 @@ std::string SheetClock(const MonthSheet& sheet) {
 std::string MethodTitle(Method method) { return method == Method::Precise ? "Precise" : "Classic"; }
 
 std::string SheetFileName(const MonthSheet& sheet, bool wholeYear) {
-  std::string city = PlaceName(sheet.place);
-  city = Trimmed(city.substr(0, city.find(',')));
+  std::string city = Trimmed(std::string_view(sheet.place.name).substr(0, sheet.place.name.find(',')));
   if (city.empty()) city = "Kalnika";
   std::string name = city + "-" + Trimmed(sheet.values.yearText.empty() ? std::to_string(sheet.values.year)
                                                                            : sheet.values.yearText);
@@ -113,23 +145,17 @@ void frmKalnika::LoadControls() {
   gridVisible_ = true;
 
   const ProfileSnapshot places = placeFile_.Snapshot();
-  lstLocation.items = LoadPlaceList(places);
-  zoneNames_ = ReadZoneNames(places);
-  zoneChecked_.clear();
   std::error_code ec;
-  if (!bundledPlaceFile_.empty() && zoneNames_.size() < lstLocation.items.size() &&
-      !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec)) {
-    const ProfileSnapshot bundled = ProfileFile(bundledPlaceFile_).Snapshot();
-    std::map<std::string, std::string> zoneOfRecord;
-    const std::vector<std::string> records = LoadPlaceList(bundled);
-    const std::map<int, std::string> zones = ReadZoneNames(bundled);
-    for (const auto& [key, zone] : zones)
-      if (key >= 0 && static_cast<std::size_t>(key) < records.size()) zoneOfRecord.emplace(records[static_cast<std::size_t>(key)], zone);
-    for (std::size_t i = 0; i < lstLocation.items.size(); ++i) {
-      const auto found = zoneOfRecord.find(lstLocation.items[i]);
-      if (found != zoneOfRecord.end()) zoneNames_.emplace(static_cast<int>(i), found->second);
-    }
+  const bool lend = !bundledPlaceFile_.empty() && !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec);
+  places_ = lend ? LoadPlaces(places, ProfileFile(bundledPlaceFile_).Snapshot()) : LoadPlaces(places);
+  lstLocation.items.clear();
+  lstLocation.tips.clear();
+  for (const Place& place : places_) {
+    lstLocation.items.push_back(place.name);
+    lstLocation.tips.push_back(PlaceSummary(place));
   }
+  zoneChecked_ = -2;
+  zone_.reset();
   if (const std::string& problem = places.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
   // A stored position that names no entry (a stale number, or any number when the
   // list is empty) selects the first entry when there is one; -1, stored while no
@@ -151,44 +177,47 @@ void frmKalnika::Form_Load(int todayYear, int todayMonth) {
 }
 
 std::string frmKalnika::ChosenZoneName() const {
-  const auto zone = zoneNames_.find(lstLocation.ListIndex);
-  return zone == zoneNames_.end() ? std::string() : zone->second;
+  const int chosen = lstLocation.ListIndex;
+  return chosen >= 0 && static_cast<std::size_t>(chosen) < places_.size() ? places_[static_cast<std::size_t>(chosen)].zoneName
+                                                                          : std::string();
 }
 
 std::string frmKalnika::ClockZoneName() const {
-  if (clockSetting != ClockSetting::Automatic) return {};
-  const std::string zone = ChosenZoneName();
-  if (zone.empty() || !ZoneOffsetOn(zone, std::chrono::year_month_day{std::chrono::year{2000} / 1 / 1}).ok)
-    return {};
-  return zone;
+  if (clockSetting != ClockSetting::Automatic || !zone_) return {};
+  return zone_->name();
+}
+
+Clock frmKalnika::ChosenClock(bool daylightSaving) const {
+  if (clockSetting == ClockSetting::Automatic && zone_) return Clock::OfZone(zone_);
+  if (!placeChosen_) return Clock::Fixed(0, daylightSaving);
+  return Clock::Fixed(method == Method::Classic ? ClassicMinutes(place_) : place_.zone.Minutes(), daylightSaving);
 }
 
 void frmKalnika::CheckChosenZone() {
-  const std::string placeText = lstLocation.Text();
-  if (placeText == zoneChecked_) return;
-  zoneChecked_ = placeText;
+  const int chosen = lstLocation.ListIndex;
+  if (chosen == zoneChecked_) return;
+  zoneChecked_ = chosen;
+  zone_.reset();
   const std::string zone = ChosenZoneName();
   if (zone.empty()) return;
-  const ZoneLookup lookup = ZoneOffsetOn(zone, std::chrono::year_month_day{std::chrono::year{2000} / 1 / 1});
-  if (!lookup.ok) {
-    messageBox_.Show("The time zone \"" + zone + "\" of " + PlaceName(placeText) +
-                     " is not known to this system's time-zone data (" + lookup.error +
-                     "). Its clock times follow the place's own zone," + place_.zoneCaption +
-                     ", and the daylight-saving box.");
+  ZoneLoad load = ZoneRules::Load(zone);
+  if (load.rules) {
+    zone_ = std::move(load.rules);
+    return;
   }
+  messageBox_.Show("The time zone of " + places_[static_cast<std::size_t>(chosen)].name +
+                   " cannot be used: " + load.error + " Its clock times follow the place's own zone," +
+                   place_.zoneCaption + ", and the daylight-saving box.");
 }
 
 bool frmKalnika::PlaceComputable() {
-  if (placeText_.empty()) return true;  // no place at all: 0 degrees, 0 degrees, UTC, as always
-  const std::optional<std::string> problem = PlaceRecordProblem(placeText_);
-  if (!problem) return true;
-  messageBox_.Show("The place \"" + Trimmed(placeText_.substr(0, std::min<std::size_t>(30, placeText_.size()))) +
-                   "\" cannot be computed: " + *problem + ".");
+  if (!placeChosen_ || place_.problem.empty()) return true;  // no place at all: 0 degrees, 0 degrees, UTC, as always
+  messageBox_.Show("The place \"" + place_.name + "\" cannot be computed: " + place_.problem + ".");
   return false;
 }
 
-MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yearText, const PlaceValue& place,
-                               const std::string& placeText, bool daylightSaving, const std::string& zoneName) {
+MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yearText, const Place& place,
+                               const Clock& clock) {
   MonthRequest request;
   request.year = yearNumber;
   request.month = month;
@@ -196,9 +225,7 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   request.latitude = place.latitude;
   request.longitude = place.longitude;
   request.method = method;
-  const ZoneLoad zone = zoneName.empty() ? ZoneLoad{} : ZoneRules::Load(zoneName);
-  request.clock = zone.rules ? Clock::OfZone(zone.rules)
-                             : Clock::Fixed(static_cast<int>(std::lround(place.timeZone * 60.0)), daylightSaving);
+  request.clock = clock;
   // The notes are read afresh from the place file for every month computed, all
   // from one reading of it.
   const ProfileSnapshot places = placeFile_.Snapshot();
@@ -209,10 +236,10 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   MonthSheet sheet;
   sheet.values = ComputeMonth(request);
   sheet.table = FormatMonth(sheet.values);
-  sheet.place = placeText;
-  sheet.placeValue = place;
-  sheet.daylightSaving = !request.clock.Zoned() && daylightSaving;
-  sheet.zoneName = zoneName;
+  sheet.place = place;
+  sheet.clock = clock;
+  sheet.daylightSaving = !clock.Zoned() && clock.SummerHour();
+  sheet.zoneName = clock.ZoneName();
   return sheet;
 }
 
@@ -271,8 +298,7 @@ void frmKalnika::cmdCalculate_Click() {
     return;
   }
   const std::string yearText = PlainWholeNumber(txtYear.Text) ? txtYear.Text : std::to_string(year);
-  shown_ = Compute(lstMonth.ListIndex + 1, year, yearText, place_, placeText_, chkDST.Value, ClockZoneName());
-  shown_->placeZoneName = ChosenZoneName();
+  shown_ = Compute(lstMonth.ListIndex + 1, year, yearText, place_, ChosenClock(chkDST.Value));
   table_ = shown_->table;
   lblKaliYuga.Caption = table_.kaliCaption;
   lblVikram.Caption = table_.vikramCaption;
@@ -280,11 +306,13 @@ void frmKalnika::cmdCalculate_Click() {
 }
 
 void frmKalnika::ParseChosenPlace() {
-  // A place text of one or two characters is no place: the previous one stays.
-  const std::string placeText = lstLocation.Text();
-  if (placeText.size() <= 2) return;
-  place_ = ParsePlace(placeText);
-  placeText_ = placeText;
+  // A record of one or two characters is no place: the previous one stays.
+  const int chosen = lstLocation.ListIndex;
+  if (chosen < 0 || static_cast<std::size_t>(chosen) >= places_.size()) return;
+  const Place& place = places_[static_cast<std::size_t>(chosen)];
+  if (!place.labelled) return;
+  place_ = place;
+  placeChosen_ = true;
   lblLat.Caption = place_.latCaption;
   lblLong.Caption = place_.longCaption;
   lblTimeZone.Caption = place_.zoneCaption;
@@ -300,9 +328,7 @@ std::vector<MonthSheet> frmKalnika::ShownYear() {
   if (!shown_) return year;
   const MonthSheet& shown = *shown_;
   for (int month = 1; month <= 12; ++month)
-    year.push_back(Compute(month, shown.values.year, shown.values.yearText, shown.placeValue, shown.place,
-                           shown.daylightSaving, shown.zoneName));
-  for (MonthSheet& sheet : year) sheet.placeZoneName = shown.placeZoneName;
+    year.push_back(Compute(month, shown.values.year, shown.values.yearText, shown.place, shown.clock));
   return year;
 }
 
@@ -366,8 +392,9 @@ void frmKalnika::cmdDefaultLocation_Click() {
     messageBox_.Show(kNoDefaultPlaceMessage);
     return;
   }
-  const std::string text = lstLocation.Text();
-  const std::string description = text.substr(0, std::min<std::size_t>(30, text.size()));
+  // The place as the record's first 30 columns name it: its name and the padding.
+  std::string description = lstLocation.Text();
+  if (description.size() < 30) description.resize(30, ' ');
   WriteResult written = StoreDefaultPosition(placeFile_, lstLocation.ListIndex);
   if (!written.ok) {
     messageBox_.Show("The default place could not be stored: " + written.error);

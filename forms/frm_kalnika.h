@@ -4,7 +4,7 @@
 // calls a handler on every click and shows the model again; the command-line tool
 // and the tests run the same handlers headless.
 #include <filesystem>
-#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +13,7 @@
 #include "almanac/month_values.h"
 #include "forms/controls.h"
 #include "forms/message_box.h"
+#include "clock/clock.h"
 #include "places/place_file.h"
 #include "places/place_record.h"
 
@@ -48,11 +49,10 @@ enum class ClockSetting {
 struct MonthSheet {
   MonthValues values;
   MonthTable table;
-  std::string place;  // the chosen place record
-  PlaceValue placeValue;
+  Place place;                  // the chosen place, with the zone name stored for it
+  Clock clock;                  // the clock every time of the month was read on
   bool daylightSaving = false;  // the box, when the clock was set by hand
   std::string zoneName;         // the zone whose offsets set the clock; empty: set by hand
-  std::string placeZoneName;    // the zone name stored for the place, whatever set the clock
 };
 
 class frmKalnika {
@@ -62,7 +62,7 @@ class frmKalnika {
 
   // Controls.
   ListBoxControl lstMonth;     // "January".."December"
-  ListBoxControl lstLocation;  // place records
+  ListBoxControl lstLocation;  // the places by name
   TextBoxControl txtYear;
   CheckBoxControl chkDST;
   LabelControl lblLat, lblLong, lblTimeZone;
@@ -110,6 +110,8 @@ class frmKalnika {
   std::vector<MonthSheet> ShownYear();
 
   ProfileFile& PlaceFile() { return placeFile_; }
+  // The places of the place box, in its order, as loaded by LoadControls.
+  const std::vector<Place>& Places() const { return places_; }
 
   // The place file the program comes with. A user's file copied from an older one
   // has no zone names: a place whose record is the same as a bundled place's takes
@@ -121,6 +123,10 @@ class frmKalnika {
   // The zone name whose offsets set the clock of the next calculation: the chosen
   // place's, when the setting is Automatic and tzdata knows it; else empty.
   std::string ClockZoneName() const;
+  // The clock the next calculation reads its times on, with `method`: the chosen
+  // place's zone (automatic setting), or its record's zone and the box; the
+  // classic method reads the record's zone by its own rule (+05:45 as 5 hours).
+  Clock ChosenClock(bool daylightSaving) const;
 
  private:
   void StepYear(int delta);
@@ -129,10 +135,11 @@ class frmKalnika {
   void ParseChosenPlace();
   // Whether the chosen place's record can be computed; says why not.
   bool PlaceComputable();
-  // Reports, once for each place chosen, a zone name that tzdata does not know.
+  // Loads the chosen place's zone when it has a zone name, and reports once for
+  // each place chosen a zone name that cannot be loaded.
   void CheckChosenZone();
-  MonthSheet Compute(int month, int yearNumber, const std::string& yearText, const PlaceValue& place,
-                     const std::string& placeText, bool daylightSaving, const std::string& zoneName);
+  MonthSheet Compute(int month, int yearNumber, const std::string& yearText, const Place& place,
+                     const Clock& clock);
 
   // The boxes a calculation reads.
   struct Entered {
@@ -146,23 +153,37 @@ class frmKalnika {
 
   MessageBox& messageBox_;
   ProfileFile placeFile_;
-  std::string profileBuffer_;  // 80-byte receiving buffer of the place-file reads
-  PlaceValue place_;           // the chosen place as last parsed
-  std::string placeText_;      // its record
+  std::vector<Place> places_;  // the place box's places
+  Place place_;                // the chosen place as last parsed
+  bool placeChosen_ = false;   // whether place_ is a place at all (none chosen yet: 0 N 0 E, UTC)
   MonthTable table_ = EmptyMonthTable();
   bool gridVisible_ = true;
   std::optional<MonthSheet> shown_;
-  std::map<int, std::string> zoneNames_;  // key (= list position) -> IANA zone name
   std::filesystem::path bundledPlaceFile_;
-  std::string zoneChecked_;               // the place whose zone name was last checked
-  std::optional<Entered> lastRun_;        // the boxes of the last calculation
+  int zoneChecked_ = -2;                   // the place whose zone was last loaded (-2: none yet)
+  std::shared_ptr<const ZoneRules> zone_;  // its zone, when its name could be loaded
+  std::optional<Entered> lastRun_;         // the boxes of the last calculation
 };
 
 // The place of a computed month as its files name it: the place's name, its
-// latitude, longitude and zone ("Mumbai, Maharashtra, India (18 N 58, 072 E 50,
-// UTC +05:30)"), then the zone name when its offsets set the clocks ("...,
-// Asia/Kolkata)"), or daylight saving when the box put the clocks forward.
+// latitude and longitude, and the offset its clock used on the month's first day
+// ("Mumbai, Maharashtra, India (18 N 58, 072 E 50, UTC +05:30, Asia/Kolkata)"),
+// with the zone name when its offsets set the clocks, or daylight saving when the
+// box put them forward ("..., UTC +06:30, daylight saving +1 h").
 std::string SheetPlace(const MonthSheet& sheet);
+
+// A place in one line, as the place box's tooltip shows it: "Mumbai, Maharashtra,
+// India (18 N 58, 072 E 50, UTC +05:30, Asia/Kolkata)".
+std::string PlaceSummary(const Place& place);
+
+// The offset the month's clock used on its first day and what set it:
+// "UTC +05:45 (Asia/Kathmandu)", "UTC +05:30", "UTC -04:00 (daylight saving)".
+std::string SheetZone(const MonthSheet& sheet);
+
+// Where the classic method reads the place's zone otherwise than it is written
+// (it has always read only whole and half hours: +05:45 as 5 hours), a line that
+// says so and names what gives the real clock; empty otherwise.
+std::string ClassicZoneNote(const MonthSheet& sheet);
 
 // How the clocks of a computed month were set, in words: the zone name and the
 // offsets of its rows, each change with its first date ("Europe/London (automatic):

@@ -4,7 +4,6 @@
 
 #include "almanac/name_tables.h"
 #include "calendar/month_weeks.h"
-#include "forms/place_search.h"
 
 namespace kalnika {
 
@@ -70,7 +69,7 @@ WallCalendar MakeWallCalendar(const MonthSheet& sheet) {
   if (month.month >= 1 && month.month <= 12) wall.monthName = GregorianMonthNames[static_cast<std::size_t>(month.month - 1)];
   wall.year = month.yearText.empty() ? std::to_string(month.year) : month.yearText;
   for (std::size_t d = 0; d < wall.weekdays.size(); ++d) wall.weekdays[d] = WeekdayNames[d];
-  wall.placeName = PlaceName(sheet.place);
+  wall.placeName = sheet.place.name;
   wall.place = SheetPlace(sheet);
   wall.method = month.method;
   if (month.days.empty()) return wall;

@@ -1,8 +1,13 @@
 #include "places/place_record.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <iterator>
+#include <vector>
 
 #include "calendar/numeric_value.h"
+#include "text/text.h"
 
 namespace kalnika {
 
@@ -34,20 +39,23 @@ struct ListRule {
   std::string PlaceEntries::*field;
   int first;
   int last;
+  int step;
   std::string_view a;
   std::string_view b;
 };
 
-// The eight lists in the order the OK button checks them.
+// The eight lists in the order the OK button checks them. The zone's minutes are
+// the quarter hours the world's clocks keep: :30 (India), :45 (Nepal, Chatham),
+// :15 for none today but offered, as the lists always had the half hour.
 constexpr ListRule kLists[] = {
-    {"Latitude degrees", &PlaceEntries::latDegrees, 0, 90, "", ""},
-    {"Latitude minutes", &PlaceEntries::latMinutes, 0, 59, "", ""},
-    {"N/S", &PlaceEntries::northSouth, 1, 0, "N", "S"},
-    {"Longitude degrees", &PlaceEntries::longDegrees, 0, 180, "", ""},
-    {"E/W", &PlaceEntries::eastWest, 1, 0, "E", "W"},
-    {"Longitude minutes", &PlaceEntries::longMinutes, 0, 59, "", ""},
-    {"Time zone hours", &PlaceEntries::zoneHours, -12, 14, "", ""},
-    {"Time zone minutes", &PlaceEntries::zoneMinutes, 1, 0, "0", "30"},
+    {"Latitude degrees", &PlaceEntries::latDegrees, 0, 90, 1, "", ""},
+    {"Latitude minutes", &PlaceEntries::latMinutes, 0, 59, 1, "", ""},
+    {"N/S", &PlaceEntries::northSouth, 1, 0, 1, "N", "S"},
+    {"Longitude degrees", &PlaceEntries::longDegrees, 0, 180, 1, "", ""},
+    {"E/W", &PlaceEntries::eastWest, 1, 0, 1, "E", "W"},
+    {"Longitude minutes", &PlaceEntries::longMinutes, 0, 59, 1, "", ""},
+    {"Time zone hours", &PlaceEntries::zoneHours, -12, 14, 1, "", ""},
+    {"Time zone minutes", &PlaceEntries::zoneMinutes, 0, 45, 15, "", ""},
 };
 static_assert(std::size(kLists) == 8);
 
@@ -66,7 +74,7 @@ constexpr TextRule kTexts[] = {
 bool ListOffers(const ListRule& list, std::string_view text) {
   if (text.empty()) return false;
   if (text == list.a || text == list.b) return true;
-  for (int value = list.first; value <= list.last; ++value) {
+  for (int value = list.first; value <= list.last; value += list.step) {
     if (text == std::to_string(value)) return true;
   }
   return false;
@@ -185,8 +193,15 @@ std::optional<std::string> PlaceRecordProblem(std::string_view record) {
   return std::nullopt;
 }
 
-PlaceValue ParsePlace(std::string_view placeText) {
-  PlaceValue parsed;
+Place ParsePlace(std::string_view placeText) {
+  Place parsed;
+  parsed.labelled = placeText.size() > 2;
+  // the description: before the blank and the tail of a record, the first 31
+  // characters of a shorter text
+  const std::size_t described =
+      placeText.size() >= kRecordWidth ? placeText.size() - 26 : std::min(placeText.size(), kDescriptionWidth);
+  parsed.name = PlainText(TrimBlanks(placeText.substr(0, Utf8Prefix(placeText, described)), " "));
+  if (const std::optional<std::string> problem = PlaceRecordProblem(placeText)) parsed.problem = *problem;
   // the space at position 31 and the 25-character tail of a record
   std::string t = Right(placeText, 26);
   parsed.zoneCaption = Right(t, 7);
@@ -211,7 +226,18 @@ PlaceValue ParsePlace(std::string_view placeText) {
   const std::string& lon = parsed.longCaption;
   parsed.longitude = NumericValue(Left(lon, 4)) + NumericValue(Right(lon, 3)) / 60.0;
   if (Mid(lon, 5, 1) == "W") parsed.longitude = -parsed.longitude;
-  parsed.timeZone = NumericValue(zoneTag);
+  parsed.classicTimeZone = NumericValue(zoneTag);
+  // The zone field with its minutes, when it is one ("+05:45"); otherwise the
+  // classic reading's whole and half hours.
+  const std::string zone = Right(parsed.zoneCaption, 6);
+  if (parsed.problem.empty()) {
+    parsed.zone.sign = zone[0] == '-' ? -1 : 1;
+    parsed.zone.hours = DigitsValue(std::string_view(zone).substr(1, 2));
+    parsed.zone.minutes = DigitsValue(std::string_view(zone).substr(4, 2));
+  } else {
+    const long minutes = std::lround(parsed.classicTimeZone * 60.0);
+    parsed.zone = {minutes < 0 ? -1 : 1, static_cast<int>(std::labs(minutes) / 60), static_cast<int>(std::labs(minutes) % 60)};
+  }
   return parsed;
 }
 
@@ -275,6 +301,43 @@ RecordResult BuildPlaceRecord(const PlaceEntries& entries) {
   result.outcome = RecordOutcome::Built;
   result.record = std::move(record);
   return result;
+}
+
+PlaceEntries EntriesOfRecord(std::string_view record) {
+  PlaceEntries entries;
+  const std::string text(record);
+  if (text.size() < kRecordWidth) return entries;
+  std::vector<std::string> parts;
+  const std::string description = text.substr(0, text.size() - 25);
+  for (std::size_t start = 0;;) {
+    const std::size_t comma = description.find(", ", start);
+    parts.push_back(description.substr(start, comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 2;
+  }
+  for (std::string& part : parts) part = std::string(TrimBlanks(part, " "));
+  entries.country = parts.size() >= 2 ? parts.back() : std::string();
+  entries.state = parts.size() >= 3 ? parts[parts.size() - 2] : std::string();
+  entries.city = parts.front();
+  for (std::size_t i = 1; i + (parts.size() >= 3 ? 2 : 1) < parts.size(); ++i) entries.city += ", " + parts[i];
+
+  // the number a list shows for the record's digits
+  auto number = [](std::string_view digits) {
+    const bool negative = !digits.empty() && digits[0] == '-';
+    const std::string_view unsignedDigits = !digits.empty() && (digits[0] == '+' || negative) ? digits.substr(1) : digits;
+    const int value = DigitsValue(unsignedDigits);
+    return std::to_string(negative ? -value : value);
+  };
+  const std::string_view tail = std::string_view(text).substr(text.size() - 25);
+  entries.latDegrees = number(tail.substr(0, 2));
+  entries.northSouth = std::string(tail.substr(3, 1));
+  entries.latMinutes = number(tail.substr(5, 2));
+  entries.longDegrees = number(tail.substr(9, 3));
+  entries.eastWest = std::string(tail.substr(13, 1));
+  entries.longMinutes = number(tail.substr(15, 2));
+  entries.zoneHours = number(tail.substr(19, 3));
+  entries.zoneMinutes = number(tail.substr(23, 2));
+  return entries;
 }
 
 }  // namespace kalnika

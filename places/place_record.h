@@ -1,10 +1,11 @@
 #pragma once
-// The 56-character place record and its parsing into the main window's labels.
+// The 56-character place record and the place value every face takes: parsed once
+// here, so that the record itself never leaves places/.
 //
 // Record columns (1-based): 1-31 description ("City, State, Country" padded with
 // blanks; position 31 always a blank), 32-33 latitude degrees, 35 N/S, 37-38
 // minutes, 41-43 longitude degrees, 45 E/W, 47-48 minutes, 51 zone sign, 52-53
-// zone hours, 54 ":", 55-56 zone minutes ("00" or "30"). Example:
+// zone hours, 54 ":", 55-56 zone minutes (00, 15, 30 or 45). Example:
 // "Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30"
 #include <optional>
 #include <string>
@@ -12,26 +13,48 @@
 
 namespace kalnika {
 
-// A chosen place as the month computation takes it, parsed once from its record:
-// the captions of the window's place labels and the numbers read from them.
-struct PlaceValue {
-  std::string latCaption;   // 8 chars: "18 N 58 " (hemisphere letter 4th)
-  std::string longCaption;  // 8 chars: "072 E 50" (hemisphere letter 5th)
-  std::string zoneCaption;  // 7 chars: " +05:30"
-  double latitude = 0.0;    // degrees, north positive
-  double longitude = 0.0;   // degrees, east positive
-  double timeZone = 0.0;    // hours east of Greenwich
+// A record's zone as written: "+05:45" is sign +1, 5 hours, 45 minutes (the
+// minutes carry the sign of the hours).
+struct ZoneField {
+  int sign = 1;
+  int hours = 0;
+  int minutes = 0;
+  int Minutes() const { return sign * (hours * 60 + minutes); }  // east of Greenwich
+  friend bool operator==(const ZoneField&, const ZoneField&) = default;
 };
 
-// Splits a chosen place text by position, without validating it: a text of another
+// A place as every face takes it, parsed once from its record.
+struct Place {
+  // The description without its padding, as UTF-8: the bytes as they are when
+  // they are UTF-8 (this program writes so), else read in the Windows code page a
+  // Windows program wrote them in; never cut inside a character.
+  std::string name;
+  double latitude = 0.0;    // degrees, north positive
+  double longitude = 0.0;   // degrees, east positive
+  ZoneField zone;           // the record's zone, minutes and all
+  // The zone as the classic almanac has always read the record: ":30" as ".50" and
+  // ":00" as ".00", other minutes not read at all, so "+05:45" is 5 hours.
+  double classicTimeZone = 0.0;
+  std::string zoneName;     // the IANA zone stored with the place ("Asia/Kathmandu"), or empty
+  // The window's place labels: "18 N 58 " (hemisphere letter 4th), "072 E 50"
+  // (hemisphere letter 5th), " +05:30".
+  std::string latCaption, longCaption, zoneCaption;
+  // Why the record cannot be computed (PlaceRecordProblem), or empty.
+  std::string problem;
+  // False for a record of one or two characters, which is no place at all: the
+  // window keeps the place it had.
+  bool labelled = true;
+};
+
+// Parses a place record by position, without validating it: a text of another
 // layout yields whatever characters stand at the positions (empty where too short,
 // and a text that is not a number reads as 0). Latitude: degrees from the first
 // four characters of its caption, minutes from the last three, south when the
-// fourth is "S"; longitude likewise, west when the fifth is "W". The zone is the
-// numeric value of the stored zone with ":30" read as ".50" and ":00" as ".00";
-// other minutes are not converted, so "+05:45" reads as 5 hours.
-// The main window calls it only for texts of more than 2 characters.
-PlaceValue ParsePlace(std::string_view placeText);
+// fourth is "S"; longitude likewise, west when the fifth is "W". The zone field is
+// read with its minutes (zone) and by the classic rule (classicTimeZone). The name
+// is the description before the record's last 26 characters. `zoneName` is left
+// empty (it is stored beside the record).
+Place ParsePlace(std::string_view record);
 
 // Why a chosen place record cannot be computed, in words for a message box
 // ("the latitude minutes \"75\" (characters 37-38) lie beyond 59"), or nothing when
@@ -83,5 +106,12 @@ struct RecordResult {
 // with leading zeros (2 digits, longitude degrees 3), the zone hours signed and two
 // digits ("+05", "-05", "+12", "-12"), zone minutes two digits.
 RecordResult BuildPlaceRecord(const PlaceEntries& entries);
+
+// The entries from which BuildPlaceRecord builds `record` (a record it built: a
+// town's, or a stored place's): city, state and country from the description
+// ("City, State, Country", "City, Country" or "City": the country last, the state
+// before it, a city's own ", " kept in the city), and the list texts of the tail
+// ("05" is "5", "-05" is "-5", "+00" is "0").
+PlaceEntries EntriesOfRecord(std::string_view record);
 
 }  // namespace kalnika

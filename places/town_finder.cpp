@@ -210,16 +210,16 @@ std::string Angle(double value, int degreeDigits, char positive, char negative, 
   return text;
 }
 
-// "+05:30": the offset cut toward zero to whole half hours.
+// "+05:45": the offset cut toward zero to whole quarter hours, as the add-place
+// dialog's lists hold them.
 std::string ZoneField(double hours) {
   // -12..+14 hours, the add-place dialog's list
-  const double halfHours = std::clamp(std::trunc(hours * 2.0), -24.0, 28.0);
-  long half = static_cast<long>(halfHours);
-  if (half == -1) half = 0;  // -0:30 cannot be written with its sign
-  const long whole = std::labs(half);
+  const double quarters = std::clamp(std::trunc(hours * 4.0), -48.0, 56.0);
+  long quarter = static_cast<long>(quarters);
+  if (quarter < 0 && quarter > -4) quarter = 0;  // -0:15 to -0:45 cannot be written with their sign
+  const long whole = std::labs(quarter);
   char text[48];
-  std::snprintf(text, sizeof text, "%c%02ld:%02ld", half < 0 ? '-' : '+', whole / 2,
-                (whole % 2) * 30);
+  std::snprintf(text, sizeof text, "%c%02ld:%02ld", quarter < 0 ? '-' : '+', whole / 4, (whole % 4) * 15);
   return text;
 }
 

@@ -118,12 +118,10 @@ std::string TownDescription(std::string_view city, std::string_view state,
 // blanks), a position in decimal degrees and a standard offset in hours.
 // Coordinates are rounded to the nearest whole minute, 60 minutes carrying into the
 // degree (18.51957 N is 18 N 31, 28.99999 is 29 N 00); a position that rounds to
-// 0 degrees 0 minutes is N or E. The zone field holds whole or half hours only, as
-// the add-place dialog's lists: an offset between is cut toward zero to the half
-// hour (Kathmandu +5:45 stores +05:30 like the bundled place file, Chatham
-// +12:45 stores +12:30); -0:30 cannot carry its sign and stores +00:00. The zone
-// name stored with the place gives the exact offset. Hours are kept to the
-// dialog's -12..+14.
+// 0 degrees 0 minutes is N or E. The zone field holds the quarter hours of the
+// add-place dialog's lists (Kathmandu +05:45, Chatham +12:45; an offset between,
+// which no zone keeps today, is cut toward zero); -0:15 to -0:45 cannot carry
+// their sign and store +00:00. Hours are kept to the dialog's -12..+14.
 std::string TownRecord(std::string_view description, double latitude, double longitude,
                        double standardHours);
 

@@ -1,5 +1,6 @@
 #include "places/zone_names.h"
 
+#include <algorithm>
 #include <string>
 
 #include "clock/zone_rules.h"
@@ -22,6 +23,35 @@ std::map<int, std::string> ReadZoneNames(const ProfileSnapshot& places) {
 }
 
 std::map<int, std::string> ReadZoneNames(ProfileFile& file) { return ReadZoneNames(file.Snapshot()); }
+
+std::vector<Place> LoadPlaces(const ProfileSnapshot& places) {
+  std::vector<Place> list;
+  const std::vector<std::string> records = LoadPlaceList(places);
+  list.reserve(records.size());
+  for (std::size_t key = 0; key < records.size(); ++key) {
+    list.push_back(ParsePlace(records[key]));
+    list.back().zoneName = places.Read(kTimeZonesSection, std::to_string(key));
+  }
+  return list;
+}
+
+std::vector<Place> LoadPlaces(const ProfileSnapshot& places, const ProfileSnapshot& bundled) {
+  std::vector<Place> list = LoadPlaces(places);
+  const bool lacking = std::any_of(list.begin(), list.end(), [](const Place& p) { return p.zoneName.empty(); });
+  if (!lacking) return list;
+  std::map<std::string, std::string> zoneOfRecord;
+  const std::vector<std::string> bundledRecords = LoadPlaceList(bundled);
+  for (std::size_t key = 0; key < bundledRecords.size(); ++key) {
+    std::string zone = bundled.Read(kTimeZonesSection, std::to_string(key));
+    if (!zone.empty()) zoneOfRecord.emplace(bundledRecords[key], std::move(zone));
+  }
+  const std::vector<std::string> records = LoadPlaceList(places);
+  for (std::size_t key = 0; key < list.size() && key < records.size(); ++key) {
+    const auto found = zoneOfRecord.find(records[key]);
+    if (list[key].zoneName.empty() && found != zoneOfRecord.end()) list[key].zoneName = found->second;
+  }
+  return list;
+}
 
 WriteResult StoreZoneName(ProfileFile& file, int key, std::string_view zoneName) {
   if (key < 0 || key > kLastPlaceKey) {

@@ -6,10 +6,12 @@
 // what it was apart from this section, and a program that does not know the
 // section reads the file as before. No Qt.
 #include <map>
+#include <vector>
 #include <string>
 #include <string_view>
 
 #include "places/place_file.h"
+#include "places/place_record.h"
 
 namespace kalnika {
 
@@ -18,6 +20,15 @@ namespace kalnika {
 // ignore it.
 std::map<int, std::string> ReadZoneNames(const ProfileSnapshot& places);
 std::map<int, std::string> ReadZoneNames(ProfileFile& file);
+
+// The places of the file in list order (LoadPlaceList), each parsed once
+// (ParsePlace) with the zone name stored under its key.
+std::vector<Place> LoadPlaces(const ProfileSnapshot& places);
+
+// The same, for a copy of the bundled place file made before the zone names
+// existed: a place without a zone name takes the one `bundled` stores for the same
+// record, byte for byte. The user's file is not changed.
+std::vector<Place> LoadPlaces(const ProfileSnapshot& places, const ProfileSnapshot& bundled);
 
 // Stores the zone name of the place under `key` (0..5000), or clears it when
 // `zoneName` is empty. Refused, writing nothing, for another key or a name that

@@ -74,15 +74,15 @@ constexpr CaptionDesign kCaptions[] = {
 
 }  // namespace
 
-AddLocationDialog::AddLocationDialog(std::filesystem::path placeFile, const TownFinder* towns, QWidget* parent)
-    : QDialog(parent), placeFile_(std::move(placeFile)) {
+AddLocationDialog::AddLocationDialog(std::filesystem::path placeFile, TownSearch* towns, QWidget* parent)
+    : QDialog(parent) {
   setObjectName(QStringLiteral("frmAddLocation"));
   setWindowTitle(QString::fromLatin1(kAddLocationTitle));
   setModal(false);
   messageBox_ = std::make_unique<WindowMessageBox>(this);
-  model_ = std::make_unique<frmAddLocation>(*messageBox_);
+  model_ = std::make_unique<frmAddLocation>(*messageBox_, std::move(placeFile));
   model_->Form_Load();
-  model_->UseFinder(towns);
+  model_->UseTowns(towns);
   BuildControls();
 }
 
@@ -263,7 +263,7 @@ void AddLocationDialog::ShowDescriptionLength() {
 
 void AddLocationDialog::Ok() {
   binding_.Push();
-  lastOutcome_ = model_->cmdOK_Click(placeFile_);
+  lastOutcome_ = model_->cmdOK_Click();
   Pull();
   // A refusal or a failed write was shown by the model; the entries stay.
   if (lastOutcome_ == frmAddLocation::Outcome::StayOpen) return;

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "forms/frm_add_location.h"
-#include "places/place_file.h"
 #include "ui/control_binding.h"
 
 class QCompleter;
@@ -29,8 +28,8 @@ inline constexpr const char* kAddLocationTitle = "Adding New Locations to INI Fi
 class AddLocationDialog : public QDialog {
   Q_OBJECT
  public:
-  // `towns`: the town finder (null: none), which outlives the dialog.
-  AddLocationDialog(std::filesystem::path placeFile, const TownFinder* towns, QWidget* parent = nullptr);
+  // `towns`: the towns to search (null: none), which outlive the dialog.
+  AddLocationDialog(std::filesystem::path placeFile, TownSearch* towns, QWidget* parent = nullptr);
   ~AddLocationDialog() override;
 
   frmAddLocation& Model() { return *model_; }
@@ -64,7 +63,6 @@ class AddLocationDialog : public QDialog {
   // Shows how many of the description's characters the entries use.
   void ShowDescriptionLength();
 
-  ProfileFile placeFile_;
   std::unique_ptr<WindowMessageBox> messageBox_;
   std::unique_ptr<frmAddLocation> model_;
   ControlBinding binding_;

@@ -54,7 +54,7 @@ void Application::OpenMainWindow() {
 
 void Application::OpenAddLocation() {
   if (addLocation_) return;
-  if (!towns_) towns_ = std::make_unique<TownFinder>(TownFinder::Load(options_.townFolder));
+  if (!towns_) towns_ = std::make_unique<TownSearch>(options_.townFolder);
   auto* dialog = new AddLocationDialog(options_.placeFile, towns_.get());
   addLocation_ = dialog;
   connect(dialog, &AddLocationDialog::returnToMainWindow, this, &Application::ReturnFromAddLocation);

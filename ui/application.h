@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "places/town_finder.h"
+#include "forms/town_search.h"
 
 class QTextBrowser;
 
@@ -34,7 +34,7 @@ class Application : public QObject {
     std::function<QDate()> today;     // the date whose month a start-up shows
     QString helpFile;                 // the help document (KALNIKA.html)
     // The folder of GeoNames' town files for the add-place dialog's finder.
-    std::filesystem::path townFolder = kGeoNamesFolder;
+    std::filesystem::path townFolder = DefaultTownFolder();
   };
   explicit Application(Options options);
   ~Application() override;
@@ -63,9 +63,9 @@ class Application : public QObject {
   QPointer<AddLocationDialog> addLocation_;
   QPointer<AboutBox> about_;
   QPointer<QTextBrowser> help_;
-  // The town finder, loaded when the add-place dialog first opens, kept for the
-  // program's run.
-  std::unique_ptr<TownFinder> towns_;
+  // The towns of the add-place dialog, read when the dialog first searches, kept
+  // for the program's run.
+  std::unique_ptr<TownSearch> towns_;
 };
 
 }  // namespace kalnika::ui

@@ -46,13 +46,11 @@ void ControlBinding::Bind(QComboBox* box, ListBoxControl& control) {
 void ControlBinding::BindTyped(QComboBox* box, ListBoxControl& control) {
   Add([box, &control] { control.ListIndex = ChosenPlace(control.items, box->currentIndex(), StoredText(box->currentText())); },
       [box, &control] {
-        // The box lists the places by name; the whole record is each entry's tooltip.
-        QStringList names, records;
-        for (const std::string& record : control.items) {
-          names << PlainText(PlaceName(record));
-          records << PlainText(record);
-        }
-        if (FillList(box, names, records)) {
+        // The box lists the places by name; each entry's tooltip holds the whole place.
+        QStringList names, tips;
+        for (const std::string& name : control.items) names << PlainText(name);
+        for (const std::string& tip : control.tips) tips << PlainText(tip);
+        if (FillList(box, names, tips)) {
           const QFontMetrics metrics(box->font());
           int widest = 0;
           for (const QString& name : names) widest = std::max(widest, metrics.horizontalAdvance(name));

@@ -22,7 +22,7 @@ class ControlBinding {
   // A list box shown as a combo box: its entries (refilled only when the model's
   // change) and the selected position.
   void Bind(QComboBox* box, ListBoxControl& control);
-  // The place box: lists the places by name (PlaceName; the record is the tooltip);
+  // The place box: lists the places by name (each with its whole place as tooltip);
   // the typed text chooses an entry (ChosenPlace); Pull shows the chosen name.
   void BindTyped(QComboBox* box, ListBoxControl& control);
   void Bind(QLineEdit* edit, TextBoxControl& control);

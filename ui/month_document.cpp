@@ -9,7 +9,6 @@
 
 #include "display/csv.h"
 #include "almanac/name_tables.h"
-#include "forms/place_search.h"
 #include "ui/paged_output.h"
 
 namespace kalnika::ui {
@@ -105,7 +104,7 @@ QString DocumentTitle(const std::vector<MonthPage>& pages, const DisplayOptions&
   if (pages.empty()) return {};
   const MonthPage& first = pages.front();
   const QString when = pages.size() == 1 ? PageTitle(first, options) : Shown(first.values.yearText, options);
-  const QString place = PlainText(PlaceName(first.place));
+  const QString place = PlainText(first.place.name);
   return place.isEmpty() ? when : when + QStringLiteral(", ") + place;
 }
 

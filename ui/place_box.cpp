@@ -13,8 +13,8 @@
 
 namespace kalnika::ui {
 
-PlaceBox::PlaceBox(QComboBox* box, const std::vector<std::string>& records)
-    : QObject(box), box_(box), records_(records), completer_(new QCompleter(this)),
+PlaceBox::PlaceBox(QComboBox* box, const std::vector<std::string>& names)
+    : QObject(box), box_(box), names_(names), completer_(new QCompleter(this)),
       offered_(new QStringListModel(this)) {
   // The popup shows the ranked names as they are; the completer filters nothing.
   // (The box's own completer would complete inline, in list order: it goes.)
@@ -37,9 +37,9 @@ PlaceBox::PlaceBox(QComboBox* box, const std::vector<std::string>& records)
 QAbstractItemView* PlaceBox::Popup() const { return completer_->popup(); }
 
 void PlaceBox::Offer(const QString& typed) {
-  positions_ = PlaceMatches(records_, StoredText(typed), kMostOffered);
+  positions_ = PlaceMatches(names_, StoredText(typed), kMostOffered);
   QStringList names;
-  for (int position : positions_) names << PlainText(PlaceName(records_[static_cast<std::size_t>(position)]));
+  for (int position : positions_) names << PlainText(names_[static_cast<std::size_t>(position)]);
   offered_->setStringList(names);
   if (names.isEmpty()) {
     completer_->popup()->hide();

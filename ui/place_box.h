@@ -17,9 +17,9 @@ namespace kalnika::ui {
 class PlaceBox : public QObject {
   Q_OBJECT
  public:
-  // `records`: the place records the box lists (the model's list, read at each
+  // `names`: the names of the places the box lists (the model's list, read at each
   // keystroke).
-  PlaceBox(QComboBox* box, const std::vector<std::string>& records);
+  PlaceBox(QComboBox* box, const std::vector<std::string>& names);
 
   // Most places the popup offers at once.
   static constexpr int kMostOffered = 15;
@@ -38,7 +38,7 @@ class PlaceBox : public QObject {
   void Offer(const QString& typed);
 
   QComboBox* box_;
-  const std::vector<std::string>& records_;
+  const std::vector<std::string>& names_;
   QCompleter* completer_;
   QStringListModel* offered_;
   std::vector<int> positions_;  // the list position of each offered name

@@ -42,7 +42,7 @@ class AddPlace : public testing::Test {
  protected:
   TempFolder folder;
   RecordingMessageBox box;
-  frmAddLocation dialog{box};
+  frmAddLocation dialog{box, folder.SamplePlaces()};
   void SetUp() override { dialog.Form_Load(); }
 };
 
@@ -52,7 +52,8 @@ TEST_F(AddPlace, ListsHoldTheirRanges) {
   EXPECT_EQ(dialog.lstHour.items.size(), 27u);
   EXPECT_EQ(dialog.lstHour.items.front(), "-12");
   EXPECT_EQ(dialog.lstHour.items.back(), "14");
-  EXPECT_EQ(dialog.lstMinutes.items, (std::vector<std::string>{"0", "30"}));
+  // the quarter hours the world's clocks keep: +05:30 India, +05:45 Nepal
+  EXPECT_EQ(dialog.lstMinutes.items, (std::vector<std::string>{"0", "15", "30", "45"}));
   EXPECT_EQ(dialog.lstNS.ListIndex, -1);
 }
 
@@ -81,22 +82,24 @@ TEST_F(AddPlace, OkStoresTheRecordOrStaysOpenWithAMessage) {
     TempFolder f;
     const auto file = f.SamplePlaces();
     const std::string before = ReadBytes(file);
-    ProfileFile places(file);
+    frmAddLocation added(box, file);
     box.count = 0;
-    dialog.Form_Load();
-    Fill(dialog, c.entries);
-    EXPECT_EQ(dialog.cmdOK_Click(places), c.outcome);
+    added.Form_Load();
+    Fill(added, c.entries);
+    EXPECT_EQ(added.cmdOK_Click(), c.outcome);
     EXPECT_EQ(box.count, c.says != nullptr ? 1 : 0);
     if (c.says != nullptr) {
       EXPECT_NE(box.last.find(c.says), std::string::npos) << box.last;
     }
     if (c.outcome == Outcome::Stored) {
-      EXPECT_EQ(dialog.LastRecord(), "Pune, Maharashtra, India       18 N 31  073 E 51  +05:30");
       // key 6 follows the sample's six places
-      EXPECT_NE(ReadBytes(file).find("6=\"" + dialog.LastRecord() + "\"\r\n"), std::string::npos);
+      EXPECT_NE(ReadBytes(file).find("6=\"Pune, Maharashtra, India       18 N 31  073 E 51  +05:30\"\r\n"),
+                std::string::npos);
+      EXPECT_EQ(added.LastPlace().name, "Pune, Maharashtra, India");
+      EXPECT_EQ(added.LastPosition(), 6);
     } else {
       EXPECT_EQ(ReadBytes(file), before);
-      EXPECT_EQ(dialog.txtCity.Text, c.entries.city);  // entries intact
+      EXPECT_EQ(added.txtCity.Text, c.entries.city);  // entries intact
     }
   }
 }
@@ -114,31 +117,32 @@ TEST_F(AddPlace, DescriptionLengthCountsWhatTheLimitCounts) {
 
 TEST_F(AddPlace, FailedAppendIsReportedAndTheEntriesStay) {
   TempFolder gone;
-  ProfileFile places(gone.path() / "no-such-folder" / "Location.ini");
-  Fill(dialog, {"Pune", "Maharashtra", "India", "18", "31", "N", "73", "E", "51", "5", "30"});
-  EXPECT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::StayOpen);
+  frmAddLocation failing(box, gone.path() / "no-such-folder" / "Location.ini");
+  failing.Form_Load();
+  Fill(failing, {"Pune", "Maharashtra", "India", "18", "31", "N", "73", "E", "51", "5", "30"});
+  EXPECT_EQ(failing.cmdOK_Click(), frmAddLocation::Outcome::StayOpen);
   EXPECT_EQ(box.last.rfind("The place could not be stored: ", 0), 0u) << box.last;
-  EXPECT_EQ(dialog.txtCity.Text, "Pune");
+  EXPECT_EQ(failing.txtCity.Text, "Pune");
 }
 
 // The town finder of the dialog over the GeoNames extract of tests/data/places/
 // geonames; the records it builds are those of tests/places/town_finder_test.
 class FindPlace : public AddPlace {
  protected:
-  TownFinder towns = TownFinder::Load(std::string(KALNIKA_TEST_DATA) + "/places/geonames");
+  TownSearch towns{std::string(KALNIKA_TEST_DATA) + "/places/geonames"};
   void SetUp() override {
     AddPlace::SetUp();
-    dialog.UseFinder(&towns);
+    dialog.UseTowns(&towns);
   }
-  void Choose(const std::string& search) {
-    dialog.txtFind.Text = search;
-    dialog.txtFind_Change();
-    dialog.lstFound.ListIndex = 0;
-    dialog.lstFound_Click();
+  void Choose(frmAddLocation& form, const std::string& search) {
+    form.txtFind.Text = search;
+    form.txtFind_Change();
+    form.lstFound.ListIndex = 0;
+    form.lstFound_Click();
   }
   // The entries as the dialog holds them: "city|state|country|lat|N/S|long|E/W|zone".
   std::string Entries() const {
-    const auto& d = dialog;
+    const frmAddLocation& d = dialog;
     return d.txtCity.Text + "|" + d.txtState.Text + "|" + d.txtCountry.Text + "|" + d.lstLatDegrees.Text() + " " +
            d.lstLatMin.Text() + "|" + d.lstNS.Text() + "|" + d.lstLongDegrees.Text() + " " + d.lstLongMin.Text() +
            "|" + d.lstEW.Text() + "|" + d.lstHour.Text() + " " + d.lstMinutes.Text();
@@ -163,7 +167,7 @@ TEST_F(FindPlace, ChosenTownFillsEveryEntryFromItsRecord) {
       {"Longyearbyen", "Longyearbyen||SJ|78 13|N|15 39|E|1 0", "no state: the record reads \"Longyearbyen, SJ\""},
   };
   for (const Case& c : cases) {
-    Choose(c.search);
+    Choose(dialog, c.search);
     EXPECT_EQ(Entries(), c.entries) << c.why;
   }
 }
@@ -181,20 +185,22 @@ TEST_F(FindPlace, OkStoresTheRecordAndTheZoneNameWhileTheZoneIsTheTowns) {
   for (const Case& c : cases) {
     TempFolder f;
     const auto file = f.SamplePlaces();
+    frmAddLocation added(box, file);
+    added.Form_Load();
+    added.UseTowns(&towns);
+    Choose(added, "Pune");
+    c.change(added);
+    ASSERT_EQ(added.cmdOK_Click(), frmAddLocation::Outcome::Stored) << c.name << ": " << box.last;
+    EXPECT_EQ(added.LastPlace().zoneName, c.zoneName) << c.name;
     ProfileFile places(file);
-    dialog.Form_Load();
-    Choose("Pune");
-    c.change(dialog);
-    ASSERT_EQ(dialog.cmdOK_Click(places), frmAddLocation::Outcome::Stored) << c.name << ": " << box.last;
-    EXPECT_EQ(dialog.LastZoneName(), c.zoneName) << c.name;
     const auto stored = ReadZoneNames(places);
     EXPECT_EQ(stored.count(6) ? stored.at(6) : "", c.zoneName) << c.name;  // key 6 follows the sample's six places
   }
 }
 
 TEST_F(AddPlace, WithoutTheTownFileTheDialogNamesThePackage) {
-  TownFinder none = TownFinder::Load(folder.path() / "no-geonames");
-  dialog.UseFinder(&none);
+  TownSearch none(folder.path() / "no-geonames");
+  dialog.UseTowns(&none);
   EXPECT_NE(dialog.FinderProblem().find("libtimezonemap-data"), std::string::npos) << dialog.FinderProblem();
   dialog.txtFind.Text = "Pune";
   dialog.txtFind_Change();

@@ -296,7 +296,7 @@ TEST_F(MainForm, ChoosingAPlaceShowsItsLabelsAtOnce) {
   EXPECT_EQ(form->lblLong.Caption, "000 W 07");
   EXPECT_EQ(form->lblTimeZone.Caption, " +00:00");
   EXPECT_EQ(Cell(1, 14), table);  // the table changes only by a calculation
-  EXPECT_EQ(form->Shown()->place.substr(0, 6), "Mumbai");
+  EXPECT_EQ(form->Shown()->place.name.substr(0, 6), "Mumbai");
   EXPECT_EQ(box.count, 0);
 }
 
@@ -311,7 +311,9 @@ TEST_F(MainForm, SheetPlaceAndFileNamesNameTheComputedMonth) {
   form->chkDST.Value = true;
   form->cmdCalculate_Click();
   const MonthSheet& newYork = *form->Shown();
-  EXPECT_EQ(SheetPlace(newYork), "New York, New York, USA (40 N 42, 074 W 00, UTC -05:00, daylight saving +1 h)");
+  // the offset the clock used, the box's hour included
+  EXPECT_EQ(SheetPlace(newYork), "New York, New York, USA (40 N 42, 074 W 00, UTC -04:00, daylight saving +1 h)");
+  EXPECT_EQ(SheetZone(newYork), "UTC -04:00 (daylight saving)");
   EXPECT_EQ(SheetFileName(newYork, false), "New-York-2026-06");
 }
 
@@ -334,7 +336,7 @@ TEST_F(MainForm, SheetClockNamesTheZoneAndTheDateItsOffsetChanges) {
   form->cmdCalculate_Click();
   EXPECT_EQ(SheetClock(*form->Shown()), "by the daylight-saving box (ticked): UTC +01:00");
   // The zone name stays the place's for the calendar export, whatever set the clock.
-  EXPECT_EQ(form->Shown()->placeZoneName, "Europe/London");
+  EXPECT_EQ(form->Shown()->place.zoneName, "Europe/London");
 }
 
 TEST_F(MainForm, RecalculateRunsTheLastCalculationWithTheSettingsNowChosen) {
@@ -352,7 +354,7 @@ TEST_F(MainForm, RecalculateRunsTheLastCalculationWithTheSettingsNowChosen) {
   ASSERT_TRUE(form->Shown());
   EXPECT_EQ(form->Shown()->values.method, Method::Precise);
   EXPECT_EQ(form->Shown()->values.year, 2026);
-  EXPECT_EQ(form->Shown()->place.substr(0, 6), "Mumbai");
+  EXPECT_EQ(form->Shown()->place.name.substr(0, 6), "Mumbai");
   EXPECT_EQ(form->txtYear.Text, "1999");
   EXPECT_EQ(form->lstLocation.ListIndex, 1);
   EXPECT_EQ(form->lblLat.Caption, "51 N 30 ");  // London's, as chosen
@@ -373,9 +375,9 @@ TEST(SheetFileName, CharactersAFileNameCannotHoldBecomeDashes) {
   sheet.values.year = 1999;
   sheet.values.month = 3;
   sheet.values.yearText = "1999";
-  sheet.place = "St. John's/NL: \"Old\" Town, CA   47 N 34  052 W 43  -03:30";
+  sheet.place.name = "St. John's/NL: \"Old\" Town, CA";
   EXPECT_EQ(SheetFileName(sheet, false), "St.-John's-NL---Old--Town-1999-03");
-  sheet.place.clear();
+  sheet.place.name.clear();
   EXPECT_EQ(SheetFileName(sheet, true), "Kalnika-1999");
 }
 

@@ -65,7 +65,7 @@ Sheet Compute(int month, int year, int place = 2, const std::string& zones = "")
   if (!zones.empty()) std::filesystem::remove(file);
   EXPECT_TRUE(form.Shown().has_value());
   Sheet s{*form.Shown(), {}};
-  s.place.description = s.sheet.place.substr(0, 30);
+  s.place.description = s.sheet.place.name;
   return s;
 }
 

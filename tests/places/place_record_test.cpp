@@ -51,11 +51,11 @@ class ParseTable : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseTable, Labels) {
   const ParseCase& c = GetParam();
-  const PlaceValue got = ParsePlace(c.text);
+  const Place got = ParsePlace(c.text);
   EXPECT_EQ(got.latCaption, c.latCaption);
   EXPECT_EQ(got.longCaption, c.longCaption);
   EXPECT_EQ(got.zoneCaption, c.zoneCaption);
-  EXPECT_EQ(got.timeZone, c.timeZone);
+  EXPECT_EQ(got.classicTimeZone, c.timeZone);
   // to the 4 decimals given (a minute is 0.0167 degrees)
   EXPECT_NEAR(got.latitude, c.latitude, 1e-4);
   EXPECT_NEAR(got.longitude, c.longitude, 1e-4);
@@ -63,6 +63,50 @@ TEST_P(ParseTable, Labels) {
 
 INSTANTIATE_TEST_SUITE_P(PlacesText, ParseTable, ::testing::ValuesIn(kParseCases),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// The name and the zone every face takes from a record: the description decoded by
+// its own encoding (this program writes UTF-8; a program on Windows wrote its code
+// page), the zone with its minutes.
+TEST(ParsePlace, NameAndZoneAsWritten) {
+  struct Case {
+    const char* name;
+    std::string record;
+    std::string placeName;  // UTF-8
+    int zoneMinutes;
+  } cases[] = {
+      {"Kathmandu", "Kathmandu, Bagmati, Nepal      27 N 42  085 E 19  +05:45", "Kathmandu, Bagmati, Nepal", 345},
+      {"WestHalfHour", "St. John's, Newfoundland, CA   47 N 34  052 W 43  -03:30", "St. John's, Newfoundland, CA", -210},
+      // पुणे, MH, India typed in the add-place dialog: 21 bytes of UTF-8 before its padding
+      {"DevanagariUtf8", "\xE0\xA4\xAA\xE0\xA5\x81\xE0\xA4\xA3\xE0\xA5\x87, MH, India          18 N 31  073 E 51  +05:30",
+       "\xE0\xA4\xAA\xE0\xA5\x81\xE0\xA4\xA3\xE0\xA5\x87, MH, India", 330},
+      // a description longer than 31 bytes in UTF-8: the record is longer too
+      {"LongUtf8", "\xE0\xA4\xAA\xE0\xA5\x81\xE0\xA4\xA3\xE0\xA5\x87, \xE0\xA4\xAE\xE0\xA4\xB9\xE0\xA4\xBE, India   18 N 31  073 E 51  +05:30",
+       "\xE0\xA4\xAA\xE0\xA5\x81\xE0\xA4\xA3\xE0\xA5\x87, \xE0\xA4\xAE\xE0\xA4\xB9\xE0\xA4\xBE, India", 330},
+      // "São Paulo" as a Windows program writes it (code page 1252)
+      {"WindowsCodePage", "S\xE3o Paulo, SP, Brazil          23 S 33  046 W 38  -03:00", "S\xC3\xA3o Paulo, SP, Brazil", -180},
+  };
+  for (const Case& c : cases) {
+    const Place got = ParsePlace(c.record);
+    EXPECT_EQ(got.name, c.placeName) << c.name;
+    EXPECT_EQ(got.zone.Minutes(), c.zoneMinutes) << c.name;
+    EXPECT_TRUE(got.problem.empty()) << c.name << ": " << got.problem;
+  }
+  EXPECT_FALSE(ParsePlace("ab").labelled);
+  EXPECT_FALSE(ParsePlace("Pune, Maharashtra, India       18 N 75  073 E 51  +05:30").problem.empty());
+}
+
+// The add-place dialog filled from a record it built (a town's): the entries give
+// the record back.
+TEST(EntriesOfRecord, GiveTheRecordBack) {
+  for (const char* record : {"Kathmandu, Bagmati, Nepal      27 N 42  085 E 19  +05:45",
+                             "Sao Paulo, Sao Paulo, Brazil   23 S 33  046 W 38  -03:00",
+                             "Washington, D.C., DC, USA      38 N 54  077 W 02  -05:00"}) {
+    const RecordResult built = BuildPlaceRecord(EntriesOfRecord(record));
+    EXPECT_EQ(built.outcome, RecordOutcome::Built) << record;
+    EXPECT_EQ(built.record, record);
+  }
+  EXPECT_EQ(EntriesOfRecord("Kathmandu, Bagmati, Nepal      27 N 42  085 E 19  +05:45").zoneMinutes, "45");
+}
 
 struct BuildCase {
   const char* name;

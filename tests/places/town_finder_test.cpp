@@ -158,8 +158,10 @@ TEST(PlacesFinder, RecordTail) {
       {"MinuteCarriesIntoDegree", 28.99999, 72.99999, 5.5, "29 N 00  073 E 00  +05:30"},
       // 0.001 S and W round to 0 deg 0': no hemisphere of their own
       {"ZeroIsNorthAndEast", -0.001, -0.001, 0, "00 N 00  000 E 00  +00:00"},
-      // Chatham +12:45 (and Kathmandu +5:45) cut to the half hour toward zero
-      {"ChathamQuarterHour", -43.95, -176.56, 12.75, "43 S 57  176 W 34  +12:30"},
+      // Chatham +12:45 and Kathmandu +5:45 keep their quarter hours
+      {"ChathamQuarterHour", -43.95, -176.56, 12.75, "43 S 57  176 W 34  +12:45"},
+      // an offset between quarter hours (no zone keeps one today) is cut toward zero
+      {"BetweenQuartersCut", 0, 0, 5.9, "00 N 00  000 E 00  +05:45"},
       {"StJohnsHalfHourWest", 47.56, -52.71, -3.5, "47 N 34  052 W 43  -03:30"},
       // -0:30 cannot carry its sign in the record (minutes take the hours' sign)
       {"MinusHalfHourToZero", 0, 0, -0.5, "00 N 00  000 E 00  +00:00"},

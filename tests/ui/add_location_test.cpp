@@ -105,7 +105,9 @@ class AddLocationTest : public QObject {
     auto* places = session->Widget<QComboBox>("lstLocation");
     QCOMPARE(places->count(), 7);
     QCOMPARE(places->itemText(6), QStringLiteral("Pune, Maharashtra, India"));  // the name
-    QCOMPARE(places->itemData(6, Qt::ToolTipRole).toString(), record);
+    // the whole place as its tooltip
+    QCOMPARE(places->itemData(6, Qt::ToolTipRole).toString(),
+             QStringLiteral("Pune, Maharashtra, India (18 N 31, 073 E 51, UTC +05:30)"));
     QCOMPARE(places->currentIndex(), 2);
     QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), 11);
   }

@@ -126,7 +126,7 @@ class MainWindowTest : public QObject {
     QVERIFY(model.Shown().has_value());
     QCOMPARE(model.Shown()->values.month, shownMonth + 1);
     QCOMPARE(model.Shown()->values.year, shownYear.toInt());
-    QCOMPARE(model.Shown()->place, model.lstLocation.items[static_cast<std::size_t>(place)]);
+    QCOMPARE(model.Shown()->place.name, model.lstLocation.items[static_cast<std::size_t>(place)]);
     QCOMPARE(model.Shown()->daylightSaving, dst);
     QCOMPARE(GridMismatch(session->Grid(), model.Table()), QString());
     QVERIFY(session->messages.seen.isEmpty());
@@ -139,7 +139,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(session->Window()->Model().lstLocation.ListIndex, 5);
     QCOMPARE(places->currentIndex(), 5);
     QCOMPARE(places->currentText(), QStringLiteral("Tromso, Troms, Norway"));  // the name, not the record
-    QCOMPARE(session->Window()->Model().Shown()->place.substr(0, 6), "Tromso");
+    QCOMPARE(session->Window()->Model().Shown()->place.name.substr(0, 6), "Tromso");
   }
 
   void refusedInputIsShownInAModalBox() {
