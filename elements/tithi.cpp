@@ -29,6 +29,29 @@ TithiAt TithiOfJulianDay(double JD) {
   return r;
 }
 
+namespace {
+
+// The first step of 1..last at which `ended` holds, or last + 1 when it holds at
+// none. Within a day the tithi only advances (the Moon outruns the Sun by 10 to
+// 15 degrees a day, never the 360 that would bring the same tithi back), so once
+// it has ended it stays ended: halving finds the same step as trying each in turn,
+// with 5 or 6 evaluations instead of up to 59.
+template <typename Ended>
+int FirstEnded(int last, const Ended& ended) {
+  int lo = 1, hi = last + 1;
+  while (lo < hi) {
+    const int mid = lo + (hi - lo) / 2;
+    if (ended(mid)) {
+      hi = mid;
+    } else {
+      lo = mid + 1;
+    }
+  }
+  return lo;
+}
+
+}  // namespace
+
 double TithiEndingTime(const CivilDate& date) {
   auto tithiAt = [&](int h, int m, int s) { return TithiOfJulianDay(JulianDay(date, h, m, s)).tithi; };
   // The tithi has ended when its number has changed modulo 30: 0 and 30 are the
@@ -37,27 +60,14 @@ double TithiEndingTime(const CivilDate& date) {
   const int T0 = tithiAt(0, 0, 0) % 30;
   auto ended = [&](int T) { return T % 30 != T0; };
 
-  int H = 23;
-  for (int h = 1; h <= 23; ++h) {
-    if (ended(tithiAt(h, 0, 0))) {
-      H = h - 1;
-      break;
-    }
-  }
-  int Mi = 59;
-  for (int m = 1; m <= 59; ++m) {
-    if (ended(tithiAt(H, m, 0))) {
-      Mi = m - 1;
-      break;
-    }
-  }
-  int S = 59;
-  for (int s = 1; s <= 59; ++s) {
-    if (ended(tithiAt(H, Mi, s))) {
-      S = s - 1;
-      break;
-    }
-  }
+  // The last whole hour, then minute, then second before the change; 23, 59, 59
+  // when it does not change within the step above.
+  const int hour = FirstEnded(23, [&](int h) { return ended(tithiAt(h, 0, 0)); });
+  const int H = hour <= 23 ? hour - 1 : 23;
+  const int minute = FirstEnded(59, [&](int m) { return ended(tithiAt(H, m, 0)); });
+  const int Mi = minute <= 59 ? minute - 1 : 59;
+  const int second = FirstEnded(59, [&](int s) { return ended(tithiAt(H, Mi, s)); });
+  const int S = second <= 59 ? second - 1 : 59;
   return JulianDay(date, H, Mi, S);
 }
 

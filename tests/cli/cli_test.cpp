@@ -218,6 +218,59 @@ TEST(Cli, BadPlaceFilesAndRecordsAreReported) {
   std::filesystem::remove(letters);
 }
 
+// Kathmandu's record keeps Nepal's quarter hour (+05:45) and names no zone. The
+// precise method reads the minutes: the heading names +05:45 and every clock is
+// 15 minutes later than on +05:30. The classic method reads the zone as 5 hours,
+// as the almanac always has (the sample table kathmandu-2026-10), and says so.
+TEST(Cli, AQuarterHourZone) {
+  const std::string record = "Kathmandu, Bagmati, Nepal      27 N 43  085 E 19  ";
+  const std::string quarter = PlaceFile("quarter", "[LOCATION]\r\n0=\"" + record + "+05:45\"\r\n");
+  const std::string half = PlaceFile("half", "[LOCATION]\r\n0=\"" + record + "+05:30\"\r\n");
+  auto table = [](const std::string& file, const char* method) {
+    return RunCli({"--places", file, "--month", "10", "--year", "2026", "--method", method, "--digits", "latin"});
+  };
+  const RunResult precise = table(quarter, "precise");
+  ASSERT_EQ(precise.status, 0) << precise.err;
+  EXPECT_NE(precise.out.find("UTC +05:45\n"), std::string::npos) << precise.out;
+  EXPECT_EQ(precise.err, "");
+  // 1 October: sunrise at 05:56 on Nepal's clock, 05:41 on India's
+  auto firstRow = [](const std::string& out) {
+    const std::size_t begin = out.find("\n", out.find("\n\n") + 2) + 1;
+    return out.substr(begin, out.find("\n", begin) - begin);
+  };
+  EXPECT_NE(firstRow(precise.out).find(" 5:56 "), std::string::npos) << firstRow(precise.out);
+  EXPECT_NE(firstRow(table(half, "precise").out).find(" 5:41 "), std::string::npos);
+  const RunResult classic = table(quarter, "classic");
+  ASSERT_EQ(classic.status, 0);
+  EXPECT_EQ(classic.err,
+            "kalnika-cli: The classic method reads the place's zone +05:45 as +05:00 (the almanac's rule reads whole "
+            "and half hours only); the precise method reads +05:45.\n");
+  EXPECT_EQ(table(half, "classic").err, "");
+  std::filesystem::remove(quarter);
+  std::filesystem::remove(half);
+}
+
+// A place typed in Devanagari in the add-place dialog is stored as UTF-8, and every
+// face shows it as typed: the table's first line, the CSV, the calendar export, and
+// a message that names it.
+TEST(Cli, ADevanagariPlaceNameAsTyped) {
+  const std::string pune = "\xE0\xA4\xAA\xE0\xA5\x81\xE0\xA4\xA3\xE0\xA5\x87, MH, India";  // पुणे
+  const std::string good = PlaceFile("pune", "[LOCATION]\r\n0=\"" + pune + "          18 N 31  073 E 51  +05:30\"\r\n");
+  const std::vector<std::string> month{"--places", good, "--month", "12", "--year", "2026"};
+  auto with = [&month](std::vector<std::string> more) {
+    more.insert(more.begin(), month.begin(), month.end());
+    return RunCli(more);
+  };
+  EXPECT_EQ(with({}).out.rfind(pune + "\n", 0), 0u);
+  EXPECT_NE(with({"--format", "csv"}).out.find(pune + " (18 N 31"), std::string::npos);
+  EXPECT_NE(with({"--format", "ics"}).out.find("LOCATION:" + pune.substr(0, 12)), std::string::npos);
+  const std::string bad = PlaceFile("punebad", "[LOCATION]\r\n0=\"" + pune + "          18 N 75  073 E 51  +05:30\"\r\n");
+  const RunResult refused = RunCli({"--places", bad, "--month", "12", "--year", "2026", "--format", "json"});
+  EXPECT_NE(Json::parse(refused.out).at("message").get<std::string>().find("\"" + pune + "\""), std::string::npos);
+  std::filesystem::remove(good);
+  std::filesystem::remove(bad);
+}
+
 TEST(Cli, FindListsTownsWithTheirRecords) {
   if (!std::filesystem::exists("/usr/share/libtimezonemap/ui/cities15000.txt"))
     GTEST_SKIP() << "the GeoNames towns (Debian package libtimezonemap-data) are not installed";
