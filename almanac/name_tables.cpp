@@ -197,6 +197,35 @@ const std::array<std::string, 61> SamvatsaraNames = {
     " I\xC3:r",  // 59
     "b:h\xDA" "D:any:",  // 60
 };
+// The karanas in the Sanskrit spelling that Marathi almanacs print (Damodar
+// Soman's daily almanac in Marathi papers: बव, कौलव, तैतिल, वणिज करण), with the
+// Marathi चतुष्पाद for Sanskrit चतुष्पद (Marathi Wikipedia, "पंचांग", section करण,
+// which also writes the Marathi forms गर, विष्टी, शकुनी). Vishti is also called
+// Bhadra (भद्रा), which almanacs print beside it, not instead of it.
+const std::array<std::string, 11> KaranaNames = {
+    "b:v:",  // 0 बव
+    "b:al:v:",  // 1 बालव
+    "k:\xF2l:v:",  // 2 कौलव
+    "t:\xF2" "et:l:",  // 3 तैतिल
+    "g:rj:",  // 4 गरज
+    "v:eN:j:",  // 5 वणिज
+    "ev:e\xC4",  // 6 विष्टि
+    "S:k\xD9" "en:",  // 7 शकुनि
+    "c:t:\xD8\\p:ad",  // 8 चतुष्पाद
+    "n:ag:",  // 9 नाग
+    "ek\xF6st:\xD8Gn:",  // 10 किंस्तुघ्न
+};
+// The seven choghadiyas, in the order of their lords Sun, Venus, Mercury, Moon,
+// Saturn, Jupiter, Mars; Marathi spelling (काळ, not Hindi काल).
+const std::array<std::string, 7> ChoghadiyaNames = {
+    "u\xBE\xF0g:",  // 0 उद्वेग
+    "c:r",  // 1 चर
+    "l:aB:",  // 2 लाभ
+    "Am:\xE0t:",  // 3 अमृत
+    "kaL",  // 4 काळ
+    "S:\xD8" "B:",  // 5 शुभ
+    "r:\xF0g:",  // 6 रोग
+};
 const std::array<std::string, 17> ColumnHeadings = {
     "m:ehn:a",  // 0
     "t:a",  // 1

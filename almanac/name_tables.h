@@ -16,6 +16,10 @@ extern const std::array<std::string, 13> RaashiNames;          // 0 Mesha .. 11 
 extern const std::array<std::string, 28> NaxatraNames;         // 0 Ashvini .. 26 Revati
 extern const std::array<std::string, 27> YogaNames;            // 0 Vishkambha .. 26 Vaidhriti
 extern const std::array<std::string, 61> SamvatsaraNames;      // 0 and 60 the same name
+extern const std::array<std::string, 11> KaranaNames;          // 0 Bava .. 6 Vishti, 7 Shakuni ..
+                                                               // 10 Kimstughna (elements/karana.h)
+extern const std::array<std::string, 7> ChoghadiyaNames;       // 0 Udveg .. 6 Rog
+                                                               // (elements/day_periods.h)
 extern const std::array<std::string, 17> ColumnHeadings;       // column 16 has none
 
 // Column widths of the month grid in twips (1/1440 inch), and the row height.

@@ -17,13 +17,16 @@
 // them every result is NaN. The almanac asks only within the years below, which
 // leave room for the lunations around a month.
 //
-// Library state: the Swiss Ephemeris keeps its settings (sidereal mode, paths)
-// and its caches in one structure per thread (the library is built with
-// thread-local storage), so calls from different threads never meet. Within a
-// thread every function below sets the sidereal mode it needs before it computes,
-// so no result depends on an earlier call, and nothing else is ever set.
+// Library state: the Swiss Ephemeris keeps its settings (sidereal mode, paths,
+// the observer's place) and its caches in one structure per thread (the library
+// is built with thread-local storage), so calls from different threads never
+// meet. Within a thread every function below sets the sidereal mode or the
+// observer's place it needs before it computes (the library's eclipse functions
+// set the place themselves), so no result depends on an earlier call, and
+// nothing else is ever set.
 
 #include <optional>
+#include <vector>
 
 #include "astronomy/sunrise.h"  // SunEvent
 
@@ -73,5 +76,69 @@ struct GeoPoint {
 // the Sun does not rise (set) in that span (polar day or night).
 std::optional<double> SunEventBetween(SunEvent event, double fromJdUt, double untilJdUt,
                                       GeoPoint place);
+
+// --- Eclipses -------------------------------------------------------------------
+//
+// Solar and lunar eclipses seen from a place, from the library's eclipse functions
+// (Swiss Ephemeris programmer's documentation, "Eclipses and occultations":
+// swe_sol_eclipse_when_loc, swe_sol_eclipse_when_glob, swe_lun_eclipse_when,
+// swe_lun_eclipse_how) and its risings and settings (swe_rise_trans).
+//
+// Visible: the centre of the eclipsed body is above the horizon of the place, with
+// the refraction of the standard atmosphere (apparent altitude above 0), at some
+// instant from the first contact to the last. That is the library's own test: its
+// local searches call an eclipse visible when the apparent altitude of the body
+// is above 0 at a contact or at the maximum, and a body that rises or sets during
+// the eclipse is up at one of them. The library's refraction leaves an altitude
+// below about -0.56 degrees unrefracted, so "apparent altitude above 0" and "the
+// centre above the apparent horizon" are the same; swe_rise_trans with
+// SE_BIT_DISC_CENTER finds the instants at which the centre crosses it.
+//
+// A lunar eclipse's contacts are the same instants everywhere; its contacts come
+// from swe_lun_eclipse_when, because swe_lun_eclipse_when_loc leaves out those
+// before moonrise or after moonset. A solar eclipse's contacts are the place's own
+// (swe_sol_eclipse_when_loc), whether the Sun is up at them or not.
+
+// A solar eclipse (the Moon in front of the Sun) or a lunar one (the Moon in the
+// Earth's shadow).
+enum class EclipseBody { Sun, Moon };
+
+// Total, annular or partial (solar); total, partial or penumbral (lunar); hybrid:
+// a solar eclipse total along part of its path and annular along the rest.
+enum class EclipseKind { Total, Annular, Hybrid, Partial, Penumbral };
+
+// A contact or the maximum: its instant (Julian Day, UT) and whether the eclipsed
+// body's centre is above the apparent horizon of the place then.
+struct EclipseContact {
+  double instant = 0.0;
+  bool bodyUp = false;
+};
+
+struct Eclipse {
+  EclipseBody body = EclipseBody::Sun;
+  EclipseKind kind = EclipseKind::Partial;  // as seen from the place (never hybrid)
+  EclipseKind globalKind = EclipseKind::Partial;  // of the eclipse as catalogues name it;
+                                                  // for a lunar eclipse the same as kind
+  // Solar: the fraction of the Sun's diameter covered at the maximum, or, where the
+  // eclipse is total or annular, the ratio of the Moon's apparent diameter to the
+  // Sun's (NASA's magnitude, the library's attr[8]). Lunar: the fraction of the
+  // Moon's diameter inside the umbra at the maximum, inside the penumbra for a
+  // penumbral eclipse.
+  double magnitude = 0.0;
+  EclipseContact begin;  // first contact: solar C1, lunar P1 (the penumbra)
+  std::optional<EclipseContact> partialBegin;  // lunar U1: the Moon enters the umbra
+  std::optional<EclipseContact> centralBegin;  // total or annular phase: solar C2, lunar U2
+  EclipseContact maximum;  // greatest eclipse at the place, whether the body is up or not
+  std::optional<EclipseContact> centralEnd;  // solar C3, lunar U3
+  std::optional<EclipseContact> partialEnd;  // lunar U4
+  EclipseContact end;                        // last contact: solar C4, lunar P4
+  std::optional<double> bodyRises;  // the centre rises between begin and end (Julian Day UT)
+  std::optional<double> bodySets;   // the centre sets between begin and end
+};
+
+// The eclipses visible from the place whose span from first to last contact
+// overlaps [fromJdUt, untilJdUt), solar and lunar, in order of first contact.
+// None outside the ephemeris.
+std::vector<Eclipse> EclipsesVisibleBetween(double fromJdUt, double untilJdUt, GeoPoint place);
 
 }  // namespace kalnika

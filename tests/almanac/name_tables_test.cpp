@@ -7,6 +7,7 @@
 
 #include "almanac/name_tables.h"
 #include "tests/xdvng/test_files.h"
+#include "xdvng/xdvng.h"
 
 namespace kalnika {
 namespace {
@@ -60,6 +61,34 @@ TEST(NameTables, EveryTextByteForByte) {
   EXPECT_EQ(texts.at("Kali new-year suffix"), kKaliNewYearSuffix);
   EXPECT_EQ(texts.at("Vikram label prefix"), kVikramPrefix);
   EXPECT_EQ(texts.at("Vikram label caption before the first run"), kVikramInitialCaption);
+}
+
+// The names of the day view, which have no place in the system's texts list:
+// each must show as almanacs print it. Karanas: the Sanskrit names in Marathi
+// almanacs' spelling (Damodar Soman's daily almanac; Marathi Wikipedia, "पंचांग",
+// section करण, for चतुष्पाद); choghadiyas: their Gujarati table (Webdunia Gujarati,
+// "ચોઘડિયા") in Devanagari, with the Marathi काळ for काल.
+TEST(NameTables, DayViewNamesShowAsPrinted) {
+  struct Case { const char* name; const std::string& stored; const char* shown; } cases[] = {
+      {"KaranaBava", KaranaNames[0], "बव"},
+      {"KaranaBalava", KaranaNames[1], "बालव"},
+      {"KaranaKaulava", KaranaNames[2], "कौलव"},
+      {"KaranaTaitila", KaranaNames[3], "तैतिल"},
+      {"KaranaGaraja", KaranaNames[4], "गरज"},
+      {"KaranaVanija", KaranaNames[5], "वणिज"},
+      {"KaranaVishti", KaranaNames[6], "विष्टि"},
+      {"KaranaShakuni", KaranaNames[7], "शकुनि"},
+      {"KaranaChatushpada", KaranaNames[8], "चतुष्पाद"},
+      {"KaranaNaga", KaranaNames[9], "नाग"},
+      {"KaranaKimstughna", KaranaNames[10], "किंस्तुघ्न"},
+      {"ChoghadiyaUdveg", ChoghadiyaNames[0], "उद्वेग"},
+      {"ChoghadiyaChar", ChoghadiyaNames[1], "चर"},
+      {"ChoghadiyaLabh", ChoghadiyaNames[2], "लाभ"},
+      {"ChoghadiyaAmrit", ChoghadiyaNames[3], "अमृत"},
+      {"ChoghadiyaKaal", ChoghadiyaNames[4], "काळ"},
+      {"ChoghadiyaShubh", ChoghadiyaNames[5], "शुभ"},
+      {"ChoghadiyaRog", ChoghadiyaNames[6], "रोग"}};
+  for (const Case& c : cases) EXPECT_EQ(xdvng::GlyphsToUnicode(c.stored), c.shown) << c.name;
 }
 
 // The designed widths of the columns (twips), as the window and the printout lay
