@@ -104,4 +104,21 @@ std::optional<double> SunEventBetween(SunEvent event, double fromJdUt, double un
   return when;
 }
 
+std::optional<double> MoonEventBetween(MoonEvent event, double fromJdUt, double untilJdUt,
+                                       GeoPoint place) {
+  double geopos[3] = {place.longitude, place.latitude, 0.0};  // height 0: sea level
+  double when = 0.0;
+  char serr[AS_MAXCH] = {};
+  const int32 which = event == MoonEvent::Moonrise ? SE_CALC_RISE : SE_CALC_SET;
+  // As for the Sun: the upper limb and the refraction are the library's defaults,
+  // and without SE_BIT_GEOCTR_NO_ECL_LAT the Moon is taken from the place, not
+  // from the Earth's centre (its parallax moves a rising by some four minutes).
+  const int32 status = swe_rise_trans(fromJdUt, SE_MOON, nullptr, SEFLG_MOSEPH, which, geopos,
+                                      1013.25, 15.0, &when, serr);
+  // -2: the Moon stays above or below the horizon (high latitudes).
+  if (status < 0 || !std::isfinite(when) || when >= untilJdUt || when < fromJdUt)
+    return std::nullopt;
+  return when;
+}
+
 }  // namespace kalnika
