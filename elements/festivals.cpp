@@ -143,7 +143,9 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, int count, Geo
 
   std::vector<FestivalDay> found;
   const std::vector<ValueSpan> nakshatras = ValueSpans(days, &SunriseDay::nakshatra);
-  for (const ValueSpan& t : ValueSpans(days, &SunriseDay::tithi)) {
+  const std::vector<ValueSpan> tithis = ValueSpans(days, &SunriseDay::tithi);
+  for (std::size_t i = 0; i < tithis.size(); ++i) {
+    const ValueSpan& t = tithis[i];
     if (std::isnan(t.span.start)) continue;
     const auto begins = std::find_if(instants.begin(), instants.end(), [&t](const DayInstants& d) {
       return d.sunrise <= t.span.start && t.span.start < d.nextSunrise;
@@ -167,6 +169,7 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, int count, Geo
       for (const ValueSpan& n : nakshatras)
         if (n.value == *rule.tieNakshatra && !std::isnan(n.span.start)) occurrence.nakshatra.push_back(n.span);
     if (rule.outsideBhadra) occurrence.bhadra = BhadraWithin(t.value, t.span);
+    if (rule.sardhaTriyama && i + 1 < tithis.size()) occurrence.next = tithis[i + 1].span;
 
     const std::optional<Observance> chosen = ChooseTithiDay(rule, occurrence);
     if (!chosen) continue;

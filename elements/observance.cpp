@@ -9,6 +9,8 @@ namespace {
 
 // Arunodaya is four ghatis before sunrise; a ghati is 24 minutes (60 to a day).
 constexpr double kArunodayaDays = 4.0 * 24.0 / 1440.0;
+// Three and a half of the daytime's four yamas (praharas).
+constexpr double kSardhaTriyamaShare = 3.5 / 4.0;
 
 // Length of the overlap of two spans, days (0 when they do not meet).
 double Overlap(const Span& a, const Span& b) {
@@ -90,7 +92,16 @@ std::optional<Observance> ChooseTithiDay(const ObservanceRule& rule, const Tithi
   auto observed = [&](std::size_t i, Reason reason) {
     return Observance{days[i].date, rule.part, afterBhadra ? Reason::AfterBhadra : reason, Tradition::Smarta};
   };
-  if (held.size() == 1) return observed(held.front(), Reason::OnlyDay);
+  if (held.size() == 1) {
+    const std::size_t only = held.front();
+    if (rule.sardhaTriyama && only == first && occurrence.next) {
+      const DayInstants& second = days[first + 1];
+      const bool lasts = tithi.end > second.sunrise + kSardhaTriyamaShare * (second.sunset - second.sunrise);
+      const bool growing = occurrence.next->end - occurrence.next->start > tithi.end - tithi.start;
+      if (lasts && growing) return observed(first + 1, Reason::SardhaTriyama);
+    }
+    return observed(only, Reason::OnlyDay);
+  }
 
   // A tie: the two days on which the tithi holds at the part (a tithi lasts less
   // than 27 hours, so a part recurring daily is met on two days at most), or, when

@@ -76,6 +76,10 @@ struct ObservanceRule {
   // The part counts only outside Bhadra (the vishti karana); where Bhadra covers the
   // part wherever the tithi holds there, the festival is kept after Bhadra ends.
   bool outsideBhadra = false;
+  // Where the tithi holds at the part on the first day only: the second day all the
+  // same when the tithi lasts three and a half yamas (7/8 of the daytime) past that
+  // day's sunrise and the next tithi is longer than it (Lakshmi Puja).
+  bool sardhaTriyama = false;
   // An Ekadashi: also the Bhagavata (Vaishnava) day where it differs (BhagavataDay).
   bool bhagavata = false;
   FestivalKey follows;  // DayAfter: the festival whose next day this one is
@@ -96,6 +100,8 @@ enum class Reason {
   NeitherSecond,          // at the part on no day: the next day
   AfterBhadra,            // Bhadra covers the part wherever the tithi holds there:
                           // this day, once Bhadra ends
+  SardhaTriyama,          // at the part on the first day only, but three and a half
+                          // yamas into the second, the next tithi growing
   SunEntry,               // the first sunset after the Sun's entry into the sign
   DayAfter,               // the day after the festival it follows
   DashamiAtArunodaya,     // Bhagavata: the tenth tithi still held at dawn of the
@@ -143,6 +149,7 @@ struct TithiOccurrence {
   std::vector<DayInstants> days;
   std::vector<Span> nakshatra;  // the rule's nakshatra over these days, if it names one
   std::vector<Span> bhadra;     // Bhadra over these days, if the rule keeps outside it
+  std::optional<Span> next;     // the tithi after it, if the rule weighs their lengths
 };
 
 // Share 0..1 of a part that the tithi covers, outside `excluded`; for an instant

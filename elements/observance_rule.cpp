@@ -120,6 +120,8 @@ std::optional<ObservanceRule> ParseObservanceRule(std::string_view value) {
       rule.notHeld = notHeld->notHeld;
     } else if (item == "outside-bhadra" && !rule.outsideBhadra) {
       rule.outsideBhadra = true;
+    } else if (item == "sardha-triyama" && !rule.sardhaTriyama) {
+      rule.sardhaTriyama = true;
     } else if (item == "bhagavata" && !rule.bhagavata) {
       rule.bhagavata = true;
     } else if (item.starts_with("nakshatra=") && !rule.tieNakshatra) {

@@ -15,7 +15,8 @@
 //   rule    = part *("," option) | "day-after=" key | "sankranti"
 //   part    = "udaya" | "purvahna" | "madhyahna" | "aparahna" | "pradosha"
 //           | "nishitha" | "chandrodaya" | "arunodaya"
-//   option  = tie | "neither=" day | "nakshatra=" name | "outside-bhadra" | "bhagavata"
+//   option  = tie | "neither=" day | "nakshatra=" name | "outside-bhadra"
+//           | "sardha-triyama" | "bhagavata"
 //   tie     = "more" | "first" | "second"      the tithi at the part on two days (default more)
 //   day     = "first" | "second"               on none (default first)
 //   name    = a nakshatra as ashvini .. revati (kNakshatraNames)

@@ -84,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Values, ParseRule, testing::Values(
              With(Tithi(DayPart::Midnight), [](ObservanceRule& r) { r.tieNakshatra = 0; })},
     RuleCase{"OutsideBhadra", "pradosha,second,outside-bhadra",
              With(Tithi(DayPart::Dusk, Tie::SecondDay), [](ObservanceRule& r) { r.outsideBhadra = true; })},
+    RuleCase{"SardhaTriyama", "pradosha,second,sardha-triyama",
+             With(Tithi(DayPart::Dusk, Tie::SecondDay), [](ObservanceRule& r) { r.sardhaTriyama = true; })},
     RuleCase{"Bhagavata", "udaya,bhagavata",
              With(Tithi(DayPart::Sunrise), [](ObservanceRule& r) { r.bhagavata = true; })},
     RuleCase{"BlanksAroundItems", " pradosha , second ", Tithi(DayPart::Dusk, Tie::SecondDay)},

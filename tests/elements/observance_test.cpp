@@ -82,7 +82,7 @@ class Choice : public testing::TestWithParam<ChoiceCase> {};
 TEST_P(Choice, KeepsTheFestivalOnItsDay) {
   const ChoiceCase& c = GetParam();
   TithiOccurrence occurrence{{At(c.begins.day, c.begins.time), At(c.ends.day, c.ends.time)}, Days(),
-                             Spans(c.nakshatra), Spans(c.bhadra)};
+                             Spans(c.nakshatra), Spans(c.bhadra), std::nullopt};
   const std::optional<Observance> chosen = ChooseTithiDay(Rule(c.rule), occurrence);
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(chosen->date, kDates[c.day - 1]) << "day " << chosen->date.day;
@@ -149,6 +149,31 @@ INSTANTIATE_TEST_SUITE_P(Rules, Choice, testing::Values(
     [](const testing::TestParamInfo<ChoiceCase>& p) { return std::string(p.param.name); });
 // clang-format on
 
+// Lakshmi Puja by the Dharmasindhu as Marathi almanac makers quote it: the new
+// moon at dusk of the first day only, but lasting three and a half yamas into the
+// second (past 16:30, 7/8 of its daytime) while the next tithi is longer: the
+// second day, as in 2025 (amavasya 15:44 20 Oct - 17:54 21 Oct, pratipada to 20:16
+// 22 Oct: Lakshmi Puja 21 Oct in the Marathi almanacs, vidyashastra.info and
+// panditjipune.com). Shorter, or a shorter next tithi: the first day.
+TEST(ChooseTithiDay, SardhaTriyamaMovesToTheSecondDay) {
+  struct Case {
+    const char* name;
+    Clock ends, nextEnds;
+    int day;
+    Reason reason;
+  } cases[] = {{"LongAndGrowing", {2, "17:00"}, {3, "18:10"}, 2, Reason::SardhaTriyama},
+               {"NextShorter", {2, "17:00"}, {3, "17:50"}, 1, Reason::OnlyDay},
+               {"EndsBeforeTheLastHalfYama", {2, "16:20"}, {3, "18:10"}, 1, Reason::OnlyDay}};
+  for (const Case& c : cases) {
+    TithiOccurrence occurrence{{At(1, "16:00"), At(c.ends.day, c.ends.time)}, Days(), {}, {}, std::nullopt};
+    occurrence.next = Span{occurrence.tithi.end, At(c.nextEnds.day, c.nextEnds.time)};
+    const std::optional<Observance> chosen = ChooseTithiDay(Rule("pradosha,second,sardha-triyama"), occurrence);
+    ASSERT_TRUE(chosen.has_value()) << c.name;
+    EXPECT_EQ(chosen->date, kDates[c.day - 1]) << c.name;
+    EXPECT_EQ(chosen->reason, c.reason) << c.name;
+  }
+}
+
 // The parts of the synthetic day, by the definitions in the header of this file.
 TEST(PartOfDay, ByTheirDefinitions) {
   const DayInstants day = Days()[0];
@@ -209,9 +234,9 @@ TEST(Coverage, ShareOfThePartOutsideTheExcluded) {
 // The days given must reach from the tithi's beginning to the date after its end.
 TEST(ChooseTithiDay, NoneWithoutTheDaysAroundTheTithi) {
   std::vector<DayInstants> days = Days();
-  EXPECT_FALSE(ChooseTithiDay(kSunriseRule, {{At(1, "04:00"), At(2, "03:00")}, days, {}, {}}).has_value());
+  EXPECT_FALSE(ChooseTithiDay(kSunriseRule, {{At(1, "04:00"), At(2, "03:00")}, days, {}, {}, std::nullopt}).has_value());
   days.resize(2);
-  EXPECT_FALSE(ChooseTithiDay(kSunriseRule, {{At(1, "08:00"), At(2, "09:00")}, days, {}, {}}).has_value());
+  EXPECT_FALSE(ChooseTithiDay(kSunriseRule, {{At(1, "08:00"), At(2, "09:00")}, days, {}, {}, std::nullopt}).has_value());
 }
 
 struct BhagavataCase {
@@ -228,7 +253,8 @@ class Bhagavata : public testing::TestWithParam<BhagavataCase> {};
 // when the Ekadashi holds at the next sunrise too.
 TEST_P(Bhagavata, MovesOffTheTenthAtDawn) {
   const BhagavataCase& c = GetParam();
-  const TithiOccurrence occurrence{{At(c.begins.day, c.begins.time), At(c.ends.day, c.ends.time)}, Days(), {}, {}};
+  const TithiOccurrence occurrence{{At(c.begins.day, c.begins.time), At(c.ends.day, c.ends.time)}, Days(), {}, {},
+                                   std::nullopt};
   const std::optional<Observance> smarta = ChooseTithiDay(Rule("udaya,bhagavata"), occurrence);
   ASSERT_TRUE(smarta.has_value());
   EXPECT_EQ(smarta->date, kDates[1]);
