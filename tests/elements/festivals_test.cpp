@@ -13,6 +13,7 @@
 // sunrise rule gives another day, the row says so.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -22,6 +23,7 @@
 
 #include "elements/festivals.h"
 #include "elements/observance_rule.h"
+#include "support/instant_text.h"
 #include "support/mini_json.h"
 #include "tests/elements/bundled_rules.h"
 
@@ -133,6 +135,39 @@ TEST_F(Maharashtra2024, EveryFestivalOnItsPublishedDay) {
   }
   std::cout << "festivals 2024 at Mumbai: " << agree << " of " << total << " on the published day\n";
   EXPECT_EQ(total, 28);
+}
+
+// What chose the day, where the published tithi times leave one reading: Holika
+// Dahan after Bhadra (the first half of the purnima, 09:54-23:13 on 24 March,
+// covers that dusk, 18:51-21:12); Lakshmi Puja on the second of two dusks; Ram
+// Navami by the larger share of midday; Sankashti Chaturthi of September on the
+// day after the chaturthi began (21:15 on the 20th, after that night's moonrise
+// and ended at 18:13 on the 21st, before that night's), with the moonrise its note
+// prints: 21:06 IST at Mumbai (15:36:22 UT in tests/data/sky/moon-mumbai.csv).
+TEST_F(Maharashtra2024, TheRulesThatChoseTheDays) {
+  struct Case {
+    const char* key;
+    CivilDate date;
+    Reason reason;
+  } cases[] = {{"1115", {2024, 3, 24}, Reason::AfterBhadra},
+               {"0630", {2024, 11, 1}, Reason::SecondOfTwo},
+               {"0009", {2024, 4, 17}, Reason::MoreCoverage},
+               {"0519", {2024, 9, 21}, Reason::NeitherSecond}};
+  for (const Case& c : cases) {
+    const FestivalKey key = *ParseFestivalKey(c.key);
+    const auto shown = std::find_if(shown_->begin(), shown_->end(), [&](const FestivalDay& f) {
+      return f.key == key && f.observance.date == c.date;
+    });
+    ASSERT_NE(shown, shown_->end()) << c.key;
+    EXPECT_EQ(shown->observance.reason, c.reason) << c.key;
+    EXPECT_EQ(shown->moonrise.has_value(), shown->observance.part == DayPart::Moonrise) << c.key;
+  }
+  const auto sankashti = std::find_if(shown_->begin(), shown_->end(), [](const FestivalDay& f) {
+    return f.observance.date == CivilDate{2024, 9, 21} && f.observance.part == DayPart::Moonrise;
+  });
+  ASSERT_NE(sankashti, shown_->end());
+  ASSERT_TRUE(sankashti->moonrise.has_value());
+  EXPECT_EQ(testing_time::LocalMinute(*sankashti->moonrise, 5.5), "2024-09-21 21:06");
 }
 
 }  // namespace
