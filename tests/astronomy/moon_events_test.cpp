@@ -12,35 +12,20 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "astronomy/ephemeris.h"
 #include "support/instant_text.h"
+#include "support/sky_tables.h"
 
 namespace kalnika {
 namespace {
 
+using testing_sky::ReadSkyCsv;
+using testing_sky::ZoneHours;
 using testing_time::JulianDayOfLocal;
-
-std::vector<std::vector<std::string>> ReadCsv(const std::string& name) {
-  std::ifstream in(std::string(KALNIKA_TEST_DATA) + "/sky/" + name);
-  std::vector<std::vector<std::string>> rows;
-  std::string line;
-  std::getline(in, line);  // header
-  while (std::getline(in, line)) {
-    std::vector<std::string> fields;
-    std::stringstream fieldStream(line);
-    std::string field;
-    while (std::getline(fieldStream, field, ',')) fields.push_back(field);
-    if (!line.empty() && line.back() == ',') fields.emplace_back();
-    rows.push_back(fields);
-  }
-  return rows;
-}
 
 // "2020-01-01T01:41:33Z" as a Julian Day (UT); nothing for an empty field.
 std::optional<double> Instant(const std::string& text) {
@@ -48,12 +33,6 @@ std::optional<double> Instant(const std::string& text) {
   int y, mo, d, h, mi, s;
   std::sscanf(text.c_str(), "%d-%d-%dT%d:%d:%dZ", &y, &mo, &d, &h, &mi, &s);
   return JulianDayOfLocal(y, mo, d, h, mi, 0.0) + s / 86400.0;
-}
-
-// "+05:30" in hours.
-double Zone(const std::string& text) {
-  const double hours = std::stoi(text.substr(1, 2)) + std::stoi(text.substr(4, 2)) / 60.0;
-  return text[0] == '-' ? -hours : hours;
 }
 
 // Local midnight of a date "YYYY-MM-DD" in a zone, Julian Day UT.
@@ -72,12 +51,12 @@ class MoonTables : public testing::TestWithParam<PlaceCase> {};
 
 TEST_P(MoonTables, AgreeWithinAMinuteOnNinetyNinePercentOfDates) {
   const PlaceCase& c = GetParam();
-  const auto moon = ReadCsv(std::string("moon-") + c.name + ".csv");
-  const auto days = ReadCsv(std::string(c.name) + ".csv");  // the zone of each date
+  const auto moon = ReadSkyCsv(std::string("moon-") + c.name + ".csv");
+  const auto days = ReadSkyCsv(std::string(c.name) + ".csv");  // the zone of each date
   ASSERT_EQ(moon.size(), 4018u);
   ASSERT_EQ(days.size(), moon.size());
   // The local midnight that ends the table's last date (a winter date everywhere).
-  const double afterLast = Midnight("2031-01-01", Zone(days.back()[12]));
+  const double afterLast = Midnight("2031-01-01", ZoneHours(days.back()[12]));
 
   for (const auto& [event, column] : {std::pair{MoonEvent::Moonrise, 1}, std::pair{MoonEvent::Moonset, 2}}) {
     int agree = 0, without = 0, oursWithout = 0;
@@ -85,8 +64,8 @@ TEST_P(MoonTables, AgreeWithinAMinuteOnNinetyNinePercentOfDates) {
     std::vector<std::string> differences;
     for (std::size_t i = 0; i < moon.size(); ++i) {
       ASSERT_EQ(moon[i][0], days[i][0]);
-      const double from = Midnight(moon[i][0], Zone(days[i][12]));
-      const double until = i + 1 < moon.size() ? Midnight(moon[i + 1][0], Zone(days[i + 1][12])) : afterLast;
+      const double from = Midnight(moon[i][0], ZoneHours(days[i][12]));
+      const double until = i + 1 < moon.size() ? Midnight(moon[i + 1][0], ZoneHours(days[i + 1][12])) : afterLast;
       const std::optional<double> theirs = Instant(moon[i][column]);
       const std::optional<double> ours = MoonEventBetween(event, from, until, c.place);
       if (!theirs) ++without;
