@@ -50,6 +50,28 @@ bool SunStaysOnOneSide(double fromJdUt, double untilJdUt, double latitude) {
 // call: a polar day or night is recognised first from the declination.
 constexpr double kScanningLatitude = 60.0;
 
+// The first rising (or setting) of a body's upper limb at the sea horizon of the
+// place within [from, until): none if there is none. Upper limb and refraction are
+// the library's defaults for a rising; the pressure and temperature of the
+// standard atmosphere give the usual 34' or so of refraction at the horizon.
+// Without SE_BIT_GEOCTR_NO_ECL_LAT the body is seen from the place, not from the
+// Earth's centre, which for the Moon (a parallax of up to a degree) moves a rising
+// by some four minutes.
+std::optional<double> RisingOrSetting(int body, bool rising, double fromJdUt, double untilJdUt,
+                                      GeoPoint place) {
+  double geopos[3] = {place.longitude, place.latitude, 0.0};  // height 0: sea level
+  double when = 0.0;
+  char serr[AS_MAXCH] = {};
+  const int32 status = swe_rise_trans(fromJdUt, body, nullptr, SEFLG_MOSEPH,
+                                      rising ? SE_CALC_RISE : SE_CALC_SET, geopos, 1013.25, 15.0,
+                                      &when, serr);
+  // -2: the body stays above or below the horizon (polar day or night; the Moon
+  // at high latitudes).
+  if (status < 0 || !std::isfinite(when) || when >= untilJdUt || when < fromJdUt)
+    return std::nullopt;
+  return when;
+}
+
 }  // namespace
 
 SiderealLongitude SiderealSun(double jdUt) {
@@ -91,19 +113,12 @@ std::optional<double> SunEventBetween(SunEvent event, double fromJdUt, double un
   if (std::fabs(place.latitude) > kScanningLatitude &&
       SunStaysOnOneSide(fromJdUt, untilJdUt, place.latitude))
     return std::nullopt;
-  double geopos[3] = {place.longitude, place.latitude, 0.0};  // height 0: sea level
-  double when = 0.0;
-  char serr[AS_MAXCH] = {};
-  const int32 which = event == SunEvent::Sunrise ? SE_CALC_RISE : SE_CALC_SET;
-  // Upper limb and refraction are the library's defaults for a rising; the
-  // pressure and temperature of the standard atmosphere give the usual 34' or so
-  // of refraction at the horizon.
-  const int32 status = swe_rise_trans(fromJdUt, SE_SUN, nullptr, SEFLG_MOSEPH, which, geopos,
-                                      1013.25, 15.0, &when, serr);
-  // -2: the Sun stays above or below the horizon (polar day or night).
-  if (status < 0 || !std::isfinite(when) || when >= untilJdUt || when < fromJdUt)
-    return std::nullopt;
-  return when;
+  return RisingOrSetting(SE_SUN, event == SunEvent::Sunrise, fromJdUt, untilJdUt, place);
+}
+
+std::optional<double> MoonEventBetween(MoonEvent event, double fromJdUt, double untilJdUt,
+                                       GeoPoint place) {
+  return RisingOrSetting(SE_MOON, event == MoonEvent::Moonrise, fromJdUt, untilJdUt, place);
 }
 
 // --- Eclipses -------------------------------------------------------------------

@@ -77,6 +77,17 @@ struct GeoPoint {
 std::optional<double> SunEventBetween(SunEvent event, double fromJdUt, double untilJdUt,
                                       GeoPoint place);
 
+enum class MoonEvent { Moonrise, Moonset };
+
+// The first rising (Moonrise) or setting (Moonset) of the Moon's upper limb at the
+// sea horizon of the place, as seen from the place (its parallax of up to a degree
+// included), with the Sun's standard refraction (1013.25 hPa, 15 °C), at or after
+// fromJdUt and before untilJdUt; none when the Moon does not rise (set) in that
+// span. The Moon rises some 50 minutes later each day, so about once a month a
+// civil date has no moonrise, and once no moonset.
+std::optional<double> MoonEventBetween(MoonEvent event, double fromJdUt, double untilJdUt,
+                                       GeoPoint place);
+
 // --- Eclipses -------------------------------------------------------------------
 //
 // Solar and lunar eclipses seen from a place, from the library's eclipse functions

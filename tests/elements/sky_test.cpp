@@ -17,33 +17,16 @@
 
 #include "elements/sunrise_day.h"
 #include "support/instant_text.h"
+#include "support/sky_tables.h"
 
 namespace kalnika {
 namespace {
 
+using testing_sky::ReadSkyCsv;
+using testing_sky::ZoneHours;
 using testing_time::JulianDayOfLocal;
 
 constexpr double kMinute = 60.0 / 86400.0;
-
-std::string SkyFile(const std::string& name) {
-  return std::string(KALNIKA_TEST_DATA) + "/sky/" + name;
-}
-
-std::vector<std::vector<std::string>> ReadCsv(const std::string& path) {
-  std::ifstream in(path);
-  std::vector<std::vector<std::string>> rows;
-  std::string line;
-  std::getline(in, line);  // header
-  while (std::getline(in, line)) {
-    std::vector<std::string> fields;
-    std::stringstream fieldStream(line);
-    std::string field;
-    while (std::getline(fieldStream, field, ',')) fields.push_back(field);
-    if (!line.empty() && line.back() == ',') fields.emplace_back();
-    rows.push_back(fields);
-  }
-  return rows;
-}
 
 // "2020-01-01T01:41:33Z" as a Julian Day (UT); NaN for an empty field.
 double Instant(const std::string& text) {
@@ -61,12 +44,6 @@ CivilDate DateOf(const std::string& text) {
 
 int DateKey(const CivilDate& d) { return d.year * 10000 + d.month * 100 + d.day; }
 
-// "+05:30" in hours.
-double Zone(const std::string& text) {
-  const double hours = std::stoi(text.substr(1, 2)) + std::stoi(text.substr(4, 2)) / 60.0;
-  return text[0] == '-' ? -hours : hours;
-}
-
 struct SkyDay {
   CivilDate date;
   double sunrise, sunset;
@@ -79,7 +56,7 @@ struct SkyDay {
 
 std::vector<SkyDay> ReadPlace(const std::string& place) {
   std::vector<SkyDay> days;
-  for (const auto& f : ReadCsv(SkyFile(place + ".csv"))) {
+  for (const auto& f : ReadSkyCsv(place + ".csv")) {
     SkyDay d;
     d.date = DateOf(f[0]);
     d.sunrise = Instant(f[1]);
@@ -89,7 +66,7 @@ std::vector<SkyDay> ReadPlace(const std::string& place) {
     d.kind = f[9][0];
     d.moonSidereal = std::stod(f[10]);
     d.sunSidereal = std::stod(f[11]);
-    d.zone = Zone(f[12]);
+    d.zone = ZoneHours(f[12]);
     days.push_back(d);
   }
   return days;
@@ -103,7 +80,7 @@ struct SkyEvent {
 
 std::vector<SkyEvent> ReadEvents() {
   std::vector<SkyEvent> events;
-  for (const auto& f : ReadCsv(SkyFile("events.csv"))) events.push_back({Instant(f[0]), f[1], std::stoi(f[2])});
+  for (const auto& f : ReadSkyCsv("events.csv")) events.push_back({Instant(f[0]), f[1], std::stoi(f[2])});
   return events;
 }
 

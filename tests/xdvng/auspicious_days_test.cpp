@@ -30,8 +30,9 @@ struct Entry {
 };
 
 // The entries of the ini file's last section: every line after its header is
-// KEY="VALUE" (four digits, '=', the value in double quotes, which the profile
-// reader removes) ending in CR LF. Layout faults fail the calling test.
+// KEY="VALUE" (four digits, or "S" and two for a sankranti; '=', the value in double
+// quotes, which the profile reader removes) ending in CR LF. Layout faults fail the
+// calling test.
 std::vector<Entry> ReadIni() {
   const std::string bytes = ReadFileBytes(kIniPath);
   const std::string header = "\r\n[AUSPICIOUS DAYS]\r\n";
@@ -41,12 +42,13 @@ std::vector<Entry> ReadIni() {
   std::vector<Entry> entries;
   std::istringstream lines(at == std::string::npos ? std::string() : bytes.substr(at + header.size()));
   for (std::string line; std::getline(lines, line);) {
-    if (line.size() < 8 || line.find_first_not_of("0123456789") != 4 || line.substr(4, 2) != "=\"" ||
-        !line.ends_with("\"\r")) {
+    const std::size_t keyLength = line.starts_with("S") ? 3 : 4;
+    if (line.size() < keyLength + 4 || line.find_first_not_of("0123456789", keyLength - 2) != keyLength ||
+        line.substr(keyLength, 2) != "=\"" || !line.ends_with("\"\r")) {
       ADD_FAILURE() << "not KEY=\"VALUE\": " << ShowLatin1(line);
       continue;
     }
-    entries.push_back({line.substr(0, 4), line.substr(6, line.size() - 8)});
+    entries.push_back({line.substr(0, keyLength), line.substr(keyLength + 2, line.size() - keyLength - 4)});
   }
   return entries;
 }
@@ -65,7 +67,8 @@ std::map<std::string, std::vector<std::string>> ReadList() {
 
 // Latin-1 with CR LF line ends (control bytes and 0x7F..0x9F have no glyph in the
 // font); keys as the month table builds them: lunar month 00..11 and the tithi
-// number 00..30 (0 and 30 both the new moon), each key once. Each value fits the
+// number 00..30 (0 and 30 both the new moon), or a sankranti's S and the sign
+// 00..11, each key once. Each value fits the
 // 80-character profile buffer with its NUL, is Xdvng (not UTF-8), reads as the
 // Unicode of the documentation list, with no replaced byte and no mark left
 // without its letter, and is what the encoder writes for it.
@@ -83,8 +86,12 @@ TEST(XdvngAuspiciousDays, EntriesReadAsTheUnicodeList) {
   std::set<std::string> keys;
   for (const Entry& e : entries) {
     EXPECT_TRUE(keys.insert(e.key).second) << "key twice: " << e.key;
-    EXPECT_LE(std::stoi(e.key.substr(0, 2)), 11) << e.key;
-    EXPECT_LE(std::stoi(e.key.substr(2, 2)), 30) << e.key;
+    if (e.key.size() == 3) {
+      EXPECT_LE(std::stoi(e.key.substr(1, 2)), 11) << e.key;
+    } else {
+      EXPECT_LE(std::stoi(e.key.substr(0, 2)), 11) << e.key;
+      EXPECT_LE(std::stoi(e.key.substr(2, 2)), 30) << e.key;
+    }
     const auto it = list.find(e.key);
     ASSERT_TRUE(it != list.end()) << e.key << " is missing from the list";
     const std::string& unicode = it->second[0];
@@ -117,7 +124,8 @@ TEST(XdvngAuspiciousDays, EveryMonthHasEkadashisAndSankashti) {
 }
 
 // The named observances on their days (Marathi amanta calendar; month 0 is
-// Chaitra, tithi 1..15 the bright fortnight, 16..29 the dark 1st..14th).
+// Chaitra, tithi 1..15 the bright fortnight, 16..29 the dark 1st..14th; a sankranti
+// by the sign the Sun enters, 0 Mesha).
 TEST(XdvngAuspiciousDays, ObservancesOnTheirDays) {
   const std::map<std::string, std::set<std::string>> expected = {
       {"Gudhi Padwa", {"0001"}},         // Chaitra bright 1st, the new year
@@ -130,6 +138,8 @@ TEST(XdvngAuspiciousDays, ObservancesOnTheirDays) {
       {"Nag Panchami", {"0405"}},        // Shravan bright 5th
       {"Narali Purnima", {"0415"}},      // Shravan full moon
       {"Gokulashtami", {"0423"}},        // Shravan dark 8th
+      {"Gopalkala", {"0424"}},           // the day after Gokulashtami, on Shravan dark 9th
+      {"Hartalika", {"0503"}},           // Bhadrapad bright 3rd
       {"Ganesh Chaturthi", {"0504"}},    // Bhadrapad bright 4th
       {"Anant Chaturdashi", {"0514"}},   // Bhadrapad bright 14th
       {"Ghatasthapana", {"0601"}},       // Ashwin bright 1st
@@ -142,8 +152,12 @@ TEST(XdvngAuspiciousDays, ObservancesOnTheirDays) {
       {"Bhaubij", {"0702"}},             // Kartik bright 2nd
       {"Tripuri Purnima", {"0715"}},     // Kartik full moon
       {"Datta Jayanti", {"0815"}},       // Margashirsha full moon
+      {"Vasant Panchami", {"1005"}},     // Magh bright 5th
       {"Maha Shivaratri", {"1029"}},     // Magh dark 14th
-      {"Holi", {"1115"}},                // Phalgun full moon
+      {"Holi", {"1115"}},                // Phalgun full moon, Holika Dahan
+      {"Dhulivandan", {"1116"}},         // the day after Holika Dahan, on Phalgun dark 1st
+      {"Rang Panchami", {"1120"}},       // Phalgun dark 5th
+      {"Makar Sankranti", {"S09"}},      // the Sun's entry into Makara
   };
   std::map<std::string, std::set<std::string>> found;
   for (const auto& [key, fields] : ReadList()) {
