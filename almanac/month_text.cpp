@@ -11,9 +11,6 @@ constexpr int kFullMoonTithi = 15;
 // The Kali new year is noted on this day of January.
 constexpr int kKaliNewYearDay = 23;
 
-// Xdvng text shown for a sunrise or sunset that does not happen on the date
-// (polar night or midnight sun): "n:ahi", read नाही ("none").
-constexpr const char* kNoSunriseSunsetText = "n:ahi";
 
 template <std::size_t N>
 const std::string& Name(const std::array<std::string, N>& table, int index) {

@@ -13,9 +13,14 @@ namespace {
 
 constexpr int kFullMoonTithi = 15;
 
-// An instant on the classic almanac's clock of a row: its zone and box, the time
-// of day by the almanac's own conversion, the minute its notes show.
-LocalInstant ClassicAt(double jd, const ClassicZone& zone) {
+// An instant on the classic almanac's clock: the time of day by the almanac's own
+// conversion, the minute its notes show. A fixed clock's zone and box are the
+// row's; a zone's clock reads the instant on the offset in force then, so that a
+// new moon shown on a row after a change of summer time, or a sign entry noted on
+// the day after it, keeps the time the place's clocks showed at that instant.
+LocalInstant ClassicAt(double jd, const Clock& clock, const ClassicZone& rowZone) {
+  const ClassicZone zone =
+      clock.Zoned() ? ClassicZone{static_cast<double>(clock.OffsetAt(jd)) / 3600.0, false} : rowZone;
   LocalInstant at;
   at.jd = jd;
   at.local = LocalDateTimeOf(jd, zone.TimeZone, zone.DaylightSaving, DateRule::ProlepticGregorian);
@@ -49,13 +54,13 @@ DayValues ClassicRow(const MonthRequest& r, int day, const MonthValues& month) {
   v.tithiEnd = {c.tithiEnd, TithiEndClock(v.date, c.tithiEnd, zone.TimeZone)};
   if (v.tithi == 0 || v.tithi == 30) {
     v.phase = MoonPhase::New;
-    v.phaseInstant = ClassicAt(month.newMoon, zone);
+    v.phaseInstant = ClassicAt(month.newMoon, r.clock, zone);
   } else if (v.tithi == kFullMoonTithi) {
     v.phase = MoonPhase::Full;
-    v.phaseInstant = ClassicAt(month.fullMoon, zone);
+    v.phaseInstant = ClassicAt(month.fullMoon, r.clock, zone);
   }
   v.sunSign = c.sunSign;
-  if (c.signEntry) v.signEntry = SignEntry{c.sunSign, ClassicAt(*c.signEntry, zone)};
+  if (c.signEntry) v.signEntry = SignEntry{c.sunSign, ClassicAt(*c.signEntry, r.clock, zone)};
   v.lunarMonth = c.lunarMonth;
   v.shaka = c.shaka;
   v.samvatsara = c.samvatsara;

@@ -26,6 +26,10 @@ extern const std::array<std::string, 17> ColumnHeadings;       // column 16 has 
 extern const std::array<int, 17> ColumnWidths;
 inline constexpr int kRowHeightTwips = 233;
 
+// Shown for a sunrise or sunset that does not happen on the date (polar night or
+// midnight sun): नाही ("none").
+inline constexpr const char* kNoSunriseSunsetText = "n:ahi";
+
 // Fortnight labels and lunar-month prefixes.
 inline constexpr const char* kBrightFortnight = "S:\xD8Vl:";
 inline constexpr const char* kDarkFortnight = " k\xE1\\N:";

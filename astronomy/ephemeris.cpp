@@ -14,8 +14,10 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Moshier's theories, with the daily rates (the library differentiates its own
-// series; the rate costs next to nothing beside the position).
+// series numerically: the Moon's rate costs two more evaluations).
 constexpr int32 kFlags = SEFLG_MOSEPH | SEFLG_SPEED;
+// The position alone.
+constexpr int32 kPositionFlags = SEFLG_MOSEPH;
 
 // Every sidereal computation starts here: the thread's library state gets the
 // Lahiri mode (the ayanamsha counted from its 1956 definition, no user epoch).
@@ -23,10 +25,10 @@ void UseLahiri() { swe_set_sid_mode(SE_SIDM_LAHIRI, 0.0, 0.0); }
 
 // One body, tropical or sidereal, into a longitude and its rate; NaN on an error
 // of the library (an instant outside the Moshier range).
-SiderealLongitude Compute(int body, double jdUt, int32 extraFlags) {
+SiderealLongitude Compute(int body, double jdUt, int32 extraFlags, int32 flags = kFlags) {
   double xx[6] = {};
   char serr[AS_MAXCH] = {};
-  if (swe_calc_ut(jdUt, body, kFlags | extraFlags, xx, serr) < 0) return {kNaN, kNaN};
+  if (swe_calc_ut(jdUt, body, flags | extraFlags, xx, serr) < 0) return {kNaN, kNaN};
   return {xx[0], xx[3]};
 }
 
@@ -91,6 +93,24 @@ SunMoonLongitudes SiderealSunMoon(double jdUt) {
   SunMoonLongitudes both;
   both.sun = Compute(SE_SUN, jdUt, SEFLG_SIDEREAL);
   both.moon = Compute(SE_MOON, jdUt, SEFLG_SIDEREAL);
+  return both;
+}
+
+SiderealLongitude SiderealSunPosition(double jdUt) {
+  UseLahiri();
+  return Compute(SE_SUN, jdUt, SEFLG_SIDEREAL, kPositionFlags);
+}
+
+SiderealLongitude SiderealMoonPosition(double jdUt) {
+  UseLahiri();
+  return Compute(SE_MOON, jdUt, SEFLG_SIDEREAL, kPositionFlags);
+}
+
+SunMoonLongitudes SiderealSunMoonPositions(double jdUt) {
+  UseLahiri();
+  SunMoonLongitudes both;
+  both.sun = Compute(SE_SUN, jdUt, SEFLG_SIDEREAL, kPositionFlags);
+  both.moon = Compute(SE_MOON, jdUt, SEFLG_SIDEREAL, kPositionFlags);
   return both;
 }
 

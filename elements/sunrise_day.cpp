@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
+#include <future>
+#include <iterator>
+#include <system_error>
 
 namespace kalnika {
 
@@ -25,24 +29,35 @@ struct Crossing {
 };
 
 // The instant at which the cubic Hermite interpolant of an angle (value and rate
-// at both ends of [t0, t1], the end value unwrapped) reaches `target`; a first
-// guess, within a second or so for the Moon over a day, that one evaluation of
-// the ephemeris then refines. Bisection on the cubic: the span of a day is halved
-// 40 times, to well under a microsecond.
-double HermiteGuess(double t0, double t1, double a0, double r0, double a1, double r1,
-                    double target) {
+// at both ends of [t0, t1], the end value unwrapped) reaches `target`, with the
+// interpolant's rate there; a first guess, within a second or so for the Moon over
+// a day, that one evaluation of the ephemeris then refines. Bisection on the cubic:
+// the span of a day is halved 40 times, to well under a microsecond.
+struct Guess {
+  double instant;
+  double rate;  // degrees per day
+};
+Guess HermiteGuess(double t0, double t1, double a0, double r0, double a1, double r1, double target) {
   const double h = t1 - t0;
   auto at = [&](double s) {
     const double s2 = s * s, s3 = s2 * s;
     return (2 * s3 - 3 * s2 + 1) * a0 + (s3 - 2 * s2 + s) * h * r0 + (-2 * s3 + 3 * s2) * a1 +
            (s3 - s2) * h * r1;
   };
+  // d/dt of the interpolant (d/ds divided by h)
+  auto rate = [&](double s) {
+    const double s2 = s * s;
+    return ((6 * s2 - 6 * s) * a0 + (3 * s2 - 4 * s + 1) * h * r0 + (-6 * s2 + 6 * s) * a1 +
+            (3 * s2 - 2 * s) * h * r1) /
+           h;
+  };
   double lo = 0.0, hi = 1.0;
   for (int i = 0; i < 40; ++i) {
     const double mid = 0.5 * (lo + hi);
     (at(mid) < target ? lo : hi) = mid;
   }
-  return t0 + 0.5 * (lo + hi) * h;
+  const double s = 0.5 * (lo + hi);
+  return {t0 + s * h, rate(s)};
 }
 
 // Every crossing of a division line of the element between two reckoning
@@ -63,8 +78,8 @@ std::vector<Crossing> CrossingsBetween(Element element, double t0, const SunMoon
   for (int k = 1; k <= lines; ++k) {
     const int division = (first + k) % count;
     const double line = (first + k) * DivisionSpan(element);  // unwrapped, beside a0 and end
-    const double guess = HermiteGuess(t0, t1, a0.degrees, a0.rate, end, a1.rate, line);
-    double when = CrossingNear(element, Reduce360(line), guess);
+    const Guess guess = HermiteGuess(t0, t1, a0.degrees, a0.rate, end, a1.rate, line);
+    double when = CrossingNear(element, Reduce360(line), guess.instant, guess.rate);
     if (!(when > t0)) when = t0;  // also catches NaN
     if (when > t1) when = t1;
     if (!crossings.empty() && when < crossings.back().instant) when = crossings.back().instant;
@@ -82,9 +97,8 @@ Lunation LunationOf(const std::vector<Lunation>& lunations, double jdUt) {
   return found == lunations.end() ? lunations.back() : *found;
 }
 
-}  // namespace
-
-std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place, const Clock& clock) {
+// The days of a span, computed in one run: ComputeSunriseDays without the split.
+std::vector<SunriseDay> ComputeSpan(const CivilDate& first, int count, GeoPoint place, const Clock& clock) {
   std::vector<SunriseDay> days;
   if (count <= 0) return days;
 
@@ -169,6 +183,31 @@ std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, Ge
     day.eras = ErasOfMonth(day.lunation.start, day.lunation.month.index);
     day.nextLunation = LunationOf(lunations, day.nextReckoning);
   }
+  return days;
+}
+
+// Spans shorter than this are not split: a thread would cost more than it saves.
+constexpr int kSplitSpan = 16;
+
+}  // namespace
+
+std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place, const Clock& clock) {
+  if (count < kSplitSpan) return ComputeSpan(first, count, place, clock);
+  // The two halves of a span share nothing but the values current at their
+  // boundary, whose end the first half finds by its own search (the same crossing,
+  // within a millisecond): computed at once on two threads they take half the time
+  // on a machine of two cores. The Swiss Ephemeris keeps its state per thread.
+  const int firstHalf = count / 2;
+  std::future<std::vector<SunriseDay>> later;
+  try {
+    later = std::async(std::launch::async, ComputeSpan, AddDays(first, firstHalf), count - firstHalf, place,
+                       std::cref(clock));
+  } catch (const std::system_error&) {
+    return ComputeSpan(first, count, place, clock);  // no thread to be had: one after the other
+  }
+  std::vector<SunriseDay> days = ComputeSpan(first, firstHalf, place, clock);
+  std::vector<SunriseDay> rest = later.get();
+  days.insert(days.end(), std::make_move_iterator(rest.begin()), std::make_move_iterator(rest.end()));
   return days;
 }
 

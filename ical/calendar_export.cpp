@@ -100,17 +100,38 @@ std::string TithiSummary(const DayValues& day) {
          Name(TithiNames, TithiNameIndex(day.tithi));
 }
 
-// "समाप्ती १ डिसेंबर २३:१६": the end on the clock of the row (its zone and summer
-// hour, set by the daylight-saving box or by the place's zone name), a real date
-// and time, not the almanac's 27H40.
-std::string TithiEndText(const DayValues& day, const Display& display) {
-  const LocalDateTime end = LocalOfClock(day.tithiEnd.clock, day.date);
-  const std::string clock = TwoDigits(end.hour) + "H" + TwoDigits(end.minute);  // "H" is the font's colon
+// "समाप्ती १ डिसेंबर २३:१६", "सूर्योदय ६:५५": a time the table shows for the row,
+// read from the row's clock (ClockTime, from the row's midnight) as a real local
+// time, not the almanac's 27H40, so that it names the very minute the table does;
+// with its date when the tithi end asks for one or the time falls on another date
+// (a sunset after midnight); "सूर्योदय नाही" where the Sun does not rise.
+std::string ClockLine(const std::string& word, const std::optional<ClockTime>& clock, const DayValues& day,
+                      const Display& display, bool withDate) {
+  if (!clock) return display(word + " " + kNoSunriseSunsetText);
+  const LocalDateTime at = LocalOfClock(*clock, day.date);
+  const std::string time = TwoDigits(at.hour) + "H" + TwoDigits(at.minute);  // "H" is the font's colon
+  const bool dated = withDate || at.date != day.date;
   if (display.Latin())
-    return display(kTithiEnds) + " " + std::to_string(end.date.day) + " " + Name(MonthListNames, end.date.month - 1) +
-           " " + display(clock);
-  return display(std::string(kTithiEnds) + " " + std::to_string(end.date.day) + " " +
-                 Name(GregorianMonthNames, end.date.month - 1) + " " + clock);
+    return display(word) + " " +
+           (dated ? std::to_string(at.date.day) + " " + Name(MonthListNames, at.date.month - 1) + " " : "") +
+           display(time);
+  return display(word + " " +
+                 (dated ? std::to_string(at.date.day) + " " + Name(GregorianMonthNames, at.date.month - 1) + " " : "") +
+                 time);
+}
+
+// The tithi event's description: the tithi's end (none when the classic search
+// found none within the day), sunrise and sunset, a line each.
+std::string DayDescription(const DayValues& day, const Display& display) {
+  // The search for the end stops at 23:59:59 UT of the date: a tithi still current
+  // then (it is the next row's tithi too) has no end within the day, and the
+  // calendar gives none rather than that second. (A tithi that really ends in that
+  // last second loses only its end.) A day reckoned from sunrise always has one.
+  const bool ends = day.precise || day.tithiEnd.jd < JulianDay(day.date, 23, 59, 59) - kHalfSecond;
+  std::string text;
+  if (ends) text = ClockLine(kTithiEnds, day.tithiEnd.clock, day, display, true) + "\n";
+  return text + ClockLine(ColumnHeadings[IndexOf(Column::Sunrise)], day.sunrise, day, display, false) + "\n" +
+         ClockLine(ColumnHeadings[IndexOf(Column::Sunset)], day.sunset, day, display, false);
 }
 
 }  // namespace
@@ -164,15 +185,8 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
         add(isNew ? EventKind::NewMoon : EventKind::FullMoon, day.phaseInstant.shown.date,
             ShownUnixTime(day.phaseInstant), display(Name(TithiNames, isNew ? 0 : 15)), "");
       }
-      if (options.tithis) {
-        // The search for the end stops at 23:59:59 UT of the date: a tithi still
-        // current then (it is the next row's tithi too) has no end within the day,
-        // and the calendar gives none rather than that second. (A tithi that really
-        // ends in that last second loses only its description.)
-        const bool ends = day.precise || day.tithiEnd.jd < JulianDay(day.date, 23, 59, 59) - kHalfSecond;
-        add(EventKind::Tithi, day.date, std::nullopt, display(TithiSummary(day)),
-            ends ? TithiEndText(day, display) : "");
-      }
+      if (options.tithis)
+        add(EventKind::Tithi, day.date, std::nullopt, display(TithiSummary(day)), DayDescription(day, display));
     }
   }
   std::stable_sort(events.begin(), events.end(), [](const CalendarEvent& a, const CalendarEvent& b) {
