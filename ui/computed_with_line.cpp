@@ -18,10 +18,14 @@ ComputedWithLine::ComputedWithLine(QMenuBar* bar) : bar_(bar) {
 }
 
 void ComputedWithLine::Show(const std::optional<MonthSheet>& shown) {
-  const QString line = shown ? QStringLiteral("%1 method  \u00B7  Clock: %2")
-                                   .arg(QString::fromStdString(MethodTitle(shown->values.method)),
-                                        PlainText(SheetClock(*shown)))
-                             : QString();
+  QString line = shown ? QStringLiteral("%1 method  \u00B7  Clock: %2")
+                             .arg(QString::fromStdString(MethodTitle(shown->values.method)),
+                                  PlainText(SheetClock(*shown)))
+                       : QString();
+  // The classic method's reading of a quarter-hour zone is said, not hidden.
+  if (shown)
+    if (const std::string note = ClassicZoneNote(*shown); !note.empty())
+      line += QStringLiteral("  \u00B7  ") + PlainText(note);
   if (line == toolTip()) return;
   setToolTip(line);
   Fit();
