@@ -11,6 +11,7 @@
 #include "calendar/numeric_value.h"
 #include "places/profile_io.h"
 #include "places/profile_text.h"
+#include "text/text.h"
 
 namespace kalnika {
 
@@ -35,29 +36,6 @@ std::string ReadFailure(const std::filesystem::path& file, const std::string& wh
   return "Could not read the place file \"" + file.string() + "\": " + why + ".";
 }
 
-// The length of `value` cut to at most `room` bytes: when the value is valid UTF-8,
-// before the first byte of the character the cut would split; otherwise (ANSI or
-// Xdvng bytes, one character a byte) at `room`.
-std::size_t CutLength(std::string_view value, std::size_t room) {
-  if (value.size() <= room) return value.size();
-  std::size_t i = 0;
-  std::size_t lastBoundary = 0;
-  while (i < value.size()) {
-    const auto lead = static_cast<unsigned char>(value[i]);
-    std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3
-                                                                  : (lead & 0xF8) == 0xF0 ? 4 : 0;
-    // not UTF-8: a bad lead byte, an overlong two-byte form, a sequence cut short
-    // or with a bad continuation byte
-    if (length == 0 || lead == 0xC0 || lead == 0xC1 || lead > 0xF4) return room;
-    if (value.size() - i < length) return room;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(value[i + k]) & 0xC0) != 0x80) return room;
-    }
-    if (i <= room) lastBoundary = i;
-    i += length;
-  }
-  return lastBoundary;
-}
 
 // Runs a write; memory running out on the way (a file near the size limit) is
 // reported like any other failure, and the old file is left as it was.
@@ -106,7 +84,9 @@ std::size_t ProfileSnapshot::GetString(std::string_view section, std::string_vie
     while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) value.remove_suffix(1);
   }
   // a longer value is cut so that it and its NUL fit the buffer
-  const std::size_t count = CutLength(value, bufferSize - 1);
+  // a UTF-8 value is cut before the character the cut would split; other bytes
+  // (ANSI, Xdvng: a character a byte) at the byte
+  const std::size_t count = Utf8Prefix(value, bufferSize - 1);
   std::memcpy(buffer, value.data(), count);
   buffer[count] = '\0';
   return count;

@@ -1,5 +1,7 @@
 #include "places/profile_text.h"
 
+#include "text/text.h"
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -240,13 +242,7 @@ std::optional<Entry> FindKey(const Document& document, const Section& section, s
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-  std::size_t from = 0;
-  std::size_t to = text.size();
-  while (from < to && IsBlank(text[from])) ++from;
-  while (to > from && IsBlank(text[to - 1])) --to;
-  return text.substr(from, to - from);
-}
+std::string_view TrimBlanks(std::string_view text) { return kalnika::TrimBlanks(text, " \t"); }
 
 std::string FoldName(std::string_view name) {
   std::string folded(TrimBlanks(name));

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "clock/time_zone.h"
+#include "text/text.h"
 
 namespace kalnika {
 
@@ -100,76 +101,17 @@ bool ParseCount(std::string_view text, std::int64_t& value) {
   return ec == std::errc() && ptr == end && value >= 0;
 }
 
-// ---------------------------------------------------------------------------
-// Folding for matching: ASCII letters and the capitals of Latin-1, Latin
-// Extended-A, Greek and Cyrillic to their small letters; bytes that are no valid
-// UTF-8 and every other character are kept as they are (Devanagari has no case).
-// Control characters, among them the '\n' that separates the names, are dropped.
-
-// The small letter of a capital, or the code point itself.
-char32_t SmallLetter(char32_t c) {
-  if (c >= U'A' && c <= U'Z') return c + 0x20;
-  if (c < 0xC0) return c;
-  if (c <= 0xDE) return c == 0xD7 ? c : c + 0x20;  // À..Þ, not ×
-  if (c == 0x130) return U'i';                     // İ (Turkish dotted capital I)
-  if (c == 0x178) return 0xFF;                     // Ÿ
-  // Latin Extended-A pairs: capital on the even code point, except in the run
-  // Ĺ..Ň and Ź..Ž where it is on the odd one
-  if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return (c % 2 == 0) ? c + 1 : c;
-  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c % 2 == 1) ? c + 1 : c;
-  if (c == 0x386) return 0x3AC;                  // Ά
-  if (c >= 0x388 && c <= 0x38A) return c + 37;   // Έ Ή Ί
-  if (c == 0x38C) return 0x3CC;                  // Ό
-  if (c == 0x38E || c == 0x38F) return c + 63;   // Ύ Ώ
-  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Α..Ϋ
-  if (c == 0x3C2) return 0x3C3;                  // final ς matches σ
-  if (c >= 0x400 && c <= 0x40F) return c + 0x50;  // Ѐ..Џ
-  if (c >= 0x410 && c <= 0x42F) return c + 0x20;  // А..Я
-  return c;
-}
-
-// A code point below 0x800 (folding stays in the range it was given) as UTF-8.
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-    return;
-  }
-  out += static_cast<char>(0xC0 | (c >> 6));
-  out += static_cast<char>(0x80 | (c & 0x3F));
-}
-
-// Appends the folded form of `text` to `out`.
-void AppendFolded(std::string& out, std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x20 || byte == 0x7F) {
-      ++i;
-    } else if (byte < 0x80) {
-      out += static_cast<char>(SmallLetter(byte));
-      ++i;
-    } else if (byte >= 0xC2 && byte <= 0xDF && i + 1 < text.size() &&
-               (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-      const char32_t c = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
-      AppendUtf8(out, SmallLetter(c));
-      i += 2;
-    } else {
-      out += text[i];  // a lead byte of a longer character, or a stray byte
-      ++i;
-    }
-  }
-}
-
+// Names folded for matching: Unicode case folding (ICU), every script alike
+// (Devanagari has no case); control characters, among them the '\n' that
+// separates the names in the search text, are dropped.
 std::string Folded(std::string_view text) {
-  std::string out;
-  AppendFolded(out, text);
-  return out;
+  std::string folded = FoldCase(text);
+  std::erase_if(folded, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+  return folded;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t begin = text.find_first_not_of(" \t\r\n");
-  if (begin == std::string_view::npos) return {};
-  return text.substr(begin, text.find_last_not_of(" \t\r\n") - begin + 1);
-}
+// Blanks and line ends, which are no part of a field.
+constexpr std::string_view kFieldBlanks = " \t\r\n";
 
 // ---------------------------------------------------------------------------
 // The place record.
@@ -180,7 +122,7 @@ std::string RecordText(std::string_view text) {
   for (char c : text) {
     if (c >= 0x20 && c < 0x7F && c != '"') out += c;
   }
-  return std::string(TrimBlanks(out));
+  return std::string(TrimBlanks(out, kFieldBlanks));
 }
 
 // Texts joined with ", ", empty ones left out.
@@ -254,7 +196,7 @@ std::string TownDescription(std::string_view city, std::string_view state,
   // The city alone is too long: cut it so that ", CC" still fits.
   const std::size_t tail = code.empty() ? 0 : code.size() + 2;
   const std::size_t room = kLongestDescription > tail ? kLongestDescription - tail : 0;
-  std::string cut(TrimBlanks(std::string_view(c).substr(0, room)));
+  std::string cut(TrimBlanks(std::string_view(c).substr(0, room), kFieldBlanks));
   return Joined({cut, code}).substr(0, kLongestDescription);
 }
 
@@ -317,16 +259,16 @@ TownFinder TownFinder::Load(const std::filesystem::path& folder, std::chrono::ye
     if (line.empty() || line.front() == '#') return;
     const std::vector<std::string_view> f = Fields(line);
     Town town;
-    if (f.size() != kTownColumns || TrimBlanks(f[kName]).empty() ||
-        TrimBlanks(f[kTimeZone]).empty() || !ParseDouble(f[kLatitude], town.latitude) ||
+    if (f.size() != kTownColumns || TrimBlanks(f[kName], kFieldBlanks).empty() ||
+        TrimBlanks(f[kTimeZone], kFieldBlanks).empty() || !ParseDouble(f[kLatitude], town.latitude) ||
         !ParseDouble(f[kLongitude], town.longitude) || std::fabs(town.latitude) > 90 ||
         std::fabs(town.longitude) > 180 || !ParseCount(f[kPopulation], town.population)) {
       ++finder.skippedLines_;
       return;
     }
-    town.name = TrimBlanks(f[kName]);
-    town.asciiName = TrimBlanks(f[kAsciiName]);
-    const std::string zoneName(TrimBlanks(f[kTimeZone]));
+    town.name = TrimBlanks(f[kName], kFieldBlanks);
+    town.asciiName = TrimBlanks(f[kAsciiName], kFieldBlanks);
+    const std::string zoneName(TrimBlanks(f[kTimeZone], kFieldBlanks));
     if (auto it = zoneIndex.find(zoneName); it != zoneIndex.end()) {
       town.zone = it->second;
     } else {
@@ -350,7 +292,7 @@ TownFinder TownFinder::Load(const std::filesystem::path& folder, std::chrono::ye
     // Its names, each once: name, ASCII name, then the alternate names.
     names.clear();
     auto addName = [&](std::string_view name) {
-      std::string one = Folded(TrimBlanks(name));
+      std::string one = Folded(TrimBlanks(name, kFieldBlanks));
       if (!one.empty() && std::find(names.begin(), names.end(), one) == names.end()) {
         names.push_back(std::move(one));
       }
@@ -400,7 +342,7 @@ TownMatch TownFinder::MatchOf(const Town& town) const {
 }
 
 std::vector<TownMatch> TownFinder::Search(std::string_view text, std::size_t limit) const {
-  const std::string wanted = Folded(TrimBlanks(text));
+  const std::string wanted = Folded(TrimBlanks(text, kFieldBlanks));
   if (wanted.empty() || limit == 0 || towns_.empty()) return {};
 
   // Each town found once, with how it matched: 0 its name or ASCII name starts

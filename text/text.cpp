@@ -5,6 +5,7 @@
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace kalnika {
@@ -69,6 +70,13 @@ std::string PlainText(std::string_view bytes) {
 }
 
 std::string FoldCase(std::string_view text) {
+  // ASCII, most of the names of the world's towns: A-Z to a-z is the whole folding
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    std::string folded(text);
+    for (char& c : folded)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+  }
   icu::UnicodeString u = IsUtf8(text) ? icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())))
                                       : FromCodePage1252(text);
   std::string out;
