@@ -11,9 +11,9 @@
 
 #include "almanac/month_text.h"
 #include "almanac/month_values.h"
+#include "clock/clock.h"
 #include "forms/controls.h"
 #include "forms/message_box.h"
-#include "clock/clock.h"
 #include "places/place_file.h"
 #include "places/place_record.h"
 
