@@ -310,7 +310,7 @@ ZoneLoad ZoneRules::FromBytes(std::string_view zoneName, std::string_view bytes)
   const bool indexed = std::all_of(typeOf.begin(), typeOf.end(), [&](std::uint8_t i) { return i < types.size(); }) &&
                        std::all_of(types.begin(), types.end(), [&](const Type& t) {
                          // offsets of -25 to +26 hours, as RFC 8536 allows
-                         return t.abbreviation < chars.size() && t.offset > -89999 && t.offset < 93600;
+                         return t.abbreviation < chars.size() && t.offset >= -89999 && t.offset <= 93599;
                        });
   if (!sorted || !indexed) return Refused(zoneName, "is a damaged time-zone file.");
 
