@@ -15,14 +15,13 @@
 
 #include "astronomy/ephemeris.h"
 #include "support/instant_text.h"
-#include "support/sky_csv.h"
+#include "support/sky_tables.h"
 
 namespace kalnika {
 namespace {
 
 using testing_sky::Instant;
-using testing_sky::ReadCsv;
-using testing_sky::SkyFile;
+using testing_sky::ReadSkyCsv;
 using testing_time::JulianDayOfLocal;
 using testing_time::SecondsBetween;
 
@@ -85,14 +84,11 @@ struct SkyEclipse {
       rise, set;
 };
 
-std::optional<double> OptionalInstant(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  return Instant(text);
-}
+using testing_sky::OptionalInstant;
 
 std::vector<SkyEclipse> ReadEclipses() {
   std::vector<SkyEclipse> rows;
-  for (const auto& f : ReadCsv(SkyFile("eclipses.csv"))) {
+  for (const auto& f : ReadSkyCsv("eclipses.csv")) {
     SkyEclipse e;
     e.place = f[0];
     e.body = f[1];

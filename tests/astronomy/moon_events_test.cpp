@@ -27,13 +27,6 @@ using testing_sky::ReadSkyCsv;
 using testing_sky::ZoneHours;
 using testing_time::JulianDayOfLocal;
 
-// "2020-01-01T01:41:33Z" as a Julian Day (UT); nothing for an empty field.
-std::optional<double> Instant(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  int y, mo, d, h, mi, s;
-  std::sscanf(text.c_str(), "%d-%d-%dT%d:%d:%dZ", &y, &mo, &d, &h, &mi, &s);
-  return JulianDayOfLocal(y, mo, d, h, mi, 0.0) + s / 86400.0;
-}
 
 // Local midnight of a date "YYYY-MM-DD" in a zone, Julian Day UT.
 double Midnight(const std::string& date, double zone) {
@@ -66,7 +59,7 @@ TEST_P(MoonTables, AgreeWithinAMinuteOnNinetyNinePercentOfDates) {
       ASSERT_EQ(moon[i][0], days[i][0]);
       const double from = Midnight(moon[i][0], ZoneHours(days[i][12]));
       const double until = i + 1 < moon.size() ? Midnight(moon[i + 1][0], ZoneHours(days[i + 1][12])) : afterLast;
-      const std::optional<double> theirs = Instant(moon[i][column]);
+      const std::optional<double> theirs = testing_sky::OptionalInstant(moon[i][column]);
       const std::optional<double> ours = MoonEventBetween(event, from, until, c.place);
       if (!theirs) ++without;
       if (!ours) ++oursWithout;

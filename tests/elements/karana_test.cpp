@@ -11,14 +11,13 @@
 
 #include "elements/karana.h"
 #include "support/instant_text.h"
-#include "support/sky_csv.h"
+#include "support/sky_tables.h"
 
 namespace kalnika {
 namespace {
 
 using testing_sky::Instant;
-using testing_sky::ReadCsv;
-using testing_sky::SkyFile;
+using testing_sky::ReadSkyCsv;
 using testing_time::JulianDayOfLocal;
 using testing_time::SecondsBetween;
 
@@ -89,7 +88,7 @@ struct SunrisePair { double sunrise, next; };
 SunrisePair MumbaiDay(int y, int m, int d) {
   char date[11];
   std::snprintf(date, sizeof date, "%04d-%02d-%02d", y, m, d);
-  const auto rows = ReadCsv(SkyFile("mumbai.csv"));
+  const auto rows = ReadSkyCsv("mumbai.csv");
   for (std::size_t i = 0; i + 1 < rows.size(); ++i)
     if (rows[i][0] == date) return {Instant(rows[i][1]), Instant(rows[i + 1][1])};
   return {std::nan(""), std::nan("")};
@@ -140,7 +139,7 @@ TEST(Karana, PublishedDaysAroundTheNewMoon) {
 // with the pratipada.
 TEST(Karana, EveryNewMoonOf2020To2030AtMumbai) {
   std::vector<double> sunrises;
-  for (const auto& row : ReadCsv(SkyFile("mumbai.csv"))) sunrises.push_back(Instant(row[1]));
+  for (const auto& row : ReadSkyCsv("mumbai.csv")) sunrises.push_back(Instant(row[1]));
   ASSERT_EQ(sunrises.size(), 4018u);
 
   struct Change { int karana; double end; };
@@ -153,7 +152,7 @@ TEST(Karana, EveryNewMoonOf2020To2030AtMumbai) {
   for (std::size_t k = 1; k < changes.size(); ++k) ASSERT_LT(changes[k - 1].end, changes[k].end);
 
   std::vector<double> tithiEnds, newMoons;
-  for (const auto& row : ReadCsv(SkyFile("events.csv"))) {
+  for (const auto& row : ReadSkyCsv("events.csv")) {
     const double t = Instant(row[0]);
     if (t < changes.front().end - 0.5 || t > changes.back().end + 0.5) continue;
     if (row[1] == "tithi") tithiEnds.push_back(t);

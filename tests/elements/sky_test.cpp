@@ -22,19 +22,12 @@
 namespace kalnika {
 namespace {
 
+using testing_sky::Instant;
 using testing_sky::ReadSkyCsv;
 using testing_sky::ZoneHours;
 using testing_time::JulianDayOfLocal;
 
 constexpr double kMinute = 60.0 / 86400.0;
-
-// "2020-01-01T01:41:33Z" as a Julian Day (UT); NaN for an empty field.
-double Instant(const std::string& text) {
-  if (text.empty()) return std::nan("");
-  int y, mo, d, h, mi, s;
-  std::sscanf(text.c_str(), "%d-%d-%dT%d:%d:%dZ", &y, &mo, &d, &h, &mi, &s);
-  return JulianDayOfLocal(y, mo, d, h, mi, 0.0) + s / 86400.0;
-}
 
 CivilDate DateOf(const std::string& text) {
   CivilDate d;

@@ -1,10 +1,16 @@
 #pragma once
-// The sky tables of tests/data/sky (tools/skycheck/): their rows as fields, and
-// their zone texts.
+// The independent sky tables of tests/data/sky (tools/skycheck/: comma-separated,
+// one header line, instants as "YYYY-MM-DDThh:mm:ssZ" in universal time): their
+// rows as fields, their instants and their zone texts.
+#include <cmath>
+#include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "support/instant_text.h"
 
 namespace kalnika::testing_sky {
 
@@ -25,6 +31,17 @@ inline std::vector<std::vector<std::string>> ReadSkyCsv(const std::string& name)
   }
   return rows;
 }
+
+// "2020-01-01T01:41:33Z" as a Julian Day (UT); nothing for an empty field.
+inline std::optional<double> OptionalInstant(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+  std::sscanf(text.c_str(), "%d-%d-%dT%d:%d:%dZ", &y, &mo, &d, &h, &mi, &s);
+  return testing_time::JulianDayOfLocal(y, mo, d, h, mi, 0.0) + s / 86400.0;
+}
+
+// The same, NaN for an empty field.
+inline double Instant(const std::string& text) { return OptionalInstant(text).value_or(std::nan("")); }
 
 // "+05:30" in hours east of universal time.
 inline double ZoneHours(const std::string& text) {
