@@ -1,6 +1,7 @@
 #include "almanac/month_text.h"
 
 #include <iterator>
+#include <optional>
 
 #include "almanac/clock_text.h"
 #include "almanac/name_tables.h"
@@ -40,7 +41,8 @@ constexpr const char* kMoreCoverage = "AeD:k vy:apt:i";         // अधिक 
 constexpr const char* kNakshatraWord = "n:x:*:";                // नक्षत्र
 constexpr const char* kAfterBhadra = "B:d\xD3" "a s:\xF6p:ly:av:r";  // भद्रा संपल्यावर
 constexpr const char* kSardhaTriyama = "s:aR\xF0t:in: )hr";      // साडेतीन प्रहर
-constexpr const char* kEntryBeforeSunset = "s:\xF6#m:N: s:\xDCy:a\xFCst:ap:\xDCv:i\xFC";  // संक्रमण सूर्यास्तापूर्वी
+// संक्रमण सूर्यास्तापूर्वी
+constexpr const char* kEntryBeforeSunset = "s:\xF6#m:N: s:\xDCy:a\xFCst:ap:\xDCv:i\xFC";
 constexpr const char* kNextDay = "n:\xF6t:rc:a edv:s:";          // नंतरचा दिवस
 
 // The tithi holding at a part of the day: उदयव्यापिनी ... one row per part.
@@ -49,14 +51,14 @@ struct PartWord {
   const char* holding;
 };
 constexpr PartWord kPartWords[] = {
-    {DayPart::Sunrise, "udy:vy:aep:n:i"},                                // उदयव्यापिनी
-    {DayPart::Morning, "p:\xDCv:a\xFC\xC7vy:aep:n:i"},                  // पूर्वाह्णव्यापिनी
-    {DayPart::Midday, "m:Dy:a\xC8vy:aep:n:i"},                          // मध्याह्नव्यापिनी
-    {DayPart::Afternoon, "Ap:ra\xC7vy:aep:n:i"},                        // अपराह्णव्यापिनी
-    {DayPart::Dusk, ")d:\xF0\\:vy:aep:n:i"},                           // प्रदोषव्यापिनी
-    {DayPart::Midnight, "en:S:iT:vy:aep:n:i"},                         // निशीथव्यापिनी
-    {DayPart::Moonrise, "c:\xF6" "d\xD3:\xF0" "dy:vy:aep:n:i"},           // चंद्रोदयव्यापिनी
-    {DayPart::Arunodaya, "A,N::\xF0" "dy:vy:aep:n:i"},                  // अरुणोदयव्यापिनी
+    {DayPart::Sunrise, "udy:vy:aep:n:i"},                       // उदयव्यापिनी
+    {DayPart::Morning, "p:\xDCv:a\xFC\xC7vy:aep:n:i"},         // पूर्वाह्णव्यापिनी
+    {DayPart::Midday, "m:Dy:a\xC8vy:aep:n:i"},                 // मध्याह्नव्यापिनी
+    {DayPart::Afternoon, "Ap:ra\xC7vy:aep:n:i"},               // अपराह्णव्यापिनी
+    {DayPart::Dusk, ")d:\xF0\\:vy:aep:n:i"},                  // प्रदोषव्यापिनी
+    {DayPart::Midnight, "en:S:iT:vy:aep:n:i"},                // निशीथव्यापिनी
+    {DayPart::Moonrise, "c:\xF6" "d\xD3:\xF0" "dy:vy:aep:n:i"},  // चंद्रोदयव्यापिनी
+    {DayPart::Arunodaya, "A,N::\xF0" "dy:vy:aep:n:i"},         // अरुणोदयव्यापिनी
 };
 static_assert(std::size(kPartWords) == 8);
 
@@ -127,9 +129,10 @@ std::string FestivalRuleText(const FestivalValue& festival) {
     case Reason::MoreCoverage: return then(then(held, kOnBothDays), kMoreCoverage);
     case Reason::FirstOfTwo: return then(then(held, kOnBothDays), kFirstDay);
     case Reason::SecondOfTwo: return then(then(held, kOnBothDays), kSecondDay);
-    case Reason::Nakshatra:
-      return then(held, festival.rule.tieNakshatra ? Name(NaxatraNames, *festival.rule.tieNakshatra) + " " + kNakshatraWord
-                                                   : std::string(kNakshatraWord));
+    case Reason::Nakshatra: {
+      const std::optional<int>& n = festival.rule.tieNakshatra;
+      return then(held, n ? Name(NaxatraNames, *n) + " " + kNakshatraWord : std::string(kNakshatraWord));
+    }
     case Reason::NeitherFirst: return then(held + " " + kNone, kFirstDay);
     case Reason::NeitherSecond: return then(held + " " + kNone, kSecondDay);
     case Reason::AfterBhadra: return then(held, kAfterBhadra);

@@ -261,7 +261,7 @@ TEST(CalendarEventsTest, UidsFromKindDateAndPlaceStayTheSame) {
 // the 15th (tests/data/sky/events.csv: 01:37:21 and 02:14:37 UT), so it holds at
 // the 14th's midday only (the sunrise rule would give the 15th); the krishna
 // chaturthi begins at 17:11 on the 29th, before that evening's moonrise at 20:16
-// (moon-mumbai.csv: 14:46:17 UT).
+// (moon-mumbai.csv: 14:46:17 UT; the sunrise rule would give the 30th).
 TEST(CalendarEventsTest, PreciseFestivalsOneEventEachWithTheirRule) {
   MonthRequest request;
   request.year = 2026;
