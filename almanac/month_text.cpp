@@ -1,5 +1,8 @@
 #include "almanac/month_text.h"
 
+#include <iterator>
+#include <optional>
+
 #include "almanac/clock_text.h"
 #include "almanac/name_tables.h"
 
@@ -20,6 +23,47 @@ const std::string& Name(const std::array<std::string, N>& table, int index) {
 
 // "until", after the end of a tithi current at no sunrise: पर्यंत.
 constexpr const char* kUntil = "p:y:\xFC\xF6t:";
+
+// Words of the festivals' notes and rules (docs/festivals.md lists them with their
+// sources), stored like every text.
+constexpr const char* kSmarta = "sm:at:\xFC";                   // स्मार्त
+constexpr const char* kBhagavata = "B:ag:v:t:";                 // भागवत
+constexpr const char* kMoonrise = "c:\xF6" "d\xD3:\xF0" "dy:";   // चंद्रोदय
+constexpr const char* kNone = "n:ahi";                          // नाही
+constexpr const char* kDot = "~";                               // ·, between the parts of a rule
+constexpr const char* kOnBothDays = "d:\xF0nhi edv:S:i";         // दोन्ही दिवशी
+constexpr const char* kFirstDay = "p:ehl:a edv:s:";             // पहिला दिवस
+constexpr const char* kSecondDay = "d\xD9s:ra edv:s:";           // दुसरा दिवस
+constexpr const char* kMoreCoverage = "AeD:k vy:apt:i";         // अधिक व्याप्ती
+constexpr const char* kNakshatraWord = "n:x:*:";                // नक्षत्र
+constexpr const char* kAfterBhadra = "B:d\xD3" "a s:\xF6p:ly:av:r";  // भद्रा संपल्यावर
+constexpr const char* kSardhaTriyama = "s:aR\xF0t:in: )hr";      // साडेतीन प्रहर
+// संक्रमण सूर्यास्तापूर्वी
+constexpr const char* kEntryBeforeSunset = "s:\xF6#m:N: s:\xDCy:a\xFCst:ap:\xDCv:i\xFC";
+constexpr const char* kNextDay = "n:\xF6t:rc:a edv:s:";          // नंतरचा दिवस
+
+// The tithi holding at a part of the day: उदयव्यापिनी ... one row per part.
+struct PartWord {
+  DayPart part;
+  const char* holding;
+};
+constexpr PartWord kPartWords[] = {
+    {DayPart::Sunrise, "udy:vy:aep:n:i"},                       // उदयव्यापिनी
+    {DayPart::Morning, "p:\xDCv:a\xFC\xC7vy:aep:n:i"},         // पूर्वाह्णव्यापिनी
+    {DayPart::Midday, "m:Dy:a\xC8vy:aep:n:i"},                 // मध्याह्नव्यापिनी
+    {DayPart::Afternoon, "Ap:ra\xC7vy:aep:n:i"},               // अपराह्णव्यापिनी
+    {DayPart::Dusk, ")d:\xF0\\:vy:aep:n:i"},                  // प्रदोषव्यापिनी
+    {DayPart::Midnight, "en:S:iT:vy:aep:n:i"},                // निशीथव्यापिनी
+    {DayPart::Moonrise, "c:\xF6" "d\xD3:\xF0" "dy:vy:aep:n:i"},  // चंद्रोदयव्यापिनी
+    {DayPart::Arunodaya, "A,N::\xF0" "dy:vy:aep:n:i"},         // अरुणोदयव्यापिनी
+};
+static_assert(std::size(kPartWords) == 8);
+
+std::string Holding(DayPart part) {
+  for (const PartWord& w : kPartWords)
+    if (w.part == part) return w.holding;
+  return {};
+}
 
 std::string SunText(const std::optional<ClockTime>& time) {
   return time ? ClockText(*time) : kNoSunriseSunsetText;
@@ -47,12 +91,68 @@ std::string SkippedTithiNote(const DayValues& day, const ValueEnd& skipped) {
 std::vector<DayNote> DayNotes(const DayValues& day) {
   std::vector<DayNote> notes;
   if (day.signEntry)
-    notes.push_back({NoteKind::SignEntry, SignEntryNote(*day.signEntry, InstantClock(day, day.signEntry->when))});
+    notes.push_back(
+        {NoteKind::SignEntry, SignEntryNote(*day.signEntry, InstantClock(day, day.signEntry->when)), {}, {}});
   if (day.precise)
     for (const ValueEnd& skipped : day.precise->skippedTithis)
-      notes.push_back({NoteKind::SkippedTithi, SkippedTithiNote(day, skipped)});
-  if (!day.auspicious.empty()) notes.push_back({NoteKind::Auspicious, day.auspicious});
+      notes.push_back({NoteKind::SkippedTithi, SkippedTithiNote(day, skipped), {}, {}});
+  if (!day.auspicious.empty()) notes.push_back({NoteKind::Auspicious, day.auspicious, {}, {}});
+  for (const FestivalValue& f : day.festivals)
+    notes.push_back({NoteKind::Auspicious, FestivalNote(day, f), FestivalRuleText(f), FestivalKeyText(f.key)});
   return notes;
+}
+
+std::string FestivalNote(const DayValues& day, const FestivalValue& festival) {
+  std::string note = festival.note;
+  if (festival.observance.tradition == Tradition::Bhagavata)
+    note = kBhagavata + (" " + note);
+  else if (festival.bhagavataDiffers)
+    note = kSmarta + (" " + note);
+  if (festival.observance.part == DayPart::Moonrise) {
+    if (!note.empty() && note.back() != ' ') note += ' ';
+    note += std::string(kMoonrise) + " " +
+            (festival.moonrise ? ClockText(ClockSince(festival.moonrise->shown, day.date)) : std::string(kNone));
+  }
+  return note;
+}
+
+std::string FestivalRuleText(const FestivalValue& festival) {
+  const Observance& o = festival.observance;
+  const std::string tithi = Name(TithiNames, TithiNameIndex(festival.key.tithi));
+  const std::string held = tithi + " " + Holding(o.part);
+  const auto then = [](const std::string& text, const std::string& more) { return text + " " + kDot + " " + more; };
+  switch (o.reason) {
+    case Reason::OnlyDay: return held;
+    case Reason::MoreCoverage: return then(then(held, kOnBothDays), kMoreCoverage);
+    case Reason::FirstOfTwo: return then(then(held, kOnBothDays), kFirstDay);
+    case Reason::SecondOfTwo: return then(then(held, kOnBothDays), kSecondDay);
+    case Reason::Nakshatra: {
+      const std::optional<int>& n = festival.rule.tieNakshatra;
+      return then(held, n ? Name(NaxatraNames, *n) + " " + kNakshatraWord : std::string(kNakshatraWord));
+    }
+    case Reason::NeitherFirst: return then(held + " " + kNone, kFirstDay);
+    case Reason::NeitherSecond: return then(held + " " + kNone, kSecondDay);
+    case Reason::AfterBhadra: return then(held, kAfterBhadra);
+    case Reason::SardhaTriyama: return then(then(held, kSardhaTriyama), kSecondDay);
+    case Reason::SunEntry: return Name(RaashiNames, festival.key.sign) + " " + kEntryBeforeSunset;
+    case Reason::DayAfter: {
+      std::string followed = festival.followedNote;
+      while (!followed.empty() && followed.back() == ' ') followed.pop_back();
+      if (followed.empty()) followed = Name(TithiNames, TithiNameIndex(festival.rule.follows.tithi));
+      return followed + " " + kNextDay;
+    }
+    case Reason::DashamiAtArunodaya:
+      // The tenth tithi, the one before the Ekadashi, held at dawn of the smarta day.
+      return Name(TithiNames, TithiNameIndex(festival.key.tithi - 1)) + " " + Holding(DayPart::Arunodaya);
+    case Reason::EkadashiAtTwoSunrises: return then(then(held, kOnBothDays), kSecondDay);
+  }
+  return held;
+}
+
+std::string FestivalKeyText(const FestivalKey& key) {
+  const auto two = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  if (key.kind == FestivalKey::Kind::SunEntry) return "S" + two(key.sign);
+  return two(key.month) + two(key.tithi);
 }
 
 std::string LunarMonthText(const LunarMonth& month) {
@@ -108,7 +208,12 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day) {
   cells[Column::SunSign] = Name(RaashiNames, day.sunSign);
   cells[Column::Sunrise] = SunText(day.sunrise);
   cells[Column::Sunset] = SunText(day.sunset);
-  for (const DayNote& note : DayNotes(day)) cells[Column::Notes] += note.text;
+  for (const DayNote& note : DayNotes(day)) {
+    // Two festivals of a day stand apart by a blank (the other notes end in one).
+    std::string& notes = cells[Column::Notes];
+    if (note.kind == NoteKind::Auspicious && !notes.empty() && notes.back() != ' ') notes += ' ';
+    notes += note.text;
+  }
   if (day.date.month == 1 && day.date.day == kKaliNewYearDay) cells[Column::Notes] = KaliNewYearNote(day.kaliYear);
   return cells;
 }
@@ -123,8 +228,10 @@ MonthTable EmptyMonthTable() {
 MonthTable FormatMonth(const MonthValues& month) {
   MonthTable table = EmptyMonthTable();
   table.dayCount = static_cast<int>(month.days.size());
-  for (const DayValues& day : month.days)
+  for (const DayValues& day : month.days) {
     table.cells[static_cast<std::size_t>(day.date.day)] = FormatDay(month, day);
+    table.notes[static_cast<std::size_t>(day.date.day)] = DayNotes(day);
+  }
   if (month.days.empty()) return table;
 
   table.kaliCaption = kKaliPrefix + std::to_string(month.days.back().kaliYear);

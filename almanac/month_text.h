@@ -47,8 +47,28 @@ struct TableRow : std::array<std::string, kTableColumns> {
   const std::string& operator[](Column column) const { return (*this)[IndexOf(column)]; }
 };
 
+// One note of a day, stored, and what it notes.
+enum class NoteKind {
+  SignEntry,     // the Sun entered a sign: SignEntryNote with the row's clock
+  SkippedTithi,  // precise method: a tithi current at no sunrise, with its end, "until"
+  Auspicious,    // the place file's note: classic, for the day's month and tithi;
+                 // precise, a festival on the day its rule gives (FestivalNote)
+  KaliNewYear,   // KaliNewYearNote, on 23 January
+};
+struct DayNote {
+  NoteKind kind = NoteKind::Auspicious;
+  std::string text;
+  // A festival of the precise method: the rule that chose the day (FestivalRuleText)
+  // and the note's key in the place file ("0504", "S09"). Empty otherwise.
+  std::string rule;
+  std::string key;
+};
+
 struct MonthTable {
   std::array<TableRow, kTableRows> cells;  // row 0 the headings; rows past the month empty
+  // The notes of each day row, one by one with the rule of each festival (DayNotes):
+  // what the notes cell's tooltip shows. Row 0 and rows past the month have none.
+  std::array<std::vector<DayNote>, kTableRows> notes;
   std::string kaliCaption;    // "kel:y:Øg:abd H " and the Kali year of the last day
   std::string vikramCaption;  // "ev:#m: s:öv:t: ", the first Vikram year, five blanks, the last
   int dayCount = 0;
@@ -63,22 +83,29 @@ MonthTable EmptyMonthTable();
 // The cells of one day row.
 TableRow FormatDay(const MonthValues& month, const DayValues& day);
 
-// One note of a day, stored, and what it notes.
-enum class NoteKind {
-  SignEntry,     // the Sun entered a sign: SignEntryNote with the row's clock
-  SkippedTithi,  // precise method: a tithi current at no sunrise, with its end, "until"
-  Auspicious,    // the place file's note for the day's month and tithi (a festival)
-  KaliNewYear,   // KaliNewYearNote, on 23 January
-};
-struct DayNote {
-  NoteKind kind = NoteKind::Auspicious;
-  std::string text;
-};
-
 // The notes of a day in the order of the notes column, whose text is theirs run
-// together (the sign entry and each skipped tithi end in a blank); the Kali
-// new-year note, which takes the column's place on 23 January, is not among them.
+// together (the sign entry and each skipped tithi end in a blank, and a blank stands
+// between two festivals); the Kali new-year note, which takes the column's place on
+// 23 January, is not among them.
 std::vector<DayNote> DayNotes(const DayValues& day);
+
+// A festival's note as the notes column shows it: the stored text; with स्मार्त or
+// भागवत before it on the two days of an Ekadashi that the two traditions keep apart
+// ("स्मार्त कामदा एकादशी", "भागवत कामदा एकादशी"); with the moonrise on the row's clock
+// after it for a moonrise rule, as Marathi almanacs print Sankashti ("संकष्टी चतुर्थी
+// चंद्रोदय 21H59"), or नाही ("none") on a date without a moonrise.
+std::string FestivalNote(const DayValues& day, const FestivalValue& festival);
+
+// The rule that chose a festival's day, in the words of Marathi almanacs: the tithi
+// and the part of the day it holds at ("चतुर्थी मध्याह्नव्यापिनी"), then, after a
+// middle dot each, what decided between two days ("दोन्ही दिवशी · पहिला दिवस", "श्रवण
+// नक्षत्र", "भद्रा संपल्यावर" ...); a sankranti's entry before sunset ("मकर संक्रमण
+// सूर्यास्तापूर्वी"); the day after another festival ("होळी पौर्णिमा नंतरचा दिवस");
+// docs/festivals.md lists them all.
+std::string FestivalRuleText(const FestivalValue& festival);
+
+// A festival's key as the place file writes it: "0504", "S09".
+std::string FestivalKeyText(const FestivalKey& key);
 
 // Texts of single values.
 std::string LunarMonthText(const LunarMonth& month);  // prefix and name

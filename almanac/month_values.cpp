@@ -1,10 +1,14 @@
 #include "almanac/month_values.h"
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "clock/almanac_clock.h"
 #include "elements/classic_day.h"
 #include "elements/eras.h"
+#include "elements/festivals.h"
+#include "elements/observance_rule.h"
 #include "elements/sunrise_day.h"
 
 namespace kalnika {
@@ -83,14 +87,38 @@ std::vector<ValueEnd> Skipped(const std::vector<Ending>& endings, const Clock& c
   return values;
 }
 
-// The stored note of a lunar month and tithi 1..30; the new-moon tithi 30 is also
-// looked up under 0, its number in the classic method. An added month has none:
-// its festivals are kept in the regular month of the same name that follows it, as
-// almanacs print them (Vat Purnima 2026 in nija Jyeshtha, not in adhik Jyeshtha).
-std::string PreciseNote(const MonthRequest& r, const LunarMonth& month, int tithi) {
-  if (month.kind == MonthKind::Added) return {};
-  const std::string& note = r.auspicious.Note(month.index, tithi);
-  return note.empty() && tithi == 30 ? r.auspicious.Note(month.index, 0) : note;
+// The stored note of a festival's key: a lunar month's tithi 1..30 (the new-moon
+// tithi 30 also looked up under 0, its number in the classic method), or a
+// sankranti's.
+const std::string& FestivalNote(const AuspiciousDays& notes, const FestivalKey& key) {
+  if (key.kind == FestivalKey::Kind::SunEntry) return notes.SunEntryNote(key.sign);
+  const std::string& note = notes.Note(key.month, key.tithi);
+  return note.empty() && key.tithi == 30 ? notes.Note(key.month, 0) : note;
+}
+
+// The rules of the request, those of its keys and values that are of the grammar.
+// The map is in key order, so "MM30" comes after "MM00" and its rule is kept.
+ObservanceRules RulesOf(const ObservanceTexts& texts) {
+  ObservanceRules rules;
+  for (const auto& [keyText, value] : texts) {
+    const std::optional<FestivalKey> key = ParseFestivalKey(keyText);
+    const std::optional<ObservanceRule> rule = ParseObservanceRule(value);
+    if (key && rule) rules.insert_or_assign(*key, *rule);
+  }
+  return rules;
+}
+
+// Every key that has a note: the tithis 1..30 of the twelve months and the signs.
+std::set<FestivalKey> NotedKeys(const AuspiciousDays& notes) {
+  std::set<FestivalKey> keys;
+  for (int month = 0; month < 12; ++month)
+    for (int tithi = 1; tithi <= 30; ++tithi) {
+      const FestivalKey key{FestivalKey::Kind::LunarTithi, month, tithi, 0};
+      if (!FestivalNote(notes, key).empty()) keys.insert(key);
+    }
+  for (int sign = 0; sign < 12; ++sign)
+    if (!notes.SunEntryNote(sign).empty()) keys.insert({FestivalKey::Kind::SunEntry, 0, 1, sign});
+  return keys;
 }
 
 DayValues PreciseRow(const MonthRequest& r, const SunriseDay& s) {
@@ -124,14 +152,6 @@ DayValues PreciseRow(const MonthRequest& r, const SunriseDay& s) {
   if (s.sunset) v.sunset = since(*s.sunset);
   if (s.sunSignEntry) v.signEntry = SignEntry{s.sunSignEntry->sign, PreciseAt(s.sunSignEntry->instant, clock)};
 
-  // The notes of the day's tithi, then of each tithi current at no sunrise that lies
-  // within the day: one that follows a new moon of the day is in the next month.
-  v.auspicious = PreciseNote(r, v.lunarMonth, v.tithi);
-  for (const Ending& e : s.tithi.skipped) {
-    const bool nextMonth = s.newMoon && e.end > *s.newMoon;
-    v.auspicious += PreciseNote(r, (nextMonth ? s.nextLunation : s.lunation).month, e.value);
-  }
-
   SunriseDayValues& p = v.precise.emplace();
   p.reckoning = PreciseAt(s.reckoning, clock);
   p.sunrise = s.sunrise;
@@ -146,6 +166,38 @@ DayValues PreciseRow(const MonthRequest& r, const SunriseDay& s) {
   return v;
 }
 
+// The festivals of the place file's notes on the days of the month, each on the one
+// day its rule gives (an Ekadashi also on its Bhagavata day where that differs).
+void AddFestivals(const MonthRequest& r, GeoPoint place, MonthValues& month) {
+  const std::set<FestivalKey> keys = NotedKeys(r.auspicious);
+  if (keys.empty() || month.days.empty()) return;
+  const ObservanceRules rules = RulesOf(r.observance);
+  // One day more: the Bhagavata day of a smarta Ekadashi on the month's last day,
+  // which tells that day to name its tradition.
+  const int count = static_cast<int>(month.days.size());
+  const std::vector<FestivalDay> found =
+      FestivalsBetween(month.days.front().date, count + 1, place, r.clock, keys, rules);
+  for (const FestivalDay& f : found) {
+    const CivilDate& date = f.observance.date;
+    if (date.year != month.year || date.month != month.month || date.day < 1 || date.day > count) continue;
+    const int index = date.day - 1;
+    FestivalValue v;
+    v.key = f.key;
+    v.note = FestivalNote(r.auspicious, f.key);
+    v.rule = RuleOf(f.key, rules);
+    v.observance = f.observance;
+    v.bhagavataDiffers =
+        f.observance.tradition == Tradition::Smarta && v.rule.bhagavata &&
+        std::any_of(found.begin(), found.end(), [&f](const FestivalDay& b) {
+          return b.key == f.key && b.observance.tradition == Tradition::Bhagavata &&
+                 b.observance.date == AddDays(f.observance.date, 1);
+        });
+    if (f.moonrise) v.moonrise = PreciseAt(*f.moonrise, r.clock);
+    if (v.rule.kind == RuleKind::DayAfter) v.followedNote = FestivalNote(r.auspicious, v.rule.follows);
+    month.days[static_cast<std::size_t>(index)].festivals.push_back(std::move(v));
+  }
+}
+
 void FillPreciseMonth(const MonthRequest& r, MonthValues& month) {
   if (!MethodCoversYear(Method::Precise, r.year)) return;  // no days
   const GeoPoint place{r.latitude, r.longitude};
@@ -155,6 +207,7 @@ void FillPreciseMonth(const MonthRequest& r, MonthValues& month) {
   for (const SunriseDay& s : days) month.days.push_back(PreciseRow(r, s));
   month.newMoon = NextNewMoon(days.front().reckoning);
   month.fullMoon = NextFullMoon(days.front().reckoning);
+  AddFestivals(r, place, month);
 }
 
 }  // namespace
@@ -168,6 +221,17 @@ const std::string& AuspiciousDays::Note(int month, int tithi) const {
 void AuspiciousDays::Set(int month, int tithi, std::string note) {
   if (month < 0 || month >= 12 || tithi < 0 || tithi >= kTithis) return;
   notes_[static_cast<std::size_t>(month * kTithis + tithi)] = std::move(note);
+}
+
+const std::string& AuspiciousDays::SunEntryNote(int sign) const {
+  static const std::string none;
+  if (sign < 0 || sign >= 12) return none;
+  return sunEntryNotes_[static_cast<std::size_t>(sign)];
+}
+
+void AuspiciousDays::SetSunEntry(int sign, std::string note) {
+  if (sign < 0 || sign >= 12) return;
+  sunEntryNotes_[static_cast<std::size_t>(sign)] = std::move(note);
 }
 
 bool MethodCoversYear(Method method, int year) {

@@ -5,6 +5,12 @@
 // PDF) formats the same value (month_text.h). No texts are made here, but for the
 // auspicious-day notes, which are stored texts.
 //
+// Festivals. The classic method shows a month's and tithi's note on every row whose
+// tithi (at 0 h UT) it is, as the original almanac did. The precise method keeps
+// each festival of the place file on the one day its observance rule gives
+// (elements/festivals.h): the rules of the file's [OBSERVANCE] section, the sunrise
+// rule for a note without one or with a rule that is not of the grammar.
+//
 // Classic method: every whole-day quantity of a row is taken at 0 h universal time
 // of the date; the place's zone and daylight saving enter only the clock times.
 // Precise method: positions from the Swiss Ephemeris in the Lahiri zodiac, and
@@ -13,33 +19,49 @@
 // sunrise to the next it falls (elements/sunrise_day.h).
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "calendar/calendar.h"
 #include "clock/clock.h"
+#include "elements/observance.h"
 #include "elements/sun_sign.h"
 
 namespace kalnika {
 
 enum class Method {
-  Classic,  // the almanac's own series, every whole-day value at 0 h UT (the default)
+  Classic,  // the almanac's own series, every whole-day value at 0 h UT (the
+            // default of a bare request; the window and the tool start on Precise)
   Precise,  // Swiss Ephemeris, Lahiri zodiac, every day reckoned at its sunrise; years
             // up to kEphemerisLastYear (2999): a later year's month has no days
 };
 
 // The auspicious-day notes of the place file: the stored text (Xdvng bytes) for a
-// lunar month 0..11 and a tithi number 0..31, empty where nothing is stored.
+// lunar month 0..11 and a tithi number 0..31, and for the Sun's entry into a sign
+// 0..11 (a sankranti, key "S09"), empty where nothing is stored.
 class AuspiciousDays {
  public:
   const std::string& Note(int month, int tithi) const;
   void Set(int month, int tithi, std::string note);
+  // A sankranti's note (precise method only: the classic method looks notes up by
+  // month and tithi alone, as the original program did).
+  const std::string& SunEntryNote(int sign) const;
+  void SetSunEntry(int sign, std::string note);
 
  private:
   static constexpr int kTithis = 32;
   std::array<std::string, 12 * kTithis> notes_{};
+  std::array<std::string, 12> sunEntryNotes_{};
 };
+
+// The place file's [OBSERVANCE] section as stored: the rule's text under each key
+// ("0504" -> "madhyahna", "S09" -> "sankranti"; elements/observance_rule.h). The
+// month reads it; a key or a value that is not of the grammar is left out, so that
+// its note keeps the sunrise rule. Of "MM00" and "MM30" (both the new moon) the
+// latter's rule is taken.
+using ObservanceTexts = std::map<std::string, std::string>;
 
 // The inputs of one month, already checked.
 struct MonthRequest {
@@ -54,6 +76,7 @@ struct MonthRequest {
   Clock clock;
   Method method = Method::Classic;
   AuspiciousDays auspicious;
+  ObservanceTexts observance;  // precise method: the festivals' rules
 };
 
 // An instant as a row shows it: on the clock it was read on, to the second, and
@@ -98,6 +121,23 @@ struct SunriseDayValues {
   int lostMonth = -1;  // 0..11: the lunation is a lost month that also bears this name
 };
 
+// A festival of the place file on the day the precise method keeps it (its note's
+// key, text and rule, and what the rule chose), as values: the faces write its texts
+// (almanac/month_text.h).
+struct FestivalValue {
+  FestivalKey key;
+  std::string note;     // the stored text of the key's note
+  ObservanceRule rule;  // the rule applied (the sunrise rule for a note without one)
+  Observance observance;  // this day, the part of the day, why, and the tradition
+  // An Ekadashi's smarta day whose Bhagavata day is another (the next day): both
+  // days then name their tradition.
+  bool bhagavataDiffers = false;
+  // A moonrise rule (observance.part Moonrise): the Moon's rise on this date, on the
+  // row's clock; none when the Moon does not rise on it.
+  std::optional<LocalInstant> moonrise;
+  std::string followedNote;  // a day-after rule: the note of the festival it follows
+};
+
 struct DayValues {
   CivilDate date;
   int weekday = 0;  // 0 = Sunday
@@ -121,8 +161,10 @@ struct DayValues {
   int sunSign = 0;     // 0..11
   std::optional<ClockTime> sunrise, sunset;  // nothing: the Sun does not rise / set
   std::optional<SignEntry> signEntry;        // the Sun entered a sign on this date
-  std::string auspicious;                    // the stored note for the day's month and tithi
-                                             // (precise: and for each skipped tithi)
+  std::string auspicious;                    // classic: the stored note for the day's month
+                                             // and tithi (precise: empty, see festivals)
+  std::vector<FestivalValue> festivals;      // precise: the festivals kept on this day, in
+                                             // order of their keys (tithi keys first)
   std::optional<SunriseDayValues> precise;   // the precise method's additions
 };
 

@@ -1,7 +1,9 @@
 // The precise method: one almanac month (31 days at Mumbai, each reckoned at its
-// sunrise), alone and through ComputeMonth, and its parts: the positions, one
-// sunrise and one crossing.
+// sunrise), alone and through ComputeMonth (without notes and with festivals kept
+// by their rules), and its parts: the positions, one sunrise and one crossing.
 #include <benchmark/benchmark.h>
+
+#include <string>
 
 #include "almanac/month_values.h"
 #include "astronomy/ephemeris.h"
@@ -32,6 +34,29 @@ void BM_PreciseComputeMonth(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(kalnika::ComputeMonth(request));
 }
 BENCHMARK(BM_PreciseComputeMonth)->Unit(benchmark::kMillisecond);
+
+// The same month with festivals kept by their rules, as the bundled place file has
+// them: a note for every month's Sankashti (a moonrise rule, so every day's
+// moonrise is sought) and Ekadashis (the Bhagavata day), and a dusk rule.
+void BM_PreciseComputeMonthWithFestivals(benchmark::State& state) {
+  kalnika::MonthRequest request;
+  request.year = 2026;
+  request.month = 12;
+  request.latitude = kMumbai.latitude;
+  request.longitude = kMumbai.longitude;
+  request.clock = kalnika::Clock::Fixed(330);
+  request.method = kalnika::Method::Precise;
+  for (int month = 0; month < 12; ++month) {
+    const std::string mm = (month < 10 ? "0" : "") + std::to_string(month);
+    for (int tithi : {11, 15, 19, 26}) request.auspicious.Set(month, tithi, "NOTE");
+    request.observance[mm + "11"] = "udaya,bhagavata";
+    request.observance[mm + "15"] = "pradosha";
+    request.observance[mm + "19"] = "chandrodaya,first,neither=second";
+    request.observance[mm + "26"] = "udaya,bhagavata";
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(kalnika::ComputeMonth(request));
+}
+BENCHMARK(BM_PreciseComputeMonthWithFestivals)->Unit(benchmark::kMillisecond);
 
 void BM_SiderealSunMoon(benchmark::State& state) {
   double jd = 2461375.5;

@@ -27,7 +27,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: kalnika-cli --month 1..12 --year TEXT [--places FILE] [--place N]\n"
-    "                   [--method classic|precise] [--dst [auto|on|off]]\n"
+    "                   [--method precise|classic] [--dst [auto|on|off]]\n"
     "                   [--format table|csv|json] [--script xdvng|unicode|latin|iso15919]\n"
     "                   [--digits devanagari|latin]\n"
     "       kalnika-cli [--month 1..12] --year TEXT --format ics [--tithis] [--zone NAME] ...\n"
@@ -39,9 +39,10 @@ constexpr const char* kUsage =
     "  --year TEXT     the year as typed into the window (79 and above)\n"
     "  --places FILE   place file (default: the Location.ini the window uses)\n"
     "  --place N       position in the place list, from 0 (default: the stored default)\n"
-    "  --method M      classic (default: the almanac's own rules, every day at 0 h UT)\n"
-    "                  or precise (Swiss Ephemeris, Lahiri zodiac, every day from its\n"
-    "                  sunrise; years up to 2999)\n"
+    "  --method M      precise (default: Swiss Ephemeris, Lahiri zodiac, every day from\n"
+    "                  its sunrise, each festival on the day its rule gives, as printed\n"
+    "                  almanacs keep it; years up to 2999) or classic (the original\n"
+    "                  almanac's rules, every day at 0 h UT, notes by the tithi)\n"
     "  --dst [D]       the clock: auto (default: the place's time zone, standard or\n"
     "                  summer time on each date, when the place file names one; else\n"
     "                  off), on (the place's zone and one hour more), off (its zone);\n"
@@ -71,7 +72,7 @@ struct Options {
   std::optional<std::string> places;
   std::optional<int> place;
   Clock clock = Clock::Automatic;
-  Method method = Method::Classic;
+  Method method = Method::Precise;
   std::string format = "table";
   std::optional<std::string> script;
   std::string digits = "devanagari";
@@ -121,7 +122,7 @@ Arguments ReadArguments(int argc, const char* const* argv) {
   app.set_help_flag();  // the usage is kUsage, printed by Run
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   std::optional<std::string> month, place, dst;  // as typed: the messages quote them
-  std::string method = "classic";
+  std::string method = "precise";
   app.add_flag("-h,--help", a.help);
   app.add_flag("--tithis", o.tithis);
   app.add_option("--month", month);

@@ -24,7 +24,7 @@ struct MonthOutput {
   std::string place;                           // the chosen place's name, UTF-8
   std::string clock;                           // the computed month's clock: "UTC +05:45 (Asia/Kathmandu)"
   std::optional<MonthSheet> sheet;             // the computed month; nothing after a refusal
-  Method method = Method::Classic;             // the method asked for
+  Method method = Method::Precise;             // the method asked for
 };
 
 

@@ -226,12 +226,15 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   request.longitude = place.longitude;
   request.method = method;
   request.clock = clock;
-  // The notes are read afresh from the place file for every month computed, all
-  // from one reading of it.
+  // The notes and the festivals' rules are read afresh from the place file for every
+  // month computed, all from one reading of it. A file without rules computes as
+  // before: every note keeps the sunrise rule.
   const ProfileSnapshot places = placeFile_.Snapshot();
   for (int maas = 0; maas < 12; ++maas)
     for (int tithi = 0; tithi <= 31; ++tithi)
       request.auspicious.Set(maas, tithi, AuspiciousDayNote(places, maas, tithi));
+  for (int sign = 0; sign < 12; ++sign) request.auspicious.SetSunEntry(sign, SunEntryNote(places, sign));
+  request.observance = ReadObservance(places);
 
   MonthSheet sheet;
   sheet.values = ComputeMonth(request);

@@ -69,8 +69,9 @@ class frmKalnika {
   LabelControl lblKaliYuga, lblVikram;
 
   // Settings the window remembers between runs (the command-line tool sets them from
-  // its options): the calculation method and how the clocks are set.
-  Method method = Method::Classic;
+  // its options): the calculation method (the precise one until another is chosen)
+  // and how the clocks are set.
+  Method method = Method::Precise;
   ClockSetting clockSetting = ClockSetting::Automatic;
 
   // Start-up without the first calculation: daylight saving unchecked, the month

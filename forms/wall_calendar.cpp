@@ -57,7 +57,7 @@ WallSquare Square(const MonthSheet& sheet, const DayValues& day, const std::stri
     square.lunarMonthBegins = SpacedLunarMonth(row[Column::LunarMonth]);
   square.notes = DayNotes(day);
   if (day.date.month == 1 && day.date.day == kKaliNewYearDay)
-    square.notes.push_back({NoteKind::KaliNewYear, KaliNewYearNote(day.kaliYear)});
+    square.notes.push_back({NoteKind::KaliNewYear, KaliNewYearNote(day.kaliYear), {}, {}});
   return square;
 }
 

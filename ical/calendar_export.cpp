@@ -162,15 +162,20 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
   std::vector<CalendarEvent> events;
   std::set<std::string> uids;
   auto add = [&](EventKind kind, const CivilDate& date, std::optional<std::int64_t> instant, std::string summary,
-                 std::string description) {
+                 std::string description, const std::string& key = {}) {
     CalendarEvent e{kind, date, instant, std::move(summary), std::move(description),
-                    std::string(KindKey(kind)) + "-" + DateKey(date) + "-" + placeKey + "@kalnika"};
+                    std::string(KindKey(kind)) + FoldCase(key) + "-" + DateKey(date) + "-" + placeKey + "@kalnika"};
     if (uids.insert(e.uid).second) events.push_back(std::move(e));
   };
 
   for (const MonthValues& month : months) {
     for (const DayValues& day : month.days) {
       if (!TrimBlanks(day.auspicious, " ").empty()) add(EventKind::Note, day.date, std::nullopt, display(day.auspicious), "");
+      // The precise method's festivals: one event each, described by the rule that
+      // chose its day; its key in the UID tells two festivals of a day apart.
+      for (const DayNote& note : DayNotes(day))
+        if (!note.key.empty() && !TrimBlanks(note.text, " ").empty())
+          add(EventKind::Note, day.date, std::nullopt, display(note.text), display(note.rule), "-" + note.key);
       // The table writes the Kali new year over the notes of 23 January; here it
       // is an event of its own beside them.
       if (day.date.month == 1 && day.date.day == 23)

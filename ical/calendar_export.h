@@ -9,9 +9,13 @@
 // - A sign entry, a new moon and a full moon are timed events at their instant
 //   (no DTEND: an instant), in UTC, or in the place's zone when it has an IANA
 //   name (TZID with its VTIMEZONE).
-// - Every event's UID is made of its kind, its date and the place, so that a
-//   second import of the same month (also with other options or another script)
-//   updates the events instead of doubling them.
+// - Every event's UID is made of its kind, its date and the place (and a festival's
+//   key in the place file, "note-0504-..."), so that a second import of the same
+//   month (also with other options or another script) updates the events instead
+//   of doubling them.
+// - The classic method's note is one event per day, its text as the table's. The
+//   precise method's festivals are one event each on the day its rule gives, with
+//   that rule as the description ("चतुर्थी मध्याह्नव्यापिनी").
 // - The texts are display texts: the stored Xdvng bytes shown as Unicode
 //   Devanagari, or in Latin script. Summaries carry no clock; the tithi's end is
 //   written as a real date and time in the description (none when the tithi lasts
@@ -60,7 +64,7 @@ struct CalendarEvent {
   std::optional<std::int64_t> instant;  // timed events: seconds since 1970-01-01 UTC
   std::string summary;                  // UTF-8
   std::string description;              // UTF-8, may be empty
-  std::string uid;                      // "<kind>-<yyyymmdd>-<place>@kalnika"
+  std::string uid;                      // "<kind>[-<key>]-<yyyymmdd>-<place>@kalnika"
 };
 
 // The events of the months, in date order, each at most once (a new or full moon

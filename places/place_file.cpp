@@ -350,6 +350,22 @@ std::string AuspiciousDayNote(const ProfileSnapshot& places, int maas, int tithi
   return places.Read(kAuspiciousSection, TwoDigits(maas) + TwoDigits(tithi));
 }
 
+std::string SunEntryNote(const ProfileSnapshot& places, int sign) {
+  return places.Read(kAuspiciousSection, "S" + TwoDigits(sign));
+}
+
+std::map<std::string, std::string> ReadObservance(const ProfileSnapshot& places) {
+  std::map<std::string, std::string> rules;
+  auto read = [&](std::string key) {
+    std::string value = places.Read(kObservanceSection, key);
+    if (!value.empty()) rules.emplace(std::move(key), std::move(value));
+  };
+  for (int maas = 0; maas < 12; ++maas)
+    for (int tithi = 0; tithi <= 31; ++tithi) read(TwoDigits(maas) + TwoDigits(tithi));
+  for (int sign = 0; sign < 12; ++sign) read("S" + TwoDigits(sign));
+  return rules;
+}
+
 std::string AuspiciousDayNote(ProfileFile& file, int maas, int tithi, std::string& buffer) {
   buffer.assign(kProfileBufferSize, ' ');
   const std::string key = TwoDigits(maas) + TwoDigits(tithi);

@@ -1,13 +1,15 @@
 #pragma once
 // Access to the place file "Location.ini", a Windows private-profile (INI) file:
 // sections "LOCATION" (place records under keys "0".."5000"), "DEFAULT" (key
-// "CityDataNumber") and "AUSPICIOUS DAYS" (texts keyed by lunar month and tithi).
+// "CityDataNumber"), "AUSPICIOUS DAYS" (texts keyed by lunar month and tithi, or by
+// a sankranti) and "OBSERVANCE" (the festivals' rules, under the same keys).
 // Reads behave like GetPrivateProfileStringA, writes like
 // WritePrivateProfileStringA, so that files written on Windows read the same here
 // and back. No Qt.
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,6 +28,11 @@ inline constexpr std::size_t kProfileBufferSize = 80;
 // The section of the places' IANA zone names, keyed like "LOCATION"
 // ("9=America/New_York" belongs to the place under key 9).
 inline constexpr std::string_view kTimeZonesSection = "TIME ZONES";
+
+// The section of the festivals' observance rules, keyed like "AUSPICIOUS DAYS"
+// ("0504=madhyahna" names the rule of the note under 0504). A program that does not
+// know the section ignores it; this program only reads it.
+inline constexpr std::string_view kObservanceSection = "OBSERVANCE";
 
 // How long a writer waits for another writer's lock before it reports that another
 // program is writing the place file. A save takes milliseconds; anyone who can read
@@ -179,5 +186,17 @@ std::string AuspiciousDayNote(const ProfileSnapshot& places, int maas, int tithi
 
 // The same, read through the 80-byte buffer `buffer` (reset to 80 blanks first).
 std::string AuspiciousDayNote(ProfileFile& file, int maas, int tithi, std::string& buffer);
+
+// The auspicious-day text of a sankranti, the Sun's entry into the sidereal sign
+// `sign` (0 Mesha .. 11 Mina): key "S" and two digits ("S09", Makar Sankranti); empty
+// when nothing is stored. Cut to 79 bytes like every note.
+std::string SunEntryNote(const ProfileSnapshot& places, int sign);
+
+// The section "OBSERVANCE" as stored, key -> value, for every key a note can have:
+// "MMTT" (lunar month 00..11, tithi 00..31) and "Sss" (sign 00..11), each value as
+// the profile functions read it (quotes and outer blanks off, cut to 79 bytes);
+// keys that read empty are left out. The values are not interpreted here: the month
+// reads them (almanac/month_values.h), and a file without the section gives none.
+std::map<std::string, std::string> ReadObservance(const ProfileSnapshot& places);
 
 }  // namespace kalnika

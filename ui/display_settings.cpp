@@ -55,8 +55,10 @@ void StoreDisplayOptions(const DisplayOptions& options) {
 CalculationSettings LoadCalculationSettings() {
   QSettings settings;
   CalculationSettings chosen;
-  chosen.method = settings.value(Key(kMethodKey)).toString() == QStringLiteral("precise") ? Method::Precise
-                                                                                         : Method::Classic;
+  // A new user, or settings stored before any method was chosen, start on the
+  // precise method; the classic one stays where it was chosen.
+  chosen.method = settings.value(Key(kMethodKey)).toString() == QStringLiteral("classic") ? Method::Classic
+                                                                                         : Method::Precise;
   chosen.clock = settings.value(Key(kClockKey)).toString() == QStringLiteral("manual") ? ClockSetting::Manual
                                                                                       : ClockSetting::Automatic;
   return chosen;

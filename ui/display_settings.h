@@ -18,7 +18,7 @@ void StoreDisplayOptions(const DisplayOptions& options);
 
 // How a month is calculated: the model's method and clock setting.
 struct CalculationSettings {
-  Method method = Method::Classic;
+  Method method = Method::Precise;
   ClockSetting clock = ClockSetting::Automatic;
   bool operator==(const CalculationSettings&) const = default;
 };

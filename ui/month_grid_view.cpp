@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -35,6 +36,19 @@ bool Centred(int col) {
 }
 
 bool InGrid(int row, int col) { return row >= 0 && row < kTableRows && col >= 0 && col < kTableColumns; }
+
+// The notes cell's tooltip: the day's notes one per line, a festival with the rule
+// that chose its day after a dash; empty for a day without notes.
+QString NotesTip(const kalnika::MonthTable& table, int row, const DisplayOptions& options) {
+  QStringList lines;
+  if (row < 0 || row >= kTableRows) return {};
+  for (const DayNote& note : table.notes[static_cast<std::size_t>(row)]) {
+    QString line = DisplayString(note.text, options);
+    if (!note.rule.empty()) line += QStringLiteral(" \u2013 ") + DisplayString(note.rule, options);
+    lines << line;
+  }
+  return lines.join(QLatin1Char('\n'));
+}
 
 }  // namespace
 
@@ -224,6 +238,7 @@ void MonthGrid::ShowCell(int row, int col) {
   QTableWidgetItem* item = table_->item(row, col);
   if (item == nullptr) return;
   item->setText(DisplayString(ShownCell(cells_, row, col), options_));
+  if (static_cast<Column>(col) == Column::Notes) item->setToolTip(NotesTip(cells_, row, options_));
 }
 
 void MonthGrid::ApplyFonts() {

@@ -70,7 +70,9 @@ WallPageTexts WallTexts(const WallCalendar& wall, const DisplayOptions& options)
       for (const DayNote& note : square.notes) {
         t.notes.push_back({note.kind, Shown(note.text, options)});
         t.festival = t.festival || note.kind == NoteKind::Auspicious;
-        tip << t.notes.back().text;
+        // A festival with the rule that chose its day, as in the table's tooltip.
+        tip << (note.rule.empty() ? t.notes.back().text
+                                  : t.notes.back().text + QStringLiteral(" \u2013 ") + Shown(note.rule, options));
       }
       t.toolTip = tip.join(QLatin1Char('\n'));
     }

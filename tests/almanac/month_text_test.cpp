@@ -110,6 +110,84 @@ TEST(FormatDay, DayReckonedFromSunriseNoteByNote) {
   EXPECT_TRUE(DayNotes(month.days[0]).empty());
 }
 
+// The words of a festival's note and rule, as Marathi almanacs print them
+// (docs/festivals.md gives each with its source), in stored bytes: the tithi (the
+// table's names) and the part of the day it holds at, then what decided a tie.
+TEST(FestivalRuleText, EveryReason) {
+  const std::string madhyahna = "m:Dy:a\xC8vy:aep:n:i";  // मध्याह्नव्यापिनी
+  const std::string chaturthi = TithiNames[4] + " " + madhyahna;
+  const std::string both = " ~ d:\xF0nhi edv:S:i ~ ";     // · दोन्ही दिवशी ·
+  struct Case {
+    const char* name;
+    FestivalKey key;
+    DayPart part;
+    Reason reason;
+    std::string text;
+  } cases[] = {
+      {"only_day", {FestivalKey::Kind::LunarTithi, 5, 4, 0}, DayPart::Midday, Reason::OnlyDay, chaturthi},
+      {"more_coverage", {FestivalKey::Kind::LunarTithi, 5, 4, 0}, DayPart::Midday, Reason::MoreCoverage,
+       chaturthi + both + "AeD:k vy:apt:i"},                               // अधिक व्याप्ती
+      {"first_of_two", {FestivalKey::Kind::LunarTithi, 5, 4, 0}, DayPart::Midday, Reason::FirstOfTwo,
+       chaturthi + both + "p:ehl:a edv:s:"},                               // पहिला दिवस
+      {"second_of_two", {FestivalKey::Kind::LunarTithi, 6, 30, 0}, DayPart::Dusk, Reason::SecondOfTwo,
+       TithiNames[0] + " )d:\xF0\\:vy:aep:n:i" + both + "d\xD9s:ra edv:s:"},  // अमावस्या प्रदोषव्यापिनी … दुसरा दिवस
+      {"nakshatra", {FestivalKey::Kind::LunarTithi, 6, 10, 0}, DayPart::Afternoon, Reason::Nakshatra,
+       TithiNames[10] + " Ap:ra\xC7vy:aep:n:i ~ " + NaxatraNames[21] + " n:x:*:"},  // दशमी अपराह्णव्यापिनी · श्रवण नक्षत्र
+      {"neither_second", {FestivalKey::Kind::LunarTithi, 5, 19, 0}, DayPart::Moonrise, Reason::NeitherSecond,
+       TithiNames[4] + " c:\xF6" "d\xD3:\xF0" "dy:vy:aep:n:i n:ahi ~ d\xD9s:ra edv:s:"},  // … नाही · दुसरा दिवस
+      {"after_bhadra", {FestivalKey::Kind::LunarTithi, 11, 15, 0}, DayPart::Dusk, Reason::AfterBhadra,
+       TithiNames[15] + " )d:\xF0\\:vy:aep:n:i ~ B:d\xD3" "a s:\xF6p:ly:av:r"},  // · भद्रा संपल्यावर
+      {"sardha_triyama", {FestivalKey::Kind::LunarTithi, 6, 30, 0}, DayPart::Dusk, Reason::SardhaTriyama,
+       TithiNames[0] + " )d:\xF0\\:vy:aep:n:i ~ s:aR\xF0t:in: )hr ~ d\xD9s:ra edv:s:"},  // · साडेतीन प्रहर ·
+      {"sun_entry", {FestivalKey::Kind::SunEntry, 0, 1, 9}, DayPart::Sunrise, Reason::SunEntry,
+       RaashiNames[9] + " s:\xF6#m:N: s:\xDCy:a\xFCst:ap:\xDCv:i\xFC"},  // मकर संक्रमण सूर्यास्तापूर्वी
+      {"dashami_at_arunodaya", {FestivalKey::Kind::LunarTithi, 2, 11, 0}, DayPart::Arunodaya,
+       Reason::DashamiAtArunodaya, TithiNames[10] + " A,N::\xF0" "dy:vy:aep:n:i"},  // दशमी अरुणोदयव्यापिनी
+  };
+  for (const Case& c : cases) {
+    FestivalValue f;
+    f.key = c.key;
+    f.rule.tieNakshatra = 21;  // Shravana
+    f.observance.part = c.part;
+    f.observance.reason = c.reason;
+    EXPECT_EQ(FestivalRuleText(f), c.text) << c.name;
+  }
+  FestivalValue dhulivandan;
+  dhulivandan.observance.reason = Reason::DayAfter;
+  dhulivandan.followedNote = "HOLI ";
+  EXPECT_EQ(FestivalRuleText(dhulivandan), "HOLI n:\xF6t:rc:a edv:s:");  // नंतरचा दिवस
+  EXPECT_EQ(FestivalKeyText({FestivalKey::Kind::SunEntry, 0, 1, 9}), "S09");
+  EXPECT_EQ(FestivalKeyText({FestivalKey::Kind::LunarTithi, 5, 4, 0}), "0504");
+}
+
+// A festival's note: the two days of an Ekadashi that the traditions keep apart
+// name their tradition; a moonrise rule's note carries the moonrise on the row's
+// clock (21:59, the example), or नाही on a date without one. Two festivals
+// of a day stand apart in the notes column.
+TEST(FestivalNote, TraditionsAndTheMoonrise) {
+  MonthValues month = MadeUpMonth(2024, 3, 31);
+  month.method = Method::Precise;
+  DayValues& day = month.days[27];
+  day.precise.emplace();
+  FestivalValue sankashti;
+  sankashti.note = "SANKASHTI";
+  sankashti.observance.part = DayPart::Moonrise;
+  FestivalValue smarta;
+  smarta.note = "VIJAYA";
+  smarta.bhagavataDiffers = true;
+  FestivalValue bhagavata = smarta;
+  bhagavata.bhagavataDiffers = false;
+  bhagavata.observance.tradition = Tradition::Bhagavata;
+  const std::string moonrise = " c:\xF6" "d\xD3:\xF0" "dy: ";  // चंद्रोदय
+  EXPECT_EQ(FestivalNote(day, sankashti), "SANKASHTI" + moonrise + "n:ahi");
+  sankashti.moonrise = LocalInstant{0.0, {{2024, 3, 28}, 21, 59, 10}, {{2024, 3, 28}, 21, 59, 0}, 19800};
+  EXPECT_EQ(FestivalNote(day, sankashti), "SANKASHTI" + moonrise + "21H59");
+  EXPECT_EQ(FestivalNote(day, smarta), "sm:at:\xFC VIJAYA");  // स्मार्त
+  EXPECT_EQ(FestivalNote(day, bhagavata), "B:ag:v:t: VIJAYA");  // भागवत
+  day.festivals = {smarta, sankashti};
+  EXPECT_EQ(FormatDay(month, day)[Column::Notes], "sm:at:\xFC VIJAYA SANKASHTI" + moonrise + "21H59");
+}
+
 TEST(EmptyMonthTable, HeadingsAndTheInitialVikramCaption) {
   const MonthTable table = EmptyMonthTable();
   EXPECT_EQ(table.dayCount, 0);

@@ -5,6 +5,9 @@
 // tests/elements; the expected days here are those of Mumbai almanacs for 2026.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "almanac/month_values.h"
 
 namespace kalnika {
@@ -41,19 +44,76 @@ TEST(PreciseMonth, MumbaiGudhiPadwa2026) {
   EXPECT_EQ(Day(march, 20).tithiEnd.clock, (ClockTime{26, 31}));
 }
 
-TEST(PreciseMonth, SkippedTithiBringsItsNoteToTheRowItLiesIn) {
-  // The note of Chaitra shukla pratipada (month 0, tithi 1) shows on the 19th,
-  // where that tithi lies, after the day's own Phalguna amavasya note (kept under
-  // 0, the classic number of the new-moon tithi); not on the 20th.
+// The notes of the festivals a row keeps, in its order.
+std::vector<std::string> Kept(const DayValues& day) {
+  std::vector<std::string> kept;
+  for (const FestivalValue& f : day.festivals) kept.push_back(f.note);
+  return kept;
+}
+
+TEST(PreciseMonth, NoteWithoutARuleKeepsTheSunriseRule) {
+  // No rules: Chaitra shukla pratipada (month 0, tithi 1), current at no sunrise,
+  // is kept on the 19th, the day in which it begins, beside the day's own Phalguna
+  // amavasya (kept under 0, the classic number of the new-moon tithi); not on the
+  // 20th.
   MonthRequest request = Mumbai(2026, 3);
   request.auspicious.Set(0, 1, "PADWA");
   request.auspicious.Set(11, 0, "AMAVASYA");
   const MonthValues march = ComputeMonth(request);
-  EXPECT_EQ(Day(march, 19).auspicious, "AMAVASYAPADWA");
-  EXPECT_EQ(Day(march, 20).auspicious, "");
+  EXPECT_EQ(Kept(Day(march, 19)), (std::vector<std::string>{"PADWA", "AMAVASYA"}));
+  EXPECT_TRUE(Day(march, 20).festivals.empty());
+  EXPECT_TRUE(Day(march, 19).auspicious.empty());
   // A note under 30 is the one for the new-moon tithi; 0 is then not looked up.
   request.auspicious.Set(11, 30, "DARSHA");
-  EXPECT_EQ(Day(ComputeMonth(request), 19).auspicious, "DARSHAPADWA");
+  EXPECT_EQ(Kept(Day(ComputeMonth(request), 19)), (std::vector<std::string>{"PADWA", "DARSHA"}));
+}
+
+// The rules come from the place file's texts: Ganesh Chaturthi 2026 (Bhadrapada,
+// month 5, tithi 4) holds at the midday of 14 September only (chaturthi 07:07 14
+// Sep - 07:45 15 Sep, tests/data/sky/events.csv), and at the sunrise of the 15th.
+// A rule that is not of the grammar, or under a key that is none, is no rule.
+TEST(PreciseMonth, RulesFromThePlaceFilesTexts) {
+  struct Case {
+    const char* name;
+    ObservanceTexts observance;
+    int day;
+  } cases[] = {
+      {"madhyahna", {{"0504", "madhyahna"}}, 14},
+      {"no_rule", {}, 15},
+      {"misspelt_rule", {{"0504", "madhyanha"}}, 15},
+      {"key_of_no_festival", {{"05x4", "madhyahna"}}, 15},
+      {"sankranti_rule_under_a_tithi", {{"0504", "sankranti"}}, 15},
+  };
+  for (const Case& c : cases) {
+    MonthRequest request = Mumbai(2026, 9);
+    request.auspicious.Set(5, 4, "GANESH");
+    request.observance = c.observance;
+    const MonthValues september = ComputeMonth(request);
+    int kept = 0;
+    for (const DayValues& day : september.days)
+      if (!day.festivals.empty()) {
+        ++kept;
+        EXPECT_EQ(day.date.day, c.day) << c.name;
+      }
+    EXPECT_EQ(kept, 1) << c.name;
+  }
+}
+
+// 31 May 1993: the smarta Nirjala Ekadashi, whose Bhagavata day is 1 June
+// (tests/elements); the May month, which ends before that day, still names the
+// smarta day's tradition.
+TEST(PreciseMonth, SmartaDayKnowsItsBhagavataDayInTheNextMonth) {
+  MonthRequest may = Mumbai(1993, 5);
+  may.auspicious.Set(2, 11, "NIRJALA");
+  may.observance = {{"0211", "udaya,bhagavata"}};
+  const DayValues& last = Day(ComputeMonth(may), 31);
+  ASSERT_EQ(last.festivals.size(), 1u);
+  EXPECT_TRUE(last.festivals[0].bhagavataDiffers);
+  MonthRequest june = may;
+  june.month = 6;
+  const DayValues& first = Day(ComputeMonth(june), 1);
+  ASSERT_EQ(first.festivals.size(), 1u);
+  EXPECT_EQ(first.festivals[0].observance.tradition, Tradition::Bhagavata);
 }
 
 // 2026 has an added Jyeshtha (17 May to 15 June at Mumbai): the full moon of 31
@@ -65,8 +125,8 @@ TEST(PreciseMonth, AnAddedMonthHasNoFestivals) {
   MonthRequest june = Mumbai(2026, 6);
   june.auspicious = may.auspicious;
   EXPECT_EQ(Day(ComputeMonth(may), 31).lunarMonth, (LunarMonth{2, MonthKind::Added}));
-  EXPECT_EQ(Day(ComputeMonth(may), 31).auspicious, "");
-  EXPECT_EQ(Day(ComputeMonth(june), 29).auspicious, "VAT");
+  EXPECT_TRUE(Day(ComputeMonth(may), 31).festivals.empty());
+  EXPECT_EQ(Kept(Day(ComputeMonth(june), 29)), (std::vector<std::string>{"VAT"}));
 }
 
 TEST(PreciseMonth, DaylightSavingMovesEveryClock) {

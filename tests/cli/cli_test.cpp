@@ -119,7 +119,7 @@ TEST(Cli, CsvHasTheHeadingsAndADayARecord) {
 
 TEST(Cli, TableIsPrintedForATerminal) {
   RunResult r = RunCli({"--places", kPlaces, "--place", "2", "--month", "12", "--year", "2026",
-                        "--script", "xdvng"});
+                        "--method", "classic", "--script", "xdvng"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("Mumbai, Maharashtra, India"), std::string::npos);
   EXPECT_NE(r.out.find("23H16"), std::string::npos);  // ending time of 1 December
@@ -145,8 +145,8 @@ TEST(Cli, ScriptAndDigitsChooseTheCellsForm) {
       {"Latin", {"--script", "latin"}, "23:16"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    std::vector<std::string> args{"--places", kPlaces, "--place", "2", "--month", "12", "--year", "2026", "--format",
-                                  "json"};
+    std::vector<std::string> args{"--places", kPlaces, "--place", "2",      "--month", "12",     "--year",
+                                  "2026",   "--format", "json",  "--method", "classic"};
     args.insert(args.end(), c.options.begin(), c.options.end());
     const RunResult r = RunCli(args);
     ASSERT_EQ(r.status, 0) << r.err;
@@ -164,10 +164,10 @@ std::string PlaceFile(const std::string& name, const std::string& bytes) {
 
 TEST(Cli, PreciseMethodJsonCarriesTheDaysValues) {
   // Gudhi Padwa 2026 at Mumbai reckoned from sunrise: the new-moon tithi on the 19th
-  // (the day's values: tests/almanac/month_values_precise_test); the classic table
-  // has the method's name too.
+  // (the day's values: tests/almanac/month_values_precise_test). The precise method
+  // is the default; the classic table has the method's name too.
   RunResult r = RunCli({"--places", kPlaces, "--place", "2", "--month", "3", "--year", "2026", "--format",
-                        "json", "--method", "precise"});
+                        "json"});
   ASSERT_EQ(r.status, 0) << r.err;
   const Json v = Json::parse(r.out);
   EXPECT_EQ(v.at("method"), "precise");
@@ -177,8 +177,35 @@ TEST(Cli, PreciseMethodJsonCarriesTheDaysValues) {
   EXPECT_EQ(v.at("offsets").at(0), 5.5);
 
   RunResult classic = RunCli({"--places", kPlaces, "--place", "2", "--month", "3", "--year", "2026", "--format",
-                              "json"});
+                              "json", "--method", "classic"});
   EXPECT_EQ(Json::parse(classic.out).at("method"), "classic");
+}
+
+// The bundled place file's festivals by their rules, with the default method, in the
+// table: September 2026 at Mumbai (its default place). Ganesh Chaturthi once, on the
+// 14th, where the chaturthi (07:07 14 Sep - 07:45 15 Sep, tests/data/sky/events.csv)
+// holds at midday; the sunrise rule would give the 15th. Sankashti once, on the
+// 29th, with the moonrise of that evening, 20:16 (tests/data/sky/moon-mumbai.csv:
+// 14:46:17 UT). (The rule's text in the export: tests/ical; in the tooltips:
+// tests/ui.)
+TEST(Cli, DefaultMethodKeepsEachFestivalOnTheDayOfItsRule) {
+  const RunResult r = RunCli({"--places", std::string(KALNIKA_TEST_DATA) + "/../../data/Location.ini", "--month",
+                              "9", "--year", "2026", "--format", "json", "--script", "unicode", "--digits",
+                              "latin"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const Json rows = Json::parse(r.out).at("rows");
+  struct Case { const char* name; std::string note; int day; } cases[] = {
+      {"ganesh_chaturthi", "\u0917\u0923\u0947\u0936 \u091A\u0924\u0941\u0930\u094D\u0925\u0940", 14},
+      {"sankashti_with_its_moonrise",
+       "\u0938\u0902\u0915\u0937\u094D\u091F\u0940 \u091A\u0924\u0941\u0930\u094D\u0925\u0940 "
+       "\u091A\u0902\u0926\u094D\u0930\u094B\u0926\u092F 20:16",
+       29}};
+  for (const Case& c : cases) {
+    std::vector<int> days;
+    for (int day = 1; day <= 30; ++day)
+      if (rows.at(day).at(16).get<std::string>().find(c.note) != std::string::npos) days.push_back(day);
+    EXPECT_EQ(days, std::vector<int>{c.day}) << c.name;
+  }
 }
 
 TEST(Cli, DstChoosesTheClock) {

@@ -65,7 +65,8 @@ TEST(CliIcs, StoredZoneNameOrZoneOption) {
   std::ofstream(file, std::ios::binary) << "[LOCATION]\r\n"
                                            "0=\"Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30\"\r\n"
                                            "[TIME ZONES]\r\n0=Asia/Kolkata\r\n";
-  const std::vector<std::string> args = {"--places", file.string(), "--month", "12", "--year", "2026", "--format", "ics"};
+  const std::vector<std::string> args = {"--places", file.string(), "--month",  "12",     "--year",
+                                         "2026",  "--format",    "ics", "--method", "classic"};
   const RunResult stored = RunCli(args);
   ASSERT_EQ(stored.status, 0) << stored.err;
   ReadCalendar(stored.out);

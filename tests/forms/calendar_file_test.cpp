@@ -23,6 +23,7 @@ class ShownCalendarTest : public testing::Test {
   void SetUp() override {
     const std::string sample = ReadBytes(folder.SamplePlaces());
     form = std::make_unique<frmKalnika>(box, folder.Write("Location.ini", sample + "[TIME ZONES]\r\n2=Asia/Kolkata\r\n"));
+    form->method = Method::Classic;  // the sample table's
     form->Form_Load(2026, 12);
   }
 };

@@ -27,6 +27,7 @@ class WallCalendarPage : public testing::Test {
   void SetUp() override {
     form = std::make_unique<frmKalnika>(box, folder.SamplePlaces());
     form->LoadControls();  // Mumbai, the stored default
+    form->method = Method::Classic;  // the sample tables are the classic method's
   }
   MonthSheet Sheet(int month, const std::string& year) {
     form->lstMonth.Select(month - 1);
@@ -221,6 +222,7 @@ TEST_F(WallCalendarPage, NotesOfADay) {
   const std::string places = testing_support::ReadBytes(folder.SamplePlaces()) + "0913=\"NOTE\"\r\n";
   form = std::make_unique<frmKalnika>(box, folder.Write("Location.ini", places));
   form->LoadControls();
+  form->method = Method::Classic;
   const WallCalendar january = MakeWallCalendar(Sheet(1, "2024"));
   const WallSquare* kaliNewYear = SquareOf(january, 23);
   ASSERT_NE(kaliNewYear, nullptr);

@@ -58,6 +58,7 @@ Sheet Compute(int month, int year, int place = 2, const std::string& zones = "")
   RecordingMessageBox box;
   frmKalnika form(box, file);
   form.LoadControls();
+  form.method = Method::Classic;  // the sample tables are the classic method's
   form.lstLocation.ListIndex = place;
   form.lstMonth.Select(month - 1);
   form.txtYear.Text = std::to_string(year);
@@ -224,6 +225,41 @@ TEST(CalendarEventsTest, UidsFromKindDateAndPlaceStayTheSame) {
   for (const auto& e : Events(December2026(), second))
     if (e.kind != EventKind::Tithi) again.insert(e.uid);
   EXPECT_EQ(again, uids);
+}
+
+// The precise method's festivals: one event each on the day its rule gives, the
+// rule as the description, the note's key in the UID (two festivals on the 14th).
+// September 2026 at Mumbai: the chaturthi runs from 07:07 on the 14th to 07:45 on
+// the 15th (tests/data/sky/events.csv: 01:37:21 and 02:14:37 UT), so it holds at
+// the 14th's midday only (the sunrise rule would give the 15th); the krishna
+// chaturthi begins at 17:11 on the 29th, before that evening's moonrise at 20:16
+// (moon-mumbai.csv: 14:46:17 UT; the sunrise rule would give the 30th).
+TEST(CalendarEventsTest, PreciseFestivalsOneEventEachWithTheirRule) {
+  MonthRequest request;
+  request.year = 2026;
+  request.month = 9;
+  request.latitude = 18 + 58 / 60.0;
+  request.longitude = 72 + 50 / 60.0;
+  request.clock = Clock::Fixed(330);
+  request.method = Method::Precise;
+  request.auspicious.Set(5, 3, "hrt:ael:ka");                         // हरतालिका
+  request.auspicious.Set(5, 4, "g:N:\xF0S: c:t:\xD8T:i\xFC");          // गणेश चतुर्थी
+  request.auspicious.Set(5, 19, "s:\xF6k\xC4i c:t:\xD8T:i\xFC");       // संकष्टी चतुर्थी
+  request.observance = {{"0504", "madhyahna"}, {"0519", "chandrodaya,first,neither=second"}};
+  const std::vector<CalendarEvent> events =
+      CalendarEvents({ComputeMonth(request)}, {"Mumbai, Maharashtra, India", ""}, {});
+  struct Case { const char* uid; const char* summary; const char* description; } cases[] = {
+      {"note-0503-20260914-mumbai-maharashtra-india@kalnika", "हरतालिका", "तृतीया उदयव्यापिनी"},
+      {"note-0504-20260914-mumbai-maharashtra-india@kalnika", "गणेश चतुर्थी", "चतुर्थी मध्याह्नव्यापिनी"},
+      {"note-0519-20260929-mumbai-maharashtra-india@kalnika", "संकष्टी चतुर्थी चंद्रोदय २०:१६",
+       "चतुर्थी चंद्रोदयव्यापिनी"}};
+  for (const Case& c : cases) {
+    const auto found = std::find_if(events.begin(), events.end(), [&c](const auto& e) { return e.uid == c.uid; });
+    ASSERT_NE(found, events.end()) << c.uid;
+    EXPECT_EQ(found->summary, c.summary) << c.uid;
+    EXPECT_EQ(found->description, c.description) << c.uid;
+  }
+  EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const auto& e) { return e.kind == EventKind::Note; }), 3);
 }
 
 TEST(PlaceKey, AsciiKeyOfTheDescription) {

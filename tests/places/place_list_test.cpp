@@ -1,6 +1,7 @@
 // The place list, where appended places go, the default place and the
 // auspicious-day notes.
 #include <climits>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,26 @@ TEST(PlacesAuspiciousDay, NoteByMonthAndTithi) {
     ASSERT_EQ(buffer.size(), kProfileBufferSize);
     EXPECT_EQ(buffer.substr(c.expected.size()), '\0' + std::string(79 - c.expected.size(), ' '));
   }
+}
+
+// The festivals' rules are read as stored, under every key a note can have, and
+// not interpreted here (a misspelt rule comes back as written; the month refuses
+// it): keys in any case, a value in quotes, keys no note can have left out. A file
+// without the section has no rules, and a sankranti's note stands under "S" and the
+// sign.
+TEST(PlacesObservance, RulesAsStoredUnderTheNotesKeys) {
+  PlaceFolder folder(
+      "[AUSPICIOUS DAYS]\r\n0504=\"GANESH\"\r\ns09=\"SANKRANT\"\r\n"
+      "[OBSERVANCE]\r\n0504=madhyahna\r\n0630 = \"pradosha,second\"\r\ns09=sankranti\r\n"
+      "0519=madhyanha\r\n9999=udaya\r\nS12=sankranti\r\n");
+  const ProfileSnapshot places = folder.places.Snapshot();
+  const std::map<std::string, std::string> expected = {
+      {"0504", "madhyahna"}, {"0519", "madhyanha"}, {"0630", "pradosha,second"}, {"S09", "sankranti"}};
+  EXPECT_EQ(ReadObservance(places), expected);
+  EXPECT_EQ(SunEntryNote(places, 9), "SANKRANT");
+  EXPECT_EQ(SunEntryNote(places, 8), "");
+  PlaceFolder without(DataFile("windows_location.ini"));
+  EXPECT_TRUE(ReadObservance(without.places.Snapshot()).empty());
 }
 
 }  // namespace

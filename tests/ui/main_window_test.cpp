@@ -15,6 +15,7 @@
 
 #include "almanac/name_tables.h"
 #include "ui/about_box.h"
+#include "ui/wall_calendar_view.h"
 #include "ui/place_box.h"
 #include "ui/twips.h"
 #include "ui_test_support.h"
@@ -339,9 +340,54 @@ class MainWindowTest : public QObject {
                                     << "Classic method";
     QTest::newRow("Clock by the daylight-saving box")
         << "actionManualClock" << "calculation/clock" << "automatic" << "manual" << -1
-        << QStringLiteral("Classic method  \u00B7  Clock: by the daylight-saving box: UTC +05:30");
+        << QStringLiteral("Precise method  \u00B7  Clock: by the daylight-saving box: UTC +05:30");
     QTest::newRow("Automatic clock") << "actionAutomaticClock" << "calculation/clock" << "manual" << "automatic" << -1
-                                     << QStringLiteral("Classic method  \u00B7  Clock: Asia/Kolkata (automatic)");
+                                     << QStringLiteral("Precise method  \u00B7  Clock: Asia/Kolkata (automatic)");
+  }
+
+  // A new user's window, and settings that name no method, start on the precise
+  // method; a chosen classic method is remembered.
+  void methodWithoutAStoredOneIsThePreciseOne_data() {
+    QTest::addColumn<QString>("stored");  // calculation/method; null: none
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("first start") << QString() << "actionPreciseMethod";
+    QTest::newRow("settings that name no method") << QStringLiteral("") << "actionPreciseMethod";
+    QTest::newRow("classic chosen before") << QStringLiteral("classic") << "actionClassicMethod";
+  }
+
+  void methodWithoutAStoredOneIsThePreciseOne() {
+    QFETCH(QString, stored);
+    QFETCH(QString, checked);
+    QSettings().setValue(QStringLiteral("display/script"), QStringLiteral("latin"));
+    if (!stored.isNull()) QSettings().setValue(QStringLiteral("calculation/method"), stored);
+    session->Start();
+    QVERIFY(session->Action(qPrintable(checked))->isChecked());
+    QCOMPARE(session->Window()->Model().Shown()->values.method,
+             checked == QStringLiteral("actionPreciseMethod") ? Method::Precise : Method::Classic);
+  }
+
+  // The day's tooltips, of the table's notes cell and of the wall calendar's square,
+  // name the rule that chose a festival's day: Datta Jayanti (Margashirsha purnima,
+  // key 0815 of the sample file) by the dusk rule, "पौर्णिमा प्रदोषव्यापिनी", on one
+  // day of December 2026 (which day: tests/elements).
+  void festivalTooltipsNameTheRuleThatChoseTheDay() {
+    session->places.Append("[OBSERVANCE]\r\n0815=pradosha\r\n");
+    session->Start();
+    const QString note = Unicode("d\xB6: j:y:\xF6t:i");                                 // दत्त जयंती
+    const QString withRule = note + QStringLiteral(" \u2013 ") + Unicode(TithiNames[15] + " )d:\xF0\\:vy:aep:n:i");
+    QStringList table, wall;
+    for (int row = 1; row < kTableRows; ++row)
+      if (session->Grid()->item(row, 16)->toolTip().contains(note)) table << session->Grid()->item(row, 16)->toolTip();
+    session->Action("actionWallCalendar")->trigger();
+    const std::optional<ui::WallPageTexts>& page = session->Window()->WallView().Page();
+    QVERIFY(page.has_value());
+    for (const auto& week : page->weeks)
+      for (const auto& square : week)
+        if (square && square->toolTip.contains(note)) wall << square->toolTip;
+    QCOMPARE(table.size(), 1);  // on its one day, the festival on a line of its own with its rule
+    QVERIFY2(table[0].split(QLatin1Char('\n')).contains(withRule), qPrintable(table[0]));
+    QCOMPARE(wall.size(), 1);
+    QVERIFY2(wall[0].split(QLatin1Char('\n')).contains(withRule), qPrintable(wall[0]));
   }
 
   void menuChoiceIsAppliedAndRemembered() {

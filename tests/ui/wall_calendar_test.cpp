@@ -115,6 +115,8 @@ class WallCalendarTest : public QObject {
   }
 
   void squareTooltipHoldsTheWholeDay() {
+    QSettings().setValue(QStringLiteral("calculation/method"), QStringLiteral("classic"));  // the sample table's
+    session->Start();
     ui::MainWindow* window = session->Window();
     session->Action("actionWallCalendar")->trigger();
     window->resize(1000, 700);
