@@ -1,6 +1,7 @@
 #include "almanac/month_text.h"
 
 #include "almanac/clock_text.h"
+#include "almanac/day_text.h"
 #include "almanac/name_tables.h"
 
 namespace kalnika {
@@ -54,6 +55,9 @@ std::vector<DayNote> DayNotes(const DayValues& day) {
   if (day.precise)
     for (const ValueEnd& skipped : day.precise->skippedTithis)
       notes.push_back({NoteKind::SkippedTithi, SkippedTithiNote(day, skipped)});
+  if (day.precise)
+    for (const DayEclipse& eclipse : day.precise->eclipses)
+      notes.push_back({NoteKind::Eclipse, EclipseNote(day, eclipse)});
   if (!day.auspicious.empty()) notes.push_back({NoteKind::Auspicious, day.auspicious});
   return notes;
 }

@@ -67,6 +67,7 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day);
 enum class NoteKind {
   SignEntry,     // the Sun entered a sign: SignEntryNote with the row's clock
   SkippedTithi,  // precise method: a tithi current at no sunrise, with its end, "until"
+  Eclipse,       // precise method: an eclipse seen from the place (day_text.h, EclipseNote)
   Auspicious,    // the place file's note for the day's month and tithi (a festival)
   KaliNewYear,   // KaliNewYearNote, on 23 January
 };
@@ -76,8 +77,9 @@ struct DayNote {
 };
 
 // The notes of a day in the order of the notes column, whose text is theirs run
-// together (the sign entry and each skipped tithi end in a blank); the Kali
-// new-year note, which takes the column's place on 23 January, is not among them.
+// together (the sign entry, each skipped tithi and each eclipse end in a blank);
+// the Kali new-year note, which takes the column's place on 23 January, is not
+// among them.
 std::vector<DayNote> DayNotes(const DayValues& day);
 
 // Texts of single values.

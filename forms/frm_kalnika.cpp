@@ -50,6 +50,13 @@ int ClassicMinutes(const Place& place) { return static_cast<int>(std::lround(pla
 
 }  // namespace
 
+AuspiciousDays StoredNotes(const ProfileSnapshot& places) {
+  AuspiciousDays notes;
+  for (int maas = 0; maas < 12; ++maas)
+    for (int tithi = 0; tithi <= 31; ++tithi) notes.Set(maas, tithi, AuspiciousDayNote(places, maas, tithi));
+  return notes;
+}
+
 std::string PlaceSummary(const Place& place) {
   std::string text = place.name + " (" + Trimmed(place.latCaption) + ", " + Trimmed(place.longCaption) + ", UTC " +
                      Trimmed(place.zoneCaption);
@@ -228,10 +235,7 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   request.clock = clock;
   // The notes are read afresh from the place file for every month computed, all
   // from one reading of it.
-  const ProfileSnapshot places = placeFile_.Snapshot();
-  for (int maas = 0; maas < 12; ++maas)
-    for (int tithi = 0; tithi <= 31; ++tithi)
-      request.auspicious.Set(maas, tithi, AuspiciousDayNote(places, maas, tithi));
+  request.auspicious = StoredNotes(placeFile_.Snapshot());
 
   MonthSheet sheet;
   sheet.values = ComputeMonth(request);

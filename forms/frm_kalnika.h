@@ -172,6 +172,9 @@ class frmKalnika {
 // box put them forward ("..., UTC +06:30, daylight saving +1 h").
 std::string SheetPlace(const MonthSheet& sheet);
 
+// The auspicious-day notes of the place file, from one reading of it.
+AuspiciousDays StoredNotes(const ProfileSnapshot& places);
+
 // A place in one line, as the place box's tooltip shows it: "Mumbai, Maharashtra,
 // India (18 N 58, 072 E 50, UTC +05:30, Asia/Kolkata)".
 std::string PlaceSummary(const Place& place);
