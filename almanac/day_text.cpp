@@ -214,10 +214,11 @@ DayPage FormatDayPage(const DayValues& day) {
   moment(heading(Column::Sunset), day.sunset && p.sunset ? std::optional(DayClockOf(day, *day.sunset, *p.sunset)) : std::nullopt);
   moment(kMoonriseWord, p.moonrise ? std::optional(DayClockOf(day, *p.moonrise)) : std::nullopt);
   moment(kMoonsetWord, p.moonset ? std::optional(DayClockOf(day, *p.moonset)) : std::nullopt);
-  sky.lines.push_back({kDaytimeWord, p.daytimeMinutes ? LengthText(*p.daytimeMinutes) : kNoneWord, std::nullopt,
-                       std::nullopt, {}});
-  sky.lines.push_back({kNightWord, p.nightMinutes ? LengthText(*p.nightMinutes) : kNoneWord, std::nullopt,
-                       std::nullopt, {}});
+  const auto length = [](const std::optional<int>& minutes) {
+    return minutes ? std::optional(DayClock{{}, {}, LengthText(*minutes)}) : std::nullopt;
+  };
+  moment(kDaytimeWord, length(p.daytimeMinutes));
+  moment(kNightWord, length(p.nightMinutes));
 
   DaySection& periods = page.sections.emplace_back(DaySection{kMuhurtaWord, {}});
   const DayPeriodTimes& t = p.periods;
