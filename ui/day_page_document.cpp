@@ -32,7 +32,7 @@ QString ShownClock(const std::optional<DayClock>& clock, const DisplayOptions& o
 // largest and the least the page is drawn with.
 constexpr double kDayScreenMost = 20.0;
 constexpr double kDayScreenLeast = 7.0;
-constexpr double kDayPaperMost = 11.0;
+constexpr double kDayPaperMost = 16.0;
 constexpr double kDayPaperLeast = 5.0;
 // The header's lines as multiples of the type size: the date, the lunar day.
 constexpr double kTitleScale = 1.7;
