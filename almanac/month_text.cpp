@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "almanac/clock_text.h"
+#include "almanac/day_text.h"
 #include "almanac/name_tables.h"
 
 namespace kalnika {
@@ -96,6 +97,9 @@ std::vector<DayNote> DayNotes(const DayValues& day) {
   if (day.precise)
     for (const ValueEnd& skipped : day.precise->skippedTithis)
       notes.push_back({NoteKind::SkippedTithi, SkippedTithiNote(day, skipped), {}, {}});
+  if (day.precise)
+    for (const DayEclipse& eclipse : day.precise->eclipses)
+      notes.push_back({NoteKind::Eclipse, EclipseNote(day, eclipse), {}, {}});
   if (!day.auspicious.empty()) notes.push_back({NoteKind::Auspicious, day.auspicious, {}, {}});
   for (const FestivalValue& f : day.festivals)
     notes.push_back({NoteKind::Auspicious, FestivalNote(day, f), FestivalRuleText(f), FestivalKeyText(f.key)});

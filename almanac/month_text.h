@@ -51,6 +51,7 @@ struct TableRow : std::array<std::string, kTableColumns> {
 enum class NoteKind {
   SignEntry,     // the Sun entered a sign: SignEntryNote with the row's clock
   SkippedTithi,  // precise method: a tithi current at no sunrise, with its end, "until"
+  Eclipse,       // precise method: an eclipse seen from the place (day_text.h, EclipseNote)
   Auspicious,    // the place file's note: classic, for the day's month and tithi;
                  // precise, a festival on the day its rule gives (FestivalNote)
   KaliNewYear,   // KaliNewYearNote, on 23 January
@@ -84,8 +85,8 @@ MonthTable EmptyMonthTable();
 TableRow FormatDay(const MonthValues& month, const DayValues& day);
 
 // The notes of a day in the order of the notes column, whose text is theirs run
-// together (the sign entry and each skipped tithi end in a blank, and a blank stands
-// between two festivals); the Kali new-year note, which takes the column's place on
+// together (the sign entry, each skipped tithi and each eclipse end in a blank, and a
+// blank stands between two festivals); the Kali new-year note, which takes the column's place on
 // 23 January, is not among them.
 std::vector<DayNote> DayNotes(const DayValues& day);
 

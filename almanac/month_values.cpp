@@ -6,6 +6,7 @@
 
 #include "clock/almanac_clock.h"
 #include "elements/classic_day.h"
+#include "elements/day_details.h"
 #include "elements/eras.h"
 #include "elements/festivals.h"
 #include "elements/observance_rule.h"
@@ -166,21 +167,22 @@ DayValues PreciseRow(const MonthRequest& r, const SunriseDay& s) {
   return v;
 }
 
-// The festivals of the place file's notes on the days of the month, each on the one
-// day its rule gives (an Ekadashi also on its Bhagavata day where that differs).
-void AddFestivals(const MonthRequest& r, GeoPoint place, MonthValues& month) {
+// The festivals of the place file's notes on a run of consecutive rows (a month's,
+// or one day's), each on the one day its rule gives (an Ekadashi also on its
+// Bhagavata day where that differs).
+void AddFestivals(const MonthRequest& r, GeoPoint place, std::vector<DayValues>& rows) {
   const std::set<FestivalKey> keys = NotedKeys(r.auspicious);
-  if (keys.empty() || month.days.empty()) return;
+  if (keys.empty() || rows.empty()) return;
   const ObservanceRules rules = RulesOf(r.observance);
-  // One day more: the Bhagavata day of a smarta Ekadashi on the month's last day,
-  // which tells that day to name its tradition.
-  const int count = static_cast<int>(month.days.size());
-  const std::vector<FestivalDay> found =
-      FestivalsBetween(month.days.front().date, count + 1, place, r.clock, keys, rules);
+  // One day more: the Bhagavata day of a smarta Ekadashi on the last row, which
+  // tells that row to name its tradition.
+  const CivilDate first = rows.front().date;
+  const int count = static_cast<int>(rows.size());
+  const std::vector<FestivalDay> found = FestivalsBetween(first, count + 1, place, r.clock, keys, rules);
+  const double firstDay = JulianDay(first);
   for (const FestivalDay& f : found) {
-    const CivilDate& date = f.observance.date;
-    if (date.year != month.year || date.month != month.month || date.day < 1 || date.day > count) continue;
-    const int index = date.day - 1;
+    const int index = static_cast<int>(std::lround(JulianDay(f.observance.date) - firstDay));
+    if (index < 0 || index >= count) continue;
     FestivalValue v;
     v.key = f.key;
     v.note = FestivalNote(r.auspicious, f.key);
@@ -194,20 +196,122 @@ void AddFestivals(const MonthRequest& r, GeoPoint place, MonthValues& month) {
         });
     if (f.moonrise) v.moonrise = PreciseAt(*f.moonrise, r.clock);
     if (v.rule.kind == RuleKind::DayAfter) v.followedNote = FestivalNote(r.auspicious, v.rule.follows);
-    month.days[static_cast<std::size_t>(index)].festivals.push_back(std::move(v));
+    rows[static_cast<std::size_t>(index)].festivals.push_back(std::move(v));
   }
+}
+
+TimedSpan Timed(const TimeSpan& span, const Clock& clock) {
+  return {PreciseAt(span.start, clock), PreciseAt(span.end, clock)};
+}
+
+std::optional<TimedSpan> Timed(const std::optional<TimeSpan>& span, const Clock& clock) {
+  if (!span) return std::nullopt;
+  return Timed(*span, clock);
+}
+
+std::vector<TimedChoghadiya> Timed(const std::optional<std::array<ChoghadiyaSpan, 8>>& spans, const Clock& clock) {
+  std::vector<TimedChoghadiya> timed;
+  if (spans)
+    for (const ChoghadiyaSpan& c : *spans) timed.push_back({static_cast<int>(c.kind), Timed(c.span, clock)});
+  return timed;
+}
+
+DayPeriodTimes PeriodTimes(const DayPeriods& periods, const Clock& clock) {
+  DayPeriodTimes t;
+  t.rahuKalam = Timed(periods.rahuKalam, clock);
+  t.yamaganda = Timed(periods.yamaganda, clock);
+  t.gulikaKalam = Timed(periods.gulikaKalam, clock);
+  t.abhijit = Timed(periods.abhijit, clock);
+  t.brahmaMuhurta = Timed(periods.brahmaMuhurta, clock);
+  for (const TimeSpan& span : periods.durmuhurta) t.durmuhurtas.push_back(Timed(span, clock));
+  t.dayChoghadiyas = Timed(periods.dayChoghadiyas, clock);
+  t.nightChoghadiyas = Timed(periods.nightChoghadiyas, clock);
+  return t;
+}
+
+std::optional<EclipseMoment> Moment(const std::optional<EclipseContact>& contact, const Clock& clock) {
+  if (!contact) return std::nullopt;
+  return EclipseMoment{PreciseAt(contact->instant, clock), contact->bodyUp};
+}
+
+std::optional<LocalInstant> At(const std::optional<double>& jd, const Clock& clock) {
+  if (!jd) return std::nullopt;
+  return PreciseAt(*jd, clock);
+}
+
+DayEclipse EclipseOnClock(const Eclipse& e, const Clock& clock) {
+  DayEclipse d;
+  d.body = e.body;
+  d.kind = e.kind;
+  d.magnitude = e.magnitude;
+  d.begin = *Moment(e.begin, clock);
+  d.partialBegin = Moment(e.partialBegin, clock);
+  d.centralBegin = Moment(e.centralBegin, clock);
+  d.maximum = *Moment(e.maximum, clock);
+  d.centralEnd = Moment(e.centralEnd, clock);
+  d.partialEnd = Moment(e.partialEnd, clock);
+  d.end = *Moment(e.end, clock);
+  d.bodyRises = At(e.bodyRises, clock);
+  d.bodySets = At(e.bodySets, clock);
+  return d;
+}
+
+// The value current at the next reckoning, when the day's own one ends before it.
+std::optional<ValueEnd> NextValue(const Ending& current, double nextReckoning, const Ending& next, const Clock& clock) {
+  if (!(current.end < nextReckoning)) return std::nullopt;
+  return ValueEnd{next.value, PreciseAt(next.end, clock)};
+}
+
+// The karanas, the values running into the next day, the Moon, the periods and the
+// eclipses of a row, from its almanac day and the next one.
+void AddDetails(DayValues& v, const SunriseDay& s, const DayDetails& d, const SunriseDay& next,
+                const DayDetails& nextDetails, const Clock& clock) {
+  SunriseDayValues& p = *v.precise;
+  p.karana = d.karana.current.value;
+  p.karanaEnd = PreciseAt(d.karana.current.end, clock);
+  p.skippedKaranas = Skipped(d.karana.skipped, clock);
+  p.nextTithi = NextValue(s.tithi.current, s.nextReckoning, next.tithi.current, clock);
+  p.nextNakshatra = NextValue(s.nakshatra.current, s.nextReckoning, next.nakshatra.current, clock);
+  p.nextYoga = NextValue(s.yoga.current, s.nextReckoning, next.yoga.current, clock);
+  p.nextKarana = NextValue(d.karana.current, s.nextReckoning, nextDetails.karana.current, clock);
+  p.nextSunrise = At(next.sunrise, clock);
+  // Lengths between the shown minutes, on the universal scale (a clock put back
+  // in the night does not lengthen it).
+  const auto minutes = [](const LocalInstant& from, const LocalInstant& until) {
+    return static_cast<int>((LocalSeconds(until.shown) - until.offset - LocalSeconds(from.shown) + from.offset) / 60);
+  };
+  const std::optional<LocalInstant> sunrise = At(s.sunrise, clock), sunset = At(s.sunset, clock);
+  if (sunrise && sunset && *s.sunrise < *s.sunset) p.daytimeMinutes = minutes(*sunrise, *sunset);
+  if (sunset && p.nextSunrise && *s.sunset < *next.sunrise) p.nightMinutes = minutes(*sunset, *p.nextSunrise);
+  p.moonrise = At(d.moonrise, clock);
+  p.moonset = At(d.moonset, clock);
+  p.periods = PeriodTimes(d.periods, clock);
+  for (const Eclipse& e : d.eclipses) p.eclipses.push_back(EclipseOnClock(e, clock));
+}
+
+// The rows of `count` dates from `first`, from their almanac days and one more on
+// either side: the evening before the first date (its Brahma muhurta) and the
+// morning after the last (its night, the values that run into it).
+std::vector<DayValues> PreciseRows(const MonthRequest& r, const CivilDate& first, int count) {
+  const GeoPoint place{r.latitude, r.longitude};
+  const std::vector<SunriseDay> days = ComputeSunriseDays(AddDays(first, -1), count + 2, place, r.clock);
+  const std::vector<DayDetails> details = DetailsOfDays(days, place, r.clock);
+  std::vector<DayValues> rows;
+  rows.reserve(static_cast<std::size_t>(count));
+  for (std::size_t i = 1; i + 1 < days.size(); ++i) {
+    DayValues& v = rows.emplace_back(PreciseRow(r, days[i]));
+    AddDetails(v, days[i], details[i], days[i + 1], details[i + 1], r.clock);
+  }
+  return rows;
 }
 
 void FillPreciseMonth(const MonthRequest& r, MonthValues& month) {
   if (!MethodCoversYear(Method::Precise, r.year)) return;  // no days
-  const GeoPoint place{r.latitude, r.longitude};
-  const std::vector<SunriseDay> days =
-      ComputeSunriseDays({r.year, r.month, 1}, DaysOfMonth(r.year, r.month), place, r.clock);
-  month.days.reserve(days.size());
-  for (const SunriseDay& s : days) month.days.push_back(PreciseRow(r, s));
-  month.newMoon = NextNewMoon(days.front().reckoning);
-  month.fullMoon = NextFullMoon(days.front().reckoning);
-  AddFestivals(r, place, month);
+  month.days = PreciseRows(r, {r.year, r.month, 1}, DaysOfMonth(r.year, r.month));
+  const double first = month.days.front().precise->reckoning.jd;
+  month.newMoon = NextNewMoon(first);
+  month.fullMoon = NextFullMoon(first);
+  AddFestivals(r, {r.latitude, r.longitude}, month.days);
 }
 
 }  // namespace
@@ -236,6 +340,23 @@ void AuspiciousDays::SetSunEntry(int sign, std::string note) {
 
 bool MethodCoversYear(Method method, int year) {
   return method == Method::Classic || (year >= kEphemerisFirstYear && year <= kEphemerisLastYear);
+}
+
+std::optional<DayValues> ComputeDay(const DayRequest& request) {
+  if (!MethodCoversYear(Method::Precise, request.date.year)) return std::nullopt;
+  MonthRequest r;
+  r.year = request.date.year;
+  r.month = request.date.month;
+  r.latitude = request.latitude;
+  r.longitude = request.longitude;
+  r.clock = request.clock;
+  r.method = Method::Precise;
+  r.auspicious = request.auspicious;
+  r.observance = request.observance;
+  std::vector<DayValues> rows = PreciseRows(r, request.date, 1);
+  if (rows.empty()) return std::nullopt;
+  AddFestivals(r, {r.latitude, r.longitude}, rows);
+  return std::move(rows.front());
 }
 
 MonthValues ComputeMonth(const MonthRequest& request) {

@@ -27,6 +27,7 @@
 #include "calendar/calendar.h"
 #include "clock/clock.h"
 #include "elements/observance.h"
+#include "elements/day_details.h"
 #include "elements/sun_sign.h"
 
 namespace kalnika {
@@ -109,16 +110,74 @@ struct ValueEnd {
   LocalInstant end;
 };
 
+// A span of a day (a period, a choghadiya) on the row's clock.
+struct TimedSpan {
+  LocalInstant start, end;
+};
+
+// A choghadiya (0..6, the index of ChoghadiyaNames) and its span.
+struct TimedChoghadiya {
+  int kind = 0;
+  TimedSpan span;
+};
+
+// The periods of a day (elements/day_periods.h) on the row's clock; none where the
+// day has no sunrise and sunset (or, for the night's, no next sunrise) to divide.
+struct DayPeriodTimes {
+  std::optional<TimedSpan> rahuKalam, yamaganda, gulikaKalam;
+  std::optional<TimedSpan> abhijit;        // none on Wednesdays
+  std::optional<TimedSpan> brahmaMuhurta;  // the one that ends at the day's own sunrise
+  std::vector<TimedSpan> durmuhurtas;      // in time order
+  std::vector<TimedChoghadiya> dayChoghadiyas, nightChoghadiyas;  // eight each, or none
+};
+
+// A contact or the maximum of an eclipse on the row's clock, and whether the
+// eclipsed body's centre is above the place's horizon then.
+struct EclipseMoment {
+  LocalInstant at;
+  bool bodyUp = false;
+};
+
+// An eclipse seen from the place (astronomy/ephemeris.h: its contacts, kind and
+// magnitude), on the row's clock.
+struct DayEclipse {
+  EclipseBody body = EclipseBody::Sun;
+  EclipseKind kind = EclipseKind::Partial;  // as seen from the place: never Hybrid
+  double magnitude = 0.0;
+  EclipseMoment begin;                                     // solar C1, lunar P1
+  std::optional<EclipseMoment> partialBegin, centralBegin;  // lunar U1; solar C2, lunar U2
+  EclipseMoment maximum;
+  std::optional<EclipseMoment> centralEnd, partialEnd;      // solar C3, lunar U3; lunar U4
+  EclipseMoment end;                                       // solar C4, lunar P4
+  std::optional<LocalInstant> bodyRises, bodySets;         // during the eclipse
+};
+
 // What the precise method adds to a row, whose day runs from the sunrise of its
 // date to the next date's: the instant it is reckoned at, the ends of the
 // nakshatra, yoga and moon sign current then, and the tithis, nakshatras and yogas
-// that begin and end within the day (current at no sunrise), with their ends.
+// that begin and end within the day (current at no sunrise), with their ends; the
+// karanas likewise; the values current at the next sunrise that begin within the
+// day; the Moon's rising and setting, the periods and the eclipses of the day
+// (elements/day_details.h).
 struct SunriseDayValues {
   LocalInstant reckoning;  // the sunrise; 06:00 local mean time on a date without one
   std::optional<double> sunrise, sunset;  // Julian Days, universal time
   LocalInstant nakshatraEnd, yogaEnd, moonSignEnd;
   std::vector<ValueEnd> skippedTithis, skippedNakshatras, skippedYogas;
   int lostMonth = -1;  // 0..11: the lunation is a lost month that also bears this name
+  int karana = 0;      // 0..10 (elements/karana.h), at the reckoning instant
+  LocalInstant karanaEnd;
+  std::vector<ValueEnd> skippedKaranas;
+  // The tithi, nakshatra, yoga and karana current at the next sunrise where it
+  // begins within the day: it holds from there on, and ends after that sunrise.
+  std::optional<ValueEnd> nextTithi, nextNakshatra, nextYoga, nextKarana;
+  std::optional<LocalInstant> nextSunrise;        // the next date's
+  // The daytime (sunrise to sunset) and the night (sunset to the next sunrise), in
+  // minutes between the minutes shown; none without the sunrises and sunset.
+  std::optional<int> daytimeMinutes, nightMinutes;
+  std::optional<LocalInstant> moonrise, moonset;  // on the civil date; none without one
+  DayPeriodTimes periods;
+  std::vector<DayEclipse> eclipses;  // first seen from the place within the day
 };
 
 // A festival of the place file on the day the precise method keeps it (its note's
@@ -184,5 +243,21 @@ struct MonthValues {
 bool MethodCoversYear(Method method, int year);
 
 MonthValues ComputeMonth(const MonthRequest& request);
+
+// One civil date at a place, for a page of its own.
+struct DayRequest {
+  CivilDate date;
+  double latitude = 0.0;   // degrees, north positive
+  double longitude = 0.0;  // degrees, east positive
+  Clock clock;
+  AuspiciousDays auspicious;
+  ObservanceTexts observance;  // the festivals' rules, as for a month
+};
+
+// The date's row as a precise month shows it, by the same computation for one
+// date (with the almanac days on either side that its night and the values
+// running into the next day need); nothing for a date outside the precise
+// method's years.
+std::optional<DayValues> ComputeDay(const DayRequest& request);
 
 }  // namespace kalnika

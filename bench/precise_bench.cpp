@@ -58,6 +58,33 @@ void BM_PreciseComputeMonthWithFestivals(benchmark::State& state) {
 }
 BENCHMARK(BM_PreciseComputeMonthWithFestivals)->Unit(benchmark::kMillisecond);
 
+// One date as the day view asks for it: its row, with the days on either side.
+void BM_PreciseComputeDay(benchmark::State& state) {
+  kalnika::DayRequest request;
+  request.date = {2026, 9, 14};
+  request.latitude = kMumbai.latitude;
+  request.longitude = kMumbai.longitude;
+  request.clock = kalnika::Clock::Fixed(330);
+  for (auto _ : state) benchmark::DoNotOptimize(kalnika::ComputeDay(request));
+}
+BENCHMARK(BM_PreciseComputeDay)->Unit(benchmark::kMillisecond);
+
+// The eclipses seen from a place in a month (found once per month computed).
+void BM_EclipsesOfMonth(benchmark::State& state) {
+  const double first = 2461284.5;  // 2026-09-01 0 h UT
+  for (auto _ : state) benchmark::DoNotOptimize(kalnika::EclipsesVisibleBetween(first, first + 31, kMumbai));
+}
+BENCHMARK(BM_EclipsesOfMonth)->Unit(benchmark::kMillisecond);
+
+void BM_Moonrise(benchmark::State& state) {
+  double jd = 2461375.5 - 5.5 / 24;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(kalnika::MoonEventBetween(kalnika::MoonEvent::Moonrise, jd, jd + 1, kMumbai));
+    jd += 1.0;
+  }
+}
+BENCHMARK(BM_Moonrise)->Unit(benchmark::kMicrosecond);
+
 void BM_SiderealSunMoon(benchmark::State& state) {
   double jd = 2461375.5;
   for (auto _ : state) {

@@ -15,6 +15,7 @@
 
 #include "cli/output.h"
 #include "forms/calendar_file.h"
+#include "forms/frm_day.h"
 #include "forms/frm_kalnika.h"
 #include "forms/place_file_location.h"
 #include "forms/town_search.h"
@@ -31,10 +32,13 @@ constexpr const char* kUsage =
     "                   [--format table|csv|json] [--script xdvng|unicode|latin|iso15919]\n"
     "                   [--digits devanagari|latin]\n"
     "       kalnika-cli [--month 1..12] --year TEXT --format ics [--tithis] [--zone NAME] ...\n"
+    "       kalnika-cli --date YYYY-MM-DD [--places FILE] [--place N] [--dst [D]]\n"
+    "                   [--format table|json] [--script S] [--digits D]\n"
     "       kalnika-cli --find TEXT\n"
     "       kalnika-cli --encode TEXT\n"
     "\n"
-    "Prints the almanac of one Gregorian month for a place of the place file.\n"
+    "Prints the almanac of one Gregorian month for a place of the place file, or\n"
+    "the page of one day.\n"
     "  --month N       month 1 (January) to 12 (December)\n"
     "  --year TEXT     the year as typed into the window (79 and above)\n"
     "  --places FILE   place file (default: the Location.ini the window uses)\n"
@@ -50,6 +54,10 @@ constexpr const char* kUsage =
     "  --format F      table (default), csv, json, or ics (an iCalendar file of the\n"
     "                  month's notes, sign entries, new and full moons; of the whole\n"
     "                  year when --month is left out)\n"
+    "  --date DATE     the page of one day (precise method): the five limbs with\n"
+    "                  their ends, sunrise, sunset, moonrise, moonset, Rahu kalam,\n"
+    "                  Yamaganda, Gulika, Abhijit, Brahma muhurta, the durmuhurtas,\n"
+    "                  the day's and night's choghadiyas and the eclipses seen\n"
     "  --tithis        ics: also every day's tithi with its end\n"
     "  --zone NAME     ics: the IANA zone (Asia/Kolkata) of the timed events (default:\n"
     "                  the place's stored zone name; UTC when it has none)\n"
@@ -80,6 +88,7 @@ struct Options {
   std::optional<std::string> find;
   bool tithis = false;
   std::string zone;
+  std::optional<CivilDate> date;
 };
 
 std::optional<int> ParseInt(std::string_view s) {
@@ -87,6 +96,21 @@ std::optional<int> ParseInt(std::string_view s) {
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
   if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
   return v;
+}
+
+// A date "YYYY-MM-DD" of the Gregorian calendar; nothing for another text or a
+// date the month does not have.
+std::optional<CivilDate> ParseDate(std::string_view text) {
+  const std::size_t first = text.find('-');
+  const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
+  if (second == std::string_view::npos) return std::nullopt;
+  const std::optional<int> year = ParseInt(text.substr(0, first));
+  const std::optional<int> month = ParseInt(text.substr(first + 1, second - first - 1));
+  const std::optional<int> day = ParseInt(text.substr(second + 1));
+  if (!year || !month || !day || *year < 1 || *month < 1 || *month > 12 || *day < 1 ||
+      *day > DaysOfMonth(*year, *month))
+    return std::nullopt;
+  return CivilDate{*year, *month, *day};
 }
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -121,7 +145,7 @@ Arguments ReadArguments(int argc, const char* const* argv) {
   CLI::App app;
   app.set_help_flag();  // the usage is kUsage, printed by Run
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-  std::optional<std::string> month, place, dst;  // as typed: the messages quote them
+  std::optional<std::string> month, place, dst, date;  // as typed: the messages quote them
   std::string method = "precise";
   app.add_flag("-h,--help", a.help);
   app.add_flag("--tithis", o.tithis);
@@ -137,6 +161,7 @@ Arguments ReadArguments(int argc, const char* const* argv) {
   app.add_option("--zone", o.zone);
   app.add_option("--encode", o.encode);
   app.add_option("--find", o.find);
+  app.add_option("--date", date);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ExtrasError& e) {
@@ -167,6 +192,15 @@ Arguments ReadArguments(int argc, const char* const* argv) {
   if (place) {
     o.place = ParseInt(*place);
     if (!o.place || *o.place < 0) return problem("--place must be a list position from 0, not \"" + *place + "\"");
+  }
+  if (date) {
+    o.date = ParseDate(*date);
+    if (!o.date) return problem("--date must be a date YYYY-MM-DD, not \"" + *date + "\"");
+    if (month || o.year || o.tithis || !o.zone.empty())
+      return problem("--date goes without --month, --year, --tithis and --zone");
+    if (!oneOf(o.format, {"table", "json"})) return problem("--date prints --format table or json");
+    if (app.count("--method") > 0 && method != "precise")
+      return problem("--date shows the precise method's day; leave out --method classic");
   }
   if (!oneOf(method, {"classic", "precise"})) return problem("--method must be classic or precise");
   o.method = method == "precise" ? Method::Precise : Method::Classic;
@@ -199,6 +233,34 @@ int Find(const std::string& text, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+DisplayForm DisplayOf(const Options& o) {
+  const Script script = o.script ? ScriptNamed(*o.script) : (o.format == "json" ? Script::Xdvng : Script::Unicode);
+  return DisplayForm(script, o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari);
+}
+
+// --date: the day's page of the month the form computed.
+int PrintDay(frmKalnika& form, RecordingMessageBox& box, const CivilDate& date, const Options& o, std::ostream& out,
+             std::ostream& err) {
+  DayOutput result;
+  result.lat = form.lblLat.Caption;
+  result.lon = form.lblLong.Caption;
+  result.zone = form.lblTimeZone.Caption;
+  result.place = form.lstLocation.Text();
+  if (form.Shown()) {
+    frmDay day(box, form, *form.Shown());
+    if (day.Show(date)) result.day = day.Shown();
+  }
+  if (!result.day) result.message = box.last;
+  const DisplayForm display = DisplayOf(o);
+  if (o.format == "json")
+    out << DayToJson(result, display);
+  else if (result.message)
+    err << "kalnika-cli: " << *result.message << "\n";
+  else
+    out << DayToTable(result, display);
+  return result.message ? 1 : 0;
+}
+
 }  // namespace
 
 int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -225,8 +287,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   const bool ics = o.format == "ics";
   if (!ics && (o.tithis || !o.zone.empty())) return Usage(err, "--tithis and --zone go with --format ics");
   if (ics && o.script == "xdvng") return Usage(err, "--script xdvng does not go with --format ics");
-  if (!o.month && !ics) return Usage(err, "--month is required");
-  if (!o.year) return Usage(err, "--year is required");
+  if (!o.month && !ics && !o.date) return Usage(err, "--month is required");
+  if (!o.year && !o.date) return Usage(err, "--year is required");
 
   std::filesystem::path placeFile;
   if (o.places) {
@@ -256,9 +318,10 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
                             std::to_string(form.lstLocation.items.size()) + " entries");
     form.lstLocation.ListIndex = *o.place;
   }
-  form.lstMonth.Select(o.month.value_or(1) - 1);
-  form.txtYear.Text = *o.year;
-  form.method = o.method;
+  // The day of --date is a day of its month in the precise method.
+  form.lstMonth.Select((o.date ? o.date->month : o.month.value_or(1)) - 1);
+  form.txtYear.Text = o.date ? std::to_string(o.date->year) : *o.year;
+  form.method = o.date ? Method::Precise : o.method;
   form.clockSetting = o.clock == Clock::Automatic ? ClockSetting::Automatic : ClockSetting::Manual;
   form.chkDST.Value = o.clock == Clock::On;
   box.count = 0;
@@ -269,6 +332,8 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   // The classic method reads +05:45 as 5 hours, as it always has: said, not hidden.
   if (form.Shown())
     if (const std::string note = ClassicZoneNote(*form.Shown()); !note.empty()) err << "kalnika-cli: " << note << "\n";
+
+  if (o.date) return PrintDay(form, box, *o.date, o, out, err);
 
   if (ics) {
     if (!form.Shown()) {
@@ -299,8 +364,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   result.method = o.method;
   if (!form.Shown()) result.message = box.last;
 
-  const Script script = o.script ? ScriptNamed(*o.script) : (o.format == "json" ? Script::Xdvng : Script::Unicode);
-  const DisplayForm display(script, o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari);
+  const DisplayForm display = DisplayOf(o);
   if (o.format == "json") {
     out << ToJson(result, display);
   } else if (result.message) {

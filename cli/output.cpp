@@ -10,6 +10,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "almanac/day_text.h"
+#include "almanac/name_tables.h"
 #include "display/csv.h"
 
 namespace kalnika::cli {
@@ -59,8 +61,146 @@ std::string DateText(const CivilDate& d) {
   return text;
 }
 
+// --- A precise day's values ---------------------------------------------------------
+
+// An instant: {"utc": ..., "shown": the page's clock}.
+Json MomentJson(const DayValues& day, const LocalInstant& at, const DisplayForm& form) {
+  return {{"utc", UtcText(at.jd)}, {"shown", DisplayClock(DayClockOf(day, at), form)}};
+}
+
+Json MomentJson(const DayValues& day, const std::optional<LocalInstant>& at, const DisplayForm& form) {
+  return at ? MomentJson(day, *at, form) : Json(nullptr);
+}
+
+Json SpanJson(const DayValues& day, const TimedSpan& span, const DisplayForm& form) {
+  return {{"start", MomentJson(day, span.start, form)}, {"end", MomentJson(day, span.end, form)}};
+}
+
+Json SpanJson(const DayValues& day, const std::optional<TimedSpan>& span, const DisplayForm& form) {
+  return span ? SpanJson(day, *span, form) : Json(nullptr);
+}
+
+Json ChoghadiyaJson(const DayValues& day, const std::vector<TimedChoghadiya>& spans, const DisplayForm& form) {
+  Json list = Json::array();
+  for (const TimedChoghadiya& c : spans) {
+    Json j = SpanJson(day, c.span, form);
+    j["kind"] = c.kind;
+    j["name"] = DisplayText(ChoghadiyaNames[static_cast<std::size_t>(c.kind)], form);
+    list.push_back(std::move(j));
+  }
+  return list;
+}
+
+const char* BodyName(EclipseBody body) { return body == EclipseBody::Sun ? "sun" : "moon"; }
+
+const char* EclipseKindName(EclipseKind kind) {
+  switch (kind) {
+    case EclipseKind::Total: return "total";
+    case EclipseKind::Annular: return "annular";
+    case EclipseKind::Hybrid: return "hybrid";
+    case EclipseKind::Partial: return "partial";
+    case EclipseKind::Penumbral: break;
+  }
+  return "penumbral";
+}
+
+Json ContactJson(const DayValues& day, const std::optional<EclipseMoment>& m, const DisplayForm& form) {
+  if (!m) return nullptr;
+  Json j = MomentJson(day, m->at, form);
+  j["body_up"] = m->bodyUp;
+  return j;
+}
+
+Json EclipseJson(const DayValues& day, const DayEclipse& e, const DisplayForm& form) {
+  Json j;
+  j["body"] = BodyName(e.body);
+  j["kind"] = EclipseKindName(e.kind);
+  j["magnitude"] = std::round(e.magnitude * 1000.0) / 1000.0;
+  j["name"] = DisplayText(EclipseName(e), form);
+  j["contacts"] = {{"begin", ContactJson(day, e.begin, form)},
+                   {"partial_begin", ContactJson(day, e.partialBegin, form)},
+                   {"central_begin", ContactJson(day, e.centralBegin, form)},
+                   {"maximum", ContactJson(day, e.maximum, form)},
+                   {"central_end", ContactJson(day, e.centralEnd, form)},
+                   {"partial_end", ContactJson(day, e.partialEnd, form)},
+                   {"end", ContactJson(day, e.end, form)}};
+  j["body_rises"] = MomentJson(day, e.bodyRises, form);
+  j["body_sets"] = MomentJson(day, e.bodySets, form);
+  // The moments as almanacs name them (sparsha ... moksha).
+  Json moments = Json::array();
+  for (const EclipseMomentText& m : EclipseMoments(e)) {
+    Json moment = ContactJson(day, m.moment, form);
+    moment["name"] = DisplayText(m.word, form);
+    moments.push_back(std::move(moment));
+  }
+  j["moments"] = std::move(moments);
+  return j;
+}
+
+// What a precise day adds to its entry of "days" (and the day of --date holds).
+void AddPreciseDay(Json& j, const DayValues& day, const DisplayForm& form) {
+  const SunriseDayValues& p = *day.precise;
+  j["weekday"] = day.weekday;
+  std::vector<double> karanaEnds{p.karanaEnd.jd};
+  for (const ValueEnd& e : p.skippedKaranas) karanaEnds.push_back(e.end.jd);
+  j["karana"] = p.karana;
+  j["karana_ends"] = Instants(karanaEnds);
+  j["moonrise"] = p.moonrise ? Json(UtcText(p.moonrise->jd)) : Json(nullptr);
+  j["moonset"] = p.moonset ? Json(UtcText(p.moonset->jd)) : Json(nullptr);
+
+  Json limbs;
+  const auto limb = [&](const char* key, Limb which) {
+    Json values = Json::array();
+    for (const LimbValue& v : LimbValues(day, which))
+      values.push_back({{"value", v.value},
+                        {"name", DisplayText(v.name, form)},
+                        {"end", {{"utc", UtcText(v.end)}, {"shown", DisplayClock(v.endClock, form)}}}});
+    limbs[key] = std::move(values);
+  };
+  limb("tithi", Limb::Tithi);
+  limbs["vara"] = {{"value", day.weekday}, {"name", DisplayText(WeekdayNames[static_cast<std::size_t>(day.weekday)], form)}};
+  limb("nakshatra", Limb::Nakshatra);
+  limb("yoga", Limb::Yoga);
+  limb("karana", Limb::Karana);
+  j["limbs"] = std::move(limbs);
+
+  const auto sun = [&](const std::optional<double>& jd, const std::optional<ClockTime>& clock) {
+    if (!jd || !clock) return Json(nullptr);
+    return Json{{"utc", UtcText(*jd)}, {"shown", DisplayClock(DayClockOf(day, *clock, *jd), form)}};
+  };
+  const auto length = [&](const std::optional<int>& minutes) {
+    return minutes ? Json(DisplayText(LengthText(*minutes), form)) : Json(nullptr);
+  };
+  j["sun_moon"] = {{"sunrise", sun(p.sunrise, day.sunrise)},
+                   {"sunset", sun(p.sunset, day.sunset)},
+                   {"moonrise", MomentJson(day, p.moonrise, form)},
+                   {"moonset", MomentJson(day, p.moonset, form)},
+                   {"daytime", length(p.daytimeMinutes)},
+                   {"night", length(p.nightMinutes)}};
+
+  const DayPeriodTimes& t = p.periods;
+  Json durmuhurta = Json::array();
+  for (const TimedSpan& span : t.durmuhurtas) durmuhurta.push_back(SpanJson(day, span, form));
+  j["periods"] = {{"rahu_kalam", SpanJson(day, t.rahuKalam, form)},
+                  {"yamaganda", SpanJson(day, t.yamaganda, form)},
+                  {"gulika", SpanJson(day, t.gulikaKalam, form)},
+                  {"abhijit", SpanJson(day, t.abhijit, form)},
+                  {"brahma_muhurta", SpanJson(day, t.brahmaMuhurta, form)},
+                  {"durmuhurta", std::move(durmuhurta)},
+                  {"choghadiya",
+                   {{"day", ChoghadiyaJson(day, t.dayChoghadiyas, form)},
+                    {"night", ChoghadiyaJson(day, t.nightChoghadiyas, form)}}}};
+
+  Json eclipses = Json::array();
+  for (const DayEclipse& e : p.eclipses) eclipses.push_back(EclipseJson(day, e, form));
+  j["eclipses"] = std::move(eclipses);
+  Json notes = Json::array();
+  for (const DayNote& note : DayNotes(day)) notes.push_back(DisplayText(note.text, form));
+  j["notes"] = std::move(notes);
+}
+
 // One day's values as the JSON "days" array gives them.
-Json DayJson(const DayValues& day) {
+Json DayJson(const DayValues& day, const DisplayForm& form) {
   std::vector<double> tithiEnds{day.tithiEnd.jd}, nakshatraEnds, yogaEnds, signEntries;
   if (day.precise) {
     for (const ValueEnd& e : day.precise->skippedTithis) tithiEnds.push_back(e.end.jd);
@@ -88,6 +228,7 @@ Json DayJson(const DayValues& day) {
     j["yoga_ends"] = Instants(yogaEnds);
   }
   j["sign_entries"] = Instants(signEntries);
+  if (day.precise) AddPreciseDay(j, day, form);
   return j;
 }
 
@@ -118,7 +259,7 @@ std::string ToJson(const MonthOutput& out, const DisplayForm& form) {
         offsets.push_back(static_cast<long long>(day.utcOffset));
       else
         offsets.push_back(day.utcOffset);
-      days.push_back(DayJson(day));
+      days.push_back(DayJson(day, form));
     }
     j["offsets"] = std::move(offsets);
     j["days"] = std::move(days);
@@ -126,6 +267,53 @@ std::string ToJson(const MonthOutput& out, const DisplayForm& form) {
   // On one line. Bytes that are not UTF-8 (no text above should hold any) are
   // written as U+FFFD instead of ending the run with an exception.
   return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::string DayToJson(const DayOutput& out, const DisplayForm& form) {
+  Json j;
+  j["date"] = out.day ? Json(DateText(out.day->values.date)) : Json(nullptr);
+  j["method"] = "precise";
+  j["place"] = PlainText(out.place);
+  j["lat"] = Latin1ToUtf8(out.lat);
+  j["long"] = Latin1ToUtf8(out.lon);
+  j["zone"] = Latin1ToUtf8(out.zone);
+  j["clock"] = out.day ? Json(DayZone(*out.day)) : Json(nullptr);
+  j["message"] = out.message ? Json(PlainText(*out.message)) : Json(nullptr);
+  j["day"] = out.day ? DayJson(out.day->values, form) : Json(nullptr);
+  return j.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::string DayToTable(const DayOutput& out, const DisplayForm& form) {
+  if (!out.day) return {};
+  const DayPage& page = out.day->page;
+  const auto shown = [&form](const std::string& stored) { return DisplayText(stored, form); };
+  std::string t = PlainText(DayPlace(*out.day)) + "\n\n";
+  t += shown(page.weekday) + " " + shown(page.day) + " " + shown(page.month) + " " + shown(page.year) + "\n";
+  t += shown(page.lunarDay) + "\n" + shown(page.eras) + "\n";
+  for (const DayNote& note : page.notes) t += shown(note.text) + "\n";
+  // Each section's lines in columns: label, value, the span or moment, the word after.
+  for (const DaySection& section : page.sections) {
+    std::vector<std::array<std::string, 4>> lines;
+    for (const DayLine& line : section.lines) {
+      std::string when = line.until ? DisplayClock(*line.until, form) : "";
+      if (line.from) when = DisplayClock(*line.from, form) + " \xE2\x80\x93 " + when;
+      lines.push_back({shown(line.label), shown(line.value), when, shown(line.after)});
+    }
+    std::array<std::size_t, 4> widths{};
+    for (const auto& line : lines)
+      for (std::size_t c = 0; c < line.size(); ++c) widths[c] = std::max(widths[c], TerminalColumns(line[c]));
+    t += "\n" + shown(section.title) + "\n";
+    for (const auto& line : lines) {
+      std::string text = " ";
+      for (std::size_t c = 0; c < line.size(); ++c) {
+        if (widths[c] == 0) continue;
+        text += " " + line[c] + std::string(widths[c] - TerminalColumns(line[c]) + 1, ' ');
+      }
+      while (!text.empty() && text.back() == ' ') text.pop_back();
+      t += text + "\n";
+    }
+  }
+  return t;
 }
 
 std::string ToCsv(const MonthOutput& out, const DisplayForm& form) {

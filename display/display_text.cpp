@@ -77,6 +77,16 @@ std::string DisplayText(std::string_view stored, DisplayForm form) {
   return {};
 }
 
+std::string DisplayClock(const DayClock& clock, DisplayForm form) {
+  std::string shown;
+  for (const std::string* part : {&clock.day, &clock.month, &clock.clock}) {
+    if (part->empty()) continue;
+    if (!shown.empty()) shown += ' ';
+    shown += DisplayText(*part, form);
+  }
+  return shown;
+}
+
 std::string_view ShownCell(const MonthTable& table, int row, int column) {
   if (row < 0 || row >= kTableRows || column < 0 || column >= kTableColumns) return {};
   const std::string& text = table.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];

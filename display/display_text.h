@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/day_text.h"
 #include "almanac/month_text.h"
 #include "almanac/month_values.h"
 #include "xdvng/latin.h"
@@ -44,6 +45,10 @@ struct DisplayForm {
 // with two digits, so that 6H5 reads ६:०५ and 18H0 reads १८:००. A text already
 // stored as Unicode Devanagari (a note the user wrote) keeps its own clock texts.
 std::string DisplayText(std::string_view stored, DisplayForm form);
+
+// A clock of a day's page as displayed: "२७:४०", or with its date "१६ सप्टेंबर
+// ४:१०" ("16 September 4:10" in a Latin script, the month by its English name).
+std::string DisplayClock(const DayClock& clock, DisplayForm form);
 
 // The heading of the notes column (16), which the stored headings leave empty:
 // "ev:S:ð\:", read विशेष ("notes").

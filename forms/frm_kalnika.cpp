@@ -216,6 +216,18 @@ bool frmKalnika::PlaceComputable() {
   return false;
 }
 
+StoredFestivals frmKalnika::Festivals() {
+  const ProfileSnapshot places = placeFile_.Snapshot();
+  StoredFestivals festivals;
+  for (int maas = 0; maas < 12; ++maas)
+    for (int tithi = 0; tithi <= 31; ++tithi) festivals.notes.Set(maas, tithi, AuspiciousDayNote(places, maas, tithi));
+  for (int sign = 0; sign < 12; ++sign) festivals.notes.SetSunEntry(sign, SunEntryNote(places, sign));
+  std::error_code ec;
+  const bool lend = !bundledPlaceFile_.empty() && !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec);
+  festivals.rules = lend ? ReadObservance(places, ProfileFile(bundledPlaceFile_).Snapshot()) : ReadObservance(places);
+  return festivals;
+}
+
 MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yearText, const Place& place,
                                const Clock& clock) {
   MonthRequest request;
@@ -229,12 +241,9 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   // The notes and the festivals' rules are read afresh from the place file for every
   // month computed, all from one reading of it. A file without rules computes as
   // before: every note keeps the sunrise rule.
-  const ProfileSnapshot places = placeFile_.Snapshot();
-  for (int maas = 0; maas < 12; ++maas)
-    for (int tithi = 0; tithi <= 31; ++tithi)
-      request.auspicious.Set(maas, tithi, AuspiciousDayNote(places, maas, tithi));
-  for (int sign = 0; sign < 12; ++sign) request.auspicious.SetSunEntry(sign, SunEntryNote(places, sign));
-  request.observance = ReadObservance(places);
+  StoredFestivals festivals = Festivals();
+  request.auspicious = std::move(festivals.notes);
+  request.observance = std::move(festivals.rules);
 
   MonthSheet sheet;
   sheet.values = ComputeMonth(request);

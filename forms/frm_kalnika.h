@@ -55,6 +55,13 @@ struct MonthSheet {
   std::string zoneName;         // the zone whose offsets set the clock; empty: set by hand
 };
 
+// The festivals of the place file: its auspicious-day notes (the sankrantis' too)
+// and their observance rules, from one reading of it.
+struct StoredFestivals {
+  AuspiciousDays notes;
+  ObservanceTexts rules;
+};
+
 class frmKalnika {
  public:
   // The place file is the one this copy of the program uses.
@@ -111,6 +118,12 @@ class frmKalnika {
   std::vector<MonthSheet> ShownYear();
 
   ProfileFile& PlaceFile() { return placeFile_; }
+
+  // The place file's festivals as it holds them now; a copy of the bundled file
+  // without rules borrows the bundled file's rules for the notes it has unchanged
+  // (ReadObservance).
+  StoredFestivals Festivals();
+
   // The places of the place box, in its order, as loaded by LoadControls.
   const std::vector<Place>& Places() const { return places_; }
 
@@ -172,6 +185,7 @@ class frmKalnika {
 // with the zone name when its offsets set the clocks, or daylight saving when the
 // box put them forward ("..., UTC +06:30, daylight saving +1 h").
 std::string SheetPlace(const MonthSheet& sheet);
+
 
 // A place in one line, as the place box's tooltip shows it: "Mumbai, Maharashtra,
 // India (18 N 58, 072 E 50, UTC +05:30, Asia/Kolkata)".

@@ -53,6 +53,7 @@ WallSquare Square(const MonthSheet& sheet, const DayValues& day, const std::stri
   square.tithiEnd = row[Column::TithiEnd];
   square.nakshatra = row[Column::Nakshatra];
   square.phase = day.phase;
+  if (day.precise && !day.precise->eclipses.empty()) square.eclipse = day.precise->eclipses.front();
   if (!previousLunarMonth.empty() && row[Column::LunarMonth] != previousLunarMonth)
     square.lunarMonthBegins = SpacedLunarMonth(row[Column::LunarMonth]);
   square.notes = DayNotes(day);

@@ -29,6 +29,9 @@ struct WallSquare {
   std::string tithiEnd;
   std::string nakshatra;
   std::optional<MoonPhase> phase;  // the new or full moon the table marks on this date
+  // The eclipse seen from the place that the day notes (precise method), marked
+  // like the new and full moons; its note is among the notes.
+  std::optional<DayEclipse> eclipse;
   // The lunar month's name on a date whose lunar month differs from the day
   // before's ("AeD:k B:adÓp:d", अधिक भाद्रपद); empty on the first date and within a
   // lunar month.

@@ -12,6 +12,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "almanac/day_text.h"
 #include "almanac/month_text.h"
 #include "almanac/name_tables.h"
 #include "clock/clock.h"
@@ -81,6 +82,7 @@ const char* KindKey(EventKind kind) {
     case EventKind::NewMoon: return "newmoon";
     case EventKind::FullMoon: return "fullmoon";
     case EventKind::Tithi: return "tithi";
+    case EventKind::Eclipse: return "eclipse";
   }
   return "event";
 }
@@ -134,6 +136,20 @@ std::string DayDescription(const DayValues& day, const Display& display) {
          ClockLine(ColumnHeadings[IndexOf(Column::Sunset)], day.sunset, day, display, false);
 }
 
+// "ग्रासमान १.३६२, स्पर्श २१:५७, ..., मोक्ष ०१:२७": the magnitude and each moment on
+// the clock of the row, a real time of day; a moment the place does not see with
+// अदृश्य after it.
+std::string EclipseDescription(const DayEclipse& eclipse, const Display& display) {
+  std::string text = display(std::string(kMagnitudeWord) + " " + MagnitudeText(eclipse.magnitude));
+  for (const EclipseMomentText& m : EclipseMoments(eclipse)) {
+    const LocalDateTime& at = m.moment.at.shown;
+    std::string moment = std::string(m.word) + " " + TwoDigits(at.hour) + "H" + TwoDigits(at.minute);
+    if (!m.moment.bodyUp) moment += std::string(" ") + kBelowHorizonWord;
+    text += ", " + display(moment);
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string PlaceKey(const std::string& description) {
@@ -162,8 +178,9 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
   std::vector<CalendarEvent> events;
   std::set<std::string> uids;
   auto add = [&](EventKind kind, const CivilDate& date, std::optional<std::int64_t> instant, std::string summary,
-                 std::string description, const std::string& key = {}) {
-    CalendarEvent e{kind, date, instant, std::move(summary), std::move(description),
+                 std::string description, const std::string& key = {},
+                 std::optional<std::int64_t> until = std::nullopt) {
+    CalendarEvent e{kind, date, instant, until, std::move(summary), std::move(description),
                     std::string(KindKey(kind)) + FoldCase(key) + "-" + DateKey(date) + "-" + placeKey + "@kalnika"};
     if (uids.insert(e.uid).second) events.push_back(std::move(e));
   };
@@ -190,6 +207,18 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
         add(isNew ? EventKind::NewMoon : EventKind::FullMoon, day.phaseInstant.shown.date,
             ShownUnixTime(day.phaseInstant), display(Name(TithiNames, isNew ? 0 : 15)), "");
       }
+      if (day.precise)
+        for (const DayEclipse& eclipse : day.precise->eclipses) {
+          const std::vector<EclipseMomentText> moments = EclipseMoments(eclipse);
+          const auto contact = [&moments](const char* word) {
+            return std::find_if(moments.begin(), moments.end(),
+                                [word](const EclipseMomentText& m) { return m.word == word; })
+                ->moment.at;
+          };
+          const LocalInstant first = contact(kFirstContactWord), last = contact(kLastContactWord);
+          add(EventKind::Eclipse, first.shown.date, ShownUnixTime(first), display(EclipseName(eclipse)),
+              EclipseDescription(eclipse, display), {}, ShownUnixTime(last));
+        }
       if (options.tithis)
         add(EventKind::Tithi, day.date, std::nullopt, display(TithiSummary(day)), DayDescription(day, display));
     }
@@ -259,6 +288,15 @@ std::string WriteCalendar(const std::vector<CalendarEvent>& events, const Calend
         icalcomponent_add_property(event, start);
       } else {
         icalcomponent_add_property(event, icalproperty_new_dtstart(UtcValue(*e.instant)));
+      }
+      if (e.until) {
+        if (zone) {
+          icalproperty* end = icalproperty_new_dtend(icaltime_convert_to_zone(UtcValue(*e.until), zone));
+          icalproperty_add_parameter(end, icalparameter_new_tzid(place.zoneName.c_str()));
+          icalcomponent_add_property(event, end);
+        } else {
+          icalcomponent_add_property(event, icalproperty_new_dtend(UtcValue(*e.until)));
+        }
       }
     } else {
       icalcomponent_add_property(event, icalproperty_new_dtstart(DateValue(e.date)));

@@ -9,6 +9,11 @@
 // - A sign entry, a new moon and a full moon are timed events at their instant
 //   (no DTEND: an instant), in UTC, or in the place's zone when it has an IANA
 //   name (TZID with its VTIMEZONE).
+// - An eclipse seen from the place (precise method) is a timed event from its
+//   first contact to its last as almanacs give them (स्पर्श to मोक्ष: of a lunar
+//   eclipse with an umbral phase, the umbra's, which is the time almanacs print
+//   and observances keep; almanac/day_text.h), with its kind and body as the
+//   summary and its magnitude and every moment in the description.
 // - Every event's UID is made of its kind, its date and the place (and a festival's
 //   key in the place file, "note-0504-..."), so that a second import of the same
 //   month (also with other options or another script) updates the events instead
@@ -54,7 +59,7 @@ struct ExportOptions {
   std::int64_t stamp = 0;    // DTSTAMP: the time of the export, seconds since 1970-01-01 UTC
 };
 
-enum class EventKind { Note, KaliNewYear, SignEntry, NewMoon, FullMoon, Tithi };
+enum class EventKind { Note, KaliNewYear, SignEntry, NewMoon, FullMoon, Tithi, Eclipse };
 
 struct CalendarEvent {
   EventKind kind = EventKind::Note;
@@ -62,6 +67,7 @@ struct CalendarEvent {
   // instant on the place's clock (the months' zone and daylight saving).
   CivilDate date;
   std::optional<std::int64_t> instant;  // timed events: seconds since 1970-01-01 UTC
+  std::optional<std::int64_t> until;    // a timed event with a length: its end, likewise
   std::string summary;                  // UTF-8
   std::string description;              // UTF-8, may be empty
   std::string uid;                      // "<kind>[-<key>]-<yyyymmdd>-<place>@kalnika"

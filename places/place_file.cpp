@@ -366,6 +366,17 @@ std::map<std::string, std::string> ReadObservance(const ProfileSnapshot& places)
   return rules;
 }
 
+std::map<std::string, std::string> ReadObservance(const ProfileSnapshot& places, const ProfileSnapshot& bundled) {
+  std::map<std::string, std::string> rules = ReadObservance(places);
+  if (!rules.empty()) return rules;
+  // Every rule's key is also the key of the note it belongs to.
+  for (auto& [key, rule] : ReadObservance(bundled)) {
+    const std::string note = places.Read(kAuspiciousSection, key);
+    if (!note.empty() && note == bundled.Read(kAuspiciousSection, key)) rules.emplace(key, std::move(rule));
+  }
+  return rules;
+}
+
 std::string AuspiciousDayNote(ProfileFile& file, int maas, int tithi, std::string& buffer) {
   buffer.assign(kProfileBufferSize, ' ');
   const std::string key = TwoDigits(maas) + TwoDigits(tithi);

@@ -199,4 +199,11 @@ std::string SunEntryNote(const ProfileSnapshot& places, int sign);
 // reads them (almanac/month_values.h), and a file without the section gives none.
 std::map<std::string, std::string> ReadObservance(const ProfileSnapshot& places);
 
+// The same for a file that may be a copy of the bundled place file made before the
+// rules existed: a file with no rule at all takes `bundled`'s rule for every note
+// the two files store byte for byte alike (a rule belongs to its note; a note the
+// user wrote or changed keeps the sunrise rule). A file with any rule of its own is
+// read as it is.
+std::map<std::string, std::string> ReadObservance(const ProfileSnapshot& places, const ProfileSnapshot& bundled);
+
 }  // namespace kalnika

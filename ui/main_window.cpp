@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "ui/computed_with_line.h"
+#include "ui/day_view_dialog.h"
 #include "ui/display_settings.h"
 #include "ui/month_files.h"
 #include "ui/month_grid_view.h"
@@ -105,6 +106,33 @@ void MainWindow::Bind() {
   key(QKeySequence(Qt::Key_PageDown), controls_.cmdNextMonth);
   key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), controls_.cmdPreviousYear);
   key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), controls_.cmdNextYear);
+
+  // A day row of the table or a square of the wall calendar opens its day view.
+  connect(gridView_->Table(), &MonthTableWidget::dayActivated, this, &MainWindow::OpenDayView);
+  connect(wallView_, &WallCalendarView::dayActivated, this, &MainWindow::OpenDayView);
+}
+
+int MainWindow::SelectedDay() const {
+  const std::optional<MonthSheet>& shown = model_->Shown();
+  if (!shown) return 0;
+  const int days = static_cast<int>(shown->values.days.size());
+  int day = ShownMonthView() == MonthView::Wall ? wallView_->SelectedDay() : gridView_->Table()->currentRow();
+  if (day < 1 || day > days)
+    day = today_.year() == shown->values.year && today_.month() == shown->values.month ? today_.day() : 1;
+  return std::clamp(day, 1, std::max(days, 1));
+}
+
+void MainWindow::OpenSelectedDay() { OpenDayView(SelectedDay()); }
+
+void MainWindow::OpenDayView(int day) {
+  const std::optional<MonthSheet>& shown = model_->Shown();
+  const std::optional<CivilDate> date = shown ? DateOfRow(*shown, day) : std::nullopt;
+  if (!date) {
+    ShowMessage(this, tr("No month table is shown. Press \"Calculate\" first."));
+    return;
+  }
+  if (dayView_ == nullptr) dayView_ = new DayViewDialog(this, *messageBox_, *model_, grid_->Display());
+  dayView_->Open(*shown, *date);
 }
 
 void MainWindow::BuildMenus() {
@@ -118,6 +146,12 @@ void MainWindow::BuildMenus() {
   displayMenu_ = new DisplayMenu(view, grid_->Display(), [this](const DisplayOptions& options) { SetDisplay(options); });
   monthViewMenu_ = new MonthViewMenu(view, LoadMonthView(), [this](MonthView shown) { ShowMonthView(shown); });
   ShowMonthView(LoadMonthView());
+  view->addSeparator();
+  QAction* day = view->addAction(tr("&Day View..."));
+  day->setObjectName(QStringLiteral("actionDayView"));
+  day->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  day->setToolTip(tr("The page of the day chosen in the table or the wall calendar"));
+  connect(day, &QAction::triggered, this, &MainWindow::OpenSelectedDay);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   QAction* contents = help->addAction(QStringLiteral("Kalnika &Help"));
   contents->setObjectName(QStringLiteral("actionHelp"));
@@ -228,6 +262,7 @@ void MainWindow::SetDisplay(const DisplayOptions& options) {
   controls_.lblKaliYuga->setText(DisplayString(model_->lblKaliYuga.Caption, options));
   controls_.lblVikram->setText(DisplayString(model_->lblVikram.Caption, options));
   displayMenu_->Show(options);
+  if (dayView_ != nullptr) dayView_->SetDisplay(options);
   StoreDisplayOptions(options);
   // Latin names are wider: the window grows for them where the screen allows.
   if (WantedSize().width() > width()) {

@@ -20,6 +20,7 @@ namespace kalnika::ui {
 
 class CalculationMenu;
 class ComputedWithLine;
+class DayViewDialog;
 struct CalculationSettings;
 class DisplayMenu;
 class MonthFiles;
@@ -64,6 +65,16 @@ class MainWindow : public QMainWindow {
   // Keeps the window, frame included, inside the screen's available area, shrinking
   // it where it is larger.
   void FitToScreen();
+
+  // The day view of a day (1..31) of the shown month, or of the day chosen in the
+  // table or the wall calendar (View > Day View); says so when no month is shown.
+  void OpenDayView(int day);
+  void OpenSelectedDay();
+  // The day chosen in the view shown: the table's current row or the wall
+  // calendar's square; else today's date in the shown month, else its 1st.
+  int SelectedDay() const;
+  // The day view, once opened.
+  DayViewDialog* DayView() const { return dayView_; }
 
   const DisplayOptions& Display() const;
   // Shows the grid and the era labels in another form and remembers the choice.
@@ -112,6 +123,7 @@ class MainWindow : public QMainWindow {
   DisplayMenu* displayMenu_ = nullptr;
   CalculationMenu* calculationMenu_ = nullptr;
   ComputedWithLine* computedWith_ = nullptr;
+  DayViewDialog* dayView_ = nullptr;
 };
 
 }  // namespace kalnika::ui

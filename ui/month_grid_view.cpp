@@ -68,9 +68,18 @@ MonthTableWidget::MonthTableWidget(QWidget* parent) : QTableWidget(kTableRows, k
   setCornerButtonEnabled(false);
   setFrameShape(QFrame::NoFrame);
   setRowHidden(0, true);  // shown by the heading strip
+  connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+    if (row > 0) emit dayActivated(row);
+  });
 }
 
 void MonthTableWidget::keyPressEvent(QKeyEvent* event) {
+  // Enter on a day row opens its day view.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && event->modifiers() == Qt::NoModifier && currentRow() > 0) {
+    emit dayActivated(currentRow());
+    return;
+  }
   // Ctrl+Tab and Ctrl+Shift+Tab leave the table as Tab and Shift+Tab do.
   const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
   if (tab && (event->modifiers() & Qt::ControlModifier)) {

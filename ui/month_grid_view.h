@@ -29,6 +29,8 @@ class MonthTableWidget : public QTableWidget {
  signals:
   // The viewport or the scroll bars changed: the heading strip follows.
   void geometryChanged();
+  // A day row (1..31) was double-clicked, or Enter pressed on it: its day view.
+  void dayActivated(int row);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

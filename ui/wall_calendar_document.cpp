@@ -62,6 +62,7 @@ WallPageTexts WallTexts(const WallCalendar& wall, const DisplayOptions& options)
       t.nakshatra = Shown(square.nakshatra, options);
       t.lunarMonthBegins = Shown(square.lunarMonthBegins, options);
       t.phase = square.phase;
+      t.eclipse = square.eclipse;
       QStringList tip{t.day + QLatin1Char(' ') + Shown(wall.monthName, options) + QStringLiteral(", ") +
                           page.weekdays[c],
                       t.tithi + QLatin1Char(' ') + t.tithiEnd + QLatin1Char(' ') + until,

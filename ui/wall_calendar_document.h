@@ -27,6 +27,7 @@ struct WallSquareTexts {
   int weekday = 0;
   QString day, tithi, tithiEnd, nakshatra, lunarMonthBegins;
   std::optional<MoonPhase> phase;
+  std::optional<DayEclipse> eclipse;  // drawn over the new or full moon's disc
   struct Note {
     NoteKind kind;
     QString text;

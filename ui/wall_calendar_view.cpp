@@ -1,9 +1,12 @@
 #include "ui/wall_calendar_view.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSettings>
 #include <QToolTip>
+#include <algorithm>
 
 namespace kalnika::ui {
 
@@ -16,13 +19,70 @@ WallCalendarView::WallCalendarView(DisplayOptions options, QWidget* parent) : QW
   setObjectName(QStringLiteral("wallCalendar"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAutoFillBackground(false);
+  setFocusPolicy(Qt::StrongFocus);  // the arrow keys choose a day, Enter opens it
 }
 
 void WallCalendarView::Show(const std::optional<MonthSheet>& sheet) {
   wall_.reset();
   if (sheet) wall_ = MakeWallCalendar(*sheet);
   page_.reset();
+  selected_ = std::min(selected_, DaysShown());
   update();
+}
+
+int WallCalendarView::DaysShown() const {
+  int days = 0;
+  if (wall_)
+    for (const WallWeek& week : wall_->weeks)
+      for (const auto& square : week)
+        if (square) days = std::max(days, square->date.day);
+  return days;
+}
+
+void WallCalendarView::SelectDay(int day) {
+  selected_ = day >= 1 && day <= DaysShown() ? day : 0;
+  update();
+}
+
+int WallCalendarView::DayAt(const QPointF& point) {
+  const std::optional<WallPageTexts>& page = Page();
+  if (!page || !wall_) return 0;
+  const WallGeometry g = WallPageGeometry(PageArea(), *page, WallMedium::Screen);
+  for (std::size_t r = 0; r < g.squares.size() && r < wall_->weeks.size(); ++r)
+    for (std::size_t c = 0; c < g.squares[r].size(); ++c)
+      if (g.squares[r][c].contains(point) && wall_->weeks[r][c]) return wall_->weeks[r][c]->date.day;
+  return 0;
+}
+
+void WallCalendarView::mousePressEvent(QMouseEvent* event) {
+  if (const int day = DayAt(event->position())) SelectDay(day);
+  QWidget::mousePressEvent(event);
+}
+
+void WallCalendarView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (const int day = DayAt(event->position())) {
+    SelectDay(day);
+    emit dayActivated(day);
+  }
+}
+
+void WallCalendarView::keyPressEvent(QKeyEvent* event) {
+  const int days = DaysShown();
+  int step = 0;
+  switch (event->key()) {
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up: step = -7; break;
+    case Qt::Key_Down: step = 7; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (selected_ > 0) emit dayActivated(selected_);
+      return;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  if (days == 0) return;
+  // The first arrow chooses the 1st; the others move within the month.
+  SelectDay(selected_ == 0 ? 1 : std::clamp(selected_ + step, 1, days));
 }
 
 void WallCalendarView::SetDisplay(const DisplayOptions& options) {
@@ -56,7 +116,20 @@ QSize WallCalendarView::minimumSizeHint() const { return {280, 180}; }
 void WallCalendarView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  if (const std::optional<WallPageTexts>& page = Page()) PaintWallPage(painter, PageArea(), *page, options_, WallMedium::Screen);
+  const std::optional<WallPageTexts>& page = Page();
+  if (!page) return;
+  PaintWallPage(painter, PageArea(), *page, options_, WallMedium::Screen);
+  // The chosen day's square framed, firmer while the keys go to the calendar.
+  const WallGeometry g = WallPageGeometry(PageArea(), *page, WallMedium::Screen);
+  for (std::size_t r = 0; r < g.squares.size() && r < wall_->weeks.size(); ++r)
+    for (std::size_t c = 0; c < g.squares[r].size(); ++c)
+      if (wall_->weeks[r][c] && wall_->weeks[r][c]->date.day == selected_) {
+        QPen pen(palette().color(QPalette::Highlight));
+        pen.setWidthF(hasFocus() ? 2.5 : 1.5);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(g.squares[r][c].adjusted(1.5, 1.5, -1.5, -1.5));
+      }
 }
 
 bool WallCalendarView::event(QEvent* event) {

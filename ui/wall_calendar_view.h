@@ -30,12 +30,28 @@ class WallCalendarView : public QWidget {
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
+  // The date chosen with the mouse or the arrow keys (1..31), or 0 for none; a
+  // month shown anew keeps the day where it has it.
+  int SelectedDay() const { return selected_; }
+  void SelectDay(int day);
+  // The day of the square at a point of the widget, or 0.
+  int DayAt(const QPointF& point);
+
+ signals:
+  // A square was double-clicked, or Enter pressed on the chosen one: its day view.
+  void dayActivated(int day);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool event(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QRectF PageArea() const;
+  int DaysShown() const;
+  int selected_ = 0;
 
   DisplayOptions options_;
   std::optional<WallCalendar> wall_;

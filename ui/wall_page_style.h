@@ -22,6 +22,10 @@ inline const QColor kSignEntry(0x1F, 0x5A, 0x8B);
 inline const QColor kNewMoon(0x1A, 0x23, 0x7E);
 inline const QColor kFullMoon(0xA8, 0x60, 0x00);
 inline const QColor kFullMoonFill(0xFF, 0xF1, 0xB8);
+// Eclipses: the Earth's shadow on the Moon in copper red, the Sun in orange.
+inline const QColor kEclipse(0x8E, 0x2B, 0x12);
+inline const QColor kEclipseShadow(0x9C, 0x3D, 0x1C);
+inline const QColor kSunDisc(0xF2, 0x9E, 0x1F);
 inline const QColor kMonthTag(0x6D, 0x3B, 0x00);
 inline const QColor kMonthTagFill(0xFA, 0xE2, 0xBD);
 inline const QColor kOutside(0xF3, 0xF1, 0xEE);

@@ -1,6 +1,7 @@
 #include "ui/wall_square_painter.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPolygonF>
 #include <QStringList>
@@ -79,7 +80,10 @@ void SquarePainter::Paint(const QRectF& square, const WallSquareTexts& t, double
   painter_.setFont(parts.dateFont);
   painter_.setPen(t.weekday == 0 ? kSunday : kInk);
   painter_.drawText(QPointF(parts.inner.left() - tight.left(), parts.inner.top() - tight.top()), t.day);
-  if (t.phase) PaintPhase(parts.disc, *t.phase);
+  if (t.eclipse)
+    PaintEclipse(parts.disc, *t.eclipse);
+  else if (t.phase)
+    PaintPhase(parts.disc, *t.phase);
   // A square that could not show all of its texts has a small mark in its
   // corner; on screen its tooltip shows them.
   if (PaintTexts(parts.room, t, px)) {
@@ -136,6 +140,51 @@ void SquarePainter::PaintPhase(const QRectF& disc, MoonPhase phase) {
   painter_.restore();
 }
 
+// An eclipse in the place of the new or full moon's disc: the full Moon with the
+// Earth's shadow over as much of it as the magnitude says (all of it, total), or
+// the Sun with the new Moon before it (within it, annular).
+void SquarePainter::PaintEclipse(const QRectF& disc, const DayEclipse& eclipse) {
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing);
+  const double d = disc.width();
+  const double pen = std::max(1.0, d * 0.12);
+  const QRectF body = disc.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
+  const double covered = std::clamp(eclipse.magnitude, 0.0, 1.0);
+  QPainterPath bodyPath;
+  bodyPath.addEllipse(body);
+  if (eclipse.body == EclipseBody::Moon) {
+    painter_.setPen(QPen(kEclipse, pen));
+    painter_.setBrush(kFullMoonFill);
+    painter_.drawEllipse(body);
+    // The shadow comes in from the left, as far as the magnitude; a penumbral
+    // eclipse only dims the Moon.
+    QColor shadow = kEclipseShadow;
+    if (eclipse.kind == EclipseKind::Penumbral) shadow.setAlpha(90);
+    const double shift = eclipse.kind == EclipseKind::Total ? 0.0 : body.width() * (1.0 - covered);
+    QPainterPath shadowPath;
+    shadowPath.addEllipse(body.translated(-shift, 0));
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(shadow);
+    painter_.drawPath(bodyPath.intersected(shadowPath));
+  } else {
+    painter_.setPen(QPen(kSunDisc, pen));
+    painter_.setBrush(kSunDisc);
+    painter_.drawEllipse(body);
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(kNewMoon);
+    if (eclipse.kind == EclipseKind::Annular) {
+      const double ring = body.width() * 0.18;
+      painter_.drawEllipse(body.adjusted(ring, ring, -ring, -ring));
+    } else {
+      const double shift = eclipse.kind == EclipseKind::Total ? 0.0 : body.width() * (1.0 - covered);
+      QPainterPath moon;
+      moon.addEllipse(body.translated(shift, 0));
+      painter_.drawPath(bodyPath.intersected(moon));
+    }
+  }
+  painter_.restore();
+}
+
 std::vector<SmallLine> SquarePainter::Lines(const WallSquareTexts& t, double px, double width, bool& cut) const {
   std::vector<SmallLine> lines;
   const QFont regular = FontOfPixels(options_, px, false, device_);
@@ -177,9 +226,10 @@ std::vector<SmallLine> SquarePainter::Lines(const WallSquareTexts& t, double px,
   for (const WallSquareTexts::Note& note : t.notes) {
     const bool festival = note.kind == NoteKind::Auspicious;
     const bool skipped = note.kind == NoteKind::SkippedTithi;
-    const QFont& font = festival ? bold : skipped ? italic : regular;
-    const QColor color = festival ? kFestival : skipped ? kMuted : kSignEntry;
-    const int drop = festival ? kDropFestival : skipped ? kDropSkippedTithi : kDropSignEntry;
+    const bool eclipse = note.kind == NoteKind::Eclipse;  // stays as long as a festival
+    const QFont& font = festival || eclipse ? bold : skipped ? italic : regular;
+    const QColor color = festival ? kFestival : eclipse ? kEclipse : skipped ? kMuted : kSignEntry;
+    const int drop = festival || eclipse ? kDropFestival : skipped ? kDropSkippedTithi : kDropSignEntry;
     for (const QString& text : Wrapped(note.text, QFontMetricsF(font, device_), width, cut))
       lines.push_back({text, font, color, {}, regular, false, group, drop, note.text});
     ++group;

@@ -1,6 +1,6 @@
 #pragma once
 // One date's square of the wall calendar drawn: the date large at its top left,
-// the new or full moon's disc, and the small texts (tithi and its end, nakshatra,
+// the new or full moon's disc (an eclipse's over it), and the small texts (tithi and its end, nakshatra,
 // lunar month beginning, notes) in the room left, at a size the page chooses; where
 // the room is too small, the least needed texts go first and a corner mark says so.
 #include <QColor>
@@ -63,6 +63,7 @@ class SquarePainter {
   QFont DateFont(double px) const;
   SquareParts Parts(const QRectF& square) const;
   void PaintPhase(const QRectF& disc, MoonPhase phase);
+  void PaintEclipse(const QRectF& disc, const DayEclipse& eclipse);
 
   // The small texts at one size; `cut` says whether any had to be cut.
   std::vector<SmallLine> Lines(const WallSquareTexts& t, double px, double width, bool& cut) const;

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "forms/frm_kalnika.h"
 #include "run_cli.h"
 
 namespace kalnika {
@@ -33,7 +34,12 @@ TEST(Cli, BadArgumentsExitWithStatusTwoAndUsage) {
       {{"--month", "5", "--year", "2026", "--places", kPlaces, "--place", "-1"}, "negative position"},
       {{"--month", "5", "--year", "2026", "--places", "/nonexistent/Location.ini"}, "missing place file"},
       {{"--month", "5", "--year", "2026", "--tithis"}, "--tithis (and --zone) without --format ics"},
-      {{"--year", "2026", "--format", "ics", "--script", "xdvng"}, "the calendar has no Xdvng form"}};
+      {{"--year", "2026", "--format", "ics", "--script", "xdvng"}, "the calendar has no Xdvng form"},
+      {{"--date", "2026-02-30"}, "a date its month does not have"},
+      {{"--date", "14.9.2026"}, "a date not written YYYY-MM-DD"},
+      {{"--date", "2026-09-14", "--month", "9"}, "--date with a month"},
+      {{"--date", "2026-09-14", "--format", "csv"}, "a day as CSV"},
+      {{"--date", "2026-09-14", "--method", "classic"}, "a day of the classic method"}};
   for (const auto& c : cases) {
     RunResult r = RunCli(c.args);
     EXPECT_EQ(r.status, 2) << c.why;
@@ -308,6 +314,56 @@ TEST(Cli, FindListsTownsWithTheirRecords) {
     EXPECT_EQ(r.out.rfind("Pune, Maharashtra, India       18 N 31  073 E 51  +05:30  Asia/Kolkata", 0), 0u)
         << r.out;
   }
+}
+
+// The page of one day (--date): the five limbs with their ends, the Sun and the
+// Moon, Rahu kalam, Yamaganda, Gulika, Abhijit, the Brahma muhurta and the
+// sixteen choghadiyas, each instant in UTC with the clock the page shows; the
+// month's JSON carries the same values for the day. What the values are:
+// tests/almanac/day_values_test.
+TEST(Cli, DateGivesTheDaysPage) {
+  const RunResult r = RunCli({"--places", kPlaces, "--date", "2026-09-14", "--format", "json", "--script", "latin",
+                              "--digits", "latin"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const Json v = Json::parse(r.out);
+  EXPECT_EQ(v.at("date"), "2026-09-14");
+  EXPECT_EQ(v.at("method"), "precise");
+  EXPECT_EQ(v.at("place"), "Mumbai, Maharashtra, India");
+  const Json& day = v.at("day");
+  for (const char* limb : {"tithi", "nakshatra", "yoga", "karana"}) {
+    SCOPED_TRACE(limb);
+    const Json& values = day.at("limbs").at(limb);
+    ASSERT_FALSE(values.empty());
+    EXPECT_EQ(values.at(0).at("end").at("utc").get<std::string>().size(), 20u);
+    EXPECT_FALSE(values.at(0).at("end").at("shown").get<std::string>().empty());
+  }
+  EXPECT_EQ(day.at("limbs").at("vara").at("name"), "Monday");
+  for (const char* key : {"sunrise", "sunset", "moonrise", "moonset"})
+    EXPECT_TRUE(day.at("sun_moon").at(key).contains("utc")) << key;
+  for (const char* period : {"rahu_kalam", "yamaganda", "gulika", "abhijit", "brahma_muhurta"})
+    EXPECT_TRUE(day.at("periods").at(period).at("start").contains("shown")) << period;
+  EXPECT_EQ(day.at("periods").at("choghadiya").at("day").size(), 8u);
+  EXPECT_EQ(day.at("periods").at("choghadiya").at("night").size(), 8u);
+  // The night's last choghadiya ends at the next sunrise.
+  EXPECT_EQ(day.at("periods").at("choghadiya").at("night").at(7).at("end").at("utc"),
+            Json::parse(RunCli({"--places", kPlaces, "--date", "2026-09-15", "--format", "json"}).out)
+                .at("day").at("sun_moon").at("sunrise").at("utc"));
+
+  const RunResult month = RunCli({"--places", kPlaces, "--month", "9", "--year", "2026", "--method", "precise",
+                                  "--format", "json", "--script", "latin", "--digits", "latin"});
+  ASSERT_EQ(month.status, 0) << month.err;
+  EXPECT_EQ(Json::parse(month.out).at("days").at(13), day);
+
+  const RunResult table = RunCli({"--places", kPlaces, "--date", "2026-09-14", "--script", "latin"});
+  EXPECT_EQ(table.status, 0);
+  EXPECT_EQ(table.out.substr(0, table.out.find('\n')), "Mumbai, Maharashtra, India (18 N 58, 072 E 50, UTC +05:30)");
+  EXPECT_NE(table.out.find("Monday 14 September 2026"), std::string::npos) << table.out;
+
+  // Beyond the precise method's years: the refusal, as for a month.
+  const RunResult refused = RunCli({"--places", kPlaces, "--date", "3000-01-01", "--format", "json"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(Json::parse(refused.out).at("message"), kPreciseYearsMessage);
+  EXPECT_TRUE(Json::parse(refused.out).at("day").is_null());
 }
 
 }  // namespace

@@ -237,6 +237,20 @@ TEST_F(MainForm, ACopiedPlaceFileTakesTheBundledZoneNames) {
   EXPECT_EQ(form->ChosenZoneName(), "Asia/Kathmandu");
 }
 
+TEST_F(MainForm, ACopiedPlaceFileTakesTheBundledRulesOfItsUnchangedNotes) {
+  // Which rules are lent: tests/places/place_list_test. The window and the tool
+  // read a copy without rules with the bundled file's, never the bundled file with
+  // itself.
+  TempFolder bundled;
+  const std::string notes = "[AUSPICIOUS DAYS]\r\n0504=\"GANESH\"\r\n";
+  const auto bundledFile = bundled.Write("Location.ini", "[OBSERVANCE]\r\n0504=madhyahna\r\n" + notes);
+  form = std::make_unique<frmKalnika>(box, folder.Write("Location.ini", notes));
+  EXPECT_TRUE(form->Festivals().rules.empty());
+  form->SetBundledPlaceFile(bundledFile);
+  EXPECT_EQ(form->Festivals().rules, (ObservanceTexts{{"0504", "madhyahna"}}));
+  EXPECT_EQ(form->Festivals().notes.Note(5, 4), "GANESH");
+}
+
 TEST_F(MainForm, RefusedWithAReason) {
   // Which records are refused, and the reasons: tests/places/place_record_test.
   struct Case { std::string file; Method method; const char* year; const char* says; } cases[] = {

@@ -234,6 +234,26 @@ TEST_F(WallCalendarPage, NotesOfADay) {
   EXPECT_TRUE(SquareOf(january, 24)->notes.empty());
 }
 
+// An eclipse seen from the place marks its square as the new and full moons do,
+// and its note is among the square's: the total lunar eclipse of 7 September 2025
+// at Mumbai (the Positional Astronomy Centre: seen from all of India), not the
+// solar eclipse of the 21st, which India does not see (tests/data/sky/eclipses.csv).
+TEST_F(WallCalendarPage, EclipseMarkedOnItsSquare) {
+  form->method = Method::Precise;
+  const WallCalendar september = MakeWallCalendar(Sheet(9, "2025"));
+  const WallSquare* seventh = SquareOf(september, 7);
+  ASSERT_NE(seventh, nullptr);
+  ASSERT_TRUE(seventh->eclipse.has_value());
+  EXPECT_EQ(seventh->eclipse->body, EclipseBody::Moon);
+  EXPECT_EQ(seventh->eclipse->kind, EclipseKind::Total);
+  ASSERT_FALSE(seventh->notes.empty());
+  EXPECT_EQ(seventh->notes.front().kind, NoteKind::Eclipse);
+  for (int day = 1; day <= 30; ++day)
+    if (day != 7) {
+      EXPECT_FALSE(SquareOf(september, day)->eclipse.has_value()) << day;
+    }
+}
+
 TEST_F(WallCalendarPage, FileNamesOfTheMonthAndTheYear) {
   const MonthSheet sheet = Sheet(12, "2026");
   EXPECT_EQ(WallFileName(sheet, false), "Mumbai-2026-12-wall");

@@ -345,5 +345,37 @@ TEST(CalendarExportTest, EscapingAndFoldingOfALongDevanagariNote) {
             std::string::npos);
 }
 
+// An eclipse seen from the place is one timed event from its first contact to its
+// last as almanacs print them: the total lunar eclipse of 7-8 September 2025 at
+// Mumbai, 21:57 to 01:27 IST (the Positional Astronomy Centre, Kolkata: the umbral
+// phase), with its kind and magnitude; the Kolkata zone's DTSTART and DTEND. The
+// solar eclipse of 21 September 2025, not seen from India, is none.
+TEST(CalendarEventsTest, EclipseFromFirstToLastContact) {
+  MonthRequest request;
+  request.year = 2025;
+  request.month = 9;
+  request.latitude = 18 + 58 / 60.0;
+  request.longitude = 72 + 50 / 60.0;
+  request.clock = Clock::Fixed(330);
+  request.method = Method::Precise;
+  const MonthValues month = ComputeMonth(request);
+  ExportOptions options;
+  options.texts.digits = xdvng::Digits::Latin;
+  const auto events = CalendarEvents({month}, {"Mumbai, Maharashtra, India", "Asia/Kolkata"}, options);
+  ASSERT_EQ(std::count_if(events.begin(), events.end(), [](const auto& e) { return e.kind == EventKind::Eclipse; }),
+            1);
+  const CalendarEvent* eclipse = Find(events, EventKind::Eclipse, {2025, 9, 7});
+  ASSERT_NE(eclipse, nullptr);
+  EXPECT_EQ(eclipse->summary, "खग्रास चंद्रग्रहण");
+  EXPECT_EQ(eclipse->instant, Utc(2025, 9, 7, 16, 27));
+  EXPECT_EQ(eclipse->until, Utc(2025, 9, 7, 19, 57));
+  EXPECT_EQ(eclipse->description.substr(0, eclipse->description.find(',')), "ग्रासमान 1.362");
+  const std::string text = WriteCalendar({*eclipse}, {"Mumbai, Maharashtra, India", "Asia/Kolkata"}, options);
+  Parsed parsed;
+  ExpectValid(text, parsed);
+  EXPECT_NE(text.find("DTSTART;TZID=Asia/Kolkata:20250907T215700\r\nDTEND;TZID=Asia/Kolkata:20250908T012700\r\n"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace kalnika::ical

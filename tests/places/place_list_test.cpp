@@ -126,5 +126,35 @@ TEST(PlacesObservance, RulesAsStoredUnderTheNotesKeys) {
   EXPECT_TRUE(ReadObservance(without.places.Snapshot()).empty());
 }
 
+// A copy of the bundled file made before the rules existed borrows the bundled
+// rule of every note it stores byte for byte alike; a file with a rule of its own
+// keeps its own.
+TEST(PlacesObservance, AFileWithoutRulesBorrowsThoseOfItsUnchangedNotes) {
+  PlaceFolder bundled(
+      "[OBSERVANCE]\r\n0504=madhyahna\r\n0519=chandrodaya,first\r\nS09=sankranti\r\n0615=nishitha\r\n"
+      "[AUSPICIOUS DAYS]\r\n0504=\"GANESH\"\r\n0519=\"SANKASHTI\"\r\nS09=\"SANKRANT\"\r\n0615=\"KOJAGIRI\"\r\n");
+  struct Case {
+    const char* name;
+    std::string file;
+    std::map<std::string, std::string> expected;
+  } cases[] = {
+      {"UnchangedNotesBorrow",
+       "[AUSPICIOUS DAYS]\r\n0504=\"GANESH\"\r\nS09=SANKRANT\r\n",
+       {{"0504", "madhyahna"}, {"S09", "sankranti"}}},
+      {"ChangedNoteKeepsTheSunriseRule",
+       "[AUSPICIOUS DAYS]\r\n0504=\"GANESH CHATURTHI\"\r\n0519=\"SANKASHTI\"\r\n",
+       {{"0519", "chandrodaya,first"}}},
+      {"OwnRulesReadAsTheyAre",
+       "[OBSERVANCE]\r\n0504=udaya\r\n[AUSPICIOUS DAYS]\r\n0504=\"GANESH\"\r\n0519=\"SANKASHTI\"\r\n",
+       {{"0504", "udaya"}}},
+      {"NoNotesNoRules", "[LOCATION]\r\n", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlaceFolder user(c.file);
+    EXPECT_EQ(ReadObservance(user.places.Snapshot(), bundled.places.Snapshot()), c.expected);
+  }
+}
+
 }  // namespace
 }  // namespace kalnika::test
