@@ -14,6 +14,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/output.h"
+#include "display/csv.h"
 #include "forms/calendar_file.h"
 #include "forms/frm_kalnika.h"
 #include "forms/place_file_location.h"
@@ -55,7 +56,8 @@ constexpr const char* kUsage =
     "  --script S      xdvng (stored bytes, default for json), unicode (Devanagari,\n"
     "                  default for table, csv and ics), latin (readable Latin letters)\n"
     "                  or iso15919 (Latin with ISO 15919 marks)\n"
-    "  --digits D      devanagari (default) or latin digits in unicode output\n"
+    "  --digits D      devanagari (default; latin for csv) or latin digits in\n"
+    "                  unicode output\n"
     "  --find TEXT     list the towns whose name holds TEXT (GeoNames, offline), each\n"
     "                  with the place record and zone name it would store\n"
     "  --encode TEXT   print the Xdvng bytes of a Unicode Devanagari text (for the\n"
@@ -74,7 +76,7 @@ struct Options {
   Method method = Method::Classic;
   std::string format = "table";
   std::optional<std::string> script;
-  std::string digits = "devanagari";
+  std::optional<std::string> digits;  // as asked; the format's own otherwise
   std::optional<std::string> encode;
   std::optional<std::string> find;
   bool tithis = false;
@@ -172,7 +174,7 @@ Arguments ReadArguments(int argc, const char* const* argv) {
   if (!oneOf(o.format, {"table", "csv", "json", "ics"})) return problem("--format must be table, csv, json or ics");
   if (o.script && !oneOf(*o.script, {"xdvng", "unicode", "latin", "iso15919"}))
     return problem("--script must be xdvng, unicode, latin or iso15919");
-  if (!oneOf(o.digits, {"devanagari", "latin"})) return problem("--digits must be devanagari or latin");
+  if (o.digits && !oneOf(*o.digits, {"devanagari", "latin"})) return problem("--digits must be devanagari or latin");
   if (dst) {
     // "--dst" alone means on. Any other word after it is not its value but an
     // argument the tool does not know.
@@ -299,7 +301,11 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   if (!form.Shown()) result.message = box.last;
 
   const Script script = o.script ? ScriptNamed(*o.script) : (o.format == "json" ? Script::Xdvng : Script::Unicode);
-  const DisplayForm display(script, o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari);
+  // CSV has Western digits unless others are asked for (display/csv.h).
+  const std::optional<xdvng::Digits> digits =
+      o.digits ? std::optional(*o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari) : std::nullopt;
+  const DisplayForm display =
+      o.format == "csv" ? CsvForm(script, digits) : DisplayForm(script, digits.value_or(xdvng::Digits::Devanagari));
   if (o.format == "json") {
     out << ToJson(result, display);
   } else if (result.message) {

@@ -193,10 +193,12 @@ MonthGrid::MonthGrid(MonthGridView* view, DisplayOptions options)
 
 int MonthGrid::Px(int twips) const { return TwipsToPixels(twips, table_->logicalDpiY()); }
 
-void MonthGrid::Show(const kalnika::MonthTable& table, bool visible) {
+void MonthGrid::Show(const kalnika::MonthTable& table, bool visible, const MonthValues* month) {
   visible_ = visible;
   view_->setUpdatesEnabled(false);
   cells_ = table;
+  month_.reset();
+  if (month != nullptr) month_ = *month;
   for (int r = 0; r < kTableRows; ++r)
     for (int c = 0; c < kTableColumns; ++c) ShowCell(r, c);
   FitColumns();
@@ -223,7 +225,7 @@ void MonthGrid::SetDisplay(const DisplayOptions& options) {
 void MonthGrid::ShowCell(int row, int col) {
   QTableWidgetItem* item = table_->item(row, col);
   if (item == nullptr) return;
-  item->setText(DisplayString(ShownCell(cells_, row, col), options_));
+  item->setText(DisplayCell(month_ ? &*month_ : nullptr, cells_, row, col, options_));
 }
 
 void MonthGrid::ApplyFonts() {

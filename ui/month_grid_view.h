@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "almanac/month_text.h"
@@ -80,8 +81,10 @@ class MonthGrid {
  public:
   MonthGrid(MonthGridView* view, DisplayOptions options);
 
-  // Shows a table; a hidden grid (after a refused input) keeps its place.
-  void Show(const kalnika::MonthTable& table, bool visible);
+  // Shows a table, with the values of the month computed (none after a refused
+  // input: the grid is hidden then and keeps its place). The values set the notes of
+  // a day apart (DisplayCell).
+  void Show(const kalnika::MonthTable& table, bool visible, const MonthValues* month = nullptr);
 
   // The bytes of a cell (row 0..31, column 0..16; empty outside).
   const std::string& Stored(int row, int col) const;
@@ -105,6 +108,7 @@ class MonthGrid {
   DisplayOptions options_;
   bool visible_ = true;
   kalnika::MonthTable cells_;
+  std::optional<MonthValues> month_;
   const std::string outside_;  // the text of a cell outside the grid
 };
 
