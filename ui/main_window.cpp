@@ -185,7 +185,7 @@ void MainWindow::Run(Handler handler) {
 
 void MainWindow::ShowModel() {
   binding_.Pull();
-  grid_->Show(model_->Table(), model_->GridVisible());
+  grid_->Show(model_->Table(), model_->GridVisible(), model_->Shown() ? &model_->Shown()->values : nullptr);
   wallView_->Show(model_->Shown());
   // The era labels belong to the month shown: without one (after a refused input)
   // neither is shown, although the model keeps the Vikram caption.
