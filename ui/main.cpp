@@ -57,6 +57,7 @@ int main(int argc, char* argv[]) {
   kalnika::ui::Application::Options options;
   options.placeFile = kalnika::ResolvePlaceFile(kalnika::ProgramDir(), kalnika::UserConfigDir());
   options.bundledPlaceFile = kalnika::BundledDataDir(kalnika::ProgramDir()) / kalnika::kPlaceFileName;
+  options.translationFolder = kalnika::ui::TranslationFolder(kalnika::BundledDataDir(kalnika::ProgramDir()));
   options.today = [] { return QDate::currentDate(); };
   options.helpFile = QString::fromStdString(kalnika::FindHelpDocument(kalnika::ProgramDir()).string());
   kalnika::ui::Application kalnika(options);

@@ -55,8 +55,8 @@ class MonthGridView : public QFrame {
   // little room for the marks above it), so that a month fits without scrolling
   // wherever the screen can hold it.
   void SetRowHeights(int least, int designed);
-  // Width a column needs to show its texts, in pixels; the note column (16) takes
-  // at least this and stretches to fill the rest of the grid's width.
+  // Width a column needs to show its texts, in pixels; every column takes at least
+  // this, and a wider grid shares the room beyond among them in proportion.
   void SetNaturalWidth(int col, int pixels);
 
   // The whole grid without scrolling: every column at its natural width and all
@@ -66,6 +66,7 @@ class MonthGridView : public QFrame {
  private:
   void FollowTable();
   void FitRows();
+  void FitColumns();
 
   MonthTableWidget* table_;
   QTableView* headingStrip_;  // a second view of the same items showing only row 0

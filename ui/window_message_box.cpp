@@ -1,5 +1,6 @@
 #include "ui/window_message_box.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "ui/language.h"
@@ -8,7 +9,7 @@ namespace kalnika::ui {
 
 namespace {
 int Run(QWidget* owner, const QString& text, QMessageBox::StandardButtons buttons) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text, buttons, owner);
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Messages", kApplicationTitle), text, buttons, owner);
   box.setObjectName(QStringLiteral("KalnikaMessage"));
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);

@@ -3,6 +3,7 @@
 // interface language, an OK button only (or Yes and No for a question) and the
 // caption "Kalnika".
 #include <QPointer>
+#include <QtGlobal>
 #include <QWidget>
 #include <string>
 
@@ -10,8 +11,9 @@
 
 namespace kalnika::ui {
 
-// Caption of every message box and of the application.
-inline constexpr const char* kApplicationTitle = "Kalnika";
+// Caption of every message box and of the application (context "Messages" of the
+// translations).
+inline constexpr const char* kApplicationTitle = QT_TRANSLATE_NOOP("Messages", "Kalnika");
 
 class WindowMessageBox : public MessageBox {
  public:

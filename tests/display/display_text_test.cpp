@@ -62,10 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"LatinRegularMonthPrefixApart", std::string(kRegularAfterAddedPrefix) + MaasNames[2], kLatin,
              "Nij Jyeshtha"},
         // The stored tables misspell five words (system-texts.tsv has them as stored).
-        // Shown as Marathi writes them: सूर्य with its reph, and a final i written
-        // long in Marathi words (राशी; Marathi Sahitya Mahamandal's spelling rules of
-        // 1962, rule 8); the yoga साध्य and ध्रुव and the nakshatra धनिष्ठा as the
-        // lists of the 27 yogas and nakshatras name them (Surya Siddhanta, ch. 2 and 8).
+        // Shown as Marathi writes them: सूर्य with its reph, and the final i of a
+        // tatsama word written long (राशी; the spelling rules of the Marathi Sahitya
+        // Mahamandal, approved by the government of Maharashtra in 1962 and 1972,
+        // rule 5: कवी, मती, गती); the yoga साध्य and ध्रुव and the nakshatra धनिष्ठा
+        // as the lists of the 27 yogas and nakshatras name them.
         Case{"SunSignHeadingSpeltSuryarashi", ColumnHeadings[13], kDevanagari,
              "\u0938\u0942\u0930\u094D\u092F\u0930\u093E\u0936\u0940"},
         Case{"MoonSignHeadingAlike", ColumnHeadings[12], kDevanagari,
