@@ -32,6 +32,14 @@ class LanguageWatcher : public QObject {
   std::function<void()> apply_;
 };
 
+// Installing a translation posts a LanguageChange to the application, which posts
+// one to every window: both are delivered now, so that the windows change at once,
+// not at the next turn of the event loop.
+void DeliverLanguageChange() {
+  QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::LanguageChange);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
 }  // namespace
 
 Language LanguageOfLocale(const QLocale& locale) {
@@ -75,9 +83,11 @@ void Translations::Set(Language language) {
   loaded_ = true;
   QLocale::setDefault(LanguageLocale(language));
   if (language == Language::English) {
-    // The sources are English; a LanguageChange still reaches every window.
-    QEvent change(QEvent::LanguageChange);
-    QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
+    // The sources are English; the removals posted a LanguageChange, which reaches
+    // every window now (or one is sent when there was nothing to remove).
+    QCoreApplication::removePostedEvents(QCoreApplication::instance(), QEvent::LanguageChange);
+    QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::LanguageChange));
+    DeliverLanguageChange();
     return;
   }
   const QString code = LanguageCode(language);
@@ -94,6 +104,7 @@ void Translations::Set(Language language) {
   install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   install(QStringLiteral("kalnika_qt_") + code, folder);
   loaded_ = install(QStringLiteral("kalnika_") + code, folder);
+  DeliverLanguageChange();
 }
 
 void OnLanguageChange(QWidget* widget, std::function<void()> apply) {
