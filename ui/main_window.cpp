@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -63,7 +64,14 @@ MainWindow::MainWindow(std::filesystem::path placeFile, QDate today, QWidget* pa
   wallView_ = new WallCalendarView(grid_->Display());
   views_ = new QStackedWidget;
   views_->addWidget(tablePage);
-  views_->addWidget(wallView_);
+  // The wall calendar scrolls in a window too low for squares of legible texts.
+  auto* wallPage = new QScrollArea;
+  wallPage->setObjectName(QStringLiteral("wallCalendarPage"));
+  wallPage->setFrameShape(QFrame::NoFrame);
+  wallPage->setWidgetResizable(true);
+  wallPage->setFocusPolicy(Qt::NoFocus);
+  wallPage->setWidget(wallView_);
+  views_->addWidget(wallPage);
   layout->addWidget(views_, 1);
   panel_ = BuildControlPanel(controls_);
   panelStrip_ = new PanelScroller(panel_);
@@ -355,18 +363,25 @@ void MainWindow::SetDisplay(const DisplayOptions& options) {
 
 void MainWindow::FitWidth() {
   if (isMaximized() || isFullScreen()) return;
-  resize(WantedSize().width(), height());
-  FitToScreen();
+  // Bounded by the room here: a shown window takes its new size only when the
+  // window system answers, so FitToScreen would still see the old one.
+  int width = WantedSize().width();
+  if (const QScreen* shown = screen()) {
+    const int frame = frameGeometry().width() - geometry().width();
+    width = std::min(width, shown->availableGeometry().width() - (isVisible() ? frame : 2 * kFrameAllowance));
+  }
+  resize(width, height());
+  QTimer::singleShot(0, this, &MainWindow::FitToScreen);
 }
 
 void MainWindow::ShowMonthView(MonthView view) {
-  views_->setCurrentWidget(view == MonthView::Wall ? static_cast<QWidget*>(wallView_) : views_->widget(0));
+  views_->setCurrentIndex(view == MonthView::Wall ? 1 : 0);
   monthViewMenu_->Show(view);
   StoreMonthView(view);
 }
 
 MonthView MainWindow::ShownMonthView() const {
-  return views_->currentWidget() == wallView_ ? MonthView::Wall : MonthView::Table;
+  return views_->currentIndex() == 1 ? MonthView::Wall : MonthView::Table;
 }
 
 }  // namespace kalnika::ui

@@ -59,7 +59,11 @@ void TwipsPanel::AddLine(QPoint fromTwips, QPoint toTwips) {
 }
 
 void TwipsPanel::Measure() {
-  natural_ = QSize(Px(design_.width()), Px(design_.height()));
+  // As high as designed; as wide as its lines and controls reach (the design's
+  // width is the whole window's, wider than the controls under the grid).
+  natural_ = QSize(0, Px(design_.height()));
+  for (const Line& line : lines_)
+    natural_ = natural_.expandedTo(QSize(Px(std::max(line.from.x(), line.to.x()) - origin_.x()) + 5, 0));
   for (Placed& p : placed_) {
     SetFont(p.widget, p.font);
     const QSize least = p.grows ? p.widget->minimumSizeHint() : QSize(0, 0);
@@ -141,7 +145,10 @@ PanelScroller::PanelScroller(TwipsPanel* panel, QWidget* parent) : QScrollArea(p
   setFrameShape(QFrame::NoFrame);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setWidgetResizable(true);
+  // The panel as wide as the strip, or as its least width, which the strip then
+  // scrolls (a strip that resized the panel by itself would keep it at its natural
+  // width's minimum hint).
+  setWidgetResizable(false);
   setWidget(panel);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   // The panel's height changes with its scale and its texts; the bar comes and goes.
@@ -161,12 +168,19 @@ QSize PanelScroller::minimumSizeHint() const { return {0, Height()}; }
 
 void PanelScroller::resizeEvent(QResizeEvent* event) {
   QScrollArea::resizeEvent(event);
+  const int width = std::max(viewport()->width(), panel_->minimumWidth());
+  if (panel_->width() != width) panel_->resize(width, panel_->height());
   if (height() != Height()) setFixedHeight(Height());
 }
 
 bool PanelScroller::eventFilter(QObject* watched, QEvent* event) {
   const bool changed = event->type() == QEvent::Resize || event->type() == QEvent::Show || event->type() == QEvent::Hide;
   if (changed && height() != Height()) setFixedHeight(Height());
+  // A panel measured again (new texts) may need another least width.
+  if (watched == panel_ && event->type() == QEvent::LayoutRequest) {
+    const int width = std::max(viewport()->width(), panel_->minimumWidth());
+    if (panel_->width() != width) panel_->resize(width, panel_->height());
+  }
   return QScrollArea::eventFilter(watched, event);
 }
 

@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSet>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <libical/ical.h>
 
@@ -210,6 +212,25 @@ class ExportTest : public QObject {
     QCOMPARE(seenMonths.size(), months);
     for (const QString& summary : summaries) QVERIFY2(seen.contains(summary), qPrintable(summary));
     QVERIFY(session->messages.seen.isEmpty());
+  }
+
+  // The file dialogs start in the folder a file was last chosen in, remembered for
+  // the next start; before any, in the documents folder.
+  void fileDialogsStartInTheFolderLastUsed() {
+    QCOMPARE(ui::FileFolder(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    ui::RememberFileFolder(session->output.filePath(QStringLiteral("Mumbai-2026-12.pdf")));
+    QCOMPARE(ui::FileFolder(), session->output.path());
+    QCOMPARE(QSettings().value(QStringLiteral("files/folder")).toString(), session->output.path());
+    // A folder since removed: the documents folder again.
+    ui::RememberFileFolder(session->output.filePath(QStringLiteral("gone/Mumbai-2026.pdf")));
+    QCOMPARE(ui::FileFolder(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  }
+
+  // Without a font that writes Devanagari the window says so once, in English
+  // (the Marathi texts would be boxes too).
+  void aMissingDevanagariFontIsReported() {
+    QVERIFY(ui::MissingFontWarning({}).contains(QStringLiteral("fonts-noto-core")));
+    QVERIFY(ui::MissingFontWarning({QStringLiteral("Noto Sans Devanagari")}).isEmpty());
   }
 
   void failedWritesAreReported_data() {
