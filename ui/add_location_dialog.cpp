@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
@@ -294,8 +295,10 @@ void AddLocationDialog::ShowDescriptionLength() {
   if (descriptionLength_ == nullptr || pulling_) return;
   binding_.Push();
   const int length = model_->DescriptionLength();
+  // The numbers in the interface language's digits.
   descriptionLength_->setText(
-      QCoreApplication::translate("AddLocationDialog", "%1 of %2 characters used by “City, State, Country”").arg(length).arg(kDescriptionLimit));
+      QCoreApplication::translate("AddLocationDialog", "%1 of %2 characters used by “City, State, Country”")
+          .arg(QLocale().toString(length), QLocale().toString(kDescriptionLimit)));
   // Over the limit the count is red: OK will ask to shorten the description.
   QPalette palette = descriptionLength_->palette();
   palette.setColor(QPalette::WindowText,
