@@ -14,6 +14,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/output.h"
+#include "display/csv.h"
 #include "forms/calendar_file.h"
 #include "forms/frm_day.h"
 #include "forms/frm_kalnika.h"
@@ -64,7 +65,8 @@ constexpr const char* kUsage =
     "  --script S      xdvng (stored bytes, default for json), unicode (Devanagari,\n"
     "                  default for table, csv and ics), latin (readable Latin letters)\n"
     "                  or iso15919 (Latin with ISO 15919 marks)\n"
-    "  --digits D      devanagari (default) or latin digits in unicode output\n"
+    "  --digits D      devanagari (default; latin for csv) or latin digits in\n"
+    "                  unicode output\n"
     "  --find TEXT     list the towns whose name holds TEXT (GeoNames, offline), each\n"
     "                  with the place record and zone name it would store\n"
     "  --encode TEXT   print the Xdvng bytes of a Unicode Devanagari text (for the\n"
@@ -83,7 +85,7 @@ struct Options {
   Method method = Method::Precise;
   std::string format = "table";
   std::optional<std::string> script;
-  std::string digits = "devanagari";
+  std::optional<std::string> digits;  // as asked; the format's own otherwise
   std::optional<std::string> encode;
   std::optional<std::string> find;
   bool tithis = false;
@@ -207,7 +209,7 @@ Arguments ReadArguments(int argc, const char* const* argv) {
   if (!oneOf(o.format, {"table", "csv", "json", "ics"})) return problem("--format must be table, csv, json or ics");
   if (o.script && !oneOf(*o.script, {"xdvng", "unicode", "latin", "iso15919"}))
     return problem("--script must be xdvng, unicode, latin or iso15919");
-  if (!oneOf(o.digits, {"devanagari", "latin"})) return problem("--digits must be devanagari or latin");
+  if (o.digits && !oneOf(*o.digits, {"devanagari", "latin"})) return problem("--digits must be devanagari or latin");
   if (dst) {
     // "--dst" alone means on. Any other word after it is not its value but an
     // argument the tool does not know.
@@ -235,7 +237,10 @@ int Find(const std::string& text, std::ostream& out, std::ostream& err) {
 
 DisplayForm DisplayOf(const Options& o) {
   const Script script = o.script ? ScriptNamed(*o.script) : (o.format == "json" ? Script::Xdvng : Script::Unicode);
-  return DisplayForm(script, o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari);
+  // CSV has Western digits unless others are asked for (display/csv.h).
+  const std::optional<xdvng::Digits> digits =
+      o.digits ? std::optional(*o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari) : std::nullopt;
+  return o.format == "csv" ? CsvForm(script, digits) : DisplayForm(script, digits.value_or(xdvng::Digits::Devanagari));
 }
 
 // --date: the day's page of the month the form computed.
@@ -331,7 +336,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   if (form.Shown() && box.count > 0) err << "kalnika-cli: " << box.last << "\n";
   // The classic method reads +05:45 as 5 hours, as it always has: said, not hidden.
   if (form.Shown())
-    if (const std::string note = ClassicZoneNote(*form.Shown()); !note.empty()) err << "kalnika-cli: " << note << "\n";
+    if (const std::optional<Message> note = ClassicZoneNote(*form.Shown())) err << "kalnika-cli: " << note->Text() << "\n";
 
   if (o.date) return PrintDay(form, box, *o.date, o, out, err);
 

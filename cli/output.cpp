@@ -324,7 +324,8 @@ std::string ToCsv(const MonthOutput& out, const DisplayForm& form) {
 
 std::string ToTable(const MonthOutput& out, const DisplayForm& form) {
   std::vector<std::vector<std::string>> cells;
-  for (int r = 0; r <= out.table.dayCount; ++r) cells.push_back(DisplayRow(out.table, r, form));
+  for (int r = 0; r <= out.table.dayCount; ++r)
+    cells.push_back(out.sheet ? DisplayRow(out.sheet->values, out.table, r, form) : DisplayRow(out.table, r, form));
   std::vector<std::size_t> widths(cells.empty() ? 0 : cells[0].size(), 0);
   for (const auto& row : cells)
     for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], TerminalColumns(row[c]));

@@ -27,9 +27,15 @@ std::string CsvRecord(const std::vector<std::string>& fields) {
   return line + "\r\n";
 }
 
+DisplayForm CsvForm(Script script, std::optional<xdvng::Digits> asked) {
+  return DisplayForm(script, asked.value_or(xdvng::Digits::Latin));
+}
+
 std::string MonthCsv(const MonthValues& values, const MonthTable& table, std::string_view place,
                      DisplayForm form) {
   std::vector<std::string> headings = DisplayRow(table, 0, form);
+  headings[IndexOf(Column::GregorianMonth)] = DisplayText(kGregorianMonthTitle, form);
+  headings[IndexOf(Column::LunarMonth)] = DisplayText(kLunarMonthTitle, form);
   for (const char* word : {kPlaceWord, kKaliWord, kVikramWord, kMethodWord}) headings.push_back(DisplayText(word, form));
   std::string csv = CsvRecord(headings);
 
@@ -38,7 +44,7 @@ std::string MonthCsv(const MonthValues& values, const MonthTable& table, std::st
   const std::string vikram = VikramYears(values, form);
   const std::string method = DisplayText(MethodName(values.method), form);
   for (int r = 1; r <= table.dayCount; ++r) {
-    std::vector<std::string> fields = DisplayRow(table, r, form);
+    std::vector<std::string> fields = DisplayRow(values, table, r, form);
     fields.insert(fields.end(), {placeText, kali, vikram, method});
     csv += CsvRecord(fields);
   }

@@ -52,7 +52,42 @@ std::string PrefixApart(std::string_view stored) {
   return std::string(stored);
 }
 
+// The misspelt words of the stored name tables and headings, and their spelling.
+struct Mend {
+  std::string_view stored, shown;
+};
+constexpr Mend kMends[] = {
+    {"\u0938\u0942\u092F\u0930\u093E\u0936\u093F", "\u0938\u0942\u0930\u094D\u092F\u0930\u093E\u0936\u0940"},
+    {"\u091A\u0902\u0926\u094D\u0930\u0930\u093E\u0936\u093F", "\u091A\u0902\u0926\u094D\u0930\u0930\u093E\u0936\u0940"},
+    {"\u092A\u0930\u094D\u092F\u0902\u0928\u094D\u0924", "\u092A\u0930\u094D\u092F\u0902\u0924"},
+    {"\u0938\u093E\u0926\u094D\u0927\u094D\u092F", "\u0938\u093E\u0927\u094D\u092F"},
+    {"\u0927\u0943\u0935", "\u0927\u094D\u0930\u0941\u0935"},
+    {"\u0927\u0928\u093F\u0937\u094D\u091F\u093E", "\u0927\u0928\u093F\u0937\u094D\u0920\u093E"},
+};
+
+// Whether the UTF-8 character that ends at `end` (or begins at `begin`) is a
+// Devanagari letter or sign (U+0900..U+0963, U+0971..U+097F): a word goes on.
+bool DevanagariLetter(std::string_view text, std::size_t begin) {
+  if (begin + 3 > text.size() || static_cast<unsigned char>(text[begin]) != 0xE0) return false;
+  const unsigned lead = static_cast<unsigned char>(text[begin + 1]);
+  const unsigned last = static_cast<unsigned char>(text[begin + 2]);
+  if (lead == 0xA4) return true;  // U+0900..U+093F
+  return lead == 0xA5 && (last <= 0xA3 || last >= 0xB1);
+}
+
 }  // namespace
+
+std::string MendedSpelling(std::string unicode) {
+  for (const Mend& mend : kMends) {
+    for (std::size_t at = unicode.find(mend.stored); at != std::string::npos;
+         at = unicode.find(mend.stored, at + 1)) {
+      const std::size_t end = at + mend.stored.size();
+      if ((at >= 3 && DevanagariLetter(unicode, at - 3)) || DevanagariLetter(unicode, end)) continue;
+      unicode.replace(at, mend.stored.size(), mend.shown);
+    }
+  }
+  return unicode;
+}
 
 DisplayForm::DisplayForm(Script script_, xdvng::Digits digits_) : script(script_), digits(digits_) {
   if (script == Script::Latin || script == Script::Iso15919)
@@ -65,7 +100,7 @@ std::string DisplayText(std::string_view stored, DisplayForm form) {
       return Latin1ToUtf8(stored);
     case Script::Unicode:
       if (xdvng::IsUtf8Devanagari(stored)) return std::string(TrimBlanks(xdvng::ToUnicode(stored, form.digits), " "));
-      return std::string(TrimBlanks(xdvng::ToUnicode(TwoDigitMinutes(stored), form.digits), " "));
+      return MendedSpelling(std::string(TrimBlanks(xdvng::ToUnicode(TwoDigitMinutes(stored), form.digits), " ")));
     case Script::Latin:
     case Script::Iso15919: {
       if (const char* english = EnglishName(stored)) return english;
@@ -98,6 +133,28 @@ std::vector<std::string> DisplayRow(const MonthTable& table, int row, DisplayFor
   std::vector<std::string> cells;
   if (row < 0 || row >= kTableRows) return cells;
   for (int c = 0; c < kTableColumns; ++c) cells.push_back(DisplayText(ShownCell(table, row, c), form));
+  return cells;
+}
+
+std::string DisplayNotes(std::string_view cell, const std::vector<DayNote>& notes, DisplayForm form) {
+  std::string together;
+  for (const DayNote& note : notes) together += note.text;
+  if (notes.size() < 2 || together != cell || form.script == Script::Xdvng) return DisplayText(cell, form);
+  std::string shown;
+  for (const DayNote& note : notes) {
+    const std::string text = DisplayText(note.text, form);
+    if (text.empty()) continue;
+    if (!shown.empty()) shown += kNoteSeparator;
+    shown += text;
+  }
+  return shown;
+}
+
+std::vector<std::string> DisplayRow(const MonthValues& month, const MonthTable& table, int row, DisplayForm form) {
+  std::vector<std::string> cells = DisplayRow(table, row, form);
+  if (row >= 1 && static_cast<std::size_t>(row) <= month.days.size() && !cells.empty())
+    cells[IndexOf(Column::Notes)] = DisplayNotes(table.cells[static_cast<std::size_t>(row)][Column::Notes],
+                                                 DayNotes(month.days[static_cast<std::size_t>(row - 1)]), form);
   return cells;
 }
 

@@ -50,6 +50,12 @@ std::string DisplayText(std::string_view stored, DisplayForm form);
 // ४:१०" ("16 September 4:10" in a Latin script, the month by its English name).
 std::string DisplayClock(const DayClock& clock, DisplayForm form);
 
+// The stored tables' misspelt words as Marathi almanacs write them, in a Unicode
+// text: सूयराशि सूर्यराशी, चंद्रराशि चंद्रराशी (the two sign headings alike),
+// पर्यंन्त पर्यंत, साद्ध्य साध्य, ध्रुव for धृव, धनिष्टा धनिष्ठा; whole words only.
+// The stored bytes stay the original's (`--script xdvng`, the Xdvng font).
+std::string MendedSpelling(std::string unicode);
+
 // The heading of the notes column (16), which the stored headings leave empty:
 // "ev:S:ð\:", read विशेष ("notes").
 inline constexpr const char* kNotesHeading = "ev:S:\xF0\\:";
@@ -61,6 +67,18 @@ std::string_view ShownCell(const MonthTable& table, int row, int column);
 // The displayed cells of a row of the table (0 the headings, with the notes
 // heading; 1..31 the days).
 std::vector<std::string> DisplayRow(const MonthTable& table, int row, DisplayForm form);
+
+// The notes cell of a day row as displayed: each of the day's notes (DayNotes)
+// displayed on its own and the notes joined by " · ", so that a skipped tithi and
+// a festival do not read as one sentence. The stored cell is the notes run
+// together; where it is not (the Kali new year's note on 23 January stands in the
+// cell alone), or in the Xdvng script, the cell is displayed as stored.
+inline constexpr const char* kNoteSeparator = " · ";
+std::string DisplayNotes(std::string_view cell, const std::vector<DayNote>& notes, DisplayForm form);
+
+// The displayed cells of a row of a computed month: DisplayRow with the notes of
+// its day apart (DisplayNotes).
+std::vector<std::string> DisplayRow(const MonthValues& month, const MonthTable& table, int row, DisplayForm form);
 
 // Words of the headings of the printed page and the CSV file, stored like every
 // Devanagari text: स्थळ ("place"), पद्धत ("method").

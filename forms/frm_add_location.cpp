@@ -1,6 +1,7 @@
 #include "forms/frm_add_location.h"
 
 #include "places/zone_names.h"
+#include "text/text.h"
 
 namespace kalnika {
 
@@ -22,12 +23,37 @@ void SelectText(ListBoxControl& list, std::string_view text) {
     if (list.items[i] == text) list.ListIndex = static_cast<int>(i);
 }
 
-// What lstFound shows for a town: its names as GeoNames writes them and its zone.
-std::string FoundText(const TownMatch& town) {
+// What lstFound shows for a town: its names as GeoNames writes them, the country
+// by its name in the window's language, and its zone.
+std::string FoundText(const TownMatch& town, std::string_view language) {
+  std::string country = CountryName(town.countryCode, language);
+  if (country.empty()) country = town.country;
   std::string text = town.name;
-  for (const std::string* part : {&town.state, &town.country})
+  for (const std::string* part : {&town.state, static_cast<const std::string*>(&country)})
     if (!part->empty()) text += ", " + *part;
   return text + " (" + town.zoneName + ")";
+}
+
+// The names of the entries a refusal names (places/place_record.cpp), marked for
+// the window's translations: the window shows them in its language.
+[[maybe_unused]] constexpr const char* kEntryNames[] = {
+    KALNIKA_TEXT("Messages", "City"),
+    KALNIKA_TEXT("Messages", "State/Province"),
+    KALNIKA_TEXT("Messages", "Country"),
+    KALNIKA_TEXT("Messages", "Latitude degrees"),
+    KALNIKA_TEXT("Messages", "Latitude minutes"),
+    KALNIKA_TEXT("Messages", "N/S"),
+    KALNIKA_TEXT("Messages", "Longitude degrees"),
+    KALNIKA_TEXT("Messages", "E/W"),
+    KALNIKA_TEXT("Messages", "Longitude minutes"),
+    KALNIKA_TEXT("Messages", "Time zone hours"),
+    KALNIKA_TEXT("Messages", "Time zone minutes"),
+};
+
+// A place's city as the duplicate test compares it: the description up to its
+// first comma, without blanks at either end, case folded.
+std::string CityKey(std::string_view name) {
+  return FoldCase(TrimBlanks(name.substr(0, name.find(',')), " "));
 }
 
 }  // namespace
@@ -56,7 +82,7 @@ void frmAddLocation::Form_Load() {
 void frmAddLocation::UseTowns(TownSearch* towns) { towns_ = towns; }
 
 std::string frmAddLocation::FinderProblem() const {
-  if (towns_ == nullptr) return "No list of towns is loaded.";
+  if (towns_ == nullptr) return KALNIKA_TEXT("Messages", "No list of towns is loaded.");
   return towns_->Finder().available() ? std::string() : towns_->Finder().problem();
 }
 
@@ -64,7 +90,7 @@ void frmAddLocation::txtFind_Change() {
   found_.clear();
   if (towns_ != nullptr && towns_->Finder().available()) found_ = towns_->Finder().Search(txtFind.Text, kMostTownsFound);
   lstFound.items.clear();
-  for (const TownMatch& town : found_) lstFound.items.push_back(FoundText(town));
+  for (const TownMatch& town : found_) lstFound.items.push_back(FoundText(town, language));
   lstFound.ListIndex = -1;
 }
 
@@ -72,9 +98,10 @@ void frmAddLocation::lstFound_Click() {
   if (lstFound.ListIndex < 0 || static_cast<std::size_t>(lstFound.ListIndex) >= found_.size()) return;
   const TownMatch& town = found_[static_cast<std::size_t>(lstFound.ListIndex)];
   const PlaceEntries entries = EntriesOfRecord(town.record);
-  txtCity.Text = entries.city;
-  txtState.Text = entries.state;
-  txtCountry.Text = entries.country;
+  const TownEntries names = EntriesOfTown(town, language);
+  txtCity.Text = names.city;
+  txtState.Text = names.state;
+  txtCountry.Text = names.country;
   SelectText(lstLatDegrees, entries.latDegrees);
   SelectText(lstNS, entries.northSouth);
   SelectText(lstLatMin, entries.latMinutes);
@@ -124,25 +151,52 @@ frmAddLocation::Outcome frmAddLocation::cmdOK_Click() {
       messageBox_.Show(kShortenDescriptionMessage);
       return Outcome::StayOpen;
     case RecordOutcome::MissingEntry:
-      messageBox_.Show("Please enter the missing entry: " + built.missing);
+      messageBox_.Show({KALNIKA_TEXT("Messages", "Please enter the missing entry: %1"), {built.missing}});
       return Outcome::StayOpen;
     case RecordOutcome::InvalidText:
-      messageBox_.Show("This entry cannot be stored (no quotes or line breaks): " + built.invalid);
+      messageBox_.Show(
+          {KALNIKA_TEXT("Messages", "This entry cannot be stored (no quotes or line breaks): %1"), {built.invalid}});
       return Outcome::StayOpen;
     case RecordOutcome::Built:
       break;
   }
 
+  Place listed;
+  if (const int position = ListedPosition(entries.city, built.record, listed); position >= 0) {
+    if (!messageBox_.Ask({kDuplicatePlaceQuestion,
+                          {listed.name, std::string(TrimBlanks(listed.latCaption, " ")),
+                           std::string(TrimBlanks(listed.longCaption, " "))}}))
+      return Outcome::StayOpen;
+    lastPlace_ = listed;
+    lastPosition_ = position;
+    return Outcome::SelectExisting;
+  }
+
   const std::string zoneName = ZoneNameFor(entries);
   const AppendedPlace appended = AppendPlace(placeFile_, built.record, zoneName);
   if (!appended.result.ok) {
-    messageBox_.Show("The place could not be stored: " + appended.result.error);
+    messageBox_.Show({KALNIKA_TEXT("Messages", "The place could not be stored: %1"), {appended.result.error}});
     return Outcome::StayOpen;
   }
   lastPlace_ = ParsePlace(built.record);
   lastPlace_.zoneName = zoneName;
   lastPosition_ = appended.key;
   return Outcome::Stored;
+}
+
+int frmAddLocation::ListedPosition(const std::string& city, const std::string& record, Place& listed) {
+  const Place place = ParsePlace(record);
+  const std::string key = CityKey(city);
+  const std::vector<Place> places = LoadPlaces(placeFile_.Snapshot());
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    const Place& other = places[i];
+    if (other.labelled && other.latCaption == place.latCaption && other.longCaption == place.longCaption &&
+        CityKey(other.name) == key) {
+      listed = other;
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
 }
 
 }  // namespace kalnika

@@ -16,7 +16,12 @@
 
 namespace kalnika {
 
-inline constexpr const char* kShortenDescriptionMessage = "Please shorten the description";
+inline constexpr const char* kShortenDescriptionMessage = KALNIKA_TEXT("Messages", "Please shorten the description");
+// A place the list holds already (its city at the same latitude and longitude):
+// the question, with the place as the list names it and its coordinates.
+inline constexpr const char* kDuplicatePlaceQuestion =
+    KALNIKA_TEXT("Messages", "%1 is in the list already, at the same latitude and longitude (%2, %3). It is not stored "
+                             "a second time.\n\nSelect it in the main window?");
 // Most characters of city, state and country with their two separators: the
 // description of the record holds them and one blank in 31 columns.
 inline constexpr int kDescriptionLimit = 30;
@@ -40,6 +45,10 @@ class frmAddLocation {
   // with nothing selected and empties the city box and the tags.
   void Form_Load();
 
+  // The window's language ("mr", "en"): the countries of the towns found are named
+  // in it where ICU has their names (EntriesOfTown).
+  std::string language = "en";
+
   // The towns the dialog searches (the program keeps them for its run; they must
   // outlive the dialog); null, or a list that is not available: the entries are
   // typed as before.
@@ -51,10 +60,10 @@ class frmAddLocation {
   // then those holding it (TownFinder::Search), at most kMostTownsFound, none
   // selected.
   void txtFind_Change();
-  // A town chosen in lstFound fills the entries from the place record it would
-  // store: city, state and country from the record's description (at most 30
-  // characters, so OK never asks to shorten it), latitude, longitude and zone. The
-  // user may change them all before OK.
+  // A town chosen in lstFound fills the entries: city, state and country as
+  // EntriesOfTown gives them (the country by its full name; at most 30 bytes, so OK
+  // never asks to shorten them), and latitude, longitude and zone from the place
+  // record it would store. The user may change them all before OK.
   void lstFound_Click();
   // The zone name OK stores with the entries: the chosen town's, as long as the
   // zone entries are still the town's; otherwise none (the user set another zone,
@@ -64,13 +73,19 @@ class frmAddLocation {
   std::string ChosenZoneName() const { return chosen_ ? chosen_->zoneName : std::string(); }
 
   enum class Outcome {
-    Stored,        // record appended: close, reload the main window
-    Cancelled,     // nothing entered at all: close without storing, reload the main window
-    StayOpen,      // a message was shown (missing entry, too long, failed write): stay open
+    Stored,          // record appended: close; the main window selects it (LastPosition)
+    Cancelled,       // nothing entered at all: close without storing, the main window as it was
+    StayOpen,        // a message was shown (missing entry, too long, failed write): stay open
+    SelectExisting,  // the place was in the list already, and the user chose to select it
+                     // there (LastPosition): close without storing
   };
   // OK: copies the entries into the tags, checks them, builds the record and appends
   // it to the place file. Every refusal and every failed write is shown in a message
-  // box and keeps the dialog open with the entries as they were.
+  // box and keeps the dialog open with the entries as they were. A place the file
+  // lists already (the same city, case and blanks aside, at the same latitude and
+  // longitude to the minute, whatever its state, country or zone) is not stored
+  // twice: a question says so and offers to select the listed one; No keeps the
+  // dialog open to change the entries.
   Outcome cmdOK_Click();
 
   // Characters of "City, State, Country" as entered (bytes, as the record counts
@@ -78,11 +93,16 @@ class frmAddLocation {
   int DescriptionLength() const;
 
   // The place stored by the last OK that stored one (with the zone name stored
-  // with it), and its position in the place list.
+  // with it), and its position in the place list; after SelectExisting, the
+  // position of the place listed already.
   const Place& LastPlace() const { return lastPlace_; }
   int LastPosition() const { return lastPosition_; }
 
  private:
+  // The position of a place the file lists already with the city and coordinates
+  // of `record`, or -1.
+  int ListedPosition(const std::string& city, const std::string& record, Place& listed);
+
   MessageBox& messageBox_;
   ProfileFile placeFile_;
   Place lastPlace_;

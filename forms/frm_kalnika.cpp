@@ -32,13 +32,6 @@ bool PlainWholeNumber(std::string_view text) {
 
 std::string Trimmed(std::string_view text) { return std::string(TrimBlanks(text, " ")); }
 
-// An offset from UTC in hours as "+05:30", "-04:00", "+05:45" (to the minute).
-std::string OffsetText(double hours) {
-  const long minutes = std::lround(std::fabs(hours) * 60.0);
-  const auto two = [](long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  return (hours < 0 ? "-" : "+") + two(minutes / 60) + ":" + two(minutes % 60);
-}
-
 // The offset a sheet's clock used on its first day, hours.
 double FirstDayHours(const MonthSheet& sheet) {
   if (!sheet.values.days.empty()) return sheet.values.days.front().utcOffset;
@@ -49,6 +42,12 @@ double FirstDayHours(const MonthSheet& sheet) {
 int ClassicMinutes(const Place& place) { return static_cast<int>(std::lround(place.classicTimeZone * 60.0)); }
 
 }  // namespace
+
+std::string OffsetText(double hours) {
+  const long minutes = std::lround(std::fabs(hours) * 60.0);
+  const auto two = [](long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  return (hours < 0 ? "-" : "+") + two(minutes / 60) + ":" + two(minutes % 60);
+}
 
 std::string PlaceSummary(const Place& place) {
   std::string text = place.name + " (" + Trimmed(place.latCaption) + ", " + Trimmed(place.longCaption) + ", UTC " +
@@ -77,18 +76,21 @@ std::string SheetPlace(const MonthSheet& sheet) {
   return text + ")";
 }
 
-std::string ClassicZoneNote(const MonthSheet& sheet) {
-  if (sheet.values.method != Method::Classic || sheet.clock.Zoned()) return {};
+std::optional<Message> ClassicZoneNote(const MonthSheet& sheet) {
+  if (sheet.values.method != Method::Classic || sheet.clock.Zoned()) return std::nullopt;
   const ZoneField& zone = sheet.place.zone;
-  if (zone.Minutes() == ClassicMinutes(sheet.place)) return {};
+  if (zone.Minutes() == ClassicMinutes(sheet.place)) return std::nullopt;
   const std::string written = Trimmed(sheet.place.zoneCaption);
-  std::string note = "The classic method reads the place's zone " + written + " as " +
-                     OffsetText(sheet.place.classicTimeZone) +
-                     " (the almanac's rule reads whole and half hours only); ";
+  const std::string read = OffsetText(sheet.place.classicTimeZone);
   if (!sheet.place.zoneName.empty())
-    return note + "the automatic clock with its zone " + sheet.place.zoneName + " gives the real clock, " +
-           written + ".";
-  return note + "the precise method reads " + written + ".";
+    return Message(KALNIKA_TEXT("Messages",
+                                "The classic method reads the place's zone %1 as %2 (the almanac's rule reads whole "
+                                "and half hours only); the automatic clock with its zone %3 gives the real clock, %1."),
+                   {written, read, sheet.place.zoneName});
+  return Message(KALNIKA_TEXT("Messages",
+                              "The classic method reads the place's zone %1 as %2 (the almanac's rule reads whole and "
+                              "half hours only); the precise method reads %1."),
+                 {written, read});
 }
 
 std::string SheetClock(const MonthSheet& sheet) {
@@ -97,17 +99,24 @@ std::string SheetClock(const MonthSheet& sheet) {
                                                             : "by the daylight-saving box")
                          : sheet.zoneName + " (automatic)";
   text += ":";
-  // Every row has its offset; a change (summer time beginning or ending) is named
-  // with the first date it holds for.
-  const std::vector<DayValues>& days = sheet.values.days;
-  for (std::size_t d = 0; d < days.size(); ++d) {
-    if (d > 0 && days[d].utcOffset == days[d - 1].utcOffset) continue;
-    if (d > 0)
-      text += ", from " + std::to_string(days[d].date.day) + " " +
-              MonthListNames[static_cast<std::size_t>(days[d].date.month - 1)];
-    text += (d == 0 ? " UTC " : " ") + OffsetText(days[d].utcOffset);
+  const std::vector<OffsetFrom> offsets = SheetOffsets(sheet);
+  for (std::size_t i = 0; i < offsets.size(); ++i) {
+    if (i > 0)
+      text += ", from " + std::to_string(offsets[i].date.day) + " " +
+              MonthListNames[static_cast<std::size_t>(offsets[i].date.month - 1)];
+    text += (i == 0 ? " UTC " : " ") + OffsetText(offsets[i].hours);
   }
   return text;
+}
+
+std::vector<OffsetFrom> SheetOffsets(const MonthSheet& sheet) {
+  // Every row has its offset; a change (summer time beginning or ending) is named
+  // with the first date it holds for.
+  std::vector<OffsetFrom> offsets;
+  const std::vector<DayValues>& days = sheet.values.days;
+  for (std::size_t d = 0; d < days.size(); ++d)
+    if (d == 0 || days[d].utcOffset != days[d - 1].utcOffset) offsets.push_back({days[d].date, days[d].utcOffset});
+  return offsets;
 }
 
 std::string MethodTitle(Method method) { return method == Method::Precise ? "Precise" : "Classic"; }
@@ -145,6 +154,20 @@ void frmKalnika::LoadControls() {
   gridVisible_ = true;
 
   const ProfileSnapshot places = placeFile_.Snapshot();
+  LoadPlaceList(places);
+  // A stored position that names no entry (a stale number, or any number when the
+  // list is empty) selects the first entry when there is one; -1, stored while no
+  // entry was selected, selects nothing.
+  int position = StoredDefaultPosition(places);
+  if (position == -1)
+    lstLocation.ListIndex = -1;
+  else if (position >= 0 && static_cast<std::size_t>(position) < lstLocation.items.size())
+    lstLocation.ListIndex = position;
+  else
+    lstLocation.ListIndex = lstLocation.items.empty() ? -1 : 0;
+}
+
+void frmKalnika::LoadPlaceList(const ProfileSnapshot& places) {
   std::error_code ec;
   const bool lend = !bundledPlaceFile_.empty() && !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec);
   places_ = lend ? LoadPlaces(places, ProfileFile(bundledPlaceFile_).Snapshot()) : LoadPlaces(places);
@@ -157,16 +180,6 @@ void frmKalnika::LoadControls() {
   zoneChecked_ = -2;
   zone_.reset();
   if (const std::string& problem = places.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
-  // A stored position that names no entry (a stale number, or any number when the
-  // list is empty) selects the first entry when there is one; -1, stored while no
-  // entry was selected, selects nothing.
-  int position = StoredDefaultPosition(places);
-  if (position == -1)
-    lstLocation.ListIndex = -1;
-  else if (position >= 0 && static_cast<std::size_t>(position) < lstLocation.items.size())
-    lstLocation.ListIndex = position;
-  else
-    lstLocation.ListIndex = lstLocation.items.empty() ? -1 : 0;
 }
 
 void frmKalnika::Form_Load(int todayYear, int todayMonth) {
@@ -205,14 +218,14 @@ void frmKalnika::CheckChosenZone() {
     zone_ = std::move(load.rules);
     return;
   }
-  messageBox_.Show("The time zone of " + places_[static_cast<std::size_t>(chosen)].name +
-                   " cannot be used: " + load.error + " Its clock times follow the place's own zone," +
-                   place_.zoneCaption + ", and the daylight-saving box.");
+  messageBox_.Show({KALNIKA_TEXT("Messages", "The time zone of %1 cannot be used: %2 Its clock times follow the "
+                                             "place's own zone,%3, and the daylight-saving box."),
+                    {places_[static_cast<std::size_t>(chosen)].name, load.error, place_.zoneCaption}});
 }
 
 bool frmKalnika::PlaceComputable() {
   if (!placeChosen_ || place_.problem.empty()) return true;  // no place at all: 0 degrees, 0 degrees, UTC, as always
-  messageBox_.Show("The place \"" + place_.name + "\" cannot be computed: " + place_.problem + ".");
+  messageBox_.Show({KALNIKA_TEXT("Messages", "The place \"%1\" cannot be computed: %2."), {place_.name, place_.problem}});
   return false;
 }
 
@@ -335,6 +348,23 @@ void frmKalnika::lstLocation_Click() {
   CheckChosenZone();
 }
 
+void frmKalnika::lstMonth_Click() { cmdCalculate_Click(); }
+
+void frmKalnika::txtYear_LostFocus() {
+  if (txtYear.Text != txtYear.Tag) cmdCalculate_Click();
+}
+
+void frmKalnika::PlaceChosen() {
+  lstLocation_Click();
+  cmdCalculate_Click();
+}
+
+void frmKalnika::PlaceAdded(int position) {
+  LoadPlaceList(placeFile_.Snapshot());
+  lstLocation.Select(position);
+  PlaceChosen();
+}
+
 std::vector<MonthSheet> frmKalnika::ShownYear() {
   std::vector<MonthSheet> year;
   if (!shown_) return year;
@@ -409,10 +439,10 @@ void frmKalnika::cmdDefaultLocation_Click() {
   if (description.size() < 30) description.resize(30, ' ');
   WriteResult written = StoreDefaultPosition(placeFile_, lstLocation.ListIndex);
   if (!written.ok) {
-    messageBox_.Show("The default place could not be stored: " + written.error);
+    messageBox_.Show({KALNIKA_TEXT("Messages", "The default place could not be stored: %1"), {written.error}});
     return;
   }
-  messageBox_.Show("Default set to " + description);
+  messageBox_.Show({kDefaultSetMessage, {description}});
 }
 
 }  // namespace kalnika

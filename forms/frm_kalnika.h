@@ -24,17 +24,19 @@ inline constexpr int kMaxYear = 32767;
 inline constexpr int kMinYear = 79;
 
 // The input messages of the calculation.
-inline constexpr const char* kSelectMonthMessage = "You must select a Month";
-inline constexpr const char* kTypeYearMessage = "You must Type an Year";
-inline constexpr const char* kMinYearMessage = "You Must select an Year 79 or above.";
-inline constexpr const char* kMaxYearMessage = "You Must select an Year 32767 or below.";
+inline constexpr const char* kSelectMonthMessage = KALNIKA_TEXT("Messages", "You must select a Month");
+inline constexpr const char* kTypeYearMessage = KALNIKA_TEXT("Messages", "You must Type an Year");
+inline constexpr const char* kMinYearMessage = KALNIKA_TEXT("Messages", "You Must select an Year 79 or above.");
+inline constexpr const char* kMaxYearMessage = KALNIKA_TEXT("Messages", "You Must select an Year 32767 or below.");
 // The default place needs a place: an empty place box stores none.
-inline constexpr const char* kNoDefaultPlaceMessage =
-    "No place is chosen in the Location box, so none can be the default. Choose a place first.";
+inline constexpr const char* kNoDefaultPlaceMessage = KALNIKA_TEXT(
+    "Messages", "No place is chosen in the Location box, so none can be the default. Choose a place first.");
+// The default stored: the place as the record's first 30 columns name it follows.
+inline constexpr const char* kDefaultSetMessage = KALNIKA_TEXT("Messages", "Default set to %1");
 
 // The years the precise method computes (its ephemeris ends there).
-inline constexpr const char* kPreciseYearsMessage =
-    "The precise method computes the years up to 2999; choose the classic method for a later year.";
+inline constexpr const char* kPreciseYearsMessage = KALNIKA_TEXT(
+    "Messages", "The precise method computes the years up to 2999; choose the classic method for a later year.");
 
 // How the clock times of a month are set: by the place's time zone, or by the
 // daylight-saving box.
@@ -90,6 +92,19 @@ class frmKalnika {
   void Form_Load(int todayYear, int todayMonth);
 
   void cmdCalculate_Click();
+  // The table always shows what the boxes say: choosing a month calculates at once,
+  // and so does leaving the year box with another year than the one last
+  // calculated (the same year again asks nothing: a refused year is not refused
+  // twice for a change of focus). Return in the year box is cmdCalculate_Click.
+  void lstMonth_Click();
+  void txtYear_LostFocus();
+  // A place chosen from the place box's list or its search: its labels, then the
+  // month for it (lstLocation_Click, cmdCalculate_Click).
+  void PlaceChosen();
+  // A place was added to the place file at list position `position`: the place
+  // list is read again, the new place selected and the month calculated for it;
+  // the month and year stay.
+  void PlaceAdded(int position);
   // Runs the last calculation again (its month, year, place and daylight-saving box)
   // with the method and clock setting now chosen: a setting of the View menu applies
   // to the month shown at once. What was entered since stays in the boxes and the
@@ -144,6 +159,8 @@ class frmKalnika {
 
  private:
   void StepYear(int delta);
+  // Reads the place list of a snapshot of the place file into the place box.
+  void LoadPlaceList(const ProfileSnapshot& places);
   // Parses the place text into the place and its labels (a text of one or two
   // characters is no place: the previous one stays).
   void ParseChosenPlace();
@@ -197,14 +214,26 @@ std::string SheetZone(const MonthSheet& sheet);
 
 // Where the classic method reads the place's zone otherwise than it is written
 // (it has always read only whole and half hours: +05:45 as 5 hours), a line that
-// says so and names what gives the real clock; empty otherwise.
-std::string ClassicZoneNote(const MonthSheet& sheet);
+// says so and names what gives the real clock; nothing otherwise.
+std::optional<Message> ClassicZoneNote(const MonthSheet& sheet);
 
 // How the clocks of a computed month were set, in words: the zone name and the
 // offsets of its rows, each change with its first date ("Europe/London (automatic):
 // UTC +00:00, from 29 March +01:00"), or the place's own offset set by the
 // daylight-saving box ("by the daylight-saving box: UTC +05:30").
 std::string SheetClock(const MonthSheet& sheet);
+
+// The offsets of a computed month's rows: the first row's, then each change with
+// the first date it holds for (what SheetClock names, for a face that writes it in
+// another language).
+struct OffsetFrom {
+  CivilDate date;
+  double hours = 0;
+};
+std::vector<OffsetFrom> SheetOffsets(const MonthSheet& sheet);
+
+// An offset from UTC in hours as "+05:30", "-04:00", "+05:45" (to the minute).
+std::string OffsetText(double hours);
 
 // The method's name in English: "Classic" or "Precise".
 std::string MethodTitle(Method method);

@@ -52,6 +52,12 @@ WallSquare Square(const MonthSheet& sheet, const DayValues& day, const std::stri
   square.tithi = TithiWithFortnight(row);
   square.tithiEnd = row[Column::TithiEnd];
   square.nakshatra = row[Column::Nakshatra];
+  square.lunarMonth = SpacedLunarMonth(row[Column::LunarMonth]);
+  square.yoga = row[Column::Yoga];
+  square.moonSign = row[Column::MoonSign];
+  square.sunSign = row[Column::SunSign];
+  square.sunrise = row[Column::Sunrise];
+  square.sunset = row[Column::Sunset];
   square.phase = day.phase;
   if (day.precise && !day.precise->eclipses.empty()) square.eclipse = day.precise->eclipses.front();
   if (!previousLunarMonth.empty() && row[Column::LunarMonth] != previousLunarMonth)

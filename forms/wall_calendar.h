@@ -28,6 +28,9 @@ struct WallSquare {
   // where the table shows it ("23H9").
   std::string tithiEnd;
   std::string nakshatra;
+  // The rest of the day's row, for the square's tooltip: the lunar month, yoga,
+  // the Moon's and the Sun's signs, sunrise and sunset, as the table writes them.
+  std::string lunarMonth, yoga, moonSign, sunSign, sunrise, sunset;
   std::optional<MoonPhase> phase;  // the new or full moon the table marks on this date
   // The eclipse seen from the place that the day notes (precise method), marked
   // like the new and full moons; its note is among the notes.

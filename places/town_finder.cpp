@@ -328,6 +328,7 @@ TownMatch TownFinder::MatchOf(const Town& town) const {
   match.name = town.name;
   match.state = state.name;
   match.country = country.name;
+  match.countryCode = country.code;
   match.latitude = town.latitude;
   match.longitude = town.longitude;
   match.population = town.population;
@@ -336,6 +337,8 @@ TownMatch TownFinder::MatchOf(const Town& town) const {
   // a zone tzdata does not know: the nautical zone, 15 degrees of longitude an hour
   match.standardHours = zone.known ? zone.standardHours : std::round(town.longitude / 15.0);
   const std::string city = town.asciiName.empty() ? town.name : town.asciiName;
+  match.recordCity = RecordText(city);
+  match.recordState = RecordText(state.asciiName);
   match.record = TownRecord(TownDescription(city, state.asciiName, country.name, country.code),
                             town.latitude, town.longitude, match.standardHours);
   return match;

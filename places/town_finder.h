@@ -23,6 +23,10 @@ struct TownMatch {
   std::string name;     // as GeoNames writes it, UTF-8: "Pune", "São Paulo"
   std::string state;    // state or province, UTF-8; empty when GeoNames has none
   std::string country;  // "India"; the two-letter code when the country is not listed
+  std::string countryCode;  // ISO 3166: "IN"
+  // The city and the state as a place record writes them: printable ASCII but the
+  // double quote (GeoNames' ASCII names), "Pune", "Maharashtra".
+  std::string recordCity, recordState;
   double latitude = 0;   // decimal degrees, north positive
   double longitude = 0;  // decimal degrees, east positive
   std::int64_t population = 0;

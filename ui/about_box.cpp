@@ -1,6 +1,7 @@
 #include "ui/about_box.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/language.h"
 #include "ui/twips.h"
 
 namespace kalnika::ui {
@@ -46,7 +48,6 @@ QIcon ProgramIcon() {
 
 AboutBox::AboutBox(const std::filesystem::path& placeFile, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QString::fromLatin1(kAboutTitle));
   setModal(false);
   auto* layout = new QGridLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -62,51 +63,66 @@ AboutBox::AboutBox(const std::filesystem::path& placeFile, QWidget* parent) : QD
   auto* texts = new QVBoxLayout;
   texts->setSpacing(6);
   layout->addLayout(texts, 0, 1);
-  const auto add = [texts](const char* name, const QString& text) {
-    auto* label = new QLabel(text);
+  const auto add = [texts](const char* name) {
+    auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     texts->addWidget(label);
     return label;
   };
-  QLabel* heading = add("Label1", QStringLiteral("Hindu Kalnika VERSION 1.0"));
+  QLabel* heading = add("Label1");
   QFont bold = heading->font();
   bold.setBold(true);
   bold.setPointSizeF(bold.pointSizeF() * 1.25);
   heading->setFont(bold);
-  add("Label2", QStringLiteral("Author: ") + QString::fromLatin1(kAuthor));
-  add("lblVersion", QStringLiteral("Version %1, built with Qt %2.").arg(QString::fromLatin1(kVersion), QString::fromLatin1(QT_VERSION_STR)));
-  add("lblLicence", QStringLiteral("Free software under the %1.").arg(QString::fromLatin1(kLicence)));
-  add("lblCredits", QStringLiteral("Town data of the place finder: GeoNames (https://www.geonames.org), "
-                                   "licensed under Creative Commons Attribution 4.0 (CC BY 4.0)."));
-  add("lblTimeZones", QStringLiteral("Time zones and summer time: the IANA tz database (tzdata) of this "
-                                     "system, read with Howard Hinnant's date library."));
-  add("lblEphemeris", QStringLiteral("Positions of the precise method: Swiss Ephemeris by Astrodienst "
-                                     "(https://www.astro.com/swisseph), licensed under the AGPL."));
-  QLabel* places = add("lblPlaceFile", QStringLiteral("Places and auspicious days are read from and stored in:\n") +
-                                           QString::fromStdString(placeFile.string()));
+  QLabel* author = add("Label2");
+  QLabel* version = add("lblVersion");
+  QLabel* licence = add("lblLicence");
+  QLabel* credits = add("lblCredits");
+  QLabel* zones = add("lblTimeZones");
+  QLabel* ephemeris = add("lblEphemeris");
+  QLabel* places = add("lblPlaceFile");
   places->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  QLabel* help = add("lblHelp", QStringLiteral("<a href=\"help\">Kalnika Help</a>: the columns of the table, the "
-                                               "clock notation, the eras and the place file."));
+  QLabel* help = add("lblHelp");
   help->setTextFormat(Qt::RichText);
   help->setTextInteractionFlags(Qt::TextBrowserInteraction);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  auto* cmdHelp = new QPushButton(QStringLiteral("&Help"));
+  auto* cmdHelp = new QPushButton;
   cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
-  auto* cmdOK = new QPushButton(QStringLiteral("OK"));
+  auto* cmdOK = new QPushButton;
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setDefault(true);
   buttons->addWidget(cmdHelp);
   buttons->addWidget(cmdOK);
   layout->addLayout(buttons, 1, 1);
 
-  // Wide enough for the caption in the window's title bar, and for the texts.
-  const int titleWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(windowTitle());
-  const int least = std::max(TwipsToPixels(6600, logicalDpiX()), titleWidth + side + 120);
-  for (QLabel* label : findChildren<QLabel*>())
-    if (label != image) label->setMinimumWidth(least - side - layout->horizontalSpacing());
+  const QString placeFileName = QString::fromStdString(placeFile.string());
+  OnLanguageChange(this, [=, this] {
+    setWindowTitle(QCoreApplication::translate("AboutBox", kAboutTitle));
+    heading->setText(QCoreApplication::translate("AboutBox", "Hindu Kalnika VERSION 1.0"));
+    author->setText(QCoreApplication::translate("AboutBox", "Author: %1").arg(QCoreApplication::translate("AboutBox", kAuthor)));
+    version->setText(QCoreApplication::translate("AboutBox", "Version %1, built with Qt %2.").arg(QString::fromLatin1(kVersion), QString::fromLatin1(QT_VERSION_STR)));
+    licence->setText(QCoreApplication::translate("AboutBox", "Free software under the %1.").arg(QCoreApplication::translate("AboutBox", kLicence)));
+    credits->setText(QCoreApplication::translate("AboutBox", "Town data of the place finder: GeoNames (https://www.geonames.org), licensed under "
+                        "Creative Commons Attribution 4.0 (CC BY 4.0)."));
+    zones->setText(QCoreApplication::translate("AboutBox", "Time zones and summer time: the IANA tz database (tzdata) of this system, read with Howard "
+                      "Hinnant's date library."));
+    ephemeris->setText(QCoreApplication::translate("AboutBox", "Positions of the precise method: Swiss Ephemeris by Astrodienst "
+                          "(https://www.astro.com/swisseph), licensed under the AGPL."));
+    places->setText(QCoreApplication::translate("AboutBox", "Places and auspicious days are read from and stored in:") + QLatin1Char('\n') + placeFileName);
+    help->setText(QStringLiteral("<a href=\"help\">%1</a>%2")
+                      .arg(QCoreApplication::translate("AboutBox", "Kalnika Help").toHtmlEscaped(),
+                           QCoreApplication::translate("AboutBox", ": the columns of the table, the clock notation, the eras and the place file.").toHtmlEscaped()));
+    cmdHelp->setText(QCoreApplication::translate("AboutBox", "&Help"));
+    cmdOK->setText(QCoreApplication::translate("AboutBox", "OK"));
+    // Wide enough for the caption in the window's title bar, and for the texts.
+    const int titleWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(windowTitle());
+    const int least = std::max(TwipsToPixels(6600, logicalDpiX()), titleWidth + side + 120);
+    for (QLabel* label : findChildren<QLabel*>())
+      if (label != image) label->setMinimumWidth(least - side - layout->horizontalSpacing());
+  });
 
   setTabOrder(cmdOK, cmdHelp);
   cmdOK->setFocus();

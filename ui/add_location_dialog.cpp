@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QKeyEvent>
@@ -10,10 +11,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
 #include "ui/display_text.h"
+#include "ui/language.h"
 #include "ui/window_message_box.h"
 
 namespace kalnika::ui {
@@ -52,37 +55,47 @@ struct ListDesign {
   int row, column;
 };
 constexpr ListDesign kLists[] = {
-    {"lstLatDegrees", &frmAddLocation::lstLatDegrees, "deg", 4, 1},
-    {"lstLatMin", &frmAddLocation::lstLatMin, "min", 4, 2},
-    {"lstNS", &frmAddLocation::lstNS, "N/S", 4, 3},
-    {"lstLongDegrees", &frmAddLocation::lstLongDegrees, "deg", 5, 1},
-    {"lstLongMin", &frmAddLocation::lstLongMin, "min", 5, 2},
-    {"lstEW", &frmAddLocation::lstEW, "E/W", 5, 3},
-    {"lstHour", &frmAddLocation::lstHour, "hours", 6, 1},
-    {"lstMinutes", &frmAddLocation::lstMinutes, "min", 6, 2},
+    {"lstLatDegrees", &frmAddLocation::lstLatDegrees, QT_TRANSLATE_NOOP("AddLocationDialog", "deg"), 4, 1},
+    {"lstLatMin", &frmAddLocation::lstLatMin, QT_TRANSLATE_NOOP("AddLocationDialog", "min"), 4, 2},
+    {"lstNS", &frmAddLocation::lstNS, QT_TRANSLATE_NOOP("AddLocationDialog", "N/S"), 4, 3},
+    {"lstLongDegrees", &frmAddLocation::lstLongDegrees, QT_TRANSLATE_NOOP("AddLocationDialog", "deg"), 5, 1},
+    {"lstLongMin", &frmAddLocation::lstLongMin, QT_TRANSLATE_NOOP("AddLocationDialog", "min"), 5, 2},
+    {"lstEW", &frmAddLocation::lstEW, QT_TRANSLATE_NOOP("AddLocationDialog", "E/W"), 5, 3},
+    {"lstHour", &frmAddLocation::lstHour, QT_TRANSLATE_NOOP("AddLocationDialog", "hours"), 6, 1},
+    {"lstMinutes", &frmAddLocation::lstMinutes, QT_TRANSLATE_NOOP("AddLocationDialog", "min"), 6, 2},
 };
 
+// The captions of the entries, each with a letter that goes to its entry (the
+// original's texts: "City:", "State/Province:" ...).
 struct CaptionDesign {
   const char* name;
   const char* text;
   int row;
+  const char* entry;  // the entry the caption's letter goes to
 };
 constexpr CaptionDesign kCaptions[] = {
-    {"lblCity", "City:", 0},           {"lblState", "State/Province:", 1}, {"lblCountry", "Country:", 2},
-    {"lblLatitude", "Latitude:", 4},   {"lblLongitude", "Longitude:", 5},  {"lblTimeZone", "Time Zone:", 6},
+    {"lblCity", QT_TRANSLATE_NOOP("AddLocationDialog", "C&ity:"), 0, "txtCity"},
+    {"lblState", QT_TRANSLATE_NOOP("AddLocationDialog", "&State/Province:"), 1, "txtState"},
+    {"lblCountry", QT_TRANSLATE_NOOP("AddLocationDialog", "C&ountry:"), 2, "txtCountry"},
+    {"lblLatitude", QT_TRANSLATE_NOOP("AddLocationDialog", "La&titude:"), 4, "lstLatDegrees"},
+    {"lblLongitude", QT_TRANSLATE_NOOP("AddLocationDialog", "Lo&ngitude:"), 5, "lstLongDegrees"},
+    {"lblTimeZone", QT_TRANSLATE_NOOP("AddLocationDialog", "Time &Zone:"), 6, "lstHour"},
 };
+
+QString Tr(const char* source) { return QCoreApplication::translate("AddLocationDialog", source); }
 
 }  // namespace
 
-AddLocationDialog::AddLocationDialog(std::filesystem::path placeFile, TownSearch* towns, QWidget* parent)
+AddLocationDialog::AddLocationDialog(std::filesystem::path placeFile, TownSearch* towns, const QString& language,
+                                     QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("frmAddLocation"));
-  setWindowTitle(QString::fromLatin1(kAddLocationTitle));
   setModal(false);
   messageBox_ = std::make_unique<WindowMessageBox>(this);
   model_ = std::make_unique<frmAddLocation>(*messageBox_, std::move(placeFile));
   model_->Form_Load();
   model_->UseTowns(towns);
+  model_->language = language.toStdString();
   BuildControls();
 }
 
@@ -96,7 +109,7 @@ void AddLocationDialog::BuildControls() {
   grid->setVerticalSpacing(6);
 
   for (const CaptionDesign& design : kCaptions) {
-    auto* label = new QLabel(QString::fromLatin1(design.text));
+    auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(design.name));
     label->setFont(font);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -129,7 +142,6 @@ void AddLocationDialog::BuildControls() {
     auto* box = new QComboBox;
     box->setObjectName(QString::fromLatin1(design.name));
     box->setFont(font);
-    box->setPlaceholderText(QString::fromLatin1(design.caption));
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(std::max<int>(3, static_cast<int>(std::char_traits<char>::length(design.caption))));
     binding_.Bind(box, (*model_).*(design.control));
@@ -139,10 +151,10 @@ void AddLocationDialog::BuildControls() {
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  auto* cmdOK = new QPushButton(QStringLiteral("OK"));
+  auto* cmdOK = new QPushButton;
   cmdOK->setObjectName(QStringLiteral("cmdOK"));
   cmdOK->setDefault(true);
-  auto* cmdCancel = new QPushButton(QStringLiteral("Cancel"));
+  auto* cmdCancel = new QPushButton;
   cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
   buttons->addWidget(cmdOK);
   buttons->addWidget(cmdCancel);
@@ -160,10 +172,26 @@ void AddLocationDialog::BuildControls() {
 
   connect(cmdOK, &QPushButton::clicked, this, &AddLocationDialog::Ok);
   connect(cmdCancel, &QPushButton::clicked, this, &AddLocationDialog::reject);
+
+  // Each caption's letter goes to its entry; the texts in the interface language.
+  for (const CaptionDesign& design : kCaptions)
+    findChild<QLabel*>(QString::fromLatin1(design.name))->setBuddy(findChild<QWidget*>(QString::fromLatin1(design.entry)));
+  OnLanguageChange(this, [this, cmdOK, cmdCancel] {
+    setWindowTitle(Tr(kAddLocationTitle));
+    for (const CaptionDesign& design : kCaptions) findChild<QLabel*>(QString::fromLatin1(design.name))->setText(Tr(design.text));
+    for (const ListDesign& design : kLists)
+      findChild<QComboBox*>(QString::fromLatin1(design.name))->setPlaceholderText(Tr(design.caption));
+    cmdOK->setText(QCoreApplication::translate("AddLocationDialog", "OK"));
+    cmdCancel->setText(QCoreApplication::translate("AddLocationDialog", "Cancel"));
+    findChild<QLabel*>(QStringLiteral("lblFind"))->setText(QCoreApplication::translate("AddLocationDialog", "&Find:"));
+    search_->setPlaceholderText(QCoreApplication::translate("AddLocationDialog", "a town's name: Pune, पुणे"));
+    ShowFinderNote();
+    ShowDescriptionLength();
+  });
 }
 
 void AddLocationDialog::BuildFinder(QGridLayout* grid, std::vector<QWidget*>& order) {
-  auto* caption = new QLabel(QStringLiteral("&Find:"));
+  auto* caption = new QLabel;
   caption->setObjectName(QStringLiteral("lblFind"));
   caption->setFont(EntryFont());
   caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -171,7 +199,6 @@ void AddLocationDialog::BuildFinder(QGridLayout* grid, std::vector<QWidget*>& or
   search_ = new QLineEdit;
   search_->setObjectName(QStringLiteral("txtFind"));
   search_->setFont(EntryFont());
-  search_->setPlaceholderText(QStringLiteral("a town's name: Pune, \u092A\u0941\u0923\u0947"));
   search_->setClearButtonEnabled(true);
   caption->setBuddy(search_);
   grid->addWidget(search_, kSearchRow, 1, 1, 3);
@@ -182,12 +209,8 @@ void AddLocationDialog::BuildFinder(QGridLayout* grid, std::vector<QWidget*>& or
   finderNote_ = new QLabel;
   finderNote_->setObjectName(QStringLiteral("lblFinder"));
   finderNote_->setWordWrap(true);
-  const std::string problem = model_->FinderProblem();
-  finderNote_->setText(problem.empty() ? QStringLiteral("Choose a town to fill in the entries below; "
-                                                        "they can still be changed. Town data: GeoNames.")
-                                       : PlainText(problem));
   grid->addWidget(finderNote_, kFinderNoteRow, 1, 1, 3);
-  search_->setEnabled(problem.empty());
+  search_->setEnabled(model_->FinderProblem().empty());
 
   // The popup shows the towns as the finder ranks them; the completer filters nothing.
   found_ = new QStringListModel(this);
@@ -199,8 +222,23 @@ void AddLocationDialog::BuildFinder(QGridLayout* grid, std::vector<QWidget*>& or
   connect(search_, &QLineEdit::textEdited, this, &AddLocationDialog::Search);
   connect(finder_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
           [this](const QModelIndex& index) { Choose(index.row()); });
-  // Return in the search takes the best town rather than pressing OK.
+  // Return in the search takes the town highlighted in the popup, or the best one,
+  // rather than pressing OK.
   search_->installEventFilter(this);
+  finder_->popup()->installEventFilter(this);
+}
+
+void AddLocationDialog::ShowFinderNote() {
+  const std::string problem = model_->FinderProblem();
+  if (!problem.empty()) {
+    finderNote_->setText(TranslatedMessage(problem));
+  } else if (!model_->ChosenZoneName().empty()) {
+    finderNote_->setText(QCoreApplication::translate("AddLocationDialog", "OK stores the town's time zone %1 with the place, unless another zone is chosen below.")
+                             .arg(PlainText(model_->ChosenZoneName())));
+  } else {
+    finderNote_->setText(QCoreApplication::translate("AddLocationDialog", "Choose a town to fill in the entries below; they can still be changed. Town data: "
+                            "GeoNames."));
+  }
 }
 
 void AddLocationDialog::Search() {
@@ -223,15 +261,21 @@ void AddLocationDialog::Choose(int row) {
   model_->lstFound.ListIndex = row;
   model_->lstFound_Click();
   Pull();  // the search keeps the text typed; the chosen town is in the entries
-  finderNote_->setText(QStringLiteral("OK stores the town's time zone %1 with the place, unless another "
-                                      "zone is chosen below.")
-                           .arg(PlainText(model_->ChosenZoneName())));
+  ShowFinderNote();
 }
 
 bool AddLocationDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == search_ && event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !finder_->popup()->isVisible()) {
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    // In the popup: the highlighted town (the completer takes it), or without one
+    // the best.
+    if (enter && watched == finder_->popup() && !finder_->popup()->currentIndex().isValid()) {
+      finder_->popup()->hide();
+      if (!model_->lstFound.items.empty()) Choose(0);
+      return true;
+    }
+    if (enter && watched == search_ && !finder_->popup()->isVisible()) {
       if (!model_->lstFound.items.empty()) Choose(0);
       return true;  // never OK from the search field
     }
@@ -251,9 +295,10 @@ void AddLocationDialog::ShowDescriptionLength() {
   if (descriptionLength_ == nullptr || pulling_) return;
   binding_.Push();
   const int length = model_->DescriptionLength();
-  descriptionLength_->setText(QStringLiteral("%1 of %2 characters used by \u201CCity, State, Country\u201D")
-                                  .arg(length)
-                                  .arg(kDescriptionLimit));
+  // The numbers in the interface language's digits.
+  descriptionLength_->setText(
+      QCoreApplication::translate("AddLocationDialog", "%1 of %2 characters used by “City, State, Country”")
+          .arg(QLocale().toString(length), QLocale().toString(kDescriptionLimit)));
   // Over the limit the count is red: OK will ask to shorten the description.
   QPalette palette = descriptionLength_->palette();
   palette.setColor(QPalette::WindowText,
@@ -270,10 +315,14 @@ void AddLocationDialog::Ok() {
   Finish();
 }
 
-void AddLocationDialog::reject() { Finish(); }
+void AddLocationDialog::reject() {
+  lastOutcome_ = frmAddLocation::Outcome::Cancelled;
+  Finish();
+}
 
 void AddLocationDialog::closeEvent(QCloseEvent* event) {
   event->accept();
+  if (!finished_) lastOutcome_ = frmAddLocation::Outcome::Cancelled;
   Finish();
 }
 
@@ -281,7 +330,9 @@ void AddLocationDialog::Finish() {
   if (finished_) return;
   finished_ = true;
   hide();
-  emit returnToMainWindow();
+  const bool placed = lastOutcome_ == frmAddLocation::Outcome::Stored ||
+                      lastOutcome_ == frmAddLocation::Outcome::SelectExisting;
+  emit ended(lastOutcome_, placed ? model_->LastPosition() : -1);
 }
 
 }  // namespace kalnika::ui

@@ -1,11 +1,13 @@
 #pragma once
 // The add-place dialog frmAddLocation: the widgets of the dialog model
-// kalnika::frmAddLocation. It takes the main window's place while it is open;
-// when it ends (OK that stored or found nothing entered, Cancel, Escape or its close
-// control) it asks for a freshly loaded main window. Above the entries, the town
+// kalnika::frmAddLocation, a child of the main window, which stays with its month
+// and place. When it ends (OK that stored a place or chose one listed already, OK
+// with nothing entered, Cancel, Escape or its close control) it says how, and the
+// main window selects the place stored or chosen. Above the entries, the town
 // finder: a search field whose popup offers the towns found, best first; choosing
 // one fills in the entries.
 #include <QDialog>
+#include <QtGlobal>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -23,13 +25,17 @@ namespace kalnika::ui {
 
 class WindowMessageBox;
 
-inline constexpr const char* kAddLocationTitle = "Adding New Locations to INI File";
+// The dialog's caption (context "AddLocationDialog" of the translations).
+inline constexpr const char* kAddLocationTitle = QT_TRANSLATE_NOOP("AddLocationDialog", "Adding New Locations to INI File");
 
 class AddLocationDialog : public QDialog {
   Q_OBJECT
  public:
-  // `towns`: the towns to search (null: none), which outlive the dialog.
-  AddLocationDialog(std::filesystem::path placeFile, TownSearch* towns, QWidget* parent = nullptr);
+  // `towns`: the towns to search (null: none), which outlive the dialog;
+  // `language`: the interface language's code ("mr", "en"), that of the countries'
+  // names.
+  AddLocationDialog(std::filesystem::path placeFile, TownSearch* towns, const QString& language,
+                    QWidget* parent = nullptr);
   ~AddLocationDialog() override;
 
   frmAddLocation& Model() { return *model_; }
@@ -39,8 +45,10 @@ class AddLocationDialog : public QDialog {
   QCompleter* Finder() const { return finder_; }
 
  signals:
-  // The dialog is done: the main window is to be loaded again. Sent once.
-  void returnToMainWindow();
+  // The dialog is done, with the outcome of its last OK (Cancelled for Cancel,
+  // Escape and the close control) and the list position of the place stored or
+  // chosen (frmAddLocation::LastPosition, -1 for none). Sent once.
+  void ended(frmAddLocation::Outcome outcome, int position);
 
  public slots:
   // Cancel, the close control and Escape end the dialog as OK without entries does.
@@ -62,6 +70,8 @@ class AddLocationDialog : public QDialog {
   void Finish();
   // Shows how many of the description's characters the entries use.
   void ShowDescriptionLength();
+  // The note under the search: what the finder offers, or the zone of the town chosen.
+  void ShowFinderNote();
 
   std::unique_ptr<WindowMessageBox> messageBox_;
   std::unique_ptr<frmAddLocation> model_;

@@ -1,7 +1,8 @@
 #pragma once
-// The program's windows and their order: the main window, which the add-place
-// dialog replaces while it is open and which is loaded afresh when the dialog
-// ends; the About box beside it (one instance); the help window.
+// The program's windows: the main window, the add-place dialog as its child (the
+// window keeps its month and place, and selects the place added); the About box
+// beside it (one instance); the help window. And the interface language, which
+// the View menu changes for all of them at once.
 #include <QDate>
 #include <QObject>
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "forms/town_search.h"
+#include "ui/language.h"
 
 class QTextBrowser;
 
@@ -35,12 +37,19 @@ class Application : public QObject {
     QString helpFile;                 // the help document (KALNIKA.html)
     // The folder of GeoNames' town files for the add-place dialog's finder.
     std::filesystem::path townFolder = DefaultTownFolder();
+    // The folder of the translations (kalnika_mr.qm).
+    std::filesystem::path translationFolder;
   };
   explicit Application(Options options);
   ~Application() override;
 
-  // Shows the main window and runs its start-up.
+  // Sets the interface language (the one remembered, or the system's), shows the
+  // main window and runs its start-up.
   void Start();
+
+  // Changes the interface language of every window and remembers it.
+  void SetLanguage(Language language);
+  Language CurrentLanguage() const { return translations_.Current(); }
 
   // The windows now open (null when not open).
   MainWindow* mainWindow() const;
@@ -55,10 +64,10 @@ class Application : public QObject {
  private:
   void OpenMainWindow();
   void OpenAddLocation();
-  void ReturnFromAddLocation();
   void OpenAbout();
 
   Options options_;
+  Translations translations_;
   QPointer<MainWindow> mainWindow_;
   QPointer<AddLocationDialog> addLocation_;
   QPointer<AboutBox> about_;

@@ -11,6 +11,10 @@ class QMenuBar;
 
 namespace kalnika::ui {
 
+// How the clocks of a month were set, in the interface language (SheetClock):
+// "Europe/London (automatic): UTC +00:00, from 29 March +01:00".
+QString ClockLine(const MonthSheet& sheet);
+
 class ComputedWithLine : public QLabel {
  public:
   explicit ComputedWithLine(QMenuBar* bar);

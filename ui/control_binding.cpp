@@ -43,6 +43,17 @@ void ControlBinding::Bind(QComboBox* box, ListBoxControl& control) {
       });
 }
 
+void ControlBinding::Bind(QComboBox* box, ListBoxControl& control,
+                          std::function<QString(std::size_t, const std::string&)> shown) {
+  Add([box, &control] { control.ListIndex = box->currentIndex(); },
+      [box, &control, shown = std::move(shown)] {
+        QStringList texts;
+        for (std::size_t i = 0; i < control.items.size(); ++i) texts << shown(i, control.items[i]);
+        FillList(box, texts, {});
+        box->setCurrentIndex(control.ListIndex);
+      });
+}
+
 void ControlBinding::BindTyped(QComboBox* box, ListBoxControl& control) {
   Add([box, &control] { control.ListIndex = ChosenPlace(control.items, box->currentIndex(), StoredText(box->currentText())); },
       [box, &control] {

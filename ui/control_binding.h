@@ -22,6 +22,8 @@ class ControlBinding {
   // A list box shown as a combo box: its entries (refilled only when the model's
   // change) and the selected position.
   void Bind(QComboBox* box, ListBoxControl& control);
+  // The same with each entry shown as `shown` gives it (by its position).
+  void Bind(QComboBox* box, ListBoxControl& control, std::function<QString(std::size_t, const std::string&)> shown);
   // The place box: lists the places by name (each with its whole place as tooltip);
   // the typed text chooses an entry (ChosenPlace); Pull shows the chosen name.
   void BindTyped(QComboBox* box, ListBoxControl& control);

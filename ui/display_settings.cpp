@@ -2,9 +2,12 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QSettings>
+
+#include "ui/language.h"
 
 namespace kalnika::ui {
 
@@ -18,9 +21,10 @@ constexpr const char* kMonthViewKey = "view/month";
 
 QString Key(const char* key) { return QString::fromLatin1(key); }
 
-// One choice of a group of exclusive, checkable actions.
-QAction* AddChoice(QMenu* menu, QActionGroup* group, const char* name, const QString& text) {
-  QAction* action = menu->addAction(text);
+// One choice of a group of exclusive, checkable actions; its text is set in the
+// interface language.
+QAction* AddChoice(QMenu* menu, QActionGroup* group, const char* name) {
+  QAction* action = menu->addAction(QString());
   action->setObjectName(QString::fromLatin1(name));
   action->setCheckable(true);
   group->addAction(action);
@@ -76,17 +80,23 @@ DisplayMenu::DisplayMenu(QMenu* view, const DisplayOptions& shown, std::function
     : QObject(view), chosen_(std::move(chosen)) {
   auto* scripts = new QActionGroup(this);
   scripts->setExclusive(true);
-  devanagariDigits_ = AddChoice(view, scripts, "actionDevanagariDigits", QStringLiteral("&Devanagari"));
-  westernDigits_ =
-      AddChoice(view, scripts, "actionWesternDigits", QStringLiteral("Devanagari with &Western Digits"));
-  latin_ = AddChoice(view, scripts, "actionLatin", QStringLiteral("&Latin"));
-  iso15919_ = AddChoice(view, scripts, "actionIso15919", QStringLiteral("Latin with &ISO 15919 Marks"));
-  latin_->setToolTip(QStringLiteral("The names as Marathi calendars print them in English letters (Chaitra, "
-                                    "Ekadashi); months and weekdays in English"));
-  iso15919_->setToolTip(QStringLiteral("Letter for letter, with the marks of ISO 15919 (Caitra, Ēkādaśī)"));
+  devanagariDigits_ = AddChoice(view, scripts, "actionDevanagariDigits");
+  westernDigits_ = AddChoice(view, scripts, "actionWesternDigits");
+  latin_ = AddChoice(view, scripts, "actionLatin");
+  iso15919_ = AddChoice(view, scripts, "actionIso15919");
   view->setToolTipsVisible(true);
   view->addSeparator();
-  xdvngFont_ = view->addAction(QStringLiteral("Draw with the &Xdvng Font"));
+  xdvngFont_ = view->addAction(QString());
+  OnLanguageChange(view, [this] {
+    devanagariDigits_->setText(QCoreApplication::translate("ViewMenu", "&Devanagari"));
+    westernDigits_->setText(QCoreApplication::translate("ViewMenu", "Devanagari with &Western Digits"));
+    latin_->setText(QCoreApplication::translate("ViewMenu", "&Latin"));
+    iso15919_->setText(QCoreApplication::translate("ViewMenu", "Latin with &ISO 15919 Marks"));
+    latin_->setToolTip(QCoreApplication::translate("ViewMenu", "The names as Marathi calendars print them in English letters (Chaitra, "
+                          "Ekadashi); months and weekdays in English"));
+    iso15919_->setToolTip(QCoreApplication::translate("ViewMenu", "Letter for letter, with the marks of ISO 15919 (Caitra, Ēkādaśī)"));
+    xdvngFont_->setText(QCoreApplication::translate("ViewMenu", "Draw with the &Xdvng Font"));
+  });
   xdvngFont_->setObjectName(QStringLiteral("actionXdvngFont"));
   xdvngFont_->setCheckable(true);
   // Without the font the stored bytes cannot be drawn as they are.
@@ -130,21 +140,24 @@ CalculationMenu::CalculationMenu(QMenu* view, const CalculationSettings& shown,
     : QObject(view), chosen_(std::move(chosen)) {
   auto* methods = new QActionGroup(this);
   methods->setExclusive(true);
-  classic_ = AddChoice(view, methods, "actionClassicMethod", QStringLiteral("&Classic Method"));
-  precise_ = AddChoice(view, methods, "actionPreciseMethod", QStringLiteral("&Precise Method (Swiss Ephemeris)"));
-  classic_->setToolTip(QStringLiteral("The almanac's own rules: every day at 0 h universal time"));
-  precise_->setToolTip(QStringLiteral("Swiss Ephemeris, Lahiri zodiac, every day reckoned at its sunrise "
-                                      "(years up to 2999)"));
+  classic_ = AddChoice(view, methods, "actionClassicMethod");
+  precise_ = AddChoice(view, methods, "actionPreciseMethod");
   view->addSeparator();
   auto* clocks = new QActionGroup(this);
   clocks->setExclusive(true);
-  automaticClock_ =
-      AddChoice(view, clocks, "actionAutomaticClock", QStringLiteral("Clock: &Automatic (Place's Time Zone)"));
-  manualClock_ =
-      AddChoice(view, clocks, "actionManualClock", QStringLiteral("Clock: By the Daylight-Saving &Box"));
-  automaticClock_->setToolTip(QStringLiteral("Standard or summer time on each date, as the place's time zone "
-                                             "kept it; a place without a zone name follows the box"));
-  manualClock_->setToolTip(QStringLiteral("The place's own offset, one hour later when the box is ticked"));
+  automaticClock_ = AddChoice(view, clocks, "actionAutomaticClock");
+  manualClock_ = AddChoice(view, clocks, "actionManualClock");
+  OnLanguageChange(view, [this] {
+    classic_->setText(QCoreApplication::translate("ViewMenu", "&Classic Method"));
+    precise_->setText(QCoreApplication::translate("ViewMenu", "&Precise Method (Swiss Ephemeris)"));
+    classic_->setToolTip(QCoreApplication::translate("ViewMenu", "The almanac's own rules: every day at 0 h universal time"));
+    precise_->setToolTip(QCoreApplication::translate("ViewMenu", "Swiss Ephemeris, Lahiri zodiac, every day reckoned at its sunrise (years up to 2999)"));
+    automaticClock_->setText(QCoreApplication::translate("ViewMenu", "Clock: &Automatic (Place's Time Zone)"));
+    manualClock_->setText(QCoreApplication::translate("ViewMenu", "Clock: By the Daylight-Saving &Box"));
+    automaticClock_->setToolTip(QCoreApplication::translate("ViewMenu", "Standard or summer time on each date, as the place's time zone kept it; a "
+                                   "place without a zone name follows the box"));
+    manualClock_->setToolTip(QCoreApplication::translate("ViewMenu", "The place's own offset, one hour later when the box is ticked"));
+  });
   view->setToolTipsVisible(true);
   view->addSeparator();
   Show(shown);
@@ -180,8 +193,12 @@ MonthViewMenu::MonthViewMenu(QMenu* view, MonthView shown, std::function<void(Mo
   view->addSeparator();
   auto* views = new QActionGroup(this);
   views->setExclusive(true);
-  table_ = AddChoice(view, views, "actionMonthTable", QStringLiteral("Month &Table"));
-  wall_ = AddChoice(view, views, "actionWallCalendar", QStringLiteral("W&all Calendar"));
+  table_ = AddChoice(view, views, "actionMonthTable");
+  wall_ = AddChoice(view, views, "actionWallCalendar");
+  OnLanguageChange(view, [this] {
+    table_->setText(QCoreApplication::translate("ViewMenu", "Month &Table"));
+    wall_->setText(QCoreApplication::translate("ViewMenu", "Wall Cale&ndar"));
+  });
   table_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
   wall_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
   Show(shown);

@@ -36,6 +36,14 @@ QString DisplayString(std::string_view stored, const DisplayOptions& options) {
   return QString::fromStdString(DisplayText(stored, options.Form()));
 }
 
+QString DisplayCell(const MonthValues* month, const MonthTable& table, int row, int col, const DisplayOptions& options) {
+  const bool notes = col == static_cast<int>(Column::Notes) && row >= 1 && month != nullptr &&
+                     static_cast<std::size_t>(row) <= month->days.size();
+  if (!notes || (options.xdvngFont && !options.Latin())) return DisplayString(ShownCell(table, row, col), options);
+  return QString::fromStdString(DisplayNotes(table.cells[static_cast<std::size_t>(row)][Column::Notes],
+                                             DayNotes(month->days[static_cast<std::size_t>(row - 1)]), options.Form()));
+}
+
 QString PlainText(std::string_view bytes) { return QString::fromStdString(kalnika::PlainText(bytes)); }
 
 std::string StoredText(const QString& text) { return text.toStdString(); }

@@ -40,6 +40,11 @@ struct DisplayOptions {
 // U+00AD, both glyphs of the font).
 QString DisplayString(std::string_view stored, const DisplayOptions& options);
 
+// The text to draw for a cell (row 0..31, column 0..16) of a month table: its
+// DisplayString, but with the notes of a day row of the computed `month` (when
+// given) apart, joined by " · " (DisplayNotes), unless the stored bytes are drawn.
+QString DisplayCell(const MonthValues* month, const MonthTable& table, int row, int col, const DisplayOptions& options);
+
 // Plain text of the place file or a message (place records, captions of the place
 // labels): UTF-8 when the bytes are valid UTF-8, otherwise Latin-1, byte for byte.
 QString PlainText(std::string_view bytes);

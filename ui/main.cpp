@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -52,11 +54,22 @@ int main(int argc, char* argv[]) {
                                 QStringLiteral("FILE"));
   screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
   parser.addOption(screenshot);
+  // For pictures of dialogs and menus opened meanwhile (by xdotool): the picture is
+  // taken after MS milliseconds, of the whole screen.
+  QCommandLineOption delay(QStringLiteral("screenshot-delay"), QStringLiteral("Take the picture after MS milliseconds."),
+                           QStringLiteral("MS"), QStringLiteral("500"));
+  delay.setFlags(QCommandLineOption::HiddenFromHelp);
+  parser.addOption(delay);
+  QCommandLineOption wholeScreen(QStringLiteral("screenshot-screen"),
+                                 QStringLiteral("Take the picture of the whole screen."));
+  wholeScreen.setFlags(QCommandLineOption::HiddenFromHelp);
+  parser.addOption(wholeScreen);
   parser.process(app);
 
   kalnika::ui::Application::Options options;
   options.placeFile = kalnika::ResolvePlaceFile(kalnika::ProgramDir(), kalnika::UserConfigDir());
   options.bundledPlaceFile = kalnika::BundledDataDir(kalnika::ProgramDir()) / kalnika::kPlaceFileName;
+  options.translationFolder = kalnika::ui::TranslationFolder(kalnika::BundledDataDir(kalnika::ProgramDir()));
   options.today = [] { return QDate::currentDate(); };
   options.helpFile = QString::fromStdString(kalnika::FindHelpDocument(kalnika::ProgramDir()).string());
   kalnika::ui::Application kalnika(options);
@@ -64,10 +77,14 @@ int main(int argc, char* argv[]) {
 
   if (parser.isSet(screenshot)) {
     const QString file = parser.value(screenshot);
+    const bool screen = parser.isSet(wholeScreen);
     // Half a second lets the window system map and paint the window.
-    QTimer::singleShot(500, &app, [&app, &kalnika, file] {
+    QTimer::singleShot(parser.value(delay).toInt(), &app, [&app, &kalnika, file, screen] {
       kalnika::ui::MainWindow* window = kalnika.mainWindow();
-      const bool saved = window != nullptr && window->grab().save(file);
+      const QPixmap picture = window == nullptr ? QPixmap()
+                              : screen          ? window->screen()->grabWindow(0)
+                                                : window->grab();
+      const bool saved = !picture.isNull() && picture.save(file);
       if (!saved) std::fprintf(stderr, "kalnika: the picture could not be saved to %s\n", qPrintable(file));
       app.exit(saved ? 0 : 1);
     });

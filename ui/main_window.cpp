@@ -2,11 +2,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -22,13 +26,24 @@
 #include "ui/twips.h"
 #include "ui/wall_calendar_files.h"
 #include "ui/window_message_box.h"
+#include "almanac/name_tables.h"
 
 namespace kalnika::ui {
+
+QString MissingFontWarning(const QStringList& devanagariFamilies) {
+  if (!devanagariFamilies.isEmpty()) return {};
+  // In English whatever the interface language: without the font, Marathi would
+  // show as boxes too.
+  return QStringLiteral(
+      "No font that writes Devanagari is installed, so the names of the table (and a Marathi interface) show as "
+      "boxes. Install fonts-noto-core (Noto Sans Devanagari) or fonts-lohit-deva-marathi, then start Kalnika "
+      "again. Meanwhile View > Latin shows the table in Latin letters, and View > Language > English the window "
+      "in English.");
+}
 
 MainWindow::MainWindow(std::filesystem::path placeFile, QDate today, QWidget* parent)
     : QMainWindow(parent), today_(today) {
   setObjectName(QStringLiteral("frmKalnika"));
-  setWindowTitle(QString::fromLatin1(kMainWindowTitle));
   gridView_ = new MonthGridView;
   grid_ = std::make_unique<MonthGrid>(gridView_, LoadDisplayOptions());
   messageBox_ = std::make_unique<WindowMessageBox>(this);
@@ -50,10 +65,19 @@ MainWindow::MainWindow(std::filesystem::path placeFile, QDate today, QWidget* pa
   wallView_ = new WallCalendarView(grid_->Display());
   views_ = new QStackedWidget;
   views_->addWidget(tablePage);
-  views_->addWidget(wallView_);
+  // The wall calendar scrolls in a window too low for squares of legible texts.
+  auto* wallPage = new QScrollArea;
+  wallPage->setObjectName(QStringLiteral("wallCalendarPage"));
+  wallPage->setFrameShape(QFrame::NoFrame);
+  wallPage->setWidgetResizable(true);
+  wallPage->setFocusPolicy(Qt::NoFocus);
+  wallPage->setWidget(wallView_);
+  views_->addWidget(wallPage);
   layout->addWidget(views_, 1);
   panel_ = BuildControlPanel(controls_);
-  layout->addWidget(panel_, 0, Qt::AlignLeft);
+  panelStrip_ = new PanelScroller(panel_);
+  panelStrip_->setFocusPolicy(Qt::NoFocus);  // its controls take the focus, not the strip
+  layout->addWidget(panelStrip_);
   setCentralWidget(central);
   ApplyEraFonts();
   SetDesignedTabOrder(controls_, gridView_->Table());
@@ -62,14 +86,33 @@ MainWindow::MainWindow(std::filesystem::path placeFile, QDate today, QWidget* pa
   wallFiles_ = new WallCalendarFiles(this, *model_, [this] { return grid_->Display(); });
   BuildMenus();
   Bind();
+  OnLanguageChange(this, [this] {
+    setWindowTitle(QCoreApplication::translate("MainWindow", kMainWindowTitle));
+    // The month list in the language (Pull refills it), the state's texts.
+    binding_.Pull();
+    FitListToItems(controls_.lstMonth);
+    panel_->Relayout();
+    ShowStateTexts();
+  });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The widgets go after the model and the bindings: the year box losing the focus
+  // as the window closes must not calculate any more.
+  disconnect(controls_.txtYear, nullptr, this, nullptr);
+  disconnect(controls_.lstMonth, nullptr, this, nullptr);
+  controls_.lstMonth->removeEventFilter(this);
+}
 
 void MainWindow::Bind() {
   const auto plain = [](const std::string& caption) { return PlainText(caption); };
   const auto stored = [this](const std::string& caption) { return DisplayString(caption, grid_->Display()); };
-  binding_.Bind(controls_.lstMonth, model_->lstMonth);
+  // The months as the interface names them: in Marathi as the table's rows do
+  // (डिसेंबर), in English as the model lists them.
+  binding_.Bind(controls_.lstMonth, model_->lstMonth, [](std::size_t index, const std::string& item) {
+    if (LanguageOfLocale(QLocale()) != Language::Marathi || index >= GregorianMonthNames.size()) return PlainText(item);
+    return DisplayString(GregorianMonthNames[index], DisplayOptions{}.Prepared());
+  });
   binding_.Bind(controls_.txtYear, model_->txtYear);
   binding_.BindTyped(controls_.lstLocation, model_->lstLocation);
   binding_.Bind(controls_.chkDST, model_->chkDST);
@@ -90,12 +133,29 @@ void MainWindow::Bind() {
   handler(controls_.cmdDefaultLocation, &frmKalnika::cmdDefaultLocation_Click);
   connect(controls_.cmdAddLocation, &QPushButton::clicked, this, &MainWindow::addLocationRequested);
   connect(controls_.CmdAbout, &QPushButton::clicked, this, &MainWindow::aboutRequested);
-  // Return in the year box or the place box calculates, as pressing "Calculate" does.
+  // The table always shows what the boxes say. A month chosen (mouse, keys, or
+  // Return in the box) calculates; so does Return in the year box or the place box,
+  // as pressing "Calculate" does, and leaving the year box with another year.
+  connect(controls_.lstMonth, qOverload<int>(&QComboBox::activated), this,
+          [this] { Run([this] { model_->lstMonth_Click(); }); });
+  controls_.lstMonth->installEventFilter(this);
   connect(controls_.txtYear, &QLineEdit::returnPressed, controls_.cmdCalculate, &QPushButton::click);
+  connect(controls_.txtYear, &QLineEdit::editingFinished, this, [this] {
+    if (!controls_.txtYear->hasFocus()) Run([this] { model_->txtYear_LostFocus(); });
+  });
   connect(controls_.lstLocation->lineEdit(), &QLineEdit::returnPressed, controls_.cmdCalculate, &QPushButton::click);
-  // A place chosen shows its coordinates and zone at once.
+  // A place chosen from the list or the search shows its coordinates and zone and
+  // its month.
   auto* places = new PlaceBox(controls_.lstLocation, model_->lstLocation.items);
-  connect(places, &PlaceBox::chosen, this, [this] { Run([this] { model_->lstLocation_Click(); }); });
+  connect(places, &PlaceBox::chosen, this, [this] { Run([this] { model_->PlaceChosen(); }); });
+  // Up and Down in the year box step the year as its arrows do: the box and its
+  // arrows are one stop of the tab order.
+  const auto yearKey = [this](Qt::Key key, QAbstractButton* button) {
+    auto* shortcut = new QShortcut(QKeySequence(key), controls_.txtYear, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+  };
+  yearKey(Qt::Key_Up, controls_.cmdNextYear);
+  yearKey(Qt::Key_Down, controls_.cmdPreviousYear);
 
   // Page Up and Page Down step the month, with Ctrl the year, wherever the focus is.
   const auto key = [this](QKeySequence keys, QAbstractButton* button) {
@@ -136,30 +196,68 @@ void MainWindow::OpenDayView(int day) {
 }
 
 void MainWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(QString());
+  file->setObjectName(QStringLiteral("menuFile"));
   files_->AddActions(file);
   wallFiles_->AddActions(file);
   computedWith_ = new ComputedWithLine(menuBar());
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  QMenu* view = menuBar()->addMenu(QString());
+  view->setObjectName(QStringLiteral("menuView"));
   calculationMenu_ = new CalculationMenu(view, {model_->method, model_->clockSetting},
                                          [this](const CalculationSettings& settings) { SetCalculation(settings); });
   displayMenu_ = new DisplayMenu(view, grid_->Display(), [this](const DisplayOptions& options) { SetDisplay(options); });
   monthViewMenu_ = new MonthViewMenu(view, LoadMonthView(), [this](MonthView shown) { ShowMonthView(shown); });
   ShowMonthView(LoadMonthView());
   view->addSeparator();
-  QAction* day = view->addAction(tr("&Day View..."));
+  QAction* day = view->addAction(QString());
   day->setObjectName(QStringLiteral("actionDayView"));
   day->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-  day->setToolTip(tr("The page of the day chosen in the table or the wall calendar"));
   connect(day, &QAction::triggered, this, &MainWindow::OpenSelectedDay);
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  QAction* contents = help->addAction(QStringLiteral("Kalnika &Help"));
+  // The interface language, each by its own name (as language menus offer them).
+  view->addSeparator();
+  QMenu* language = view->addMenu(QString());
+  language->setObjectName(QStringLiteral("menuLanguage"));
+  languages_ = new QActionGroup(this);
+  languages_->setExclusive(true);
+  for (Language choice : {Language::Marathi, Language::English}) {
+    // Each by its own name, with a letter of the Latin keyboard.
+    QAction* action = language->addAction(choice == Language::Marathi ? LanguageName(choice) + QStringLiteral(" (&M)")
+                                                                      : QStringLiteral("&English"));
+    action->setObjectName(QStringLiteral("actionLanguage_") + LanguageCode(choice));
+    action->setCheckable(true);
+    action->setData(static_cast<int>(choice));
+    languages_->addAction(action);
+  }
+  connect(languages_, &QActionGroup::triggered, this,
+          [this](QAction* action) { emit languageChosen(static_cast<Language>(action->data().toInt())); });
+  QMenu* help = menuBar()->addMenu(QString());
+  help->setObjectName(QStringLiteral("menuHelp"));
+  QAction* contents = help->addAction(QString());
   contents->setObjectName(QStringLiteral("actionHelp"));
   contents->setShortcut(QKeySequence::HelpContents);
   connect(contents, &QAction::triggered, this, &MainWindow::helpRequested);
-  QAction* about = help->addAction(QStringLiteral("&About Kalnika"));
+  QAction* about = help->addAction(QString());
   about->setObjectName(QStringLiteral("actionAbout"));
   connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+  OnLanguageChange(menuBar(), [=] {
+    file->setTitle(QCoreApplication::translate("MainWindow", "&File"));
+    view->setTitle(QCoreApplication::translate("MainWindow", "&View"));
+    // The language menu's name in the other language too, for whoever cannot read
+    // the one shown.
+    language->setTitle(QCoreApplication::translate("MainWindow", "Lan&guage") +
+                       (LanguageOfLocale(QLocale()) == Language::Marathi ? QStringLiteral(" / Language")
+                                                                         : QStringLiteral(" / \u092D\u093E\u0937\u093E")));
+    day->setText(QCoreApplication::translate("MainWindow", "Da&y View..."));
+    day->setToolTip(QCoreApplication::translate("MainWindow", "The page of the day chosen in the table or the wall calendar"));
+    help->setTitle(QCoreApplication::translate("MainWindow", "&Help"));
+    contents->setText(QCoreApplication::translate("MainWindow", "Kalnika &Help"));
+    about->setText(QCoreApplication::translate("MainWindow", "&About Kalnika"));
+  });
+}
+
+void MainWindow::ShowLanguage(Language language) {
+  for (QAction* action : languages_->actions())
+    if (action->data().toInt() == static_cast<int>(language)) action->setChecked(true);
 }
 
 void MainWindow::Load() {
@@ -169,6 +267,23 @@ void MainWindow::Load() {
   panel_->Relayout();
   resize(WantedSize());
   FitToScreen();
+  controls_.lstMonth->setFocus();
+}
+
+void MainWindow::PlaceAdded(int position) {
+  Run([this, position] { model_->PlaceAdded(position); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Return in the month box (its list closed) calculates, as choosing a month does.
+  if (watched == controls_.lstMonth && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Run([this] { model_->lstMonth_Click(); });
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 QSize MainWindow::WantedSize() const {
@@ -208,6 +323,12 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // The real frame is known once the window is shown.
   QTimer::singleShot(0, this, &MainWindow::FitToScreen);
+  // A system without a Devanagari font shows boxes: said once, at the first showing.
+  if (!fontChecked_) {
+    fontChecked_ = true;
+    const QString warning = MissingFontWarning(QFontDatabase::families(QFontDatabase::Devanagari));
+    if (!warning.isEmpty()) QTimer::singleShot(0, this, [this, warning] { ShowMessage(this, warning); });
+  }
 }
 
 template <typename Handler>
@@ -219,7 +340,7 @@ void MainWindow::Run(Handler handler) {
 
 void MainWindow::ShowModel() {
   binding_.Pull();
-  grid_->Show(model_->Table(), model_->GridVisible());
+  grid_->Show(model_->Table(), model_->GridVisible(), model_->Shown() ? &model_->Shown()->values : nullptr);
   wallView_->Show(model_->Shown());
   // The era labels belong to the month shown: without one (after a refused input)
   // neither is shown, although the model keeps the Vikram caption.
@@ -229,11 +350,18 @@ void MainWindow::ShowModel() {
   const QString zone = QString::fromStdString(model_->ClockZoneName());
   controls_.chkDST->setEnabled(zone.isEmpty());
   if (QWidget* caption = panel_->findChild<QLabel*>(QStringLiteral("lblDayLightSaving"))) caption->setEnabled(zone.isEmpty());
-  controls_.chkDST->setToolTip(zone.isEmpty() ? QString::fromLatin1(kDaylightSavingTip)
-                                              : QStringLiteral("The clock follows the time zone %1, standard or "
-                                                               "summer time on each date (View > Clock).")
-                                                    .arg(zone));
   controls_.lblTimeZone->setToolTip(zone.isEmpty() ? QString() : zone);
+  ShowStateTexts();
+}
+
+void MainWindow::ShowStateTexts() {
+  const QString zone = QString::fromStdString(model_->ClockZoneName());
+  controls_.chkDST->setToolTip(zone.isEmpty() ? QCoreApplication::translate("MainWindow", kDaylightSavingTip)
+                                              : QCoreApplication::translate("MainWindow",
+                                                                            "The clock follows the time zone %1, "
+                                                                            "standard or summer time on each date "
+                                                                            "(View > Clock).")
+                                                    .arg(zone));
   computedWith_->Show(model_->Shown());
 }
 
@@ -264,21 +392,32 @@ void MainWindow::SetDisplay(const DisplayOptions& options) {
   displayMenu_->Show(options);
   if (dayView_ != nullptr) dayView_->SetDisplay(options);
   StoreDisplayOptions(options);
-  // Latin names are wider: the window grows for them where the screen allows.
-  if (WantedSize().width() > width()) {
-    resize(WantedSize().width(), height());
-    FitToScreen();
+  // The columns fit the new texts (MonthGrid::SetDisplay): Latin names are wider,
+  // and the window grows for them where the screen allows, and shrinks back.
+  FitWidth();
+}
+
+void MainWindow::FitWidth() {
+  if (isMaximized() || isFullScreen()) return;
+  // Bounded by the room here: a shown window takes its new size only when the
+  // window system answers, so FitToScreen would still see the old one.
+  int width = WantedSize().width();
+  if (const QScreen* shown = screen()) {
+    const int frame = frameGeometry().width() - geometry().width();
+    width = std::min(width, shown->availableGeometry().width() - (isVisible() ? frame : 2 * kFrameAllowance));
   }
+  resize(width, height());
+  QTimer::singleShot(0, this, &MainWindow::FitToScreen);
 }
 
 void MainWindow::ShowMonthView(MonthView view) {
-  views_->setCurrentWidget(view == MonthView::Wall ? static_cast<QWidget*>(wallView_) : views_->widget(0));
+  views_->setCurrentIndex(view == MonthView::Wall ? 1 : 0);
   monthViewMenu_->Show(view);
   StoreMonthView(view);
 }
 
 MonthView MainWindow::ShownMonthView() const {
-  return views_->currentWidget() == wallView_ ? MonthView::Wall : MonthView::Table;
+  return views_->currentIndex() == 1 ? MonthView::Wall : MonthView::Table;
 }
 
 }  // namespace kalnika::ui

@@ -2,6 +2,7 @@
 // The main window frmKalnika: the widgets of the month-table model
 // kalnika::frmKalnika. Every click copies the widgets into the model, calls the
 // model's handler and shows the model again; the model is the truth.
+#include <QActionGroup>
 #include <QDate>
 #include <QMainWindow>
 #include <QStackedWidget>
@@ -12,6 +13,7 @@
 #include "ui/control_binding.h"
 #include "ui/display_settings.h"
 #include "ui/display_text.h"
+#include "ui/language.h"
 #include "ui/main_window_design.h"
 #include "ui/month_document.h"
 #include "ui/wall_calendar_view.h"
@@ -26,12 +28,18 @@ class DisplayMenu;
 class MonthFiles;
 class MonthGrid;
 class MonthGridView;
+class PanelScroller;
 class TwipsPanel;
 class WallCalendarFiles;
 class WindowMessageBox;
 
-// Window title: the program, its version and the credit of its authors.
-inline constexpr const char* kMainWindowTitle = " Kalnika Ver. 1.0 by the Kalnika developers";
+// Window title: the program, its version and the credit of its authors (context
+// "MainWindow" of the translations).
+inline constexpr const char* kMainWindowTitle = QT_TRANSLATE_NOOP("MainWindow", " Kalnika Ver. 1.0 by the Kalnika developers");
+
+// The warning of a system without a font that writes Devanagari (shown once, at
+// start-up), or the empty text when `devanagariFamilies` has one.
+QString MissingFontWarning(const QStringList& devanagariFamilies);
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -83,14 +91,24 @@ class MainWindow : public QMainWindow {
   // remembers the choice.
   void SetCalculation(const CalculationSettings& settings);
 
+  // A place was added to the place file, or a listed one chosen in the add-place
+  // dialog, at list position `position`: the place list is read again and the
+  // place selected and calculated, in the month and year shown.
+  void PlaceAdded(int position);
+
+  // Checks the View menu's choice of the interface language.
+  void ShowLanguage(Language language);
+
  signals:
-  void addLocationRequested();  // cmdAddLocation: the dialog takes the window's place
+  void addLocationRequested();  // cmdAddLocation: the add-place dialog, a child of the window
+  void languageChosen(Language language);  // View > Language
   void aboutRequested();        // CmdAbout
   void helpRequested();         // Help > Kalnika Help
 
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Room for a window frame not yet known: borders of this many pixels and a title
@@ -99,6 +117,12 @@ class MainWindow : public QMainWindow {
 
   void BuildMenus();
   void Bind();
+  // The texts of the window that the model's state chooses (the daylight-saving
+  // box's tooltip, the method-and-clock line), in the interface language.
+  void ShowStateTexts();
+  // Lets the window take the width its contents want, growing or shrinking within
+  // the screen (not while maximised or full screen).
+  void FitWidth();
   // Runs one handler of the model between pushing the widgets into it and showing it.
   template <typename Handler>
   void Run(Handler handler);
@@ -110,6 +134,7 @@ class MainWindow : public QMainWindow {
   QDate today_;
   MonthGridView* gridView_ = nullptr;
   TwipsPanel* panel_ = nullptr;  // the controls below the grid
+  PanelScroller* panelStrip_ = nullptr;  // scrolls the panel in a window narrower than it
   MainWindowControls controls_;
   std::unique_ptr<MonthGrid> grid_;
   std::unique_ptr<WindowMessageBox> messageBox_;
@@ -124,6 +149,8 @@ class MainWindow : public QMainWindow {
   CalculationMenu* calculationMenu_ = nullptr;
   ComputedWithLine* computedWith_ = nullptr;
   DayViewDialog* dayView_ = nullptr;
+  QActionGroup* languages_ = nullptr;
+  bool fontChecked_ = false;
 };
 
 }  // namespace kalnika::ui

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "ui/language.h"
 #include "ui/twips.h"
 
 namespace kalnika::ui {
@@ -58,11 +59,14 @@ constexpr FontDesign kStandard = FontDesign::Standard;
 
 // Tooltips the design leaves out or that say more than the design's: Calculate
 // names its keys; the place box can be typed in.
-constexpr const char* kCalculateTip =
-    "Calculate the month table for the month, year and place chosen (Enter in the year or place box).\n"
-    "Page Up / Page Down: previous / next month; Ctrl+Page Up / Ctrl+Page Down: previous / next year.";
-constexpr const char* kLocationTip =
-    "Scroll up/down and click on new Location.\nOr type to search: the names that start with the text come first.";
+constexpr const char* kCalculateTip = QT_TRANSLATE_NOOP(
+    "MainWindow",
+    "Calculate the month table for the month, year and place chosen. The table is calculated at once too when a "
+    "month or a place is chosen, or a year typed (Enter, or leaving the box).\n"
+    "Page Up / Page Down: previous / next month; Ctrl+Page Up / Ctrl+Page Down: previous / next year.");
+constexpr const char* kLocationTip = QT_TRANSLATE_NOOP(
+    "MainWindow",
+    "Scroll up/down and click on new Location.\nOr type to search: the names that start with the text come first.");
 
 // The design's rectangles, but where its controls reach into each other: by 15
 // twips (a pixel) as designed, the month box starts below the month arrows, the
@@ -76,39 +80,39 @@ constexpr const char* kLocationTip =
 // separator line above it (13560 twips); the daylight-saving box and its caption,
 // which stood there, move up beside "Set Current Location as Default".
 constexpr ControlDesign kControls[] = {
-    {"lblMonth", Kind::Caption, "&Month", nullptr, kStandard, {480, 8520, 615, 255}},
-    {"lblYear", Kind::Caption, "&Year", nullptr, kStandard, {1650, 8520, 600, 255}},
-    {"lblLatitude", Kind::Caption, "----Latitude----", nullptr, FontDesign::Times975Bold, {2760, 8280, 1815, 255}},
-    {"lblLatitudeDegrees", Kind::Caption, "Deg.", nullptr, kStandard, {2640, 8520, 375, 255}},
-    {"lblLatitudeMinutes", Kind::Caption, "Min.", nullptr, kStandard, {4320, 8520, 375, 255}},
-    {"lblLongitude", Kind::Caption, "----Longitude----", nullptr, FontDesign::Times975Bold, {5040, 8280, 1815, 255}},
-    {"lblLongitudeDegrees", Kind::Caption, "Deg.", nullptr, kStandard, {4920, 8520, 495, 255}},
-    {"lblLongitudeMinutes", Kind::Caption, "Min.", nullptr, kStandard, {6480, 8520, 495, 255}},
-    {"lblUTC", Kind::Caption, "UTC +/-", nullptr, FontDesign::Sans975Bold, {3360, 8880, 855, 255}},
-    {"lblTimeZone0", Kind::Caption, "Time Zone", nullptr, FontDesign::Sans975Bold, {4200, 8880, 1215, 255}},
-    {"lblLocation", Kind::Caption, "&Location", nullptr, FontDesign::Times1125Bold, {7200, 8790, 975, 255}},
-    {"lblDayLightSaving", Kind::Caption, "Day light &saving Time?", kDaylightSavingTip,
+    {"lblMonth", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "&Month"), nullptr, kStandard, {480, 8520, 615, 255}},
+    {"lblYear", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "&Year"), nullptr, kStandard, {1650, 8520, 600, 255}},
+    {"lblLatitude", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "----Latitude----"), nullptr, FontDesign::Times975Bold, {2760, 8280, 1815, 255}},
+    {"lblLatitudeDegrees", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "Deg."), nullptr, kStandard, {2640, 8520, 375, 255}},
+    {"lblLatitudeMinutes", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "Min."), nullptr, kStandard, {4320, 8520, 375, 255}},
+    {"lblLongitude", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "----Longitude----"), nullptr, FontDesign::Times975Bold, {5040, 8280, 1815, 255}},
+    {"lblLongitudeDegrees", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "Deg."), nullptr, kStandard, {4920, 8520, 495, 255}},
+    {"lblLongitudeMinutes", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "Min."), nullptr, kStandard, {6480, 8520, 495, 255}},
+    {"lblUTC", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "UTC +/-"), nullptr, FontDesign::Sans975Bold, {3360, 8880, 855, 255}},
+    {"lblTimeZone0", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "Time Zone"), nullptr, FontDesign::Sans975Bold, {4200, 8880, 1215, 255}},
+    {"lblLocation", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "&Location"), nullptr, FontDesign::Times1125Bold, {7200, 8790, 975, 255}},
+    {"lblDayLightSaving", Kind::Caption, QT_TRANSLATE_NOOP("MainWindow", "Day light &saving Time?"), kDaylightSavingTip,
      FontDesign::Times975Bold, {11400, 8400, 2175, 375}},
-    {"lstMonth", Kind::List, nullptr, "Scroll up/down and click for new month.", FontDesign::Sans825Bold,
+    {"lstMonth", Kind::List, nullptr, QT_TRANSLATE_NOOP("MainWindow", "Scroll up/down and click for new month."), FontDesign::Sans825Bold,
      {120, 8775, 1335, 255}},
-    {"cmdPreviousMonth", Kind::Arrow, nullptr, "Previous month", kStandard, {120, 8520, 255, 255}, Qt::LeftArrow},
-    {"cmdNextMonth", Kind::Arrow, nullptr, "Next month", kStandard, {1200, 8520, 255, 255}, Qt::RightArrow},
-    {"txtYear", Kind::Text, nullptr, "Type any desired year here.", kStandard, {1650, 8760, 600, 285}},
-    {"cmdNextYear", Kind::Arrow, nullptr, "Next year", kStandard, {2265, 8640, 255, 255}, Qt::UpArrow},
-    {"cmdPreviousYear", Kind::Arrow, nullptr, "Previous year.", kStandard, {2265, 8895, 255, 255}, Qt::DownArrow},
-    {"lblKaliYuga", Kind::Label, nullptr, "New Kaliyugabd starts on January 23.", kStandard, {360, 7920, 3375, 255}},
-    {"lblVikram", Kind::Label, nullptr, "New Vikram Samvat starts on Kartik Shukla Pratipada.", kStandard,
+    {"cmdPreviousMonth", Kind::Arrow, nullptr, QT_TRANSLATE_NOOP("MainWindow", "Previous month"), kStandard, {120, 8520, 255, 255}, Qt::LeftArrow},
+    {"cmdNextMonth", Kind::Arrow, nullptr, QT_TRANSLATE_NOOP("MainWindow", "Next month"), kStandard, {1200, 8520, 255, 255}, Qt::RightArrow},
+    {"txtYear", Kind::Text, nullptr, QT_TRANSLATE_NOOP("MainWindow", "Type any desired year here."), kStandard, {1650, 8760, 600, 285}},
+    {"cmdNextYear", Kind::Arrow, nullptr, QT_TRANSLATE_NOOP("MainWindow", "Next year"), kStandard, {2265, 8640, 255, 255}, Qt::UpArrow},
+    {"cmdPreviousYear", Kind::Arrow, nullptr, QT_TRANSLATE_NOOP("MainWindow", "Previous year."), kStandard, {2265, 8895, 255, 255}, Qt::DownArrow},
+    {"lblKaliYuga", Kind::Label, nullptr, QT_TRANSLATE_NOOP("MainWindow", "New Kaliyugabd starts on January 23."), kStandard, {360, 7920, 3375, 255}},
+    {"lblVikram", Kind::Label, nullptr, QT_TRANSLATE_NOOP("MainWindow", "New Vikram Samvat starts on Kartik Shukla Pratipada."), kStandard,
      {3840, 7920, 3135, 255}},
     {"lblLat", Kind::Label, nullptr, nullptr, FontDesign::Times975Bold, {3240, 8520, 855, 255}},
     {"lblLong", Kind::Label, nullptr, nullptr, FontDesign::Times975Bold, {5520, 8520, 975, 255}},
     {"lblTimeZone", Kind::Label, nullptr, nullptr, FontDesign::Times975Bold, {5520, 8880, 1095, 375}},
     {"lstLocation", Kind::TypedList, nullptr, kLocationTip, FontDesign::Times825,
      {8400, 8790, 5160, 270}},
-    {"cmdAddLocation", Kind::Button, "&Add New Locations", nullptr, FontDesign::Times975Bold, {8400, 7920, 2535, 375}},
-    {"cmdDefaultLocation", Kind::Button, "Set Current Location as &Default", nullptr, kStandard,
+    {"cmdAddLocation", Kind::Button, QT_TRANSLATE_NOOP("MainWindow", "&Add New Locations"), nullptr, FontDesign::Times975Bold, {8400, 7920, 2535, 375}},
+    {"cmdDefaultLocation", Kind::Button, QT_TRANSLATE_NOOP("MainWindow", "Set Current Location as &Default"), nullptr, kStandard,
      {8400, 8400, 2535, 255}},
-    {"CmdAbout", Kind::Button, "A&bout/Help", nullptr, FontDesign::Sans825Bold, {11040, 7920, 1215, 375}},
-    {"cmdCalculate", Kind::Button, "&Calculate", kCalculateTip, FontDesign::Sans975Bold, {12360, 7920, 1215, 375}},
+    {"CmdAbout", Kind::Button, QT_TRANSLATE_NOOP("MainWindow", "A&bout/Help"), nullptr, FontDesign::Sans825Bold, {11040, 7920, 1215, 375}},
+    {"cmdCalculate", Kind::Button, QT_TRANSLATE_NOOP("MainWindow", "&Calculate"), kCalculateTip, FontDesign::Sans975Bold, {12360, 7920, 1215, 375}},
     {"chkDST", Kind::Check, nullptr, kDaylightSavingTip, kStandard, {11160, 8400, 255, 375}},
 };
 
@@ -121,12 +125,15 @@ constexpr LineDesign kLines[] = {
     {2520, 8760, 7080, 8760}, {2520, 8280, 2520, 9360}, {4800, 8280, 4800, 8760},
 };
 
+QString Translated(const char* source) {
+  return source != nullptr ? QCoreApplication::translate("MainWindow", source) : QString();
+}
+
 QWidget* MakeControl(const ControlDesign& design) {
-  const QString caption = design.caption ? QString::fromLatin1(design.caption) : QString();
   switch (design.kind) {
     case Kind::Caption:
     case Kind::Label:
-      return new QLabel(caption);
+      return new QLabel;
     case Kind::List: {
       auto* box = new QComboBox;
       box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -142,7 +149,6 @@ QWidget* MakeControl(const ControlDesign& design) {
       box->setMaxCount(kMaxPlaces);
       box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
       box->setMinimumContentsLength(8);
-      box->lineEdit()->setPlaceholderText(QStringLiteral("type to search"));
       return box;
     }
     case Kind::Text:
@@ -150,11 +156,14 @@ QWidget* MakeControl(const ControlDesign& design) {
     case Kind::Check:
       return new QCheckBox;
     case Kind::Button:
-      return new QPushButton(caption);
+      return new QPushButton;
     case Kind::Arrow: {
       auto* button = new QToolButton;
       button->setArrowType(design.arrow);
-      button->setFocusPolicy(Qt::StrongFocus);
+      // The month arrows are stops of their own; the year's belong to the year box,
+      // one stop, whose Up and Down keys step the year as they do.
+      const bool year = design.arrow == Qt::UpArrow || design.arrow == Qt::DownArrow;
+      button->setFocusPolicy(year ? Qt::NoFocus : Qt::StrongFocus);
       return button;
     }
   }
@@ -171,9 +180,22 @@ TwipsPanel* BuildControlPanel(MainWindowControls& controls) {
     QWidget* widget = MakeControl(design);
     widget->setObjectName(QString::fromLatin1(design.name));
     widget->setFont(DesignFont(design.font, panel->font()));
-    if (design.tooltip) widget->setToolTip(QString::fromLatin1(design.tooltip));
     panel->Place(widget, design.rect, design.kind != Kind::Arrow);
   }
+  // The captions and tooltips in the interface language, now and at every change
+  // of it; the panel measures its children again for their new texts.
+  OnLanguageChange(panel, [panel] {
+    for (const ControlDesign& design : kControls) {
+      QWidget* widget = panel->findChild<QWidget*>(QString::fromLatin1(design.name));
+      if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && design.caption != nullptr)
+        label->setText(Translated(design.caption));
+      if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(Translated(design.caption));
+      widget->setToolTip(Translated(design.tooltip));
+    }
+    if (auto* places = panel->findChild<QComboBox*>(QStringLiteral("lstLocation")))
+      places->lineEdit()->setPlaceholderText(QCoreApplication::translate("MainWindow", "type to search"));
+    panel->Relayout();
+  });
   // A caption's Alt-letter goes to the control it names.
   const auto buddy = [panel](const char* label, const char* control) {
     panel->findChild<QLabel*>(QString::fromLatin1(label))->setBuddy(panel->findChild<QWidget*>(QString::fromLatin1(control)));
@@ -217,10 +239,10 @@ void FitListToItems(QComboBox* box) {
 }
 
 void SetDesignedTabOrder(const MainWindowControls& c, QWidget* grid) {
-  QWidget* order[] = {c.lstMonth,        c.txtYear,      c.lstLocation,     grid,
-                      c.cmdCalculate,    c.cmdPreviousMonth, c.cmdNextMonth, c.cmdNextYear,
-                      c.cmdPreviousYear, c.CmdAbout,     c.cmdDefaultLocation, c.chkDST,
-                      c.cmdAddLocation};
+  // As the window reads: the table, then the panel's rows left to right.
+  QWidget* order[] = {grid,           c.cmdAddLocation,     c.CmdAbout, c.cmdCalculate, c.cmdPreviousMonth,
+                      c.cmdNextMonth, c.cmdDefaultLocation, c.chkDST,   c.lstMonth,     c.txtYear,
+                      c.lstLocation};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

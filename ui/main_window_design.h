@@ -4,6 +4,7 @@
 // The window (main_window.h) binds these widgets to the model; nothing here acts.
 #include <QPoint>
 #include <QSize>
+#include <QtGlobal>
 
 class QCheckBox;
 class QComboBox;
@@ -23,8 +24,9 @@ inline constexpr int kClientHeightTwips = 9150;
 inline constexpr int kGridTopTwips = 120;
 inline constexpr int kPanelTopTwips = 7800;  // the separator line under the grid
 
-// The daylight-saving box's tooltip as designed.
-inline constexpr const char* kDaylightSavingTip = "Place a check mark in the box  if Yes.";
+// The daylight-saving box's tooltip as designed (context "MainWindow" of the
+// translations).
+inline constexpr const char* kDaylightSavingTip = QT_TRANSLATE_NOOP("MainWindow", "Place a check mark in the box  if Yes.");
 
 // Point size of the era labels (drawn in the grid's font).
 inline constexpr double kEraPointSize = 9.75;
@@ -54,14 +56,16 @@ struct MainWindowControls {
 };
 
 // The panel below the grid, its origin at the separator line, with every control
-// and line of the design.
+// and line of the design, its texts in the interface language.
 TwipsPanel* BuildControlPanel(MainWindowControls& controls);
 
 // Makes a filled list box at least as wide as its widest entry.
 void FitListToItems(QComboBox* box);
 
-// The tab order of the design: month, year, place, grid, Calculate, the four
-// arrows, About, default place, daylight saving, add place.
+// The tab order as the window reads, left to right and top to bottom: the grid,
+// then the panel's rows: Add New Locations, About/Help, Calculate; the month
+// arrows, the default place, daylight saving; month, year (its arrows are no stops
+// of their own), place.
 void SetDesignedTabOrder(const MainWindowControls& controls, QWidget* grid);
 
 }  // namespace kalnika::ui

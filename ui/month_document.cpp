@@ -36,7 +36,7 @@ std::vector<RowTexts> PageTexts(const MonthPage& page, const DisplayOptions& opt
   for (int r = 0; r <= page.table.dayCount; ++r) {
     RowTexts texts;
     for (int c = 0; c < kTableColumns; ++c)
-      texts[static_cast<std::size_t>(c)] = DisplayString(ShownCell(page.table, r, c), options);
+      texts[static_cast<std::size_t>(c)] = DisplayCell(&page.values, page.table, r, c, options);
     rows.push_back(texts);
   }
   return rows;
@@ -199,7 +199,7 @@ QString WritePdf(const QString& file, const std::vector<MonthPage>& pages, const
 }
 
 QByteArray MonthCsv(const MonthPage& page, const DisplayOptions& options) {
-  const std::string csv = kalnika::MonthCsv(page.values, page.table, SheetPlace(page), options.Form());
+  const std::string csv = kalnika::MonthCsv(page.values, page.table, SheetPlace(page), CsvForm(options.script));
   return QByteArray::fromStdString("\xEF\xBB\xBF" + csv);  // UTF-8 byte-order mark first
 }
 

@@ -14,22 +14,25 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QDir>
+#include <QFileInfo>
 
 #include "forms/calendar_file.h"
 #include "ui/month_document.h"
+#include "ui/language.h"
 #include "ui/window_message_box.h"
 
 namespace kalnika::ui {
 
 namespace {
 
-QString DocumentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+constexpr const char* kFolderKey = "files/folder";
 
-// "Mumbai-2026-12.pdf" for the shown month, "Mumbai-2026.pdf" for its year, in the
-// user's documents folder.
+// "Mumbai-2026-12.pdf" for the shown month, "Mumbai-2026.pdf" for its year.
 QString SuggestedName(const MonthPage& page, bool wholeYear, const char* suffix) {
-  return DocumentsFolder() + QLatin1Char('/') + PlainText(SheetFileName(page, wholeYear)) + QLatin1String(suffix);
+  return PlainText(SheetFileName(page, wholeYear)) + QLatin1String(suffix);
 }
 
 void SetUpPrinter(QPrinter& printer) {
@@ -47,15 +50,15 @@ struct CalendarChoice {
 std::optional<CalendarChoice> ChooseCalendar(QWidget* owner, const MonthPage& page, const DisplayOptions& options) {
   QDialog dialog(owner);
   dialog.setObjectName(QStringLiteral("calendarExportDialog"));
-  dialog.setWindowTitle(QStringLiteral("Export Calendar (iCalendar)"));
+  dialog.setWindowTitle(QCoreApplication::translate("FileMenu", "Export Calendar (iCalendar)"));
   auto* layout = new QVBoxLayout(&dialog);
-  auto* month = new QRadioButton(QStringLiteral("The shown &month (%1)").arg(PageTitle(page, options)));
-  auto* year = new QRadioButton(QStringLiteral("The whole &year %1").arg(PlainText(page.values.yearText)));
+  auto* month = new QRadioButton(QCoreApplication::translate("FileMenu", "The shown &month (%1)").arg(PageTitle(page, options)));
+  auto* year = new QRadioButton(QCoreApplication::translate("FileMenu", "The whole &year %1").arg(PlainText(page.values.yearText)));
   month->setChecked(true);
-  auto* tithis = new QCheckBox(QStringLiteral("Each day's &tithi, with its end"));
-  auto* what = new QLabel(QStringLiteral("Festivals and other notes, the Sun's entries into the signs, the new and "
-                                         "full moons; the texts in %1, as the table shows them.")
-                              .arg(options.Latin() ? QStringLiteral("Latin letters") : QStringLiteral("Devanagari")));
+  auto* tithis = new QCheckBox(QCoreApplication::translate("FileMenu", "Each day's &tithi, with its end"));
+  auto* what = new QLabel(QCoreApplication::translate("FileMenu", "Festivals and other notes, the Sun's entries into the signs, the new and full moons; "
+                             "the texts in %1, as the table shows them.")
+                              .arg(options.Latin() ? QCoreApplication::translate("FileMenu", "Latin letters") : QCoreApplication::translate("FileMenu", "Devanagari")));
   what->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   for (QWidget* widget : std::initializer_list<QWidget*>{month, year, tithis, what, buttons}) layout->addWidget(widget);
@@ -67,37 +70,54 @@ std::optional<CalendarChoice> ChooseCalendar(QWidget* owner, const MonthPage& pa
 
 }  // namespace
 
+QString FileFolder() {
+  const QString folder = QSettings().value(QString::fromLatin1(kFolderKey)).toString();
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void RememberFileFolder(const QString& file) {
+  QSettings().setValue(QString::fromLatin1(kFolderKey), QFileInfo(file).absolutePath());
+}
+
+QString AskSaveFile(QWidget* owner, const QString& caption, const QString& name, const QString& filter) {
+  const QString file = QFileDialog::getSaveFileName(owner, caption, QDir(FileFolder()).filePath(name), filter);
+  if (!file.isEmpty()) RememberFileFolder(file);
+  return file;
+}
+
 MonthFiles::MonthFiles(QWidget* owner, frmKalnika& model, std::function<DisplayOptions()> display)
     : QObject(owner), owner_(owner), model_(model), display_(std::move(display)) {}
 
 void MonthFiles::AddActions(QMenu* file) {
-  const auto add = [this, file](const char* name, const QString& text, auto slot,
-                                QKeySequence shortcut = QKeySequence()) {
-    QAction* action = file->addAction(text);
+  const auto add = [this, file](const char* name, const char* text, auto slot, QKeySequence shortcut = QKeySequence()) {
+    QAction* action = file->addAction(QString());
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, slot);
+    OnLanguageChange(file, [action, text] { action->setText(QCoreApplication::translate("FileMenu", text)); });
   };
-  add("actionPrint", QStringLiteral("&Print..."), &MonthFiles::Print, QKeySequence::Print);
-  add("actionPrintPreview", QStringLiteral("Print Pre&view..."), &MonthFiles::Preview);
+  add("actionPrint", QT_TRANSLATE_NOOP("FileMenu", "&Print..."), &MonthFiles::Print, QKeySequence::Print);
+  add("actionPrintPreview", QT_TRANSLATE_NOOP("FileMenu", "Print Pre&view..."), &MonthFiles::Preview);
   file->addSeparator();
-  add("actionSavePdf", QStringLiteral("Save as P&DF..."), &MonthFiles::AskSaveMonthPdf);
-  add("actionSaveYearPdf", QStringLiteral("Save &Year as PDF..."), &MonthFiles::AskSaveYearPdf);
-  add("actionExportCsv", QStringLiteral("&Export CSV..."), &MonthFiles::AskExportCsv);
-  add("actionExportCalendar", QStringLiteral("Export &Calendar (iCalendar)..."), &MonthFiles::AskExportCalendar);
+  add("actionSavePdf", QT_TRANSLATE_NOOP("FileMenu", "Save as P&DF..."), &MonthFiles::AskSaveMonthPdf);
+  add("actionSaveYearPdf", QT_TRANSLATE_NOOP("FileMenu", "Save &Year as PDF..."), &MonthFiles::AskSaveYearPdf);
+  add("actionExportCsv", QT_TRANSLATE_NOOP("FileMenu", "&Export CSV..."), &MonthFiles::AskExportCsv);
+  add("actionExportCalendar", QT_TRANSLATE_NOOP("FileMenu", "Export &Calendar (iCalendar)..."),
+      &MonthFiles::AskExportCalendar);
   file->addSeparator();
-  add("actionQuit", QStringLiteral("&Quit"), &QCoreApplication::quit, QKeySequence::Quit);
+  add("actionQuit", QT_TRANSLATE_NOOP("FileMenu", "&Quit"), &QCoreApplication::quit, QKeySequence::Quit);
 }
 
 bool MonthFiles::HasShownMonth() {
   if (model_.Shown()) return true;
-  ShowMessage(owner_, QStringLiteral("No month table is shown. Press \"Calculate\" first."));
+  ShowMessage(owner_, QCoreApplication::translate("FileMenu", "No month table is shown. Press \"Calculate\" first."));
   return false;
 }
 
 bool MonthFiles::Report(const QString& kind, const QString& file, const QString& error) {
   if (error.isEmpty()) return true;
-  ShowMessage(owner_, QStringLiteral("The %1 file \"%2\" could not be written: %3").arg(kind, file, error));
+  ShowMessage(owner_, QCoreApplication::translate("FileMenu", "The %1 file \"%2\" could not be written: %3").arg(kind, file, error));
   return false;
 }
 
@@ -133,9 +153,9 @@ void MonthFiles::AskExportCalendar() {
   if (!HasShownMonth()) return;
   const std::optional<CalendarChoice> choice = ChooseCalendar(owner_, *model_.Shown(), display_());
   if (!choice) return;
-  const QString file = QFileDialog::getSaveFileName(owner_, QStringLiteral("Export Calendar (iCalendar)"),
-                                                    SuggestedName(*model_.Shown(), choice->wholeYear, ".ics"),
-                                                    QStringLiteral("iCalendar files (*.ics)"));
+  const QString file = AskSaveFile(owner_, QCoreApplication::translate("FileMenu", "Export Calendar (iCalendar)"),
+                                  SuggestedName(*model_.Shown(), choice->wholeYear, ".ics"),
+                                  QCoreApplication::translate("FileMenu", "iCalendar files (*.ics)"));
   if (!file.isEmpty()) ExportCalendar(file, choice->wholeYear, choice->tithis);
 }
 
@@ -162,26 +182,22 @@ void MonthFiles::Preview() {
 
 void MonthFiles::AskSaveMonthPdf() {
   if (!HasShownMonth()) return;
-  const QString file = QFileDialog::getSaveFileName(owner_, QStringLiteral("Save as PDF"),
-                                                    SuggestedName(*model_.Shown(), false, ".pdf"),
-                                                    QStringLiteral("PDF files (*.pdf)"));
+  const QString file = AskSaveFile(owner_, QCoreApplication::translate("FileMenu", "Save as PDF"), SuggestedName(*model_.Shown(), false, ".pdf"),
+                                  QCoreApplication::translate("FileMenu", "PDF files (*.pdf)"));
   if (!file.isEmpty()) SaveMonthPdf(file);
 }
 
 void MonthFiles::AskSaveYearPdf() {
   if (!HasShownMonth()) return;
-  const QString file = QFileDialog::getSaveFileName(
-      owner_, QStringLiteral("Save Year as PDF"),
-      SuggestedName(*model_.Shown(), true, ".pdf"),
-      QStringLiteral("PDF files (*.pdf)"));
+  const QString file = AskSaveFile(owner_, QCoreApplication::translate("FileMenu", "Save Year as PDF"), SuggestedName(*model_.Shown(), true, ".pdf"),
+                                  QCoreApplication::translate("FileMenu", "PDF files (*.pdf)"));
   if (!file.isEmpty()) SaveYearPdf(file);
 }
 
 void MonthFiles::AskExportCsv() {
   if (!HasShownMonth()) return;
-  const QString file = QFileDialog::getSaveFileName(owner_, QStringLiteral("Export CSV"),
-                                                    SuggestedName(*model_.Shown(), false, ".csv"),
-                                                    QStringLiteral("CSV files (*.csv)"));
+  const QString file = AskSaveFile(owner_, QCoreApplication::translate("FileMenu", "Export CSV"), SuggestedName(*model_.Shown(), false, ".csv"),
+                                  QCoreApplication::translate("FileMenu", "CSV files (*.csv)"));
   if (!file.isEmpty()) ExportCsv(file);
 }
 

@@ -14,6 +14,15 @@ class QWidget;
 
 namespace kalnika::ui {
 
+// The folder the file dialogs start in: where a file was last chosen in one of them
+// (remembered in the settings, "files/folder"), or the user's documents folder.
+QString FileFolder();
+// Remembers the folder of a file chosen in a file dialog.
+void RememberFileFolder(const QString& file);
+// A file dialog that saves: the file chosen (empty when cancelled), starting in
+// FileFolder() with `name` suggested; the folder of the file chosen is remembered.
+QString AskSaveFile(QWidget* owner, const QString& caption, const QString& name, const QString& filter);
+
 class MonthFiles : public QObject {
  public:
   // `owner`: the window the dialogs and messages belong to; `display`: the display

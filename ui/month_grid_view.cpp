@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/twips.h"
 
@@ -59,7 +60,6 @@ MonthTableWidget::MonthTableWidget(QWidget* parent) : QTableWidget(kTableRows, k
   setObjectName(QStringLiteral("Kalnika"));
   horizontalHeader()->hide();
   verticalHeader()->hide();
-  horizontalHeader()->setStretchLastSection(true);
   horizontalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setMinimumSectionSize(1);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -125,7 +125,6 @@ MonthGridView::MonthGridView(QWidget* parent)
   headingStrip_->setSelectionModel(table_->selectionModel());
   headingStrip_->horizontalHeader()->hide();
   headingStrip_->verticalHeader()->hide();
-  headingStrip_->horizontalHeader()->setStretchLastSection(true);
   headingStrip_->horizontalHeader()->setMinimumSectionSize(1);
   headingStrip_->verticalHeader()->setMinimumSectionSize(1);
   headingStrip_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -155,9 +154,27 @@ void MonthGridView::SetHeadingHeight(int pixels) {
 void MonthGridView::SetNaturalWidth(int col, int pixels) {
   if (col < 0 || col >= kTableColumns) return;
   naturalWidths_[static_cast<std::size_t>(col)] = pixels;
-  table_->setColumnWidth(col, pixels);
-  headingStrip_->setColumnWidth(col, pixels);
+  FitColumns();
   updateGeometry();
+}
+
+void MonthGridView::FitColumns() {
+  // Every column at least as wide as its texts; a grid wider than all of them
+  // shares the room beyond among the columns in proportion to their widths, so
+  // that a larger or maximised window widens the whole table, not one column.
+  int natural = 0;
+  for (int w : naturalWidths_) natural += w;
+  if (natural <= 0) return;
+  const int room = table_->viewport()->width();
+  const double share = room > natural ? static_cast<double>(room) / natural : 1.0;
+  int used = 0;
+  for (int c = 0; c < kTableColumns; ++c) {
+    const int own = naturalWidths_[static_cast<std::size_t>(c)];
+    const int width = share > 1.0 && c + 1 == kTableColumns ? room - used : static_cast<int>(std::floor(own * share));
+    used += width;
+    if (table_->columnWidth(c) != width) table_->setColumnWidth(c, width);
+    if (headingStrip_->columnWidth(c) != width) headingStrip_->setColumnWidth(c, width);
+  }
 }
 
 void MonthGridView::SetRowHeights(int least, int designed) {
@@ -172,7 +189,9 @@ void MonthGridView::FitRows() {
   // scroll bar.
   int room = table_->height() - 2 * table_->frameWidth();
   if (table_->horizontalScrollBar()->isVisible()) room -= table_->horizontalScrollBar()->height();
-  const int height = std::clamp(room / (kTableRows - 1), leastRow_, designedRow_);
+  // Rows as high as designed, lower down to a line when the room is short, higher
+  // (up to half as much again) in a taller window, which the month then fills.
+  const int height = std::clamp(room / (kTableRows - 1), leastRow_, designedRow_ * 3 / 2);
   if (table_->rowHeight(1) == height) return;
   for (int r = 1; r < kTableRows; ++r) table_->setRowHeight(r, height);
 }
@@ -185,6 +204,7 @@ QSize MonthGridView::sizeHint() const {
 
 void MonthGridView::FollowTable() {
   FitRows();
+  FitColumns();
   // The strip's columns line up with the table's: as wide as its viewport (the
   // table's vertical scroll bar, when shown, stands beside the day rows only) and
   // scrolled as far.
@@ -216,10 +236,12 @@ MonthGrid::MonthGrid(MonthGridView* view, DisplayOptions options)
 
 int MonthGrid::Px(int twips) const { return TwipsToPixels(twips, table_->logicalDpiY()); }
 
-void MonthGrid::Show(const kalnika::MonthTable& table, bool visible) {
+void MonthGrid::Show(const kalnika::MonthTable& table, bool visible, const MonthValues* month) {
   visible_ = visible;
   view_->setUpdatesEnabled(false);
   cells_ = table;
+  month_.reset();
+  if (month != nullptr) month_ = *month;
   for (int r = 0; r < kTableRows; ++r)
     for (int c = 0; c < kTableColumns; ++c) ShowCell(r, c);
   FitColumns();
@@ -246,7 +268,7 @@ void MonthGrid::SetDisplay(const DisplayOptions& options) {
 void MonthGrid::ShowCell(int row, int col) {
   QTableWidgetItem* item = table_->item(row, col);
   if (item == nullptr) return;
-  item->setText(DisplayString(ShownCell(cells_, row, col), options_));
+  item->setText(DisplayCell(month_ ? &*month_ : nullptr, cells_, row, col, options_));
   if (static_cast<Column>(col) == Column::Notes) item->setToolTip(NotesTip(cells_, row, options_));
 }
 

@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "almanac/month_text.h"
@@ -56,8 +57,8 @@ class MonthGridView : public QFrame {
   // little room for the marks above it), so that a month fits without scrolling
   // wherever the screen can hold it.
   void SetRowHeights(int least, int designed);
-  // Width a column needs to show its texts, in pixels; the note column (16) takes
-  // at least this and stretches to fill the rest of the grid's width.
+  // Width a column needs to show its texts, in pixels; every column takes at least
+  // this, and a wider grid shares the room beyond among them in proportion.
   void SetNaturalWidth(int col, int pixels);
 
   // The whole grid without scrolling: every column at its natural width and all
@@ -67,6 +68,7 @@ class MonthGridView : public QFrame {
  private:
   void FollowTable();
   void FitRows();
+  void FitColumns();
 
   MonthTableWidget* table_;
   QTableView* headingStrip_;  // a second view of the same items showing only row 0
@@ -82,8 +84,10 @@ class MonthGrid {
  public:
   MonthGrid(MonthGridView* view, DisplayOptions options);
 
-  // Shows a table; a hidden grid (after a refused input) keeps its place.
-  void Show(const kalnika::MonthTable& table, bool visible);
+  // Shows a table, with the values of the month computed (none after a refused
+  // input: the grid is hidden then and keeps its place). The values set the notes of
+  // a day apart (DisplayCell).
+  void Show(const kalnika::MonthTable& table, bool visible, const MonthValues* month = nullptr);
 
   // The bytes of a cell (row 0..31, column 0..16; empty outside).
   const std::string& Stored(int row, int col) const;
@@ -107,6 +111,7 @@ class MonthGrid {
   DisplayOptions options_;
   bool visible_ = true;
   kalnika::MonthTable cells_;
+  std::optional<MonthValues> month_;
   const std::string outside_;  // the text of a cell outside the grid
 };
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QPainter>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 
@@ -58,7 +59,11 @@ void TwipsPanel::AddLine(QPoint fromTwips, QPoint toTwips) {
 }
 
 void TwipsPanel::Measure() {
-  natural_ = QSize(Px(design_.width()), Px(design_.height()));
+  // As high as designed; as wide as its lines and controls reach (the design's
+  // width is the whole window's, wider than the controls under the grid).
+  natural_ = QSize(0, Px(design_.height()));
+  for (const Line& line : lines_)
+    natural_ = natural_.expandedTo(QSize(Px(std::max(line.from.x(), line.to.x()) - origin_.x()) + 5, 0));
   for (Placed& p : placed_) {
     SetFont(p.widget, p.font);
     const QSize least = p.grows ? p.widget->minimumSizeHint() : QSize(0, 0);
@@ -68,7 +73,7 @@ void TwipsPanel::Measure() {
     // Keep a margin of 4 px below and right of the lowest and rightmost control.
     natural_ = natural_.expandedTo(QSize(p.natural.right() + 5, p.natural.bottom() + 5));
   }
-  setMinimumWidth(static_cast<int>(std::ceil(natural_.width() * kLeastScale)));
+  setMinimumWidth(static_cast<int>(std::ceil(natural_.width() * LeastScale())));
   updateGeometry();
   Apply(scale_);
 }
@@ -85,7 +90,7 @@ void TwipsPanel::Apply(double scale) {
       double points = font.pointSizeF() * scale;
       font.setPointSizeF(points);
       SetFont(p.widget, font);
-      const double least = p.font.pointSizeF() * kLeastScale * 0.8;
+      const double least = kLeastPoints;
       // A style's own least width (of a push button, say) is no reason to shrink:
       // the text shrinks only as far as that makes the control narrower.
       const int start = p.widget->minimumSizeHint().width();
@@ -117,15 +122,66 @@ void TwipsPanel::Apply(double scale) {
 
 void TwipsPanel::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  const double scale = std::clamp(static_cast<double>(width()) / natural_.width(), kLeastScale, 1.0);
+  const double scale = std::clamp(static_cast<double>(width()) / natural_.width(), LeastScale(), 1.0);
   if (std::abs(scale - scale_) > 1e-9) Apply(scale);
 }
 
 QSize TwipsPanel::sizeHint() const { return natural_; }
 
 QSize TwipsPanel::minimumSizeHint() const {
-  return {static_cast<int>(std::ceil(natural_.width() * kLeastScale)),
-          static_cast<int>(std::ceil(natural_.height() * kLeastScale))};
+  return {static_cast<int>(std::ceil(natural_.width() * LeastScale())),
+          static_cast<int>(std::ceil(natural_.height() * LeastScale()))};
+}
+
+double TwipsPanel::LeastScale() const {
+  double least = 0;
+  for (const Placed& p : placed_)
+    if (p.font.pointSizeF() > 0) least = std::max(least, kLeastPoints / p.font.pointSizeF());
+  return std::min(least, 1.0);
+}
+
+PanelScroller::PanelScroller(TwipsPanel* panel, QWidget* parent) : QScrollArea(parent), panel_(panel) {
+  setObjectName(QStringLiteral("controlPanelScroller"));
+  setFrameShape(QFrame::NoFrame);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // The panel as wide as the strip, or as its least width, which the strip then
+  // scrolls (a strip that resized the panel by itself would keep it at its natural
+  // width's minimum hint).
+  setWidgetResizable(false);
+  setWidget(panel);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  // The panel's height changes with its scale and its texts; the bar comes and goes.
+  panel->installEventFilter(this);
+  horizontalScrollBar()->installEventFilter(this);
+}
+
+int PanelScroller::Height() const {
+  const QScrollBar* bar = horizontalScrollBar();
+  return panel_->height() + (bar->isVisible() ? bar->sizeHint().height() : 0);
+}
+
+QSize PanelScroller::sizeHint() const { return {panel_->sizeHint().width(), Height()}; }
+
+// Any width: narrower than the panel, the strip scrolls.
+QSize PanelScroller::minimumSizeHint() const { return {0, Height()}; }
+
+void PanelScroller::resizeEvent(QResizeEvent* event) {
+  QScrollArea::resizeEvent(event);
+  const int width = std::max(viewport()->width(), panel_->minimumWidth());
+  if (panel_->width() != width) panel_->resize(width, panel_->height());
+  if (height() != Height()) setFixedHeight(Height());
+}
+
+bool PanelScroller::eventFilter(QObject* watched, QEvent* event) {
+  const bool changed = event->type() == QEvent::Resize || event->type() == QEvent::Show || event->type() == QEvent::Hide;
+  if (changed && height() != Height()) setFixedHeight(Height());
+  // A panel measured again (new texts) may need another least width.
+  if (watched == panel_ && event->type() == QEvent::LayoutRequest) {
+    const int width = std::max(viewport()->width(), panel_->minimumWidth());
+    if (panel_->width() != width) panel_->resize(width, panel_->height());
+  }
+  return QScrollArea::eventFilter(watched, event);
 }
 
 void TwipsPanel::paintEvent(QPaintEvent* /*event*/) {

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QSize>
+#include <QScrollArea>
 #include <QWidget>
 #include <vector>
 
@@ -26,14 +27,18 @@ struct TwipsRect {
 // more room than the old design gave it, so it grows right and down from its
 // designed corner. That is the panel's natural size.
 //
-// Narrower than its natural width (a small screen, a large scale factor), the panel
-// shows the whole design scaled down to its width, fonts included, down to half
-// size, so that every control stays in sight and none covers another; its height
-// follows the scale. Wider, the design keeps its natural size at the left.
+// Narrower than its natural width, the panel shows the design scaled down to its
+// width, fonts included, as far as no text gets smaller than kLeastPoints (the
+// design's 8.25-point texts allow 3 %); a window narrower still scrolls the panel
+// (PanelScroller) rather than shrink its texts out of reading. Its height follows
+// the scale. Wider, the design keeps its natural size at the left.
 class TwipsPanel : public QWidget {
  public:
-  // Least scale of the design: below half size the texts are no longer legible.
-  static constexpr double kLeastScale = 0.5;
+  // Least size of a text of the panel, in points: about the least that reads
+  // comfortably on a screen of 96 dpi at scale 1.
+  static constexpr double kLeastPoints = 8.0;
+  // Least scale of the design: the one at which its smallest text is kLeastPoints.
+  double LeastScale() const;
 
   // `designTwips`: the panel's designed size; it grows to hold grown children.
   TwipsPanel(QPoint originTwips, QSize designTwips, QWidget* parent = nullptr);
@@ -82,6 +87,23 @@ class TwipsPanel : public QWidget {
   std::vector<Line> lines_;
   QSize natural_;  // pixels: the design size grown to hold every child
   double scale_ = 1.0;
+};
+
+// The panel in a strip that scrolls it sideways when the window is narrower than
+// the panel's least width; as high as the panel, and its scroll bar when shown.
+class PanelScroller : public QScrollArea {
+ public:
+  explicit PanelScroller(TwipsPanel* panel, QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int Height() const;
+  TwipsPanel* panel_;
 };
 
 }  // namespace kalnika::ui

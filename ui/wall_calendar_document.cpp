@@ -1,5 +1,6 @@
 #include "ui/wall_calendar_document.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -47,8 +48,10 @@ WallPageTexts WallTexts(const WallCalendar& wall, const DisplayOptions& options)
   page.footer = Shown(kPlaceWord, options) + QStringLiteral(": ") + PlainText(wall.place) + QStringLiteral("     ") +
                 Shown(kMethodWord, options) + QStringLiteral(": ") + Shown(MethodName(wall.method), options);
   for (std::size_t d = 0; d < page.weekdays.size(); ++d) page.weekdays[d] = Shown(wall.weekdays[d], options);
-  const QString nakshatraWord = Shown(ColumnHeadings[IndexOf(Column::Nakshatra)], options);
+  const auto heading = [&options](Column column) { return Shown(ColumnHeadings[IndexOf(column)], options); };
+  const QString nakshatraWord = heading(Column::Nakshatra);
   const QString until = Shown(kUntilWord, options);
+  const QString dot = QStringLiteral(" \u00B7 ");
   for (const WallWeek& week : wall.weeks) {
     auto& shownWeek = page.weeks.emplace_back();
     for (std::size_t c = 0; c < week.size(); ++c) {
@@ -63,10 +66,19 @@ WallPageTexts WallTexts(const WallCalendar& wall, const DisplayOptions& options)
       t.lunarMonthBegins = Shown(square.lunarMonthBegins, options);
       t.phase = square.phase;
       t.eclipse = square.eclipse;
+      // The whole day, as its row of the table has it: the date, the lunar month
+      // and tithi with its end, nakshatra and yoga, the signs, sunrise and sunset,
+      // then the notes.
       QStringList tip{t.day + QLatin1Char(' ') + Shown(wall.monthName, options) + QStringLiteral(", ") +
                           page.weekdays[c],
-                      t.tithi + QLatin1Char(' ') + t.tithiEnd + QLatin1Char(' ') + until,
-                      nakshatraWord + QStringLiteral(": ") + t.nakshatra};
+                      Shown(square.lunarMonth, options) + QLatin1Char(' ') + t.tithi + QLatin1Char(' ') + t.tithiEnd +
+                          QLatin1Char(' ') + until,
+                      nakshatraWord + QStringLiteral(": ") + t.nakshatra + dot + heading(Column::Yoga) +
+                          QStringLiteral(": ") + Shown(square.yoga, options),
+                      heading(Column::MoonSign) + QStringLiteral(": ") + Shown(square.moonSign, options) + dot +
+                          heading(Column::SunSign) + QStringLiteral(": ") + Shown(square.sunSign, options),
+                      heading(Column::Sunrise) + QLatin1Char(' ') + Shown(square.sunrise, options) + dot +
+                          heading(Column::Sunset) + QLatin1Char(' ') + Shown(square.sunset, options)};
       if (!t.lunarMonthBegins.isEmpty()) tip << t.lunarMonthBegins;
       for (const DayNote& note : square.notes) {
         t.notes.push_back({note.kind, Shown(note.text, options)});
@@ -154,12 +166,21 @@ void PaintHeader(QPainter& painter, const WallGeometry& g, const WallPageTexts& 
   const double linePx = titlePx * 0.5;
   const QRectF top(inner.left(), inner.top() + inner.height() * 0.08, inner.width(), inner.height() * 0.46);
   const QRectF bottom(inner.left(), top.bottom(), inner.width(), inner.height() * 0.42);
-  painter.setFont(Fitted(options, page.lunarMonths, linePx * 1.1, true, room, device));
+  // On screen no smaller than 8 pt: what does not fit then is shortened.
+  const double least = PointsToPixels(8.0, device);
+  const auto legible = [&](const QString& text, double px, bool bold) {
+    QFont font = Fitted(options, text, px, bold, room, device);
+    if (QFontInfo(font).pixelSize() < least) font = FontOfPixels(options, least, bold, device);
+    return font;
+  };
+  painter.setFont(legible(page.lunarMonths, linePx * 1.1, true));
   painter.setPen(kInk);
-  painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter, page.lunarMonths);
-  painter.setFont(Fitted(options, eras, linePx, false, room, device));
+  painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter,
+                   painter.fontMetrics().elidedText(page.lunarMonths, Qt::ElideRight, static_cast<int>(room)));
+  painter.setFont(legible(eras, linePx, false));
   painter.setPen(kMuted);
-  painter.drawText(bottom, Qt::AlignRight | Qt::AlignVCenter, eras);
+  painter.drawText(bottom, Qt::AlignRight | Qt::AlignVCenter,
+                   painter.fontMetrics().elidedText(eras, Qt::ElideRight, static_cast<int>(room)));
 }
 
 }  // namespace

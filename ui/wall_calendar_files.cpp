@@ -1,5 +1,6 @@
 #include "ui/wall_calendar_files.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMenu>
 #include <QPageLayout>
@@ -9,6 +10,8 @@
 #include <QStandardPaths>
 
 #include "forms/wall_calendar.h"
+#include "ui/language.h"
+#include "ui/month_files.h"
 #include "ui/wall_calendar_document.h"
 #include "ui/window_message_box.h"
 
@@ -16,11 +19,9 @@ namespace kalnika::ui {
 
 namespace {
 
-// "Mumbai-2026-12-wall.pdf" for the shown month, "Mumbai-2026-wall.pdf" for its
-// year, in the user's documents folder.
+// "Mumbai-2026-12-wall.pdf" for the shown month, "Mumbai-2026-wall.pdf" for its year.
 QString SuggestedName(const MonthSheet& sheet, bool wholeYear) {
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
-         PlainText(WallFileName(sheet, wholeYear)) + QStringLiteral(".pdf");
+  return PlainText(WallFileName(sheet, wholeYear)) + QStringLiteral(".pdf");
 }
 
 }  // namespace
@@ -34,27 +35,31 @@ void WallCalendarFiles::AddActions(QMenu* file) {
   const QList<QAction*> actions = file->actions();
   for (qsizetype i = 1; i < actions.size(); ++i)
     if (actions[i]->objectName() == QStringLiteral("actionQuit") && actions[i - 1]->isSeparator()) before = actions[i - 1];
-  const auto add = [this, file, before](const char* name, const QString& text, auto slot) {
-    auto* action = new QAction(text, file);
+  const auto add = [this, file, before](const char* name, const char* text, auto slot) {
+    auto* action = new QAction(file);
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, slot);
     file->insertAction(before, action);
+    OnLanguageChange(file, [action, text] { action->setText(QCoreApplication::translate("FileMenu", text)); });
   };
   file->insertSeparator(before);
-  add("actionPrintWallCalendar", QStringLiteral("Print &Wall Calendar..."), &WallCalendarFiles::Print);
-  add("actionSaveWallPdf", QStringLiteral("Save Wall Calendar as PDF..."), &WallCalendarFiles::AskSaveMonthPdf);
-  add("actionSaveYearWallPdf", QStringLiteral("Save Year Wall Calendar as PDF..."), &WallCalendarFiles::AskSaveYearPdf);
+  add("actionPrintWallCalendar", QT_TRANSLATE_NOOP("FileMenu", "Print &Wall Calendar..."), &WallCalendarFiles::Print);
+  add("actionSaveWallPdf", QT_TRANSLATE_NOOP("FileMenu", "&Save Wall Calendar as PDF..."),
+      &WallCalendarFiles::AskSaveMonthPdf);
+  add("actionSaveYearWallPdf", QT_TRANSLATE_NOOP("FileMenu", "Save Yea&r Wall Calendar as PDF..."),
+      &WallCalendarFiles::AskSaveYearPdf);
 }
 
 bool WallCalendarFiles::HasShownMonth() {
   if (model_.Shown()) return true;
-  ShowMessage(owner_, QStringLiteral("No month table is shown. Press \"Calculate\" first."));
+  ShowMessage(owner_, QCoreApplication::translate("FileMenu", "No month table is shown. Press \"Calculate\" first."));
   return false;
 }
 
 bool WallCalendarFiles::Report(const QString& file, const QString& error) {
   if (error.isEmpty()) return true;
-  ShowMessage(owner_, QStringLiteral("The PDF file \"%1\" could not be written: %2").arg(file, error));
+  ShowMessage(owner_,
+              QCoreApplication::translate("FileMenu", "The %1 file \"%2\" could not be written: %3").arg(QStringLiteral("PDF"), file, error));
   return false;
 }
 
@@ -82,17 +87,17 @@ void WallCalendarFiles::Print() {
 
 void WallCalendarFiles::AskSaveMonthPdf() {
   if (!HasShownMonth()) return;
-  const QString file = QFileDialog::getSaveFileName(owner_, QStringLiteral("Save Wall Calendar as PDF"),
-                                                    SuggestedName(*model_.Shown(), false),
-                                                    QStringLiteral("PDF files (*.pdf)"));
+  const QString file = AskSaveFile(owner_, QCoreApplication::translate("FileMenu", "Save Wall Calendar as PDF"),
+                                  SuggestedName(*model_.Shown(), false),
+                                  QCoreApplication::translate("FileMenu", "PDF files (*.pdf)"));
   if (!file.isEmpty()) SaveMonthPdf(file);
 }
 
 void WallCalendarFiles::AskSaveYearPdf() {
   if (!HasShownMonth()) return;
-  const QString file = QFileDialog::getSaveFileName(owner_, QStringLiteral("Save Year Wall Calendar as PDF"),
-                                                    SuggestedName(*model_.Shown(), true),
-                                                    QStringLiteral("PDF files (*.pdf)"));
+  const QString file = AskSaveFile(owner_, QCoreApplication::translate("FileMenu", "Save Year Wall Calendar as PDF"),
+                                  SuggestedName(*model_.Shown(), true),
+                                  QCoreApplication::translate("FileMenu", "PDF files (*.pdf)"));
   if (!file.isEmpty()) SaveYearPdf(file);
 }
 

@@ -1,12 +1,16 @@
 #include "ui/wall_calendar_view.h"
 
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <cmath>
 #include <QPainter>
 #include <QSettings>
 #include <QToolTip>
 #include <algorithm>
+
+#include "ui/wall_page_style.h"
 
 namespace kalnika::ui {
 
@@ -27,6 +31,7 @@ void WallCalendarView::Show(const std::optional<MonthSheet>& sheet) {
   if (sheet) wall_ = MakeWallCalendar(*sheet);
   page_.reset();
   selected_ = std::min(selected_, DaysShown());
+  updateGeometry();  // a month of six weeks needs more room than one of five
   update();
 }
 
@@ -88,6 +93,7 @@ void WallCalendarView::keyPressEvent(QKeyEvent* event) {
 void WallCalendarView::SetDisplay(const DisplayOptions& options) {
   options_ = options;
   page_.reset();
+  updateGeometry();
   update();
 }
 
@@ -110,8 +116,16 @@ QString WallCalendarView::ToolTipAt(const QPointF& point) {
 
 QSize WallCalendarView::sizeHint() const { return {900, 560}; }
 
-// Small enough that the window lays out as for the table alone.
-QSize WallCalendarView::minimumSizeHint() const { return {280, 180}; }
+// Squares high enough for four lines of 8-point texts beside the date (a tithi and
+// a festival, each on two lines where the square is narrow): a lower window scrolls
+// the page rather than leave them out. A narrow one only needs a square wide enough for a
+// tithi's name.
+QSize WallCalendarView::minimumSizeHint() const {
+  const double line = QFontMetricsF(TextFont(options_, wall_style::kScreenLeastPoints, false), this).height() * 0.95;
+  const int weeks = wall_ && !wall_->weeks.empty() ? static_cast<int>(wall_->weeks.size()) : 5;
+  const int square = static_cast<int>(std::ceil(line * 4 + 12));
+  return {7 * 64, static_cast<int>(28 + 18 + kMargin * 1.5) + weeks * square};
+}
 
 void WallCalendarView::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -40,11 +40,12 @@ inline constexpr double kPaperEras = 0.0135;
 inline constexpr double kPaperFooter = 0.0105;
 inline constexpr double kPaperBand = 0.027;
 // Least type of a square's small texts: on paper 4.8 pt, still legible printed;
-// on screen 10 pixels (7.5 pt), below which the notes are cut and the tooltip
-// holds them.
+// on screen 8 pt (about 11 pixels at scale 1), below which the notes are
+// shortened, whole words at a time, and the tooltip holds them. The most on screen
+// grows with a larger window's squares, up to 20 pixels.
 inline constexpr double kPaperLeastPoints = 4.8;
-inline constexpr double kScreenLeastPixels = 10.0;
-inline constexpr double kScreenMostPixels = 15.0;
+inline constexpr double kScreenLeastPoints = 8.0;
+inline constexpr double kScreenMostPixels = 20.0;
 // A square whose inner room is this many times wider than high puts the date at
 // its left and the texts beside it (the window's squares); otherwise below it.
 inline constexpr double kSideBySide = 1.7;

@@ -27,6 +27,22 @@ constexpr int kDropLunarMonth = 2;
 constexpr int kDropFestival = 1;
 constexpr int kKeep = 0;
 
+// A text shortened to `width` by whole words with an ellipsis after them ("सूर्याचा
+// धनु …"), so that no word is left cut; a first word wider than the room alone is
+// cut as a word must be.
+QString ShortenedByWords(const QString& text, const QFontMetricsF& metrics, double width) {
+  if (metrics.horizontalAdvance(text) <= width) return text;
+  const QString ellipsis = QStringLiteral("\u2026");
+  QString kept;
+  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const QString longer = kept.isEmpty() ? word : kept + QLatin1Char(' ') + word;
+    if (metrics.horizontalAdvance(longer + QLatin1Char(' ') + ellipsis) > width) break;
+    kept = longer;
+  }
+  if (kept.isEmpty()) return metrics.elidedText(text, Qt::ElideRight, width);
+  return kept + QLatin1Char(' ') + ellipsis;
+}
+
 // The words of a text in lines no wider than `width`; a word wider than the line
 // is cut with an ellipsis, and `cut` says so.
 QStringList Wrapped(const QString& text, const QFontMetricsF& metrics, double width, bool& cut) {
@@ -70,7 +86,7 @@ bool SquarePainter::Fits(const QRectF& square, const WallSquareTexts& t, double 
 }
 
 double SquarePainter::LeastSize() const {
-  return medium_ == WallMedium::Paper ? PointsToPixels(kPaperLeastPoints, device_) : kScreenLeastPixels;
+  return PointsToPixels(medium_ == WallMedium::Paper ? kPaperLeastPoints : kScreenLeastPoints, device_);
 }
 
 void SquarePainter::Paint(const QRectF& square, const WallSquareTexts& t, double px) {
@@ -199,7 +215,7 @@ std::vector<SmallLine> SquarePainter::Lines(const WallSquareTexts& t, double px,
     SmallLine line{text, font, color, {}, regular, false, group++, drop, text};
     if (metrics.horizontalAdvance(text) > room) {
       cut = true;
-      line.text = metrics.elidedText(text, Qt::ElideRight, room);
+      line.text = ShortenedByWords(text, metrics, room);
     }
     return line;
   };
@@ -214,7 +230,10 @@ std::vector<SmallLine> SquarePainter::Lines(const WallSquareTexts& t, double px,
     lines.push_back({t.tithi, tithiFont, tithiColor, t.tithiEnd, regular, false, group++, kKeep, t.tithi});
   } else {
     cut = cut || endBeside_;  // a square that cannot have it beside does not fit
-    lines.push_back(single(t.tithi, tithiFont, tithiColor, width, kKeep));
+    // A tithi wider than the square wraps (कृष्ण / त्रयोदशी) rather than lose its name.
+    const int tithiGroup = group++;
+    for (const QString& text : Wrapped(t.tithi, QFontMetricsF(tithiFont, device_), width, cut))
+      lines.push_back({text, tithiFont, tithiColor, {}, regular, false, tithiGroup, kKeep, t.tithi});
     lines.push_back(single(t.tithiEnd, regular, kMuted, width, kDropEnd));
   }
   lines.push_back(single(t.nakshatra, regular, kMuted, width, kDropNakshatra));
@@ -273,7 +292,7 @@ bool SquarePainter::PaintTexts(const QRectF& room, const WallSquareTexts& t, dou
                    [group](const SmallLine& l) { return l.group == group; });
       if (Height(texts) > left && texts.size() > 1 && LineHeight(texts.front().font) <= left) {
         SmallLine one = texts.front();
-        one.text = QFontMetricsF(one.font, device_).elidedText(one.whole, Qt::ElideRight, room.width());
+        one.text = ShortenedByWords(one.whole, QFontMetricsF(one.font, device_), room.width());
         texts = {one};
         omitted = true;
       }

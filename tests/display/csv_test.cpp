@@ -3,6 +3,8 @@
 // 072 E 50, zone +05:30, the sample place file's default), computed here.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "display/csv.h"
 #include "almanac/name_tables.h"
 
@@ -63,6 +65,10 @@ TEST(MonthCsv, HeadingsDaysAndWhatTheTableIsOf) {
 
   const auto& headings = records[0];
   EXPECT_EQ(headings[8], DisplayText(ColumnHeadings[8], {}));
+  // The table heads both month columns महिना; the CSV names each: इंग्रजी महिना, चांद्र महिना.
+  EXPECT_EQ(headings[0], "\u0907\u0902\u0917\u094D\u0930\u091C\u0940 \u092E\u0939\u093F\u0928\u093E");
+  EXPECT_EQ(headings[6], "\u091A\u093E\u0902\u0926\u094D\u0930 \u092E\u0939\u093F\u0928\u093E");
+  EXPECT_EQ(std::set<std::string>(headings.begin(), headings.end()).size(), headings.size());
   EXPECT_EQ(headings[17], "\u0938\u094D\u0925\u0933");          // स्थळ, the place
   EXPECT_EQ(headings[18], "\u0915\u0932\u093F\u092F\u0941\u0917\u093E\u092C\u094D\u0926");  // कलियुगाब्द
   EXPECT_EQ(headings[19], "\u0935\u093F\u0915\u094D\u0930\u092E \u0938\u0902\u0935\u0924");  // विक्रम संवत
@@ -72,7 +78,7 @@ TEST(MonthCsv, HeadingsDaysAndWhatTheTableIsOf) {
     const auto& record = records[static_cast<std::size_t>(day)];
     EXPECT_EQ(record[1], std::to_string(day));
     // The cells as every face shows them: trimmed, two-digit minutes (display_text_test).
-    const std::vector<std::string> shown = DisplayRow(table, day, {Script::Unicode, xdvng::Digits::Latin});
+    const std::vector<std::string> shown = DisplayRow(month, table, day, {Script::Unicode, xdvng::Digits::Latin});
     for (std::size_t c = 0; c < shown.size(); ++c) EXPECT_EQ(record[c], shown[c]) << day << "," << c;
     EXPECT_EQ(record[17], kPlace);
     EXPECT_EQ(record[18], std::to_string(month.days.back().kaliYear));
@@ -82,6 +88,13 @@ TEST(MonthCsv, HeadingsDaysAndWhatTheTableIsOf) {
   // October-November).
   EXPECT_EQ(records[1][19], std::to_string(month.days.front().vikram));
   EXPECT_EQ(month.days.front().vikram, month.days.back().vikram);
+}
+
+// Spreadsheets read 0-9 as numbers, not Devanagari digits: CSV has Western digits
+// unless Devanagari ones are asked for.
+TEST(CsvForm, WesternDigitsUnlessAsked) {
+  EXPECT_EQ(DisplayText("2026", CsvForm(Script::Unicode)), "2026");
+  EXPECT_EQ(DisplayText("2026", CsvForm(Script::Unicode, xdvng::Digits::Devanagari)), "\u0968\u0966\u0968\u096C");
 }
 
 TEST(MonthCsv, XdvngFormKeepsTheStoredBytes) {

@@ -104,6 +104,53 @@ TEST_F(AddPlace, OkStoresTheRecordOrStaysOpenWithAMessage) {
   }
 }
 
+// A place the list holds already, its city at the same latitude and longitude, is
+// not stored again: the question names it, Yes selects it, No goes back to the
+// entries. The sample file lists Mumbai at position 2, 18 N 58 072 E 50.
+TEST_F(AddPlace, APlaceListedAlreadyIsNotStoredTwice) {
+  using Outcome = frmAddLocation::Outcome;
+  struct Case {
+    const char* why;
+    Entry entries;
+    bool answer;
+    Outcome outcome;
+    int position;
+  } cases[] = {
+      {"the same place, Yes: the listed one is selected",
+       {"Mumbai", "Maharashtra", "India", "18", "58", "N", "72", "E", "50", "5", "30"}, true, Outcome::SelectExisting, 2},
+      {"No: back to the entries", {"Mumbai", "Maharashtra", "India", "18", "58", "N", "72", "E", "50", "5", "30"},
+       false, Outcome::StayOpen, -1},
+      {"another case, blanks, state and zone: the same place",
+       {" MUMBAI ", "MH", "IN", "18", "58", "N", "72", "E", "50", "5", "0"}, true, Outcome::SelectExisting, 2},
+      {"a minute of arc away: another place", {"Mumbai", "Maharashtra", "India", "18", "57", "N", "72", "E", "50", "5", "30"},
+       true, Outcome::Stored, 6},
+      {"another name at the same place: stored", {"Bombay", "Maharashtra", "India", "18", "58", "N", "72", "E", "50", "5", "30"},
+       true, Outcome::Stored, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    TempFolder f;
+    const auto file = f.SamplePlaces();
+    const std::string before = ReadBytes(file);
+    RecordingMessageBox asked;
+    asked.answer = c.answer;
+    frmAddLocation added(asked, file);
+    added.Form_Load();
+    Fill(added, c.entries);
+    EXPECT_EQ(added.cmdOK_Click(), c.outcome);
+    EXPECT_EQ(added.LastPosition(), c.position);
+    const bool duplicate = c.outcome != Outcome::Stored;
+    EXPECT_EQ(asked.count, duplicate ? 1 : 0);
+    if (duplicate) {
+      EXPECT_EQ(ReadBytes(file), before);
+      EXPECT_EQ(asked.last.rfind("Mumbai, Maharashtra, India is in the list already, at the same latitude and "
+                                 "longitude (18 N 58, 072 E 50).", 0),
+                0u)
+          << asked.last;
+    }
+  }
+}
+
 TEST_F(AddPlace, DescriptionLengthCountsWhatTheLimitCounts) {
   // The two sides of the limit: 30 characters stored, 31 refused.
   Fill(dialog, {"Abcdefghijklmnopqrst", "Maha", "In", "", "", "", "", "", "", "", ""});
@@ -164,11 +211,38 @@ TEST_F(FindPlace, ChosenTownFillsEveryEntryFromItsRecord) {
   } cases[] = {
       {"Pune", "Pune|Maharashtra|India|18 31|N|73 51|E|5 30", "record Pune, Maharashtra, India 18 N 31 073 E 51 +05:30"},
       {"Sao Paulo", "Sao Paulo|Sao Paulo|Brazil|23 33|S|46 38|W|-3 0", "south and west, ASCII names: 23 S 33 046 W 38 -03:00"},
-      {"Longyearbyen", "Longyearbyen||SJ|78 13|N|15 39|E|1 0", "no state: the record reads \"Longyearbyen, SJ\""},
+      // The country by its full name (CLDR's English name): "Kathmandu, Central
+      // Region, Nepal" has 32 characters, so the state gives way, not the name.
+      {"Kathmandu", "Kathmandu||Nepal|27 42|N|85 19|E|5 45", "the state left out rather than the country's name"},
+      // "Svalbard & Jan Mayen" leaves no room: the record's country code.
+      {"Longyearbyen", "Longyearbyen||SJ|78 13|N|15 39|E|1 0", "no name fits: the record reads \"Longyearbyen, SJ\""},
   };
   for (const Case& c : cases) {
     Choose(dialog, c.search);
     EXPECT_EQ(Entries(), c.entries) << c.why;
+  }
+}
+
+// In the Marathi window the countries have their Marathi names (CLDR: नेपाळ, भारत)
+// where the record has room for them.
+TEST_F(FindPlace, CountriesInTheWindowsLanguage) {
+  dialog.language = "mr";
+  struct Case {
+    const char* search;
+    const char* found;    // the first town offered
+    const char* entries;  // city|state|country
+    const char* why;
+  } cases[] = {
+      {"Kathmandu", "Kathmandu, Central Region, \u0928\u0947\u092A\u093E\u0933 (Asia/Kathmandu)",
+       "Kathmandu||\u0928\u0947\u092A\u093E\u0933", "नेपाळ fits without the state"},
+      {"Pune", "Pune, Maharashtra, \u092D\u093E\u0930\u0924 (Asia/Kolkata)", "Pune|Maharashtra|India",
+       "\"Pune, Maharashtra, भारत\" takes 31 bytes: the English name keeps the state"},
+  };
+  for (const Case& c : cases) {
+    Choose(dialog, c.search);
+    EXPECT_EQ(dialog.lstFound.items.front(), c.found) << c.why;
+    EXPECT_EQ(dialog.txtCity.Text + "|" + dialog.txtState.Text + "|" + dialog.txtCountry.Text, c.entries) << c.why;
+    EXPECT_LE(dialog.DescriptionLength(), kDescriptionLimit) << c.why;
   }
 }
 

@@ -3,9 +3,12 @@
 // place.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "almanac/name_tables.h"
 #include "forms/frm_kalnika.h"
 #include "form_fixture.h"
+#include "places/zone_names.h"
 #include "support/c_library_zone.h"
 
 namespace kalnika {
@@ -353,6 +356,61 @@ TEST_F(MainForm, SheetClockNamesTheZoneAndTheDateItsOffsetChanges) {
   EXPECT_EQ(SheetClock(*form->Shown()), "by the daylight-saving box (ticked): UTC +01:00");
   // The zone name stays the place's for the calendar export, whatever set the clock.
   EXPECT_EQ(form->Shown()->place.zoneName, "Europe/London");
+}
+
+// The table always shows what the boxes say: each box calculates when it changes.
+TEST_F(MainForm, EachBoxCalculatesWhenItChanges) {
+  struct Case {
+    const char* why;
+    std::function<void(frmKalnika&)> change;
+    const char* shown;  // "month/year place" of the table afterwards (the stored month name)
+    int messages;
+  } cases[] = {
+      {"a month chosen", [](frmKalnika& f) { f.lstMonth.Select(2); f.lstMonth_Click(); }, "March/2026 Mumbai", 0},
+      {"the year box left with another year",
+       [](frmKalnika& f) { f.txtYear.Text = "2027"; f.txtYear_LostFocus(); }, "December/2027 Mumbai", 0},
+      {"the year box left as it was: nothing", [](frmKalnika& f) { f.txtYear_LostFocus(); }, "December/2026 Mumbai", 0},
+      // A refused year hides the month, and is not asked again for a change of focus.
+      {"a refused year left twice", [](frmKalnika& f) { f.txtYear.Text = "78"; f.txtYear_LostFocus(); f.txtYear_LostFocus(); },
+       "/ ", 1},
+      {"a place chosen", [](frmKalnika& f) { f.lstLocation.Select(1); f.PlaceChosen(); }, "December/2026 London", 0},
+  };
+  for (const Case& c : cases) {
+    Start(2026, 12);
+    box.count = 0;
+    c.change(*form);
+    const std::string place = form->Shown() ? form->Shown()->place.name.substr(0, form->Shown()->place.name.find(',')) : "";
+    const std::string month = form->Shown() ? MonthListNames[static_cast<std::size_t>(form->Shown()->values.month - 1)] : "";
+    const std::string year = form->Shown() ? form->Shown()->values.yearText : "";
+    EXPECT_EQ(month + "/" + year + " " + place, c.shown) << c.why;
+    EXPECT_EQ(box.count, c.messages) << c.why;
+    if (form->Shown()) {
+      EXPECT_EQ(form->lblLat.Caption, form->Shown()->place.latCaption) << c.why;
+    }
+  }
+}
+
+TEST_F(MainForm, AnAddedPlaceIsSelectedAndCalculatedInTheMonthShown) {
+  Start(2026, 6);
+  Show(6, "2025");
+  // Stored as the add-place dialog stores it, under key 6.
+  ASSERT_TRUE(AppendPlace(form->PlaceFile(), "Pune, Maharashtra, India       18 N 31  073 E 51  +05:30", "").result.ok);
+  form->PlaceAdded(6);
+  ASSERT_EQ(form->lstLocation.items.size(), 7u);
+  EXPECT_EQ(form->lstLocation.ListIndex, 6);
+  ASSERT_TRUE(form->Shown());
+  EXPECT_EQ(form->Shown()->place.name, "Pune, Maharashtra, India");
+  EXPECT_EQ(form->Shown()->values.month, 6);
+  EXPECT_EQ(form->Shown()->values.year, 2025);
+  EXPECT_EQ(form->lblLat.Caption, "18 N 31 ");
+}
+
+TEST(Message, PlacesAreFilledOnce) {
+  // A place's text that holds "%2" is not read as a place of its own.
+  EXPECT_EQ(Message("The place \"%1\" cannot be computed: %2.", {"Ab%2", "why"}).Text(),
+            "The place \"Ab%2\" cannot be computed: why.");
+  EXPECT_EQ(Message(kDefaultSetMessage, {"Pune"}).Text(), "Default set to Pune");
+  EXPECT_EQ(Message("100%").Text(), "100%");
 }
 
 TEST_F(MainForm, RecalculateRunsTheLastCalculationWithTheSettingsNowChosen) {

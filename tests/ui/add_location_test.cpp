@@ -34,6 +34,8 @@ void Fill(ui::AddLocationDialog* dialog, const QStringList& values) {
 
 // Pune, 18 N 31  073 E 51  +05:30.
 const QStringList kPune{"Pune", "Maharashtra", "India", "18", "31", "N", "73", "51", "E", "5", "30"};
+// Mumbai as the sample place file lists it, 18 N 58  072 E 50.
+const QStringList kMumbai{"Mumbai", "MH", "India", "18", "58", "N", "72", "50", "E", "5", "30"};
 
 ui::AddLocationDialog* OpenDialog() {
   session->Click("cmdAddLocation");
@@ -42,9 +44,9 @@ ui::AddLocationDialog* OpenDialog() {
 
 }  // namespace
 
-// The add-place dialog: it takes the main window's place, stores a record and
-// brings back a freshly loaded main window; Cancel; its layout, tab order and the
-// description's length shown as the user types; the town finder.
+// The add-place dialog: a child of the main window, which keeps its month and
+// selects the place stored; Cancel; a place listed already; its layout, tab order
+// and the description's length shown as the user types; the town finder.
 class AddLocationTest : public QObject {
   Q_OBJECT
  private slots:
@@ -54,13 +56,16 @@ class AddLocationTest : public QObject {
   }
   void cleanup() { EndSession(); }
 
-  void dialogTakesTheMainWindowsPlace() {
+  void dialogIsAChildOfTheMainWindow() {
     QPointer<ui::MainWindow> before = session->Window();
     ui::AddLocationDialog* dialog = OpenDialog();
     SettleDeletes();
     QVERIFY(dialog != nullptr);
     QVERIFY(dialog->isVisible());
-    QVERIFY(before.isNull());  // the main window is gone while the dialog is open
+    // The main window stays, the dialog its child.
+    QVERIFY(!before.isNull());
+    QVERIFY(before->isVisible());
+    QCOMPARE(dialog->parentWidget(), before.data());
     QCOMPARE(dialog->objectName(), QStringLiteral("frmAddLocation"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Adding New Locations to INI File"));
     QVERIFY(!dialog->isModal());
@@ -85,54 +90,49 @@ class AddLocationTest : public QObject {
     QCOMPARE(dialog->focusWidget(), dialog->findChild<QLineEdit*>(QStringLiteral("txtFind")));
   }
 
-  void storedPlaceIsListedInTheReloadedWindow() {
-    ui::AddLocationDialog* dialog = OpenDialog();
-    Fill(dialog, kPune);
-    QPointer<ui::AddLocationDialog> open = dialog;
-    dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    SettleDeletes();
-
-    QVERIFY(open.isNull());
-    QCOMPARE(session->messages.seen.size(), 0);
-    // Every entry reaches the model (how the record is built: tests/places and
-    // tests/forms).
-    const QString record = QStringLiteral("Pune, Maharashtra, India       18 N 31  073 E 51  +05:30");
-    QVERIFY(session->places.Bytes().contains(QStringLiteral("\r\n6=\"%1\"\r\n").arg(record).toLatin1()));
-    // A new main window with the full start-up: today's month, the stored default.
-    ui::MainWindow* window = session->Window();
-    QVERIFY(window != nullptr);
-    QVERIFY(window->isVisible());
-    auto* places = session->Widget<QComboBox>("lstLocation");
-    QCOMPARE(places->count(), 7);
-    QCOMPARE(places->itemText(6), QStringLiteral("Pune, Maharashtra, India"));  // the name
-    // the whole place as its tooltip
-    QCOMPARE(places->itemData(6, Qt::ToolTipRole).toString(),
-             QStringLiteral("Pune, Maharashtra, India (18 N 31, 073 E 51, UTC +05:30)"));
-    QCOMPARE(places->currentIndex(), 2);
-    QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), 11);
-  }
-
-  void dialogEndsOrStaysAsItsEntriesSay_data() {
+  // What each way out of the dialog leaves in the main window, which shows London
+  // in June 2026 before: the month and year stay; the place added, or the one listed
+  // already and chosen, is selected and calculated; otherwise nothing changes.
+  void theWindowKeepsItsMonthAndSelectsThePlaceAdded_data() {
     QTest::addColumn<QString>("how");           // "ok", "cancel", "close" or "escape"
     QTest::addColumn<QStringList>("entries");   // as Fill takes them
+    QTest::addColumn<bool>("yes");              // the answer to the question of a place listed already
     QTest::addColumn<QString>("message");       // start of the message shown (null: none)
+    QTest::addColumn<int>("places");            // entries of the place box after
+    QTest::addColumn<QString>("shown");         // the place shown after
     const QString none;
-    QTest::newRow("Cancel with entries made stores nothing and brings back the main window")
-        << "cancel" << kPune << none;
-    QTest::newRow("the close control brings back a freshly loaded main window") << "close" << kPune << none;
-    QTest::newRow("Escape ends the dialog as the close control does") << "escape" << kPune << none;
-    QTest::newRow("OK with nothing entered closes without storing") << "ok" << QStringList() << none;
+    const QString london = QStringLiteral("London, England, UK");
+    QTest::newRow("OK stores the place, selects and calculates it") << "ok" << kPune << false << none << 7
+                                                                    << QStringLiteral("Pune, Maharashtra, India");
+    QTest::newRow("Cancel with entries made changes nothing") << "cancel" << kPune << false << none << 6 << london;
+    QTest::newRow("the close control changes nothing") << "close" << kPune << false << none << 6 << london;
+    QTest::newRow("Escape changes nothing") << "escape" << kPune << false << none << 6 << london;
+    QTest::newRow("OK with nothing entered changes nothing") << "ok" << QStringList() << false << none << 6 << london;
+    // Mumbai is listed at 18 N 58 072 E 50 (the sample place file).
+    QTest::newRow("a place listed already, Yes: selected, not stored twice")
+        << "ok" << kMumbai << true << "Mumbai, Maharashtra, India is in the list already" << 6
+        << QStringLiteral("Mumbai, Maharashtra, India");
     // A refused OK shows the model's message in a box and keeps the entries (which
     // refusals there are: tests/forms and tests/places).
     QTest::newRow("OK with entries missing names the first one and stays open")
-        << "ok" << QStringList{"Pune", "", "", "18"} << "Please enter the missing entry: Latitude minutes";
+        << "ok" << QStringList{"Pune", "", "", "18"} << false << "Please enter the missing entry: Latitude minutes" << 6
+        << london;
+    QTest::newRow("a place listed already, No: back to the entries")
+        << "ok" << kMumbai << false << "Mumbai, Maharashtra, India is in the list already" << 6 << london;
   }
 
-  void dialogEndsOrStaysAsItsEntriesSay() {
+  void theWindowKeepsItsMonthAndSelectsThePlaceAdded() {
     QFETCH(QString, how);
     QFETCH(QStringList, entries);
+    QFETCH(bool, yes);
     QFETCH(QString, message);
+    QFETCH(int, places);
+    QFETCH(QString, shown);
+    QPointer<ui::MainWindow> window = session->Window();
+    session->Enter(5, QStringLiteral("2026"), 1);  // June 2026 at London
+    session->Click("cmdCalculate");
     const QByteArray placesBefore = session->places.Bytes();
+    session->messages.answerYes = yes;
     ui::AddLocationDialog* dialog = OpenDialog();
     Fill(dialog, entries);
     QPointer<ui::AddLocationDialog> open = dialog;
@@ -146,25 +146,55 @@ class AddLocationTest : public QObject {
       QTest::keyClick(dialog, Qt::Key_Escape);
     SettleDeletes();
 
-    if (!message.isNull()) {
+    QCOMPARE(session->Window(), window.data());  // the same window throughout
+    QVERIFY(window->isVisible());
+    if (message.isNull()) {
+      QVERIFY2(session->messages.seen.isEmpty(), qPrintable(session->messages.Texts().join(QLatin1Char('|'))));
+    } else {
       QCOMPARE(session->messages.seen.size(), 1);
       QVERIFY2(session->messages.seen.front().text.startsWith(message), qPrintable(session->messages.seen.front().text));
       QCOMPARE(session->messages.seen.front().title, QStringLiteral("Kalnika"));
-      QVERIFY(!open.isNull());
-      QVERIFY(open->isVisible());
-      QVERIFY(session->Window() == nullptr);
-      // The entries are as they were typed and chosen.
-      QCOMPARE(open->findChild<QLineEdit*>(QStringLiteral("txtCity"))->text(), QStringLiteral("Pune"));
-      QCOMPARE(open->findChild<QComboBox*>(QStringLiteral("lstLatDegrees"))->currentText(), QStringLiteral("18"));
-      return;
     }
-    QVERIFY(session->messages.seen.isEmpty());
-    QVERIFY(open.isNull());
-    QCOMPARE(session->places.Bytes(), placesBefore);  // nothing stored
-    QVERIFY(session->Window() != nullptr);
-    QVERIFY(session->Window()->isVisible());
-    QCOMPARE(session->Widget<QComboBox>("lstLocation")->count(), 6);
-    QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), 11);
+    const bool stays = how == QStringLiteral("ok") && (shown == QStringLiteral("London, England, UK")) && !entries.isEmpty();
+    QCOMPARE(!open.isNull() && open->isVisible(), stays);
+    if (stays) {  // the entries as typed and chosen
+      QCOMPARE(open->findChild<QLineEdit*>(QStringLiteral("txtCity"))->text(), entries.front());
+    }
+    if (places == 6) QCOMPARE(session->places.Bytes(), placesBefore);  // nothing stored
+    auto* box = session->Widget<QComboBox>("lstLocation");
+    QCOMPARE(box->count(), places);
+    QCOMPARE(box->currentText(), shown);
+    // The table, the labels and the wall calendar: June 2026 at the place shown.
+    const frmKalnika& model = window->Model();
+    QVERIFY(model.Shown().has_value());
+    QCOMPARE(model.Shown()->values.month, 6);
+    QCOMPARE(model.Shown()->values.year, 2026);
+    QCOMPARE(QString::fromStdString(model.Shown()->place.name), shown);
+    QCOMPARE(session->Widget<QLabel>("lblLat")->text(), QString::fromStdString(model.Shown()->place.latCaption));
+    QCOMPARE(window->WallView().Page()->placeName, shown);
+    QCOMPARE(session->Widget<QComboBox>("lstMonth")->currentIndex(), 5);
+  }
+
+  void addingCancellingAndAddingAgainKeepsTheMonth() {
+    ui::MainWindow* window = session->Window();
+    session->Enter(5, QStringLiteral("2026"), 1);  // June 2026 at London
+    session->Click("cmdCalculate");
+    const auto add = [](const QStringList& entries, const char* button) {
+      ui::AddLocationDialog* dialog = OpenDialog();
+      Fill(dialog, entries);
+      dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+      SettleDeletes();
+    };
+    add(kPune, "cmdOK");
+    add(kPune, "cmdCancel");
+    session->messages.answerYes = true;
+    add(kPune, "cmdOK");  // Pune again: listed already, selected
+    QCOMPARE(session->messages.seen.size(), 1);
+    QCOMPARE(session->Widget<QComboBox>("lstLocation")->count(), 7);
+    QCOMPARE(session->Widget<QComboBox>("lstLocation")->currentIndex(), 6);
+    QCOMPARE(session->places.Bytes().count("Pune, Maharashtra, India"), 1);
+    QCOMPARE(window->Model().Shown()->values.month, 6);
+    QCOMPARE(window->Model().Shown()->values.year, 2026);
   }
 
   void descriptionRefusesWhatTheRecordCannotHold_data() {
@@ -227,13 +257,14 @@ class AddLocationTest : public QObject {
   }
 
   void townChosenFillsTheEntries_data() {
-    QTest::addColumn<bool>("fromPopup");  // picked in the popup, else Return in the search
-    QTest::newRow("picked from the popup") << true;
-    QTest::newRow("Return in the search takes the best town, not OK") << false;
+    QTest::addColumn<QString>("how");  // in the popup: a town highlighted or none; or the search alone
+    QTest::newRow("Return on the town highlighted in the popup takes it") << "highlighted";
+    QTest::newRow("Return in the popup with none highlighted takes the best") << "none highlighted";
+    QTest::newRow("Return in the search takes the best town, not OK") << "search";
   }
 
   void townChosenFillsTheEntries() {
-    QFETCH(bool, fromPopup);
+    QFETCH(QString, how);
     ui::AddLocationDialog* dialog = OpenDialog();
     QVERIFY(Activate(dialog));
     auto* search = dialog->findChild<QLineEdit*>(QStringLiteral("txtFind"));
@@ -244,8 +275,10 @@ class AddLocationTest : public QObject {
     QAbstractItemView* popup = dialog->Finder()->popup();
     QTRY_VERIFY(popup->isVisible());
     QCOMPARE(popup->model()->index(0, 0).data().toString(), QStringLiteral("Pune, Maharashtra, India (Asia/Kolkata)"));
-    if (fromPopup) {
+    if (how == QStringLiteral("highlighted")) {
       QTest::keyClick(popup, Qt::Key_Down);
+      QTest::keyClick(popup, Qt::Key_Return);
+    } else if (how == QStringLiteral("none highlighted")) {
       QTest::keyClick(popup, Qt::Key_Return);
     } else {
       QTest::keyClick(popup, Qt::Key_Escape);

@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSet>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <libical/ical.h>
 
@@ -121,20 +123,24 @@ class ExportTest : public QObject {
     QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("lstMonth"))->currentIndex(), 6);
     QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtYear"))->text(), QStringLiteral("2025"));
     QCOMPARE(window->Model().Shown()->values.month, 7);
-    QCOMPARE(GridMismatch(session->Grid(), window->Model().Table()), QString());
+    QCOMPARE(GridMismatch(session->Grid(), window->Model().Table(), DisplayForm(Script::Unicode, xdvng::Digits::Devanagari), &window->Model().Shown()->values), QString());
     QVERIFY(session->messages.seen.isEmpty());
   }
 
   void csvHoldsTheShownMonthInUnicode_data() {
     QTest::addColumn<bool>("latin");      // the Latin script with Western digits, else Devanagari
     QTest::addColumn<QString>("dayOne");  // the day column of the first record
-    QTest::newRow("Devanagari") << false << QStringLiteral("\u0967");
-    QTest::newRow("Latin script, Western digits") << true << "1";
+    QTest::addColumn<QString>("sign");    // the Sun's sign on 1 March 2026 at London
+    // The texts in the script of the display, the digits Western: spreadsheets read
+    // 0-9 as numbers (display/csv.h).
+    QTest::newRow("Devanagari") << false << "1" << Unicode(RaashiNames[10]);
+    QTest::newRow("Latin script") << true << "1" << QStringLiteral("Kumbh");
   }
 
   void csvHoldsTheShownMonthInUnicode() {
     QFETCH(bool, latin);
     QFETCH(QString, dayOne);
+    QFETCH(QString, sign);
     ui::MainWindow* window = session->Window();
     ui::DisplayOptions options = window->Display();
     options.digits = latin ? xdvng::Digits::Latin : xdvng::Digits::Devanagari;
@@ -156,6 +162,7 @@ class ExportTest : public QObject {
     QCOMPARE(lines.size(), 1 + 31 + 1);  // headings, the 31 days of March, the end
     QVERIFY(lines[1].contains(QStringLiteral(",\"London, England, UK (51 N 30, 000 W 07, UTC +00:00)\",")));
     QCOMPARE(lines[1].section(QLatin1Char(','), 1, 1), dayOne);
+    QCOMPARE(lines[1].section(QLatin1Char(','), 13, 13), sign);
     // A Latin display names the Gregorian month in English (almanac/display_text).
     QCOMPARE(lines[1].section(QLatin1Char(','), 0, 0) == QStringLiteral("March"), latin);
   }
@@ -205,6 +212,25 @@ class ExportTest : public QObject {
     QCOMPARE(seenMonths.size(), months);
     for (const QString& summary : summaries) QVERIFY2(seen.contains(summary), qPrintable(summary));
     QVERIFY(session->messages.seen.isEmpty());
+  }
+
+  // The file dialogs start in the folder a file was last chosen in, remembered for
+  // the next start; before any, in the documents folder.
+  void fileDialogsStartInTheFolderLastUsed() {
+    QCOMPARE(ui::FileFolder(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    ui::RememberFileFolder(session->output.filePath(QStringLiteral("Mumbai-2026-12.pdf")));
+    QCOMPARE(ui::FileFolder(), session->output.path());
+    QCOMPARE(QSettings().value(QStringLiteral("files/folder")).toString(), session->output.path());
+    // A folder since removed: the documents folder again.
+    ui::RememberFileFolder(session->output.filePath(QStringLiteral("gone/Mumbai-2026.pdf")));
+    QCOMPARE(ui::FileFolder(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  }
+
+  // Without a font that writes Devanagari the window says so once, in English
+  // (the Marathi texts would be boxes too).
+  void aMissingDevanagariFontIsReported() {
+    QVERIFY(ui::MissingFontWarning({}).contains(QStringLiteral("fonts-noto-core")));
+    QVERIFY(ui::MissingFontWarning({QStringLiteral("Noto Sans Devanagari")}).isEmpty());
   }
 
   void failedWritesAreReported_data() {

@@ -43,6 +43,8 @@ void MessageCatcher::Poll() {
   seen.append({box->windowTitle(), box->text(), box->standardButtons(), box->isModal()});
   if (QAbstractButton* ok = box->button(QMessageBox::Ok))
     ok->click();
+  else if (QAbstractButton* answer = box->button(answerYes ? QMessageBox::Yes : QMessageBox::No))
+    answer->click();
   else
     box->reject();
 }
@@ -62,6 +64,7 @@ std::unique_ptr<ui::Application> StartProgram(const std::filesystem::path& place
   options.today = [today] { return today; };
   options.helpFile = helpFile;
   options.townFolder = townFolder;
+  options.translationFolder = KALNIKA_TRANSLATIONS;
   auto program = std::make_unique<ui::Application>(options);
   program->Start();
   return program;
@@ -80,8 +83,10 @@ void Session::Start(const QString& helpFile, const std::filesystem::path& townFo
 
 std::unique_ptr<Session> session;
 
-void BeginSession() {
+void BeginSession(const QString& language) {
   QSettings().clear();
+  // The interface language as chosen in the View menu, not the test machine's locale.
+  QSettings().setValue(QStringLiteral("interface/language"), language);
   session = std::make_unique<Session>();
 }
 
@@ -135,12 +140,14 @@ QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits) {
   return QString::fromStdString(DisplayText(xdvngBytes, {Script::Unicode, digits}));
 }
 
-QString GridMismatch(const QTableWidget* table, const MonthTable& expected, const DisplayForm& form) {
+QString GridMismatch(const QTableWidget* table, const MonthTable& expected, const DisplayForm& form,
+                     const MonthValues* month) {
   for (int r = 0; r < kTableRows; ++r) {
+    const std::vector<std::string> row = month != nullptr ? DisplayRow(*month, expected, r, form) : DisplayRow(expected, r, form);
     for (int c = 0; c < kTableColumns; ++c) {
       const QTableWidgetItem* item = table->item(r, c);
       const QString shown = item != nullptr ? item->text() : QStringLiteral("<no item>");
-      const QString wanted = QString::fromStdString(DisplayText(ShownCell(expected, r, c), form));
+      const QString wanted = QString::fromStdString(row[static_cast<std::size_t>(c)]);
       if (shown != wanted)
         return QStringLiteral("row %1, column %2: shown \"%3\", expected \"%4\"").arg(r).arg(c).arg(shown, wanted);
     }

@@ -55,12 +55,14 @@ struct SeenMessage {
   bool modal = false;
 };
 
-// Answers every message box that opens while it lives: notes it and presses OK.
+// Answers every message box that opens while it lives: notes it and presses OK (or
+// answers a question as told).
 class MessageCatcher : public QObject {
   Q_OBJECT
  public:
   MessageCatcher();
   QList<SeenMessage> seen;
+  bool answerYes = false;  // the answer to a question (Yes or No)
   // The texts seen, in order.
   QStringList Texts() const;
 
@@ -117,9 +119,10 @@ struct Session {
 };
 
 // The session of the test function running: BeginSession() in a test class's
-// init() (the settings cleared, as on a first start), EndSession() in its cleanup().
+// init() (the settings cleared, as on a first start, with the interface language
+// chosen: "en" or "mr"), EndSession() in its cleanup().
 extern std::unique_ptr<Session> session;
-void BeginSession();
+void BeginSession(const QString& language = QStringLiteral("en"));
 void EndSession();
 
 // The test classes ui_test_main runs, each through QTest::qExec, in the order
@@ -145,10 +148,12 @@ QString PdfText(const QString& pdf);
 QString PdfTitle(const QString& pdf);
 
 // The first cell whose shown text is not the displayed text of the reference cell
-// (display/display_text.h; "row r, column c: shown ... expected ..."), or the empty
-// text when all 32 x 17 cells agree.
+// (display/display_text.h, with the notes of a day of `month` apart when given;
+// "row r, column c: shown ... expected ..."), or the empty text when all 32 x 17
+// cells agree.
 QString GridMismatch(const QTableWidget* table, const MonthTable& expected,
-                     const DisplayForm& form = DisplayForm(Script::Unicode, xdvng::Digits::Devanagari));
+                     const DisplayForm& form = DisplayForm(Script::Unicode, xdvng::Digits::Devanagari),
+                     const MonthValues* month = nullptr);
 
 // Stored Xdvng bytes as the faces display them in Unicode, as a QString.
 QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits = xdvng::Digits::Devanagari);

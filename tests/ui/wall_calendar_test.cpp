@@ -144,6 +144,11 @@ class WallCalendarTest : public QObject {
     QVERIFY2(fifteenth->contains(Unicode("s:\xDCy:a\xFC" "c:a D:n:\xD8 raeS:)v:\xF0S: 22H45")), qPrintable(*fifteenth));
     QVERIFY2(fifteenth->contains(Unicode(NaxatraNames[22])), qPrintable(*fifteenth));
     QVERIFY2(fifteenth->contains(Unicode("S:\xD8Vl: \\:\xC5i 21H21")), qPrintable(*fifteenth));
+    // And the rest of the row: the lunar month मार्गशीर्ष, the yoga हर्षण, the Moon in
+    // कुंभ and the Sun in धनु, sunrise 7:03 and sunset 18:03.
+    for (const char* stored : {"m:ag:\xFCS:i\\:\xFC", "h\\:\xFCN:", "k\xD9\xF6" "B:", "D:n:\xD8", "7H3", "18H3"})
+      QVERIFY2(fifteenth->contains(Unicode(stored)), qPrintable(*fifteenth + QStringLiteral(" / ") + Unicode(stored)));
+    QVERIFY2(fifteenth->contains(Unicode(ColumnHeadings[IndexOf(Column::Sunrise)])), qPrintable(*fifteenth));
   }
 
   void pdfPagesArePortraitWithTheirTitle_data() {
