@@ -169,16 +169,17 @@ DayValues PreciseRow(const MonthRequest& r, const SunriseDay& s) {
 
 // The festivals of the place file's notes on a run of consecutive rows (a month's,
 // or one day's), each on the one day its rule gives (an Ekadashi also on its
-// Bhagavata day where that differs).
-void AddFestivals(const MonthRequest& r, GeoPoint place, std::vector<DayValues>& rows) {
-  const std::set<FestivalKey> keys = NotedKeys(r.auspicious);
+// Bhagavata day where that differs), from the almanac days of the rows and one more
+// (the Bhagavata day of a smarta Ekadashi on the last row, which tells that row to
+// name its tradition) with the festivals' margin on either side.
+void AddFestivals(const MonthRequest& r, const std::set<FestivalKey>& keys, std::span<const SunriseDay> days,
+                  std::vector<DayValues>& rows) {
   if (keys.empty() || rows.empty()) return;
   const ObservanceRules rules = RulesOf(r.observance);
-  // One day more: the Bhagavata day of a smarta Ekadashi on the last row, which
-  // tells that row to name its tradition.
   const CivilDate first = rows.front().date;
   const int count = static_cast<int>(rows.size());
-  const std::vector<FestivalDay> found = FestivalsBetween(first, count + 1, place, r.clock, keys, rules);
+  const std::vector<FestivalDay> found =
+      FestivalsOfDays(days, count + 1, {r.latitude, r.longitude}, r.clock, keys, rules);
   const double firstDay = JulianDay(first);
   for (const FestivalDay& f : found) {
     const int index = static_cast<int>(std::lround(JulianDay(f.observance.date) - firstDay));
@@ -267,6 +268,7 @@ std::optional<ValueEnd> NextValue(const Ending& current, double nextReckoning, c
 void AddDetails(DayValues& v, const SunriseDay& s, const DayDetails& d, const SunriseDay& next,
                 const DayDetails& nextDetails, const Clock& clock) {
   SunriseDayValues& p = *v.precise;
+  p.details = true;
   p.karana = d.karana.current.value;
   p.karanaEnd = PreciseAt(d.karana.current.end, clock);
   p.skippedKaranas = Skipped(d.karana.skipped, clock);
@@ -291,27 +293,40 @@ void AddDetails(DayValues& v, const SunriseDay& s, const DayDetails& d, const Su
 
 // The rows of `count` dates from `first`, from their almanac days and one more on
 // either side: the evening before the first date (its Brahma muhurta) and the
-// morning after the last (its night, the values that run into it).
+// morning after the last (its night, the values that run into it). The almanac
+// days are computed once for everything the rows need: with festivals, their
+// margin on either side. The day pages' values (karanas, the Moon's rising and
+// setting, the periods) only where asked; the eclipses always, for the notes.
 std::vector<DayValues> PreciseRows(const MonthRequest& r, const CivilDate& first, int count) {
   const GeoPoint place{r.latitude, r.longitude};
-  const std::vector<SunriseDay> days = ComputeSunriseDays(AddDays(first, -1), count + 2, place, r.clock);
-  const std::vector<DayDetails> details = DetailsOfDays(days, place, r.clock);
+  const std::set<FestivalKey> keys = NotedKeys(r.auspicious);
+  const int before = keys.empty() ? 1 : kFestivalMarginDays;
+  const int after = keys.empty() ? 1 : kFestivalMarginDays + 1;
+  const std::vector<SunriseDay> days = ComputeSunriseDays(AddDays(first, -before), before + count + after, place, r.clock);
+  if (days.size() != static_cast<std::size_t>(before + count + after)) return {};
+  const std::span<const SunriseDay> around(days.data() + before - 1, static_cast<std::size_t>(count + 2));
+  const std::vector<DayDetails> details =
+      r.dayDetails ? DetailsOfDays(around, place, r.clock) : EclipsesOfDays(around, place);
   std::vector<DayValues> rows;
   rows.reserve(static_cast<std::size_t>(count));
-  for (std::size_t i = 1; i + 1 < days.size(); ++i) {
-    DayValues& v = rows.emplace_back(PreciseRow(r, days[i]));
-    AddDetails(v, days[i], details[i], days[i + 1], details[i + 1], r.clock);
+  for (std::size_t i = 1; i + 1 < around.size(); ++i) {
+    DayValues& v = rows.emplace_back(PreciseRow(r, around[i]));
+    if (r.dayDetails)
+      AddDetails(v, around[i], details[i], around[i + 1], details[i + 1], r.clock);
+    else
+      for (const Eclipse& e : details[i].eclipses) v.precise->eclipses.push_back(EclipseOnClock(e, r.clock));
   }
+  AddFestivals(r, keys, days, rows);
   return rows;
 }
 
 void FillPreciseMonth(const MonthRequest& r, MonthValues& month) {
   if (!MethodCoversYear(Method::Precise, r.year)) return;  // no days
   month.days = PreciseRows(r, {r.year, r.month, 1}, DaysOfMonth(r.year, r.month));
+  if (month.days.empty()) return;
   const double first = month.days.front().precise->reckoning.jd;
   month.newMoon = NextNewMoon(first);
   month.fullMoon = NextFullMoon(first);
-  AddFestivals(r, {r.latitude, r.longitude}, month.days);
 }
 
 }  // namespace
@@ -353,9 +368,9 @@ std::optional<DayValues> ComputeDay(const DayRequest& request) {
   r.method = Method::Precise;
   r.auspicious = request.auspicious;
   r.observance = request.observance;
+  r.dayDetails = true;
   std::vector<DayValues> rows = PreciseRows(r, request.date, 1);
   if (rows.empty()) return std::nullopt;
-  AddFestivals(r, {r.latitude, r.longitude}, rows);
   return std::move(rows.front());
 }
 

@@ -78,6 +78,10 @@ struct MonthRequest {
   Method method = Method::Classic;
   AuspiciousDays auspicious;
   ObservanceTexts observance;  // precise method: the festivals' rules
+  // Precise method: each row also with its day page's values (karanas, the Moon's
+  // rising and setting, the lengths of the day and the night, the periods), which
+  // the table does not show and which cost twice the rest of the month.
+  bool dayDetails = false;
 };
 
 // An instant as a row shows it: on the clock it was read on, to the second, and
@@ -165,6 +169,9 @@ struct SunriseDayValues {
   LocalInstant nakshatraEnd, yogaEnd, moonSignEnd;
   std::vector<ValueEnd> skippedTithis, skippedNakshatras, skippedYogas;
   int lostMonth = -1;  // 0..11: the lunation is a lost month that also bears this name
+  // Whether the day page's values below are filled (MonthRequest::dayDetails), from
+  // the karana to the periods; the eclipses are always.
+  bool details = false;
   int karana = 0;      // 0..10 (elements/karana.h), at the reckoning instant
   LocalInstant karanaEnd;
   std::vector<ValueEnd> skippedKaranas;

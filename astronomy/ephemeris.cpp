@@ -118,6 +118,13 @@ double TropicalSun(double jdUt) { return Compute(SE_SUN, jdUt, 0).degrees; }
 
 double TropicalMoon(double jdUt) { return Compute(SE_MOON, jdUt, 0).degrees; }
 
+double MoonLatitude(double jdUt) {
+  double xx[6] = {};
+  char serr[AS_MAXCH] = {};
+  if (swe_calc_ut(jdUt, SE_MOON, SEFLG_MOSEPH, xx, serr) < 0) return kNaN;
+  return xx[1];
+}
+
 double LahiriAyanamsha(double jdUt) {
   UseLahiri();
   double ayanamsha = 0.0;
@@ -383,10 +390,14 @@ std::vector<Eclipse> LunarEclipses(double fromJdUt, double untilJdUt, GeoPoint p
 
 }  // namespace
 
-std::vector<Eclipse> EclipsesVisibleBetween(double fromJdUt, double untilJdUt, GeoPoint place) {
-  std::vector<Eclipse> eclipses = SolarEclipses(fromJdUt, untilJdUt, place);
-  const std::vector<Eclipse> lunar = LunarEclipses(fromJdUt, untilJdUt, place);
-  eclipses.insert(eclipses.end(), lunar.begin(), lunar.end());
+std::vector<Eclipse> EclipsesVisibleBetween(double fromJdUt, double untilJdUt, GeoPoint place, bool solar,
+                                            bool lunar) {
+  std::vector<Eclipse> eclipses;
+  if (solar) eclipses = SolarEclipses(fromJdUt, untilJdUt, place);
+  if (lunar) {
+    const std::vector<Eclipse> moon = LunarEclipses(fromJdUt, untilJdUt, place);
+    eclipses.insert(eclipses.end(), moon.begin(), moon.end());
+  }
   std::sort(eclipses.begin(), eclipses.end(), [](const Eclipse& a, const Eclipse& b) {
     return a.begin.instant < b.begin.instant;
   });

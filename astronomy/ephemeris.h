@@ -68,6 +68,9 @@ SunMoonLongitudes SiderealSunMoonPositions(double jdUt);
 double TropicalSun(double jdUt);
 double TropicalMoon(double jdUt);
 
+// The Moon's geocentric ecliptic latitude, degrees (within about 5.3 of the ecliptic).
+double MoonLatitude(double jdUt);
+
 // True Lahiri ayanamsha at jdUt, degrees (about 24.2 in 2026), nutation included.
 double LahiriAyanamsha(double jdUt);
 
@@ -157,6 +160,9 @@ struct Eclipse {
 // The eclipses visible from the place whose span from first to last contact
 // overlaps [fromJdUt, untilJdUt), solar and lunar, in order of first contact.
 // None outside the ephemeris.
-std::vector<Eclipse> EclipsesVisibleBetween(double fromJdUt, double untilJdUt, GeoPoint place);
+// `solar` and `lunar` choose the kinds sought (each search costs as much as a
+// month's other work: a caller that knows one kind cannot happen leaves it out).
+std::vector<Eclipse> EclipsesVisibleBetween(double fromJdUt, double untilJdUt, GeoPoint place, bool solar = true,
+                                            bool lunar = true);
 
 }  // namespace kalnika

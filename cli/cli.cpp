@@ -327,6 +327,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   form.lstMonth.Select((o.date ? o.date->month : o.month.value_or(1)) - 1);
   form.txtYear.Text = o.date ? std::to_string(o.date->year) : *o.year;
   form.method = o.date ? Method::Precise : o.method;
+  form.dayDetails = o.format == "json" && !o.date;  // a day's page computes its own
   form.clockSetting = o.clock == Clock::Automatic ? ClockSetting::Automatic : ClockSetting::Manual;
   form.chkDST.Value = o.clock == Clock::On;
   box.count = 0;

@@ -23,6 +23,7 @@
 //   as Marathi almanacs print it "the night of the 7th"), and a solar eclipse seen
 //   at sunrise belongs to the day that sunrise begins.
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "astronomy/ephemeris.h"
@@ -51,6 +52,14 @@ double FirstSeen(const Eclipse& eclipse);
 // the last no night periods here; a caller that shows them computes a day more on
 // either side. The eclipses are sought once, from the first day's sunrise to the
 // last day's next reckoning; one first seen outside them belongs to no day here.
-std::vector<DayDetails> DetailsOfDays(const std::vector<SunriseDay>& days, GeoPoint place, const Clock& clock);
+// They are sought only where a day holds a new or full moon near a node of the
+// Moon's orbit (an eclipse of the first or last day whose syzygy lies outside the
+// days may so be missed: callers give a day more on either side anyway).
+std::vector<DayDetails> DetailsOfDays(std::span<const SunriseDay> days, GeoPoint place, const Clock& clock);
+
+// The eclipses alone, as DetailsOfDays places them (the rest left empty): what a
+// month's notes need, without the Moon's rising and setting, the periods and the
+// karanas of its day pages.
+std::vector<DayDetails> EclipsesOfDays(std::span<const SunriseDay> days, GeoPoint place);
 
 }  // namespace kalnika

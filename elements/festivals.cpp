@@ -11,11 +11,6 @@ namespace kalnika {
 
 namespace {
 
-// Days computed before and after the span. A festival's date lies at most three
-// days after the day in which its tithi begins (a tithi held at two sunrises, its
-// second day, then the Bhagavata day or the day after), and its tithi's beginning
-// is known only from the second day computed on.
-constexpr int kMarginDays = 6;
 // Days given to the rules from the one in which the tithi begins: enough for the
 // date after the day of its end (a tithi lasts less than 27 hours) and one more
 // for the Bhagavata day.
@@ -29,7 +24,7 @@ struct ValueSpan {
 
 // Every value of an element through the days, in order. The first one's beginning
 // lies before the first reckoning and is unknown (NaN).
-std::vector<ValueSpan> ValueSpans(const std::vector<SunriseDay>& days, ElementRun SunriseDay::*run) {
+std::vector<ValueSpan> ValueSpans(std::span<const SunriseDay> days, ElementRun SunriseDay::*run) {
   std::vector<ValueSpan> spans;
   double begins = std::nan("");
   for (const SunriseDay& day : days) {
@@ -49,7 +44,7 @@ std::vector<ValueSpan> ValueSpans(const std::vector<SunriseDay>& days, ElementRu
 }
 
 // The lunation in which an instant lies, among those of the days.
-std::optional<Lunation> LunationOf(const std::vector<SunriseDay>& days, double jdUt) {
+std::optional<Lunation> LunationOf(std::span<const SunriseDay> days, double jdUt) {
   for (const SunriseDay& day : days)
     for (const Lunation& l : {day.lunation, day.nextLunation})
       if (l.start <= jdUt && jdUt < l.end) return l;
@@ -91,11 +86,18 @@ DayInstants InstantsOf(const SunriseDay& day) {
   return d;
 }
 
-bool NeedsMoonrise(const std::set<FestivalKey>& keys, const ObservanceRules& rules) {
-  return std::any_of(keys.begin(), keys.end(), [&rules](const FestivalKey& k) {
-    const ObservanceRule r = RuleOf(k, rules);
-    return r.kind == RuleKind::Tithi && r.part == DayPart::Moonrise;
-  });
+// The first moonrise on the dates [from, until) of `days` not yet sought (`sought`
+// marks them): a moonrise rule looks at the few dates of its tithi only, since a
+// moonrise costs as much as a day's sunrise, sunset and elements together.
+void AddMoonrises(std::vector<DayInstants>& days, std::vector<bool>& sought, std::size_t from, std::size_t until,
+                  GeoPoint place, const Clock& clock) {
+  for (std::size_t i = from; i < until && i < days.size(); ++i) {
+    if (sought[i]) continue;
+    sought[i] = true;
+    DayInstants& d = days[i];
+    d.moonrise = MoonEventBetween(MoonEvent::Moonrise, clock.MidnightOf(d.date),
+                                  clock.MidnightOf(AddDays(d.date, 1)), place);
+  }
 }
 
 }  // namespace
@@ -114,25 +116,27 @@ ObservanceRule RuleOf(const FestivalKey& key, const ObservanceRules& rules) {
 std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, int count, GeoPoint place, const Clock& clock,
                                           const std::set<FestivalKey>& keys,
                                           const ObservanceRules& rules) {
+  if (count <= 0 || keys.empty()) return {};
+  const std::vector<SunriseDay> days = ComputeSunriseDays(AddDays(first, -kFestivalMarginDays),
+                                                          count + 2 * kFestivalMarginDays, place, clock);
+  return FestivalsOfDays(days, count, place, clock, keys, rules);
+}
+
+std::vector<FestivalDay> FestivalsOfDays(std::span<const SunriseDay> days, int count, GeoPoint place,
+                                         const Clock& clock, const std::set<FestivalKey>& keys,
+                                         const ObservanceRules& rules) {
   std::vector<FestivalDay> festivals;
-  if (count <= 0 || keys.empty()) return festivals;
+  if (count <= 0 || keys.empty() || days.size() != static_cast<std::size_t>(count + 2 * kFestivalMarginDays))
+    return festivals;
+  const CivilDate first = days[kFestivalMarginDays].date;
   const CivilDate last = AddDays(first, count - 1);
 
   // The place's clock enters here only: the sunrise days' civil dates, and the same
   // dates' bounds for their moonrises.
-  const std::vector<SunriseDay> days =
-      ComputeSunriseDays(AddDays(first, -kMarginDays), count + 2 * kMarginDays, place, clock);
   std::vector<DayInstants> instants;
-  const bool moonrises = NeedsMoonrise(keys, rules);
-  for (const SunriseDay& day : days) {
-    DayInstants d = InstantsOf(day);
-    if (moonrises) {
-      const double midnight = clock.MidnightOf(day.date);
-      const double nextMidnight = clock.MidnightOf(AddDays(day.date, 1));
-      d.moonrise = MoonEventBetween(MoonEvent::Moonrise, midnight, nextMidnight, place);
-    }
-    instants.push_back(d);
-  }
+  instants.reserve(days.size());
+  for (const SunriseDay& day : days) instants.push_back(InstantsOf(day));
+  std::vector<bool> moonSought(instants.size(), false);
 
   // The festivals that others follow are sought even without a note of their own.
   std::set<FestivalKey> sought = keys;
@@ -161,6 +165,8 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, int count, Geo
 
     TithiOccurrence occurrence;
     occurrence.tithi = t.span;
+    if (rule.part == DayPart::Moonrise)
+      AddMoonrises(instants, moonSought, from, from + kOccurrenceDays, place, clock);
     occurrence.days.assign(instants.begin() + static_cast<std::ptrdiff_t>(from),
                            instants.begin() + static_cast<std::ptrdiff_t>(from + kOccurrenceDays));
     if (rule.tieNakshatra)

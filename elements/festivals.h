@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <vector>
 
 #include "astronomy/ephemeris.h"
@@ -44,5 +45,19 @@ struct FestivalDay {
 std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, int count, GeoPoint place, const Clock& clock,
                                           const std::set<FestivalKey>& keys,
                                           const ObservanceRules& rules);
+
+// The almanac days a span's festivals need before its first date and after its
+// last. A festival's date lies at most three days after the day in which its tithi
+// begins (a tithi held at two sunrises, its second day, then the Bhagavata day or
+// the day after), and its tithi's beginning is known only from the second day
+// computed on.
+inline constexpr int kFestivalMarginDays = 6;
+
+// The same from almanac days computed already (ComputeSunriseDays at the place on
+// the clock): `days` are the `count` dates of the span with kFestivalMarginDays more
+// on either side; none when they are not that many. The month's rows share them.
+std::vector<FestivalDay> FestivalsOfDays(std::span<const SunriseDay> days, int count, GeoPoint place,
+                                         const Clock& clock, const std::set<FestivalKey>& keys,
+                                         const ObservanceRules& rules);
 
 }  // namespace kalnika

@@ -23,7 +23,8 @@ bool frmDay::Show(const CivilDate& date) {
   std::optional<DayValues> values;
   const bool ownRow = month_.values.method == Method::Precise && date.year == month_.values.year &&
                       date.month == month_.values.month && date.day >= 1 &&
-                      static_cast<std::size_t>(date.day) <= month_.values.days.size();
+                      static_cast<std::size_t>(date.day) <= month_.values.days.size() &&
+                      month_.values.days[static_cast<std::size_t>(date.day - 1)].precise->details;
   if (ownRow) {
     values = month_.values.days[static_cast<std::size_t>(date.day - 1)];
   } else {

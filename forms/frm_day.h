@@ -9,7 +9,8 @@
 // no karana, no moonrise and no periods). Opened from a month of the classic
 // method, it computes the date with the place's own clock (a zone's, or the record's
 // offset to the minute with the daylight-saving box), as the precise month of the
-// same place would; opened from a precise month, it shows that month's row.
+// same place would; opened from a precise month computed with the day pages'
+// values, it shows that month's row.
 #include <optional>
 #include <string>
 

@@ -251,6 +251,7 @@ MonthSheet frmKalnika::Compute(int month, int yearNumber, const std::string& yea
   request.longitude = place.longitude;
   request.method = method;
   request.clock = clock;
+  request.dayDetails = dayDetails;
   // The notes and the festivals' rules are read afresh from the place file for every
   // month computed, all from one reading of it. A file without rules computes as
   // before: every note keeps the sunrise rule.

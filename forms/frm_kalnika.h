@@ -81,6 +81,10 @@ class frmKalnika {
   // its options): the calculation method (the precise one until another is chosen)
   // and how the clocks are set.
   Method method = Method::Precise;
+  // Precise months with each day page's values too (MonthRequest::dayDetails): for
+  // a face that shows them for every day (the tool's JSON); the day view computes
+  // its day's when the month lacks them.
+  bool dayDetails = false;
   ClockSetting clockSetting = ClockSetting::Automatic;
 
   // Start-up without the first calculation: daylight saving unchecked, the month

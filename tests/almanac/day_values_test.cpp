@@ -298,6 +298,7 @@ TEST(DayPage, SameAsTheMonthsRow) {
   request.method = Method::Precise;
   request.auspicious = notes;
   request.observance = rules;
+  request.dayDetails = true;
   const MonthValues month = ComputeMonth(request);
   const auto noted = [](const DayPage& page) {
     std::vector<std::string> texts;

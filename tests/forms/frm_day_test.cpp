@@ -25,6 +25,7 @@ class DayView : public testing::Test {
   }
   MonthSheet Month(int month, const std::string& year, Method method, int place = 2) {
     form->method = method;
+    form->dayDetails = true;  // the rows' pages, to compare with the days computed alone
     form->lstLocation.ListIndex = place;
     form->lstMonth.Select(month - 1);
     form->txtYear.Text = year;
