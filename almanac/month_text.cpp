@@ -8,8 +8,6 @@ namespace kalnika {
 namespace {
 
 constexpr int kFullMoonTithi = 15;
-// The Kali new year is noted on this day of January.
-constexpr int kKaliNewYearDay = 23;
 
 // Xdvng text shown for a sunrise or sunset that does not happen on the date
 // (polar night or midnight sun): "n:ahi", read नाही ("none").
@@ -58,6 +56,14 @@ std::vector<DayNote> DayNotes(const DayValues& day) {
   return notes;
 }
 
+std::vector<std::string> NotesColumnTexts(const DayValues& day) {
+  std::vector<std::string> texts;
+  if (!day.precise && day.kaliNewYear) return {KaliNewYearNote(*day.kaliNewYear)};
+  for (DayNote& note : DayNotes(day)) texts.push_back(std::move(note.text));
+  if (day.kaliNewYear) texts.push_back(KaliNewYearNote(*day.kaliNewYear));
+  return texts;
+}
+
 std::string LunarMonthText(const LunarMonth& month) {
   const char* prefix = month.kind == MonthKind::Added               ? kAddedMonthPrefix
                        : month.kind == MonthKind::RegularAfterAdded ? kRegularAfterAddedPrefix
@@ -97,8 +103,10 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day) {
   cells[Column::Shaka] = std::to_string(day.shaka);
   cells[Column::Samvatsara] = Name(SamvatsaraNames, day.samvatsara);
   cells[Column::LunarMonth] = LunarMonthText(day.lunarMonth);
-  // A lost month, a lunation in which the Sun enters two signs, bears both names.
-  if (day.precise && day.precise->lostMonth >= 0) cells[Column::LunarMonth] += "-" + Name(MaasNames, day.precise->lostMonth);
+  // A lost month, a lunation in which the Sun enters two signs, bears both names,
+  // stored apart by a blank: the font has no hyphen (0x2D draws रू); the faces show
+  // पौष-माघ (display/display_text.h).
+  if (day.precise && day.precise->lostMonth >= 0) cells[Column::LunarMonth] += " " + Name(MaasNames, day.precise->lostMonth);
   cells[Column::Fortnight] = FortnightText(day.tithi);
   cells[Column::Tithi] = Name(TithiNames, TithiNameIndex(day.tithi));
   // Classic: the month's new or full moon stands on the rows of its tithi instead
@@ -111,8 +119,14 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day) {
   cells[Column::SunSign] = Name(RaashiNames, day.sunSign);
   cells[Column::Sunrise] = SunText(day.sunrise);
   cells[Column::Sunset] = SunText(day.sunset);
-  for (const DayNote& note : DayNotes(day)) cells[Column::Notes] += note.text;
-  if (day.date.month == 1 && day.date.day == kKaliNewYearDay) cells[Column::Notes] = KaliNewYearNote(day.kaliYear);
+  // The texts run together; the sign entry and the skipped tithis end in a blank,
+  // and the one text that may follow an auspicious text, the Kali note of a
+  // precise row, gets one.
+  std::string& notes = cells[Column::Notes];
+  for (const std::string& text : NotesColumnTexts(day)) {
+    if (!notes.empty() && notes.back() != ' ') notes += ' ';
+    notes += text;
+  }
   return cells;
 }
 
@@ -126,8 +140,11 @@ MonthTable EmptyMonthTable() {
 MonthTable FormatMonth(const MonthValues& month) {
   MonthTable table = EmptyMonthTable();
   table.dayCount = static_cast<int>(month.days.size());
-  for (const DayValues& day : month.days)
-    table.cells[static_cast<std::size_t>(day.date.day)] = FormatDay(month, day);
+  for (const DayValues& day : month.days) {
+    const auto row = static_cast<std::size_t>(day.date.day);
+    table.cells[row] = FormatDay(month, day);
+    table.notes[row] = NotesColumnTexts(day);
+  }
   if (month.days.empty()) return table;
 
   table.kaliCaption = kKaliPrefix + std::to_string(month.days.back().kaliYear);

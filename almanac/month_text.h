@@ -33,7 +33,7 @@ enum class Column : int {
   SunSign,
   Sunrise,
   Sunset,
-  Notes,       // sun-sign entry, skipped tithis, auspicious-day text; the Kali new year on 23 January
+  Notes,       // sun-sign entry, skipped tithis, auspicious-day text; the Kali new year
 };
 static_assert(static_cast<int>(Column::Notes) + 1 == kTableColumns);
 
@@ -49,6 +49,9 @@ struct TableRow : std::array<std::string, kTableColumns> {
 
 struct MonthTable {
   std::array<TableRow, kTableRows> cells;  // row 0 the headings; rows past the month empty
+  // The texts a day row's notes cell joins, one by one (NotesColumnTexts), each
+  // stored in its own encoding: a face shows each before joining them.
+  std::array<std::vector<std::string>, kTableRows> notes;
   std::string kaliCaption;    // "kel:y:Øg:abd H " and the Kali year of the last day
   std::string vikramCaption;  // "ev:#m: s:öv:t: ", the first Vikram year, five blanks, the last
   int dayCount = 0;
@@ -68,7 +71,7 @@ enum class NoteKind {
   SignEntry,     // the Sun entered a sign: SignEntryNote with the row's clock
   SkippedTithi,  // precise method: a tithi current at no sunrise, with its end, "until"
   Auspicious,    // the place file's note for the day's month and tithi (a festival)
-  KaliNewYear,   // KaliNewYearNote, on 23 January
+  KaliNewYear,   // KaliNewYearNote, on the day DayValues::kaliNewYear
 };
 struct DayNote {
   NoteKind kind = NoteKind::Auspicious;
@@ -77,8 +80,16 @@ struct DayNote {
 
 // The notes of a day in the order of the notes column, whose text is theirs run
 // together (the sign entry and each skipped tithi end in a blank); the Kali
-// new-year note, which takes the column's place on 23 January, is not among them.
+// new-year note is not among them.
 std::vector<DayNote> DayNotes(const DayValues& day);
+
+// The texts of a day's notes column, in order: the classic method's Kali new-year
+// note alone on 23 January (it takes the column's place, as the almanac always
+// printed it); else the texts of DayNotes, and in the precise method the Kali
+// new-year note after them on the day the year begins (beside Gudhi Padwa, which
+// it must not hide). Each text is stored in its own encoding: the place file's
+// notes may be Unicode Devanagari the user typed, the others are Xdvng bytes.
+std::vector<std::string> NotesColumnTexts(const DayValues& day);
 
 // Texts of single values.
 std::string LunarMonthText(const LunarMonth& month);  // prefix and name
@@ -86,6 +97,6 @@ std::string SignEntryNote(const SignEntry& entry);     // "s:Üy:aüc:a <sign> r
 std::string SignEntryNote(const SignEntry& entry, const std::string& clock);
 std::string FortnightText(int tithi);                  // bright, dark, or empty on 0, 15, 30
 int TithiNameIndex(int tithi);                         // index into TithiNames
-std::string KaliNewYearNote(int kaliYear);             // the note of 23 January
+std::string KaliNewYearNote(int kaliYear);             // the note of the Kali new year
 
 }  // namespace kalnika

@@ -3,6 +3,9 @@
 #include "almanac/name_tables.h"
 #include "text/text.h"
 
+#include <optional>
+#include <utility>
+
 namespace kalnika {
 
 namespace {
@@ -40,16 +43,41 @@ xdvng::LatinStyle StyleOf(Script script) {
   return script == Script::Iso15919 ? xdvng::LatinStyle::Iso15919 : xdvng::LatinStyle::Readable;
 }
 
+// Whether a stored text is a lunar month's name (MaasNames).
+bool IsMonthName(std::string_view stored) {
+  for (const std::string& name : MaasNames)
+    if (!name.empty() && stored == name) return true;
+  return false;
+}
+
 // The added-month and regular-month prefixes as words of their own: the table
 // writes them joined to the month's name (अधिकज्येष्ठ), which Latin letters would
 // spell as one word with a vowel between ("Adhikajyeshtha"); Marathi calendars in
-// English write "Adhik Jyeshtha", "Nij Jyeshtha".
+// English write "Adhik Jyeshtha", "Nij Jyeshtha". Only before a month's name: a
+// note that begins with the same letters (निर्जला, stored "en:j:\xFCl:a") is a word
+// of its own.
 std::string PrefixApart(std::string_view stored) {
   for (std::string_view prefix : {std::string_view(kAddedMonthPrefix), std::string_view(kRegularAfterAddedPrefix)}) {
-    if (stored.size() > prefix.size() && stored.substr(0, prefix.size()) == prefix && stored[prefix.size()] != ' ')
+    if (stored.size() > prefix.size() && stored.substr(0, prefix.size()) == prefix &&
+        IsMonthName(stored.substr(prefix.size())))
       return std::string(prefix) + " " + std::string(stored.substr(prefix.size()));
   }
   return std::string(stored);
+}
+
+// A lost month's two names, which the table stores apart by a blank (the font has
+// no hyphen): the first with its prefix, if any, and the second; nothing for any
+// other text.
+std::optional<std::pair<std::string_view, std::string_view>> LostMonthNames(std::string_view stored) {
+  const std::size_t blank = stored.rfind(' ');
+  if (blank == std::string_view::npos || !IsMonthName(stored.substr(blank + 1))) return std::nullopt;
+  std::string_view first = stored.substr(0, blank);
+  std::string_view name = first;
+  for (std::string_view prefix : {std::string_view(kAddedMonthPrefix), std::string_view(kRegularAfterAddedPrefix)})
+    if (name.size() > prefix.size() && name.substr(0, prefix.size()) == prefix)
+      name = TrimBlanks(name.substr(prefix.size()), " ");  // also as the wall calendar spaces it
+  if (!IsMonthName(name)) return std::nullopt;
+  return std::pair{first, stored.substr(blank + 1)};
 }
 
 }  // namespace
@@ -60,6 +88,8 @@ DisplayForm::DisplayForm(Script script_, xdvng::Digits digits_) : script(script_
 }
 
 std::string DisplayText(std::string_view stored, DisplayForm form) {
+  if (form.script != Script::Xdvng)
+    if (const auto names = LostMonthNames(stored)) return DisplayText(names->first, form) + "-" + DisplayText(names->second, form);
   switch (form.script) {
     case Script::Xdvng:
       return Latin1ToUtf8(stored);
@@ -84,10 +114,25 @@ std::string_view ShownCell(const MonthTable& table, int row, int column) {
   return text;
 }
 
+std::string DisplayCell(const MonthTable& table, int row, int column, DisplayForm form) {
+  if (form.script == Script::Xdvng || column != static_cast<int>(Column::Notes) || row < 1 || row >= kTableRows)
+    return DisplayText(ShownCell(table, row, column), form);
+  const std::vector<std::string>& texts = table.notes[static_cast<std::size_t>(row)];
+  if (texts.size() < 2) return DisplayText(ShownCell(table, row, column), form);
+  std::string shown;
+  for (const std::string& text : texts) {
+    const std::string one = DisplayText(text, form);
+    if (one.empty()) continue;
+    if (!shown.empty()) shown += ' ';
+    shown += one;
+  }
+  return shown;
+}
+
 std::vector<std::string> DisplayRow(const MonthTable& table, int row, DisplayForm form) {
   std::vector<std::string> cells;
   if (row < 0 || row >= kTableRows) return cells;
-  for (int c = 0; c < kTableColumns; ++c) cells.push_back(DisplayText(ShownCell(table, row, c), form));
+  for (int c = 0; c < kTableColumns; ++c) cells.push_back(DisplayCell(table, row, c, form));
   return cells;
 }
 

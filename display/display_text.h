@@ -43,6 +43,8 @@ struct DisplayForm {
 // out, and the minutes of a clock time ("hhHmm" in the stored bytes) are written
 // with two digits, so that 6H5 reads ६:०५ and 18H0 reads १८:००. A text already
 // stored as Unicode Devanagari (a note the user wrote) keeps its own clock texts.
+// In every script but Xdvng a lost month's two names, stored apart by a blank
+// (the font has no hyphen), are joined by a hyphen: पौष-माघ, "Paush-Magh".
 std::string DisplayText(std::string_view stored, DisplayForm form);
 
 // The heading of the notes column (16), which the stored headings leave empty:
@@ -52,6 +54,12 @@ inline constexpr const char* kNotesHeading = "ev:S:\xF0\\:";
 // The stored text a face shows in a cell (row 0..31, column 0..16): the cell's
 // own, or kNotesHeading above the notes; the empty text outside the table.
 std::string_view ShownCell(const MonthTable& table, int row, int column);
+
+// A cell as displayed: DisplayText of ShownCell, but for a day's notes cell,
+// whose texts (MonthTable::notes) are each shown in their own encoding and joined
+// by a blank, so that a note typed in Unicode Devanagari beside the program's
+// Xdvng notes reads right (the Xdvng script shows the stored cell).
+std::string DisplayCell(const MonthTable& table, int row, int column, DisplayForm form);
 
 // The displayed cells of a row of the table (0 the headings, with the notes
 // heading; 1..31 the days).

@@ -150,10 +150,10 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
   for (const MonthValues& month : months) {
     for (const DayValues& day : month.days) {
       if (!TrimBlanks(day.auspicious, " ").empty()) add(EventKind::Note, day.date, std::nullopt, display(day.auspicious), "");
-      // The table writes the Kali new year over the notes of 23 January; here it
-      // is an event of its own beside them.
-      if (day.date.month == 1 && day.date.day == 23)
-        add(EventKind::KaliNewYear, day.date, std::nullopt, display(KaliNewYearNote(day.kaliYear)), "");
+      // The classic table writes the Kali new year over the notes of 23 January;
+      // here it is an event of its own beside them.
+      if (day.kaliNewYear)
+        add(EventKind::KaliNewYear, day.date, std::nullopt, display(KaliNewYearNote(*day.kaliNewYear)), "");
       if (day.signEntry) {
         const SignEntry& entry = *day.signEntry;
         add(EventKind::SignEntry, entry.when.shown.date, ShownUnixTime(entry.when),

@@ -36,6 +36,11 @@ QString DisplayString(std::string_view stored, const DisplayOptions& options) {
   return QString::fromStdString(DisplayText(stored, options.Form()));
 }
 
+QString DisplayCellString(const MonthTable& table, int row, int column, const DisplayOptions& options) {
+  if (options.xdvngFont && !options.Latin()) return DisplayString(ShownCell(table, row, column), options);
+  return QString::fromStdString(DisplayCell(table, row, column, options.Form()));
+}
+
 QString PlainText(std::string_view bytes) { return QString::fromStdString(kalnika::PlainText(bytes)); }
 
 std::string StoredText(const QString& text) { return text.toStdString(); }

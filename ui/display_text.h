@@ -40,6 +40,11 @@ struct DisplayOptions {
 // U+00AD, both glyphs of the font).
 QString DisplayString(std::string_view stored, const DisplayOptions& options);
 
+// The text to draw for a cell of the table (row 0..31, column 0..16): DisplayString
+// of the stored cell, but a day's notes shown text by text (DisplayCell), each in
+// its own encoding, unless the stored bytes are drawn.
+QString DisplayCellString(const MonthTable& table, int row, int column, const DisplayOptions& options);
+
 // Plain text of the place file or a message (place records, captions of the place
 // labels): UTF-8 when the bytes are valid UTF-8, otherwise Latin-1, byte for byte.
 QString PlainText(std::string_view bytes);

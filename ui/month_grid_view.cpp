@@ -223,7 +223,7 @@ void MonthGrid::SetDisplay(const DisplayOptions& options) {
 void MonthGrid::ShowCell(int row, int col) {
   QTableWidgetItem* item = table_->item(row, col);
   if (item == nullptr) return;
-  item->setText(DisplayString(ShownCell(cells_, row, col), options_));
+  item->setText(DisplayCellString(cells_, row, col, options_));
 }
 
 void MonthGrid::ApplyFonts() {
