@@ -88,8 +88,13 @@ std::optional<int> ParseInt(std::string_view s) {
   return v;
 }
 
+// A message on stderr, "kalnika-cli: " and the text for a terminal: a control
+// character that a place file, an argument or a file name holds is not sent to it.
+void Say(std::ostream& err, const std::string& text) { err << "kalnika-cli: " << TerminalText(text) << "\n"; }
+
 int Usage(std::ostream& err, const std::string& problem) {
-  err << "kalnika-cli: " << problem << "\n" << kUsage;
+  Say(err, problem);
+  err << kUsage;
   return 2;
 }
 
@@ -187,14 +192,14 @@ int Find(const std::string& text, std::ostream& out, std::ostream& err) {
   TownSearch towns;
   const FoundTowns found = FindTowns(towns, text, 20);
   if (!found.problem.empty()) {
-    err << "kalnika-cli: " << found.problem << "\n";
+    Say(err, found.problem);
     return 2;
   }
   if (found.lines.empty()) {
-    err << "kalnika-cli: no town's name holds \"" << text << "\"\n";
+    Say(err, "no town's name holds \"" + text + "\"");
     return 1;
   }
-  for (const std::string& line : found.lines) out << line << "\n";
+  for (const std::string& line : found.lines) out << TerminalText(line) << "\n";
   return 0;
 }
 
@@ -212,7 +217,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   if (o.encode) {
     xdvng::EncodeResult encoded = xdvng::FromUnicode(*o.encode);
     if (!encoded.ok) {
-      err << "kalnika-cli: " << encoded.error << "\n";
+      Say(err, encoded.error);
       return 1;
     }
     // The bytes as Latin-1 characters (UTF-8), so a terminal shows and copies them;
@@ -246,7 +251,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   // A place file that cannot be read (binary, too large, no permission) is not
   // taken as an empty one: the table would be that of 0 degrees, 0 degrees, UTC.
   if (const std::string problem = form.PlaceFile().ReadProblem(); !problem.empty()) {
-    err << "kalnika-cli: " << problem << "\n";
+    Say(err, problem);
     return 2;
   }
   if (o.place) {
@@ -264,14 +269,14 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   form.cmdCalculate_Click();
   // A message with a month computed is a warning (a zone name tzdata does not know);
   // without one it is the refusal.
-  if (form.Shown() && box.count > 0) err << "kalnika-cli: " << box.last << "\n";
+  if (form.Shown() && box.count > 0) Say(err, box.last);
   // The classic method reads +05:45 as 5 hours, as it always has: said, not hidden.
   if (form.Shown())
-    if (const std::string note = ClassicZoneNote(*form.Shown()); !note.empty()) err << "kalnika-cli: " << note << "\n";
+    if (const std::string note = ClassicZoneNote(*form.Shown()); !note.empty()) Say(err, note);
 
   if (ics) {
     if (!form.Shown()) {
-      err << "kalnika-cli: " << box.last << "\n";
+      Say(err, box.last);
       return 1;
     }
     ical::ExportOptions options;
@@ -300,10 +305,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
 
   const Script script = o.script ? ScriptNamed(*o.script) : (o.format == "json" ? Script::Xdvng : Script::Unicode);
   const DisplayForm display(script, o.digits == "latin" ? xdvng::Digits::Latin : xdvng::Digits::Devanagari);
+  // A refused input is said on stderr in every format; JSON also holds it.
+  if (result.message) Say(err, *result.message);
   if (o.format == "json") {
     out << ToJson(result, display);
   } else if (result.message) {
-    err << "kalnika-cli: " << *result.message << "\n";
+    // nothing more: no month to show
   } else if (o.format == "csv") {
     out << ToCsv(result, display);
   } else {

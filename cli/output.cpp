@@ -96,9 +96,13 @@ Json DayJson(const DayValues& day) {
 
 std::string ToJson(const MonthOutput& out, const DisplayForm& form) {
   Json rows = Json::array();
-  for (const auto& row : out.table.cells) {
+  for (int r = 0; r < kTableRows; ++r) {
     Json cells = Json::array();
-    for (const std::string& cell : row) cells.push_back(DisplayText(cell, form));
+    // The stored cells, each shown in the form (a day's notes text by text); the
+    // headings row without the notes heading the other faces add.
+    for (int c = 0; c < kTableColumns; ++c)
+      cells.push_back(r == 0 ? DisplayText(out.table.cells[0][static_cast<std::size_t>(c)], form)
+                             : DisplayCell(out.table, r, c, form));
     rows.push_back(std::move(cells));
   }
   Json j;
@@ -156,7 +160,8 @@ std::string ToTable(const MonthOutput& out, const DisplayForm& form) {
     t += line + "\n";
   }
   t += "\n" + DisplayText(out.kali, form) + "\n" + DisplayText(out.vikram, form) + "\n";
-  return t;
+  // For a terminal: no control character of the place file reaches it.
+  return TerminalText(t);
 }
 
 }  // namespace kalnika::cli
