@@ -14,6 +14,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/output.h"
+#include "clock/zone_rules.h"
 #include "forms/calendar_file.h"
 #include "forms/frm_kalnika.h"
 #include "forms/place_file_location.h"
@@ -51,7 +52,8 @@ constexpr const char* kUsage =
     "                  year when --month is left out)\n"
     "  --tithis        ics: also every day's tithi with its end\n"
     "  --zone NAME     ics: the IANA zone (Asia/Kolkata) of the timed events (default:\n"
-    "                  the place's stored zone name; UTC when it has none)\n"
+    "                  the place's stored zone name; UTC when it has none); a name\n"
+    "                  the zone data does not hold is refused\n"
     "  --script S      xdvng (stored bytes, default for json), unicode (Devanagari,\n"
     "                  default for table, csv and ics), latin (readable Latin letters)\n"
     "                  or iso15919 (Latin with ISO 15919 marks)\n"
@@ -178,6 +180,10 @@ Arguments ReadArguments(int argc, const char* const* argv) {
   if (o.script && !oneOf(*o.script, {"xdvng", "unicode", "latin", "iso15919"}))
     return problem("--script must be xdvng, unicode, latin or iso15919");
   if (!oneOf(o.digits, {"devanagari", "latin"})) return problem("--digits must be devanagari or latin");
+  // A zone the calendar cannot use is refused here, never replaced by UTC: a
+  // mistyped name, one that is not a place's clock (posixrules, right/...).
+  if (!o.zone.empty())
+    if (const ZoneLoad zone = ZoneRules::Load(o.zone); !zone.rules) return problem("--zone: " + zone.error);
   if (dst) {
     // "--dst" alone means on. Any other word after it is not its value but an
     // argument the tool does not know.
@@ -286,7 +292,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     // DTSTAMP: now, or SOURCE_DATE_EPOCH for a reproducible file.
     const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
     options.stamp = epoch ? std::strtoll(epoch, nullptr, 10) : static_cast<std::int64_t>(std::time(nullptr));
-    out << ShownCalendar(form, !o.month, o.zone, options);
+    const ical::CalendarFile calendar = ShownCalendar(form, !o.month, o.zone, options);
+    if (!calendar.problem.empty()) {
+      Say(err, calendar.problem);
+      return 1;
+    }
+    out << calendar.text;
     return 0;
   }
 
