@@ -145,17 +145,7 @@ void frmKalnika::LoadControls() {
   gridVisible_ = true;
 
   const ProfileSnapshot places = placeFile_.Snapshot();
-  std::error_code ec;
-  const bool lend = !bundledPlaceFile_.empty() && !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec);
-  places_ = lend ? LoadPlaces(places, ProfileFile(bundledPlaceFile_).Snapshot()) : LoadPlaces(places);
-  lstLocation.items.clear();
-  lstLocation.tips.clear();
-  for (const Place& place : places_) {
-    lstLocation.items.push_back(place.name);
-    lstLocation.tips.push_back(PlaceSummary(place));
-  }
-  zoneChecked_ = -2;
-  zone_.reset();
+  ListPlaces(places);
   if (const std::string& problem = places.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
   // A stored position that names no entry (a stale number, or any number when the
   // list is empty) selects the first entry when there is one; -1, stored while no
@@ -167,6 +157,20 @@ void frmKalnika::LoadControls() {
     lstLocation.ListIndex = position;
   else
     lstLocation.ListIndex = lstLocation.items.empty() ? -1 : 0;
+}
+
+void frmKalnika::ListPlaces(const ProfileSnapshot& places) {
+  std::error_code ec;
+  const bool lend = !bundledPlaceFile_.empty() && !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec);
+  places_ = lend ? LoadPlaces(places, ProfileFile(bundledPlaceFile_).Snapshot()) : LoadPlaces(places);
+  lstLocation.items.clear();
+  lstLocation.tips.clear();
+  for (const Place& place : places_) {
+    lstLocation.items.push_back(place.name);
+    lstLocation.tips.push_back(PlaceSummary(place));
+  }
+  zoneChecked_ = -2;
+  zone_.reset();
 }
 
 void frmKalnika::Form_Load(int todayYear, int todayMonth) {
@@ -395,12 +399,26 @@ void frmKalnika::cmdDefaultLocation_Click() {
   // The place as the record's first 30 columns name it: its name and the padding.
   std::string description = lstLocation.Text();
   if (description.size() < 30) description.resize(30, ' ');
-  WriteResult written = StoreDefaultPosition(placeFile_, lstLocation.ListIndex);
-  if (!written.ok) {
-    messageBox_.Show("The default place could not be stored: " + written.error);
+  // The position the place has in the file now, read under the lock: the file may
+  // have changed since the list was loaded.
+  const int listed = lstLocation.ListIndex;
+  const Place place = static_cast<std::size_t>(listed) < places_.size() ? places_[static_cast<std::size_t>(listed)] : Place{};
+  const StoredDefault stored = StoreDefaultPlace(placeFile_, place, listed);
+  if (stored.listChanged) {
+    // The list was out of date: it shows the file's places again, the new default
+    // chosen (none when the place is gone).
+    ListPlaces(placeFile_.Snapshot());
+    lstLocation.ListIndex = stored.position;
+  }
+  if (!stored.result.ok) {
+    messageBox_.Show("The default place could not be stored: " + stored.result.error +
+                     (stored.listChanged ? " The list of places is read again." : ""));
     return;
   }
-  messageBox_.Show("Default set to " + description);
+  messageBox_.Show(std::string(stored.listChanged ? "The place file had changed since its places were listed; the "
+                                                    "list is read again. "
+                                                  : "") +
+                   "Default set to " + description);
 }
 
 }  // namespace kalnika
