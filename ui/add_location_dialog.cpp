@@ -182,6 +182,7 @@ void AddLocationDialog::BuildFinder(QGridLayout* grid, std::vector<QWidget*>& or
   finderNote_ = new QLabel;
   finderNote_->setObjectName(QStringLiteral("lblFinder"));
   finderNote_->setWordWrap(true);
+  finderNote_->setTextFormat(Qt::PlainText);  // a town's zone name, the reason a file could not be read
   const std::string problem = model_->FinderProblem();
   finderNote_->setText(problem.empty() ? QStringLiteral("Choose a town to fill in the entries below; "
                                                         "they can still be changed. Town data: GeoNames.")

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QAbstractItemView>
 #include <algorithm>
 
@@ -20,7 +21,11 @@ bool FillList(QComboBox* box, const QStringList& texts, const QStringList& tips)
   const QSignalBlocker block(box);
   box->clear();
   box->addItems(texts);
-  for (int i = 0; i < tips.size() && i < box->count(); ++i) box->setItemData(i, tips[i], Qt::ToolTipRole);
+  // A tooltip is rich text when it looks like it: the tips hold the place file's
+  // texts, so they are given as rich text that shows them as they are (an <img> of
+  // a place's name would load a local image).
+  for (int i = 0; i < tips.size() && i < box->count(); ++i)
+    box->setItemData(i, Qt::convertFromPlainText(tips[i]), Qt::ToolTipRole);
   return true;
 }
 
@@ -77,6 +82,8 @@ void ControlBinding::Bind(QCheckBox* box, CheckBoxControl& control) {
 
 void ControlBinding::Bind(QLabel* label, const LabelControl& control,
                           std::function<QString(const std::string&)> shown) {
+  // The captions hold the place file's texts: never read as rich text.
+  label->setTextFormat(Qt::PlainText);
   Add([] {}, [label, &control, shown = std::move(shown)] { label->setText(shown(control.Caption)); });
 }
 

@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QSettings>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace kalnika::ui {
@@ -67,7 +68,8 @@ bool WallCalendarView::event(QEvent* event) {
       QToolTip::hideText();
       event->ignore();
     } else {
-      QToolTip::showText(help->globalPos(), tip, this);
+      // The day's notes are the place file's texts: shown as they are, never as rich text.
+      QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(tip), this);
     }
     return true;
   }
