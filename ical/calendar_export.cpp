@@ -244,6 +244,20 @@ EventZone ZoneNamed(const std::string& name) {
   return zone;
 }
 
+// libical 3.0 folds a property's line together with its CRLF: where the last
+// piece of a folded line fills it to the 75 octets, it writes the fold inside the
+// line end (CR, CR LF space, LF: a bare CR, which breaks parsers) or after it
+// (CR LF space CR LF: an empty continuation line, which some servers refuse);
+// libical 4.0.3 folds before adding the line end (its pull request 1338). Both
+// become the plain line end here. No CR or LF of the texts is in the output (the
+// texts hold none and libical escapes the line feed), so these are always folds.
+std::string RepairFolds(std::string text) {
+  for (const std::string_view bad : {std::string_view("\r\r\n \n"), std::string_view("\r\n \r\n")})
+    for (std::size_t at = text.find(bad); at != std::string::npos; at = text.find(bad, at))
+      text.replace(at, bad.size(), "\r\n");
+  return text;
+}
+
 // A value text of the calendar: no control character but the tab (RFC 5545 3.3.11
 // allows no other in TEXT) and the line feed, which libical escapes as "\n".
 std::string TextValue(std::string_view text) { return WithoutControls(text, "\t\n"); }
@@ -316,7 +330,7 @@ CalendarFile WriteCalendar(const std::vector<CalendarEvent>& events, const Calen
 
   char* text = icalcomponent_as_ical_string_r(cal);
   if (!text) throw std::runtime_error("libical could not write the calendar");
-  CalendarFile file{text, {}};
+  CalendarFile file{RepairFolds(text), {}};
   icalmemory_free_buffer(text);
   return file;
 }

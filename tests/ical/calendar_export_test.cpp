@@ -373,6 +373,31 @@ TEST(CalendarExportTest, TextValuesHoldNoControlCharacters) {
   EXPECT_NE(file.text.find("X-WR-CALNAME:Kalnika Pune\xEF\xBF\xBD]0;owned\xEF\xBF\xBD\r\n"), std::string::npos);
 }
 
+// libical 3.0 folds a line that a last piece fills to its 75 octets into the line
+// end: a summary of 147 letters ended "CR, CR LF space, LF" (a bare CR, found by
+// fuzz/export_fuzz), one of 148 had an empty continuation line (libical pull
+// request 1338). Every line ends in CRLF, none is a lone blank, and the summary
+// reads back whole.
+TEST(CalendarExportTest, LinesFoldedAtTheirLastOctet) {
+  for (std::size_t letters : {146u, 147u, 148u, 149u}) {
+    CalendarEvent event;
+    event.date = {2026, 12, 20};
+    event.summary = std::string(letters, 'x');
+    event.uid = "note-20261220-x@kalnika";
+    const std::string text = WriteCalendar({event}, {"Pune", ""}, {}).text;
+    for (const std::string& line : PhysicalLines(text)) {
+      EXPECT_EQ(line.find('\r'), std::string::npos) << letters;
+      EXPECT_NE(line, " ") << letters;
+    }
+    EXPECT_EQ(text.find("\r\n \n"), std::string::npos) << letters;
+    Parsed parsed;
+    ExpectValid(text, parsed);
+    icalcomponent* e = icalcomponent_get_first_component(parsed.calendar, ICAL_VEVENT_COMPONENT);
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(std::string(icalcomponent_get_summary(e)), event.summary) << letters;
+  }
+}
+
 // A note written by the user in Unicode with a comma, a semicolon and a backslash,
 // long enough to be folded several times: RFC 5545 3.3.11 escapes "\,", "\;",
 // "\\"; 3.1 folds lines at 75 octets, here never inside a UTF-8 character.
