@@ -88,16 +88,17 @@ double SunUpperLimbAltitude(double jdUt, GeoPoint place) {
 }
 
 // The Sun's rising or setting near `near` (the library's refracted one, seconds
-// away) on the almanacs' horizon: Newton's method on the upper limb's true
-// altitude, the rate taken over 20 s, stopped after a step below 0.05 s. Nothing
-// when it does not settle within ten minutes (a Sun that grazes the horizon; the
-// caller keeps the library's instant then).
+// away) on the almanacs' horizon: the upper limb's true altitude brought to -34' by
+// steps along its rate at `near` (taken over 20 s), stopped after a step below
+// 0.05 s. The half minute of arc is crossed where the rate hardly changes, so one
+// step or two settle it. Nothing when it does not settle within ten minutes (a Sun
+// that grazes the horizon; the caller keeps the library's instant then).
 std::optional<double> OnAlmanacHorizon(double near, GeoPoint place) {
-  constexpr double kHalfStep = 10.0 / 86400.0;
+  constexpr double kHalfSpan = 10.0 / 86400.0;
+  const double rate = (SunUpperLimbAltitude(near + kHalfSpan, place) - SunUpperLimbAltitude(near - kHalfSpan, place)) /
+                      (2.0 * kHalfSpan);
   double t = near;
-  for (int step = 0; step < 6; ++step) {
-    const double rate = (SunUpperLimbAltitude(t + kHalfStep, place) - SunUpperLimbAltitude(t - kHalfStep, place)) /
-                        (2.0 * kHalfStep);
+  for (int step = 0; step < 4; ++step) {
     const double shift = (SunUpperLimbAltitude(t, place) + kAlmanacRefraction) / rate;
     if (!std::isfinite(shift)) return std::nullopt;
     t -= shift;
