@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QTextDocument>
 #include <QAbstractItemView>
 #include <algorithm>
 
@@ -21,11 +20,8 @@ bool FillList(QComboBox* box, const QStringList& texts, const QStringList& tips)
   const QSignalBlocker block(box);
   box->clear();
   box->addItems(texts);
-  // A tooltip is rich text when it looks like it: the tips hold the place file's
-  // texts, so they are given as rich text that shows them as they are (an <img> of
-  // a place's name would load a local image).
-  for (int i = 0; i < tips.size() && i < box->count(); ++i)
-    box->setItemData(i, Qt::convertFromPlainText(tips[i]), Qt::ToolTipRole);
+  // The tips hold the place file's texts: shown as they are, never as rich text.
+  for (int i = 0; i < tips.size() && i < box->count(); ++i) box->setItemData(i, PlainToolTip(tips[i]), Qt::ToolTipRole);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include "text/text.h"
 
 #include <QFontDatabase>
+#include <QTextDocument>
 #include <QStringList>
 
 namespace kalnika::ui {
@@ -39,6 +40,10 @@ QString DisplayString(std::string_view stored, const DisplayOptions& options) {
 QString DisplayCellString(const MonthTable& table, int row, int column, const DisplayOptions& options) {
   if (options.xdvngFont && !options.Latin()) return DisplayString(ShownCell(table, row, column), options);
   return QString::fromStdString(DisplayCell(table, row, column, options.Form()));
+}
+
+QString PlainToolTip(const QString& text) {
+  return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }
 
 QString PlainText(std::string_view bytes) { return QString::fromStdString(kalnika::PlainText(bytes)); }

@@ -3,7 +3,6 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QSettings>
-#include <QTextDocument>
 #include <QToolTip>
 
 namespace kalnika::ui {
@@ -69,7 +68,7 @@ bool WallCalendarView::event(QEvent* event) {
       event->ignore();
     } else {
       // The day's notes are the place file's texts: shown as they are, never as rich text.
-      QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(tip), this);
+      QToolTip::showText(help->globalPos(), PlainToolTip(tip), this);
     }
     return true;
   }
