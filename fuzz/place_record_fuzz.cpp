@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (built.outcome == RecordOutcome::Built) {
     FUZZ_CHECK(built.record.size() == 56);
     FUZZ_CHECK(!PlaceRecordProblem(built.record).has_value());
-    const PlaceValue parsed = ParsePlace(built.record);
+    const Place parsed = ParsePlace(built.record);
     FUZZ_CHECK(parsed.latCaption == built.record.substr(31, 8));
     FUZZ_CHECK(parsed.longCaption == built.record.substr(40, 8));
     FUZZ_CHECK(parsed.zoneCaption == " " + built.record.substr(50, 6));
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const auto problem = PlaceRecordProblem(text);
   if (!problem.has_value()) FUZZ_CHECK(text.size() >= 56);
-  const PlaceValue parsed = ParsePlace(text);
+  const Place parsed = ParsePlace(text);
   FUZZ_CHECK(parsed.latCaption.size() <= 8 && parsed.longCaption.size() <= 8);
   return 0;
 }
