@@ -153,7 +153,10 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
 
   for (const MonthValues& month : months) {
     for (const DayValues& day : month.days) {
-      if (!TrimBlanks(day.auspicious, " ").empty()) add(EventKind::Note, day.date, std::nullopt, display(day.auspicious), "");
+      // A note that shows as nothing (the font's blanks 0x20 and 0xA0 only) is no
+      // event: an empty SUMMARY is refused by libical's own parser.
+      if (std::string note = display(day.auspicious); !note.empty())
+        add(EventKind::Note, day.date, std::nullopt, std::move(note), "");
       // The classic table writes the Kali new year over the notes of 23 January;
       // here it is an event of its own beside them.
       if (day.kaliNewYear)

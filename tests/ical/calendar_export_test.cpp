@@ -373,6 +373,23 @@ TEST(CalendarExportTest, TextValuesHoldNoControlCharacters) {
   EXPECT_NE(file.text.find("X-WR-CALNAME:Kalnika Pune\xEF\xBF\xBD]0;owned\xEF\xBF\xBD\r\n"), std::string::npos);
 }
 
+// A note of the font's blank glyphs (0xA0, as a place file may hold) shows as
+// nothing: no event with an empty summary, which libical's parser refuses (found
+// by fuzz/export_fuzz).
+TEST(CalendarEventsTest, ANoteThatShowsNothingIsNoEvent) {
+  MonthRequest request;
+  request.year = 2026;
+  request.month = 2;
+  request.latitude = 18 + 58 / 60.0;
+  request.longitude = 72 + 50 / 60.0;
+  request.clock = Clock::Fixed(330);
+  for (int maas = 0; maas < 12; ++maas)
+    for (int tithi = 0; tithi < 32; ++tithi) request.auspicious.Set(maas, tithi, "\xA0 \xA0");
+  const std::vector<CalendarEvent> events = CalendarEvents({ComputeMonth(request)}, {"Pune", ""}, {});
+  EXPECT_FALSE(events.empty());  // the sign entry, new and full moon
+  for (const CalendarEvent& e : events) EXPECT_NE(e.kind, EventKind::Note) << e.uid;
+}
+
 // libical 3.0 folds a line that a last piece fills to its 75 octets into the line
 // end: a summary of 147 letters ended "CR, CR LF space, LF" (a bare CR, found by
 // fuzz/export_fuzz), one of 148 had an empty continuation line (libical pull
