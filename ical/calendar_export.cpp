@@ -262,8 +262,10 @@ std::string RepairFolds(std::string text) {
 }
 
 // A value text of the calendar: no control character but the tab (RFC 5545 3.3.11
-// allows no other in TEXT) and the line feed, which libical escapes as "\n".
-std::string TextValue(std::string_view text) { return WithoutControls(text, "\t\n"); }
+// allows no other in TEXT) and the line feed, which libical escapes as "\n"; no
+// blank or tab at either end, which libical's parser drops (a calendar reads what
+// was written).
+std::string TextValue(std::string_view text) { return std::string(TrimBlanks(WithoutControls(text, "\t\n"), " \t")); }
 
 }  // namespace
 

@@ -91,7 +91,8 @@ struct CalendarFile {
 // UTF-8 character boundaries, commas, semicolons and backslashes of the texts
 // escaped (all by libical); every control character of a text but the tab and the
 // line feed replaced by U+FFFD (RFC 5545 3.3.11 allows no other in a TEXT value:
-// an ESC in a place name or note never reaches the calendar). Timed events in the
+// an ESC in a place name or note never reaches the calendar), and the blanks and
+// tabs at either end left out, as libical's parser drops them. Timed events in the
 // place's zone are written at their local time by the zone's rules (clock/), in
 // UTC without a zone name. Refused with the zone problems of CalendarProblem, and
 // an event dated past kLastCalendarYear.
