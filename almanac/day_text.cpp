@@ -193,9 +193,7 @@ DayPage FormatDayPage(const DayValues& day) {
   page.eras = Words({ColumnHeadings[IndexOf(Column::Shaka)], std::to_string(day.shaka),
                      Name(SamvatsaraNames, day.samvatsara)}) +
               "  " + kVikramPrefix + std::to_string(day.vikram);
-  page.notes = DayNotes(day);
-  if (day.date.month == 1 && day.date.day == 23)
-    page.notes.push_back({NoteKind::KaliNewYear, KaliNewYearNote(day.kaliYear), {}, {}});
+  page.notes = NotesColumn(day);
   if (!day.precise) return page;
   const SunriseDayValues& p = *day.precise;
 

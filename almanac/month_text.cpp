@@ -12,8 +12,6 @@ namespace kalnika {
 namespace {
 
 constexpr int kFullMoonTithi = 15;
-// The Kali new year is noted on this day of January.
-constexpr int kKaliNewYearDay = 23;
 
 
 template <std::size_t N>
@@ -103,6 +101,13 @@ std::vector<DayNote> DayNotes(const DayValues& day) {
   if (!day.auspicious.empty()) notes.push_back({NoteKind::Auspicious, day.auspicious, {}, {}});
   for (const FestivalValue& f : day.festivals)
     notes.push_back({NoteKind::Auspicious, FestivalNote(day, f), FestivalRuleText(f), FestivalKeyText(f.key)});
+  return notes;
+}
+
+std::vector<DayNote> NotesColumn(const DayValues& day) {
+  if (!day.precise && day.kaliNewYear) return {{NoteKind::KaliNewYear, KaliNewYearNote(*day.kaliNewYear), {}, {}}};
+  std::vector<DayNote> notes = DayNotes(day);
+  if (day.kaliNewYear) notes.push_back({NoteKind::KaliNewYear, KaliNewYearNote(*day.kaliNewYear), {}, {}});
   return notes;
 }
 
@@ -198,8 +203,10 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day) {
   cells[Column::Shaka] = std::to_string(day.shaka);
   cells[Column::Samvatsara] = Name(SamvatsaraNames, day.samvatsara);
   cells[Column::LunarMonth] = LunarMonthText(day.lunarMonth);
-  // A lost month, a lunation in which the Sun enters two signs, bears both names.
-  if (day.precise && day.precise->lostMonth >= 0) cells[Column::LunarMonth] += "-" + Name(MaasNames, day.precise->lostMonth);
+  // A lost month, a lunation in which the Sun enters two signs, bears both names,
+  // stored apart by a blank: the font has no hyphen (0x2D draws रू); the faces show
+  // पौष-माघ (display/display_text.h).
+  if (day.precise && day.precise->lostMonth >= 0) cells[Column::LunarMonth] += " " + Name(MaasNames, day.precise->lostMonth);
   cells[Column::Fortnight] = FortnightText(day.tithi);
   cells[Column::Tithi] = Name(TithiNames, TithiNameIndex(day.tithi));
   // Classic: the month's new or full moon stands on the rows of its tithi instead
@@ -212,13 +219,14 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day) {
   cells[Column::SunSign] = Name(RaashiNames, day.sunSign);
   cells[Column::Sunrise] = SunText(day.sunrise);
   cells[Column::Sunset] = SunText(day.sunset);
-  for (const DayNote& note : DayNotes(day)) {
-    // Two festivals of a day stand apart by a blank (the other notes end in one).
-    std::string& notes = cells[Column::Notes];
-    if (note.kind == NoteKind::Auspicious && !notes.empty() && notes.back() != ' ') notes += ' ';
+  // The notes run together; the sign entry, the skipped tithis and the eclipses
+  // end in a blank, and a note after a festival (another festival, the Kali note
+  // of a precise row) gets one.
+  std::string& notes = cells[Column::Notes];
+  for (const DayNote& note : NotesColumn(day)) {
+    if (!notes.empty() && notes.back() != ' ') notes += ' ';
     notes += note.text;
   }
-  if (day.date.month == 1 && day.date.day == kKaliNewYearDay) cells[Column::Notes] = KaliNewYearNote(day.kaliYear);
   return cells;
 }
 
@@ -233,8 +241,9 @@ MonthTable FormatMonth(const MonthValues& month) {
   MonthTable table = EmptyMonthTable();
   table.dayCount = static_cast<int>(month.days.size());
   for (const DayValues& day : month.days) {
-    table.cells[static_cast<std::size_t>(day.date.day)] = FormatDay(month, day);
-    table.notes[static_cast<std::size_t>(day.date.day)] = DayNotes(day);
+    const auto row = static_cast<std::size_t>(day.date.day);
+    table.cells[row] = FormatDay(month, day);
+    table.notes[row] = NotesColumn(day);
   }
   if (month.days.empty()) return table;
 

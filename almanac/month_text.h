@@ -33,7 +33,7 @@ enum class Column : int {
   SunSign,
   Sunrise,
   Sunset,
-  Notes,       // sun-sign entry, skipped tithis, auspicious-day text; the Kali new year on 23 January
+  Notes,       // sun-sign entry, skipped tithis, auspicious-day text; the Kali new year
 };
 static_assert(static_cast<int>(Column::Notes) + 1 == kTableColumns);
 
@@ -54,7 +54,7 @@ enum class NoteKind {
   Eclipse,       // precise method: an eclipse seen from the place (day_text.h, EclipseNote)
   Auspicious,    // the place file's note: classic, for the day's month and tithi;
                  // precise, a festival on the day its rule gives (FestivalNote)
-  KaliNewYear,   // KaliNewYearNote, on 23 January
+  KaliNewYear,   // KaliNewYearNote, on the day DayValues::kaliNewYear
 };
 struct DayNote {
   NoteKind kind = NoteKind::Auspicious;
@@ -67,8 +67,10 @@ struct DayNote {
 
 struct MonthTable {
   std::array<TableRow, kTableRows> cells;  // row 0 the headings; rows past the month empty
-  // The notes of each day row, one by one with the rule of each festival (DayNotes):
-  // what the notes cell's tooltip shows. Row 0 and rows past the month have none.
+  // The notes of each day row's notes cell, one by one (NotesColumn), each text
+  // stored in its own encoding, with the rule of each festival: a face shows each
+  // before joining them, and the cell's tooltip lists them. Row 0 and rows past the
+  // month have none.
   std::array<std::vector<DayNote>, kTableRows> notes;
   std::string kaliCaption;    // "kel:y:Øg:abd H " and the Kali year of the last day
   std::string vikramCaption;  // "ev:#m: s:öv:t: ", the first Vikram year, five blanks, the last
@@ -86,9 +88,16 @@ TableRow FormatDay(const MonthValues& month, const DayValues& day);
 
 // The notes of a day in the order of the notes column, whose text is theirs run
 // together (the sign entry, each skipped tithi and each eclipse end in a blank, and a
-// blank stands between two festivals); the Kali new-year note, which takes the column's place on
-// 23 January, is not among them.
+// blank stands between two festivals); the Kali new-year note is not among them.
 std::vector<DayNote> DayNotes(const DayValues& day);
+
+// The notes of a day's notes column, in order: the classic method's Kali new-year
+// note alone on 23 January (it takes the column's place, as the almanac always
+// printed it); else DayNotes, and in the precise method the Kali new-year note after
+// them on the day the year begins (beside Gudhi Padwa, which it must not hide).
+// Each text is stored in its own encoding: the place file's notes may be Unicode
+// Devanagari the user typed, the others are Xdvng bytes.
+std::vector<DayNote> NotesColumn(const DayValues& day);
 
 // A festival's note as the notes column shows it: the stored text; with स्मार्त or
 // भागवत before it on the two days of an Ekadashi that the two traditions keep apart
@@ -114,6 +123,6 @@ std::string SignEntryNote(const SignEntry& entry);     // "s:Üy:aüc:a <sign> r
 std::string SignEntryNote(const SignEntry& entry, const std::string& clock);
 std::string FortnightText(int tithi);                  // bright, dark, or empty on 0, 15, 30
 int TithiNameIndex(int tithi);                         // index into TithiNames
-std::string KaliNewYearNote(int kaliYear);             // the note of 23 January
+std::string KaliNewYearNote(int kaliYear);             // the note of the Kali new year
 
 }  // namespace kalnika

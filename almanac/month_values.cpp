@@ -17,6 +17,11 @@ namespace kalnika {
 namespace {
 
 constexpr int kFullMoonTithi = 15;
+// The classic almanac notes the Kali new year on this day of January.
+constexpr int kKaliNewYearDay = 23;
+// Kali Yuga began 3179 years before the Shaka era: Kali year = Shaka year + 3179,
+// the two counted from the same new year (Chaitra shukla pratipada).
+constexpr int kKaliAfterShaka = 3179;
 
 // An instant on the classic almanac's clock: the time of day by the almanac's own
 // conversion, the minute its notes show. A fixed clock's zone and box are the
@@ -71,6 +76,7 @@ DayValues ClassicRow(const MonthRequest& r, int day, const MonthValues& month) {
   v.samvatsara = c.samvatsara;
   v.vikram = c.vikram;
   v.kaliYear = KaliYear(v.date, zone.TimeZone, zone.DaylightSaving);
+  if (v.date.month == 1 && v.date.day == kKaliNewYearDay) v.kaliNewYear = v.kaliYear;
   v.nakshatra = c.nakshatra;
   v.yoga = c.yoga;
   v.moonSign = c.moonSign;
@@ -122,6 +128,24 @@ std::set<FestivalKey> NotedKeys(const AuspiciousDays& notes) {
   return keys;
 }
 
+// The lunation that begins a Shaka year: the first one named Chaitra, which is
+// the added Chaitra when there is one.
+bool YearsFirstChaitra(const LunarMonth& month) { return month.index == 0 && month.kind != MonthKind::RegularAfterAdded; }
+
+// The Kali (and Shaka) year that begins on a day: the first Chaitra's bright
+// pratipada is current at its sunrise and was not at the sunrise before (a
+// pratipada current at two sunrises begins the year on the first), or it begins
+// and ends within the day, after the day's new moon (Gudhi Padwa on 19 March 2026
+// at Mumbai, a year whose rows begin on the 20th).
+std::optional<int> PreciseKaliNewYear(const SunriseDay& s, int kaliYear) {
+  const bool pratipada = s.values.tithi == 1 || s.values.tithi == 31;
+  if (pratipada && YearsFirstChaitra(s.lunation.month) && s.lunation.start >= s.previousReckoning) return kaliYear;
+  if (s.newMoon && YearsFirstChaitra(s.nextLunation.month))
+    for (const Ending& e : s.tithi.skipped)
+      if (e.value == 1 && e.end > *s.newMoon) return kaliYear + 1;
+  return std::nullopt;
+}
+
 DayValues PreciseRow(const MonthRequest& r, const SunriseDay& s) {
   const Clock& clock = r.clock;
   DayValues v;
@@ -143,8 +167,8 @@ DayValues PreciseRow(const MonthRequest& r, const SunriseDay& s) {
   v.shaka = s.eras.shaka;
   v.samvatsara = s.eras.samvatsara;
   v.vikram = s.eras.vikram;
-  const ClassicZone zone = ClassicZoneOn(clock, v.date);
-  v.kaliYear = KaliYear(v.date, zone.TimeZone, zone.DaylightSaving);
+  v.kaliYear = v.shaka + kKaliAfterShaka;
+  v.kaliNewYear = PreciseKaliNewYear(s, v.kaliYear);
   v.nakshatra = s.values.nakshatra;
   v.yoga = s.values.yoga;
   v.moonSign = s.values.moonSign;

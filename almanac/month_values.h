@@ -220,7 +220,13 @@ struct DayValues {
   int shaka = 0;
   int samvatsara = 0;  // 0..59, the year's place in the sixty-year cycle
   int vikram = 0;
-  int kaliYear = 0;    // the year of the date on the shifted axis
+  // Classic: the year of the date on the shifted axis. Precise: counted like the
+  // Shaka year, from the same new year, Shaka + 3179.
+  int kaliYear = 0;
+  // The Kali year that begins on this row: classic, every 23 January (the Kali
+  // year of the date); precise, the day of the bright pratipada of the year's
+  // first Chaitra (current at its sunrise, or begun and ended within its day).
+  std::optional<int> kaliNewYear;
   int nakshatra = 0;   // 0..26
   int yoga = 0;        // 0..26
   int moonSign = 0;    // 0..11

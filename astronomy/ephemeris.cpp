@@ -52,26 +52,99 @@ bool SunStaysOnOneSide(double fromJdUt, double untilJdUt, double latitude) {
 // call: a polar day or night is recognised first from the declination.
 constexpr double kScanningLatitude = 60.0;
 
-// The first rising (or setting) of a body's upper limb at the sea horizon of the
-// place within [from, until): none if there is none. Upper limb and refraction are
-// the library's defaults for a rising; the pressure and temperature of the
-// standard atmosphere give the usual 34' or so of refraction at the horizon.
-// Without SE_BIT_GEOCTR_NO_ECL_LAT the body is seen from the place, not from the
-// Earth's centre, which for the Moon (a parallax of up to a degree) moves a rising
-// by some four minutes.
-std::optional<double> RisingOrSetting(int body, bool rising, double fromJdUt, double untilJdUt,
-                                      GeoPoint place) {
-  double geopos[3] = {place.longitude, place.latitude, 0.0};  // height 0: sea level
-  double when = 0.0;
+// The library's rise and set search can pass over an event within seconds of the
+// instant it starts from: at Reykjavik, started at 0 h UT of 17 June 2026, it
+// returns the sunset of the 18th (00:01:17) instead of the one 22 s after the
+// start. So it starts an hour before the span, and an event it finds before the
+// span is searched past again, a minute after it (no body rises twice, or sets
+// twice, within a minute).
+constexpr double kRiseSetLead = 1.0 / 24.0;
+constexpr double kPastEvent = 1.0 / 1440.0;
+
+// How a rising or setting is defined. Refracted: the apparent upper limb on the
+// horizon, the library refracting the true altitude by its formula for the
+// standard atmosphere (1013.25 hPa, 15 degrees C), about 33.5' at the horizon.
+// Almanac: the upper limb at a true altitude of -34', the refraction that the
+// almanacs and the astronomical tables assume at the horizon (the Sun's centre
+// 34' and its semi-diameter below the true horizon). The half minute of arc
+// between the two is a few seconds of time in India, but minutes where the Sun
+// grazes the horizon: at Tromso on 17 May 2026 the sunset moves by 83 s.
+enum class Horizon { Refracted, Almanac };
+constexpr double kAlmanacRefraction = 34.0 / 60.0;  // degrees
+// The Sun's semi-diameter at 1 AU, degrees (959.63", IAU).
+constexpr double kSunSemiDiameter = 959.63 / 3600.0;
+
+// The true altitude of the Sun's upper limb at the place, degrees: the centre seen
+// from the place, without refraction, and the semi-diameter at its distance; NaN on
+// an error of the library.
+double SunUpperLimbAltitude(double jdUt, GeoPoint place) {
+  double geopos[3] = {place.longitude, place.latitude, 0.0};
+  swe_set_topo(geopos[0], geopos[1], geopos[2]);  // the topocentric flag reads it
+  double xx[6] = {};
   char serr[AS_MAXCH] = {};
-  const int32 status = swe_rise_trans(fromJdUt, body, nullptr, SEFLG_MOSEPH,
-                                      rising ? SE_CALC_RISE : SE_CALC_SET, geopos, 1013.25, 15.0,
-                                      &when, serr);
-  // -2: the body stays above or below the horizon (polar day or night; the Moon
-  // at high latitudes).
-  if (status < 0 || !std::isfinite(when) || when >= untilJdUt || when < fromJdUt)
-    return std::nullopt;
-  return when;
+  if (swe_calc_ut(jdUt, SE_SUN, SEFLG_MOSEPH | SEFLG_EQUATORIAL | SEFLG_TOPOCTR, xx, serr) < 0 || !(xx[2] > 0.0))
+    return kNaN;
+  double xaz[3] = {};
+  swe_azalt(jdUt, SE_EQU2HOR, geopos, 1013.25, 15.0, xx, xaz);  // xaz[1]: the true altitude
+  return xaz[1] + kSunSemiDiameter / xx[2];
+}
+
+// The Sun's rising or setting near `near` (the library's refracted one, seconds
+// away) on the almanacs' horizon: the upper limb's true altitude brought to -34' by
+// steps along its rate at `near` (taken over 20 s), stopped after a step below
+// 0.05 s. The half minute of arc is crossed where the rate hardly changes, so one
+// step or two settle it. Nothing when it does not settle within ten minutes (a Sun
+// that grazes the horizon; the caller keeps the library's instant then).
+std::optional<double> OnAlmanacHorizon(double near, GeoPoint place) {
+  constexpr double kHalfSpan = 10.0 / 86400.0;
+  const double rate = (SunUpperLimbAltitude(near + kHalfSpan, place) - SunUpperLimbAltitude(near - kHalfSpan, place)) /
+                      (2.0 * kHalfSpan);
+  double t = near;
+  for (int step = 0; step < 4; ++step) {
+    const double shift = (SunUpperLimbAltitude(t, place) + kAlmanacRefraction) / rate;
+    if (!std::isfinite(shift)) return std::nullopt;
+    t -= shift;
+    if (std::fabs(t - near) > 600.0 / 86400.0) return std::nullopt;
+    if (std::fabs(shift) < 0.05 / 86400.0) return t;
+  }
+  return std::nullopt;
+}
+
+// The first rising (or setting) of a body's upper limb at the sea horizon of the
+// place within [from, until): none if there is none. Without
+// SE_BIT_GEOCTR_NO_ECL_LAT the body is seen from the place, not from the Earth's
+// centre, which for the Moon (a parallax of up to a degree) moves a rising by some
+// four minutes. The library's search iterates up to some 65 degrees of latitude
+// (0.05 ms a call) and scans beyond (2 ms), and scans at every latitude for a
+// horizon of its own (swe_rise_trans_true_hor): so the Sun on the almanacs'
+// horizon is found there by its scan beyond kScanningLatitude, where the Sun can
+// graze the horizon, and by the iteration and a refinement (OnAlmanacHorizon)
+// nearer the equator.
+std::optional<double> RisingOrSetting(int body, bool rising, double fromJdUt, double untilJdUt,
+                                      GeoPoint place, Horizon horizon) {
+  double geopos[3] = {place.longitude, place.latitude, 0.0};  // height 0: sea level
+  const bool scanAlmanac = horizon == Horizon::Almanac && std::fabs(place.latitude) > kScanningLatitude;
+  const int32 event = (rising ? SE_CALC_RISE : SE_CALC_SET) | (scanAlmanac ? SE_BIT_NO_REFRACTION : 0);
+  double start = fromJdUt - kRiseSetLead;
+  // Within the hour before the span a body rises (sets) twice at most, where it
+  // grazes the horizon: three searches reach past it.
+  for (int search = 0; search < 3; ++search) {
+    double found = 0.0;
+    char serr[AS_MAXCH] = {};
+    const int32 status =
+        scanAlmanac ? swe_rise_trans_true_hor(start, body, nullptr, SEFLG_MOSEPH, event, geopos, 1013.25, 15.0,
+                                              -kAlmanacRefraction, &found, serr)
+                    : swe_rise_trans(start, body, nullptr, SEFLG_MOSEPH, event, geopos, 1013.25, 15.0, &found, serr);
+    // -2: the body stays above or below the horizon (polar day or night; the Moon
+    // at high latitudes).
+    if (status < 0 || !std::isfinite(found)) return std::nullopt;
+    const double when =
+        horizon == Horizon::Almanac && !scanAlmanac ? OnAlmanacHorizon(found, place).value_or(found) : found;
+    if (when >= untilJdUt) return std::nullopt;
+    if (when >= fromJdUt) return when;
+    start = found + kPastEvent;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -140,12 +213,12 @@ std::optional<double> SunEventBetween(SunEvent event, double fromJdUt, double un
   if (std::fabs(place.latitude) > kScanningLatitude &&
       SunStaysOnOneSide(fromJdUt, untilJdUt, place.latitude))
     return std::nullopt;
-  return RisingOrSetting(SE_SUN, event == SunEvent::Sunrise, fromJdUt, untilJdUt, place);
+  return RisingOrSetting(SE_SUN, event == SunEvent::Sunrise, fromJdUt, untilJdUt, place, Horizon::Almanac);
 }
 
 std::optional<double> MoonEventBetween(MoonEvent event, double fromJdUt, double untilJdUt,
                                        GeoPoint place) {
-  return RisingOrSetting(SE_MOON, event == MoonEvent::Moonrise, fromJdUt, untilJdUt, place);
+  return RisingOrSetting(SE_MOON, event == MoonEvent::Moonrise, fromJdUt, untilJdUt, place, Horizon::Refracted);
 }
 
 // --- Eclipses -------------------------------------------------------------------

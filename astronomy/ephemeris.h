@@ -81,9 +81,10 @@ struct GeoPoint {
 };
 
 // The first rising (Sunrise) or setting (Sunset) of the Sun's upper limb at the sea horizon of the
-// place, with the standard refraction of 1013.25 hPa and 15 °C (the times printed
-// in almanacs and newspapers), at or after fromJdUt and before untilJdUt; none when
-// the Sun does not rise (set) in that span (polar day or night).
+// place, with the 34' of refraction at the horizon that almanacs and newspapers
+// assume (the upper limb at a true altitude of -34'), at or after fromJdUt and
+// before untilJdUt; none when the Sun does not rise (set) in that span (polar day
+// or night).
 std::optional<double> SunEventBetween(SunEvent event, double fromJdUt, double untilJdUt,
                                       GeoPoint place);
 

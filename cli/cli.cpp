@@ -15,6 +15,7 @@
 
 #include "cli/output.h"
 #include "display/csv.h"
+#include "clock/zone_rules.h"
 #include "forms/calendar_file.h"
 #include "forms/frm_day.h"
 #include "forms/frm_kalnika.h"
@@ -61,7 +62,8 @@ constexpr const char* kUsage =
     "                  the day's and night's choghadiyas and the eclipses seen\n"
     "  --tithis        ics: also every day's tithi with its end\n"
     "  --zone NAME     ics: the IANA zone (Asia/Kolkata) of the timed events (default:\n"
-    "                  the place's stored zone name; UTC when it has none)\n"
+    "                  the place's stored zone name; UTC when it has none); a name\n"
+    "                  the zone data does not hold is refused\n"
     "  --script S      xdvng (stored bytes, default for json), unicode (Devanagari,\n"
     "                  default for table, csv and ics), latin (readable Latin letters)\n"
     "                  or iso15919 (Latin with ISO 15919 marks)\n"
@@ -115,8 +117,13 @@ std::optional<CivilDate> ParseDate(std::string_view text) {
   return CivilDate{*year, *month, *day};
 }
 
+// A message on stderr, "kalnika-cli: " and the text for a terminal: a control
+// character that a place file, an argument or a file name holds is not sent to it.
+void Say(std::ostream& err, const std::string& text) { err << "kalnika-cli: " << TerminalText(text) << "\n"; }
+
 int Usage(std::ostream& err, const std::string& problem) {
-  err << "kalnika-cli: " << problem << "\n" << kUsage;
+  Say(err, problem);
+  err << kUsage;
   return 2;
 }
 
@@ -210,6 +217,10 @@ Arguments ReadArguments(int argc, const char* const* argv) {
   if (o.script && !oneOf(*o.script, {"xdvng", "unicode", "latin", "iso15919"}))
     return problem("--script must be xdvng, unicode, latin or iso15919");
   if (o.digits && !oneOf(*o.digits, {"devanagari", "latin"})) return problem("--digits must be devanagari or latin");
+  // A zone the calendar cannot use is refused here, never replaced by UTC: a
+  // mistyped name, one that is not a place's clock (posixrules, right/...).
+  if (!o.zone.empty())
+    if (const ZoneLoad zone = ZoneRules::Load(o.zone); !zone.rules) return problem("--zone: " + zone.error);
   if (dst) {
     // "--dst" alone means on. Any other word after it is not its value but an
     // argument the tool does not know.
@@ -224,14 +235,14 @@ int Find(const std::string& text, std::ostream& out, std::ostream& err) {
   TownSearch towns;
   const FoundTowns found = FindTowns(towns, text, 20);
   if (!found.problem.empty()) {
-    err << "kalnika-cli: " << found.problem << "\n";
+    Say(err, found.problem);
     return 2;
   }
   if (found.lines.empty()) {
-    err << "kalnika-cli: no town's name holds \"" << text << "\"\n";
+    Say(err, "no town's name holds \"" + text + "\"");
     return 1;
   }
-  for (const std::string& line : found.lines) out << line << "\n";
+  for (const std::string& line : found.lines) out << TerminalText(line) << "\n";
   return 0;
 }
 
@@ -257,11 +268,11 @@ int PrintDay(frmKalnika& form, RecordingMessageBox& box, const CivilDate& date, 
   }
   if (!result.day) result.message = box.last;
   const DisplayForm display = DisplayOf(o);
+  // A refused date is said on stderr in every format; JSON also holds it.
+  if (result.message) Say(err, *result.message);
   if (o.format == "json")
     out << DayToJson(result, display);
-  else if (result.message)
-    err << "kalnika-cli: " << *result.message << "\n";
-  else
+  else if (!result.message)
     out << DayToTable(result, display);
   return result.message ? 1 : 0;
 }
@@ -280,7 +291,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   if (o.encode) {
     xdvng::EncodeResult encoded = xdvng::FromUnicode(*o.encode);
     if (!encoded.ok) {
-      err << "kalnika-cli: " << encoded.error << "\n";
+      Say(err, encoded.error);
       return 1;
     }
     // The bytes as Latin-1 characters (UTF-8), so a terminal shows and copies them;
@@ -314,7 +325,7 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   // A place file that cannot be read (binary, too large, no permission) is not
   // taken as an empty one: the table would be that of 0 degrees, 0 degrees, UTC.
   if (const std::string problem = form.PlaceFile().ReadProblem(); !problem.empty()) {
-    err << "kalnika-cli: " << problem << "\n";
+    Say(err, problem);
     return 2;
   }
   if (o.place) {
@@ -334,16 +345,16 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   form.cmdCalculate_Click();
   // A message with a month computed is a warning (a zone name tzdata does not know);
   // without one it is the refusal.
-  if (form.Shown() && box.count > 0) err << "kalnika-cli: " << box.last << "\n";
+  if (form.Shown() && box.count > 0) Say(err, box.last);
   // The classic method reads +05:45 as 5 hours, as it always has: said, not hidden.
   if (form.Shown())
-    if (const std::optional<Message> note = ClassicZoneNote(*form.Shown())) err << "kalnika-cli: " << note->Text() << "\n";
+    if (const std::optional<Message> note = ClassicZoneNote(*form.Shown())) Say(err, note->Text());
 
   if (o.date) return PrintDay(form, box, *o.date, o, out, err);
 
   if (ics) {
     if (!form.Shown()) {
-      err << "kalnika-cli: " << box.last << "\n";
+      Say(err, box.last);
       return 1;
     }
     ical::ExportOptions options;
@@ -353,7 +364,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
     // DTSTAMP: now, or SOURCE_DATE_EPOCH for a reproducible file.
     const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
     options.stamp = epoch ? std::strtoll(epoch, nullptr, 10) : static_cast<std::int64_t>(std::time(nullptr));
-    out << ShownCalendar(form, !o.month, o.zone, options);
+    const ical::CalendarFile calendar = ShownCalendar(form, !o.month, o.zone, options);
+    if (!calendar.problem.empty()) {
+      Say(err, calendar.problem);
+      return 1;
+    }
+    out << calendar.text;
     return 0;
   }
 
@@ -371,10 +387,12 @@ int Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
   if (!form.Shown()) result.message = box.last;
 
   const DisplayForm display = DisplayOf(o);
+  // A refused input is said on stderr in every format; JSON also holds it.
+  if (result.message) Say(err, *result.message);
   if (o.format == "json") {
     out << ToJson(result, display);
   } else if (result.message) {
-    err << "kalnika-cli: " << *result.message << "\n";
+    // nothing more: no month to show
   } else if (o.format == "csv") {
     out << ToCsv(result, display);
   } else {

@@ -237,9 +237,13 @@ Json DayJson(const DayValues& day, const DisplayForm& form) {
 
 std::string ToJson(const MonthOutput& out, const DisplayForm& form) {
   Json rows = Json::array();
-  for (const auto& row : out.table.cells) {
+  for (int r = 0; r < kTableRows; ++r) {
     Json cells = Json::array();
-    for (const std::string& cell : row) cells.push_back(DisplayText(cell, form));
+    // The stored cells, each shown in the form (a day's notes text by text); the
+    // headings row without the notes heading the other faces add.
+    for (int c = 0; c < kTableColumns; ++c)
+      cells.push_back(r == 0 ? DisplayText(out.table.cells[0][static_cast<std::size_t>(c)], form)
+                             : DisplayCell(out.table, r, c, form));
     rows.push_back(std::move(cells));
   }
   Json j;
@@ -313,7 +317,8 @@ std::string DayToTable(const DayOutput& out, const DisplayForm& form) {
       t += text + "\n";
     }
   }
-  return t;
+  // For a terminal: no control character of the place file reaches it.
+  return TerminalText(t);
 }
 
 std::string ToCsv(const MonthOutput& out, const DisplayForm& form) {
@@ -325,7 +330,7 @@ std::string ToCsv(const MonthOutput& out, const DisplayForm& form) {
 std::string ToTable(const MonthOutput& out, const DisplayForm& form) {
   std::vector<std::vector<std::string>> cells;
   for (int r = 0; r <= out.table.dayCount; ++r)
-    cells.push_back(out.sheet ? DisplayRow(out.sheet->values, out.table, r, form) : DisplayRow(out.table, r, form));
+    cells.push_back(DisplayRow(out.table, r, form));
   std::vector<std::size_t> widths(cells.empty() ? 0 : cells[0].size(), 0);
   for (const auto& row : cells)
     for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], TerminalColumns(row[c]));
@@ -345,7 +350,8 @@ std::string ToTable(const MonthOutput& out, const DisplayForm& form) {
     t += line + "\n";
   }
   t += "\n" + DisplayText(out.kali, form) + "\n" + DisplayText(out.vikram, form) + "\n";
-  return t;
+  // For a terminal: no control character of the place file reaches it.
+  return TerminalText(t);
 }
 
 }  // namespace kalnika::cli

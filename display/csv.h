@@ -11,8 +11,10 @@
 
 namespace kalnika {
 
-// One CSV record ended by CRLF. A field is quoted when it holds a comma, a double
-// quote, CR or LF, or begins or ends with a blank (which many readers would
+// One CSV record ended by CRLF. A field that begins with "=", "+", "-", "@", TAB
+// or CR and is not a plain number gets a leading apostrophe, so that no
+// spreadsheet takes it for a formula. A field is quoted when it holds a comma, a
+// double quote, CR or LF, or begins or ends with a blank (which many readers would
 // otherwise drop); quotes are doubled.
 std::string CsvRecord(const std::vector<std::string>& fields);
 

@@ -3,6 +3,9 @@
 #include "almanac/name_tables.h"
 #include "text/text.h"
 
+#include <optional>
+#include <utility>
+
 namespace kalnika {
 
 namespace {
@@ -40,13 +43,23 @@ xdvng::LatinStyle StyleOf(Script script) {
   return script == Script::Iso15919 ? xdvng::LatinStyle::Iso15919 : xdvng::LatinStyle::Readable;
 }
 
+// Whether a stored text is a lunar month's name (MaasNames).
+bool IsMonthName(std::string_view stored) {
+  for (const std::string& name : MaasNames)
+    if (!name.empty() && stored == name) return true;
+  return false;
+}
+
 // The added-month and regular-month prefixes as words of their own: the table
 // writes them joined to the month's name (अधिकज्येष्ठ), which Latin letters would
 // spell as one word with a vowel between ("Adhikajyeshtha"); Marathi calendars in
-// English write "Adhik Jyeshtha", "Nij Jyeshtha".
+// English write "Adhik Jyeshtha", "Nij Jyeshtha". Only before a month's name: a
+// note that begins with the same letters (निर्जला, stored "en:j:\xFCl:a") is a word
+// of its own.
 std::string PrefixApart(std::string_view stored) {
   for (std::string_view prefix : {std::string_view(kAddedMonthPrefix), std::string_view(kRegularAfterAddedPrefix)}) {
-    if (stored.size() > prefix.size() && stored.substr(0, prefix.size()) == prefix && stored[prefix.size()] != ' ')
+    if (stored.size() > prefix.size() && stored.substr(0, prefix.size()) == prefix &&
+        IsMonthName(stored.substr(prefix.size())))
       return std::string(prefix) + " " + std::string(stored.substr(prefix.size()));
   }
   return std::string(stored);
@@ -75,6 +88,21 @@ bool DevanagariLetter(std::string_view text, std::size_t begin) {
   return lead == 0xA5 && (last <= 0xA3 || last >= 0xB1);
 }
 
+// A lost month's two names, which the table stores apart by a blank (the font has
+// no hyphen): the first with its prefix, if any, and the second; nothing for any
+// other text.
+std::optional<std::pair<std::string_view, std::string_view>> LostMonthNames(std::string_view stored) {
+  const std::size_t blank = stored.rfind(' ');
+  if (blank == std::string_view::npos || !IsMonthName(stored.substr(blank + 1))) return std::nullopt;
+  std::string_view first = stored.substr(0, blank);
+  std::string_view name = first;
+  for (std::string_view prefix : {std::string_view(kAddedMonthPrefix), std::string_view(kRegularAfterAddedPrefix)})
+    if (name.size() > prefix.size() && name.substr(0, prefix.size()) == prefix)
+      name = TrimBlanks(name.substr(prefix.size()), " ");  // also as the wall calendar spaces it
+  if (!IsMonthName(name)) return std::nullopt;
+  return std::pair{first, stored.substr(blank + 1)};
+}
+
 }  // namespace
 
 std::string MendedSpelling(std::string unicode) {
@@ -95,6 +123,8 @@ DisplayForm::DisplayForm(Script script_, xdvng::Digits digits_) : script(script_
 }
 
 std::string DisplayText(std::string_view stored, DisplayForm form) {
+  if (form.script != Script::Xdvng)
+    if (const auto names = LostMonthNames(stored)) return DisplayText(names->first, form) + "-" + DisplayText(names->second, form);
   switch (form.script) {
     case Script::Xdvng:
       return Latin1ToUtf8(stored);
@@ -129,17 +159,21 @@ std::string_view ShownCell(const MonthTable& table, int row, int column) {
   return text;
 }
 
+std::string DisplayCell(const MonthTable& table, int row, int column, DisplayForm form) {
+  if (form.script == Script::Xdvng || column != static_cast<int>(Column::Notes) || row < 1 || row >= kTableRows ||
+      table.notes[static_cast<std::size_t>(row)].size() < 2)
+    return DisplayText(ShownCell(table, row, column), form);
+  return DisplayNotes(table.notes[static_cast<std::size_t>(row)], form);
+}
+
 std::vector<std::string> DisplayRow(const MonthTable& table, int row, DisplayForm form) {
   std::vector<std::string> cells;
   if (row < 0 || row >= kTableRows) return cells;
-  for (int c = 0; c < kTableColumns; ++c) cells.push_back(DisplayText(ShownCell(table, row, c), form));
+  for (int c = 0; c < kTableColumns; ++c) cells.push_back(DisplayCell(table, row, c, form));
   return cells;
 }
 
-std::string DisplayNotes(std::string_view cell, const std::vector<DayNote>& notes, DisplayForm form) {
-  std::string together;
-  for (const DayNote& note : notes) together += note.text;
-  if (notes.size() < 2 || together != cell || form.script == Script::Xdvng) return DisplayText(cell, form);
+std::string DisplayNotes(const std::vector<DayNote>& notes, DisplayForm form) {
   std::string shown;
   for (const DayNote& note : notes) {
     const std::string text = DisplayText(note.text, form);
@@ -148,14 +182,6 @@ std::string DisplayNotes(std::string_view cell, const std::vector<DayNote>& note
     shown += text;
   }
   return shown;
-}
-
-std::vector<std::string> DisplayRow(const MonthValues& month, const MonthTable& table, int row, DisplayForm form) {
-  std::vector<std::string> cells = DisplayRow(table, row, form);
-  if (row >= 1 && static_cast<std::size_t>(row) <= month.days.size() && !cells.empty())
-    cells[IndexOf(Column::Notes)] = DisplayNotes(table.cells[static_cast<std::size_t>(row)][Column::Notes],
-                                                 DayNotes(month.days[static_cast<std::size_t>(row - 1)]), form);
-  return cells;
 }
 
 std::string MethodName(Method method) {

@@ -44,6 +44,8 @@ struct DisplayForm {
 // out, and the minutes of a clock time ("hhHmm" in the stored bytes) are written
 // with two digits, so that 6H5 reads ६:०५ and 18H0 reads १८:००. A text already
 // stored as Unicode Devanagari (a note the user wrote) keeps its own clock texts.
+// In every script but Xdvng a lost month's two names, stored apart by a blank
+// (the font has no hyphen), are joined by a hyphen: पौष-माघ, "Paush-Magh".
 std::string DisplayText(std::string_view stored, DisplayForm form);
 
 // A clock of a day's page as displayed: "२७:४०", or with its date "१६ सप्टेंबर
@@ -64,21 +66,21 @@ inline constexpr const char* kNotesHeading = "ev:S:\xF0\\:";
 // own, or kNotesHeading above the notes; the empty text outside the table.
 std::string_view ShownCell(const MonthTable& table, int row, int column);
 
+// A cell as displayed: DisplayText of ShownCell, but for a day's notes cell with
+// more than one note (MonthTable::notes) DisplayNotes, so that a note typed in
+// Unicode Devanagari beside the program's Xdvng notes reads right and two notes do
+// not read as one sentence (the Xdvng script shows the stored cell).
+std::string DisplayCell(const MonthTable& table, int row, int column, DisplayForm form);
+
 // The displayed cells of a row of the table (0 the headings, with the notes
 // heading; 1..31 the days).
 std::vector<std::string> DisplayRow(const MonthTable& table, int row, DisplayForm form);
 
-// The notes cell of a day row as displayed: each of the day's notes (DayNotes)
-// displayed on its own and the notes joined by " · ", so that a skipped tithi and
-// a festival do not read as one sentence. The stored cell is the notes run
-// together; where it is not (the Kali new year's note on 23 January stands in the
-// cell alone), or in the Xdvng script, the cell is displayed as stored.
+// A day's notes as displayed: each note on its own, in its own encoding, and the
+// notes joined by " · ", so that a skipped tithi and a festival do not read as one
+// sentence.
 inline constexpr const char* kNoteSeparator = " · ";
-std::string DisplayNotes(std::string_view cell, const std::vector<DayNote>& notes, DisplayForm form);
-
-// The displayed cells of a row of a computed month: DisplayRow with the notes of
-// its day apart (DisplayNotes).
-std::vector<std::string> DisplayRow(const MonthValues& month, const MonthTable& table, int row, DisplayForm form);
+std::string DisplayNotes(const std::vector<DayNote>& notes, DisplayForm form);
 
 // Words of the headings of the printed page and the CSV file, stored like every
 // Devanagari text: स्थळ ("place"), पद्धत ("method").

@@ -97,6 +97,32 @@ Lunation LunationOf(const std::vector<Lunation>& lunations, double jdUt) {
   return found == lunations.end() ? lunations.back() : *found;
 }
 
+// The reckoning instant of a date without a sunrise: 06:00 local mean time.
+double SixLocalMeanTime(const CivilDate& date, GeoPoint place) {
+  return JulianDay(date) + 0.25 - place.longitude / 360.0;
+}
+
+// The sunset of civil date i (sunrises and local midnights of the dates from the
+// first, one more date of each than days). A date with a sunrise has the first
+// sunset after it, before the next sunrise: at high latitudes in summer that sunset
+// comes after local midnight (Reykjavik 21 June 2000: 00:03 on the 22nd, shown as
+// 24:03), and a sunset earlier on the date is the previous evening's. Where the
+// next date has no sunrise (the midnight sun begins) the search ends with the next
+// date. A date without a sunrise (midnight sun, polar night, or the Sun setting
+// for the polar night) has the sunset that falls on it, unless that is the previous
+// day's.
+std::optional<double> SunsetOfDay(std::size_t i, const std::vector<std::optional<double>>& rises,
+                                  const std::vector<double>& midnights, std::optional<double> previousSunset,
+                                  GeoPoint place) {
+  if (rises[i]) {
+    const double until = rises[i + 1] ? *rises[i + 1] : midnights[i + 2];
+    return SunEventBetween(SunEvent::Sunset, *rises[i], until, place);
+  }
+  const std::optional<double> set = SunEventBetween(SunEvent::Sunset, midnights[i], midnights[i + 1], place);
+  if (set && previousSunset && *set <= *previousSunset) return std::nullopt;
+  return set;
+}
+
 // The days of a span, computed in one run: ComputeSunriseDays without the split.
 std::vector<SunriseDay> ComputeSpan(const CivilDate& first, int count, GeoPoint place, const Clock& clock) {
   std::vector<SunriseDay> days;
@@ -111,17 +137,23 @@ std::vector<SunriseDay> ComputeSpan(const CivilDate& first, int count, GeoPoint 
 
   days.resize(static_cast<std::size_t>(count));
   std::vector<double> reckonings(static_cast<std::size_t>(count) + 1);
+  std::vector<std::optional<double>> rises(reckonings.size());
   for (std::size_t i = 0; i < reckonings.size(); ++i) {
-    const std::optional<double> rise =
-        SunEventBetween(SunEvent::Sunrise, midnights[i], midnights[i + 1], place);
-    // No sunrise: 06:00 local mean time of the date.
-    reckonings[i] = rise ? *rise : JulianDay(dates[i]) + 0.25 - place.longitude / 360.0;
-    if (i < days.size()) {
-      days[i].date = dates[i];
-      days[i].sunrise = rise;
-      days[i].sunset = SunEventBetween(SunEvent::Sunset, midnights[i], midnights[i + 1], place);
-    }
+    rises[i] = SunEventBetween(SunEvent::Sunrise, midnights[i], midnights[i + 1], place);
+    reckonings[i] = rises[i] ? *rises[i] : SixLocalMeanTime(dates[i], place);
   }
+  for (std::size_t i = 0; i < days.size(); ++i) {
+    days[i].date = dates[i];
+    days[i].sunrise = rises[i];
+    days[i].sunset = SunsetOfDay(i, rises, midnights, i > 0 ? days[i - 1].sunset : std::nullopt, place);
+  }
+
+  // The reckoning of the date before the first: whether a value current at the
+  // first sunrise already was at the one before.
+  const CivilDate before = AddDays(first, -1);
+  const std::optional<double> riseBefore =
+      SunEventBetween(SunEvent::Sunrise, clock.MidnightOf(before), midnights[0], place);
+  const double reckoningBefore = riseBefore ? *riseBefore : SixLocalMeanTime(before, place);
 
   std::vector<SunMoonLongitudes> states;
   states.reserve(reckonings.size());
@@ -143,6 +175,7 @@ std::vector<SunriseDay> ComputeSpan(const CivilDate& first, int count, GeoPoint 
   for (std::size_t i = 0; i < days.size(); ++i) {
     SunriseDay& day = days[i];
     day.reckoning = reckonings[i];
+    day.previousReckoning = i > 0 ? reckonings[i - 1] : reckoningBefore;
     day.nextReckoning = reckonings[i + 1];
     day.values = ValuesOfLongitudes(states[i]);
 

@@ -46,8 +46,10 @@ struct SunSignEntry {
 struct SunriseDay {
   CivilDate date;
   std::optional<double> sunrise;  // none when the Sun does not rise on the date
-  std::optional<double> sunset;   // none when it does not set
+  std::optional<double> sunset;   // the first after the sunrise, perhaps after midnight;
+                                  // none when it does not set
   double reckoning = 0.0;         // the sunrise, or 06:00 local mean time without one
+  double previousReckoning = 0.0; // the reckoning instant of the civil date before
   double nextReckoning = 0.0;     // the reckoning instant of the next civil date
   PreciseValues values;           // at the reckoning instant
   ElementRun tithi, nakshatra, yoga, moonSign;
@@ -63,7 +65,9 @@ struct SunriseDay {
 // The almanac days of `count` consecutive civil dates from `first` at the place,
 // within the years kEphemerisFirstYear..kEphemerisLastYear.
 // The place's clock enters only the civil date's span (local midnight to local
-// midnight) within which its sunrise and sunset are sought.
+// midnight) within which its sunrise is sought. Its sunset is the first after that
+// sunrise (before the next one), which at high latitudes in summer comes after the
+// next local midnight; a date without a sunrise has the sunset that falls on it.
 std::vector<SunriseDay> ComputeSunriseDays(const CivilDate& first, int count, GeoPoint place, const Clock& clock);
 
 }  // namespace kalnika

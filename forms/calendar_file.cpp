@@ -2,9 +2,9 @@
 
 namespace kalnika {
 
-std::string ShownCalendar(frmKalnika& form, bool wholeYear, const std::string& zoneName,
-                          const ical::ExportOptions& options) {
-  if (!form.Shown()) return "";
+ical::CalendarFile ShownCalendar(frmKalnika& form, bool wholeYear, const std::string& zoneName,
+                                 const ical::ExportOptions& options) {
+  if (!form.Shown()) return {};
   std::vector<MonthSheet> sheets = wholeYear ? form.ShownYear() : std::vector<MonthSheet>{*form.Shown()};
   std::vector<MonthValues> months;
   for (MonthSheet& sheet : sheets) months.push_back(std::move(sheet.values));

@@ -154,7 +154,8 @@ void frmKalnika::LoadControls() {
   gridVisible_ = true;
 
   const ProfileSnapshot places = placeFile_.Snapshot();
-  LoadPlaceList(places);
+  ListPlaces(places);
+  if (const std::string& problem = places.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
   // A stored position that names no entry (a stale number, or any number when the
   // list is empty) selects the first entry when there is one; -1, stored while no
   // entry was selected, selects nothing.
@@ -167,7 +168,7 @@ void frmKalnika::LoadControls() {
     lstLocation.ListIndex = lstLocation.items.empty() ? -1 : 0;
 }
 
-void frmKalnika::LoadPlaceList(const ProfileSnapshot& places) {
+void frmKalnika::ListPlaces(const ProfileSnapshot& places) {
   std::error_code ec;
   const bool lend = !bundledPlaceFile_.empty() && !std::filesystem::equivalent(bundledPlaceFile_, placeFile_.path(), ec);
   places_ = lend ? LoadPlaces(places, ProfileFile(bundledPlaceFile_).Snapshot()) : LoadPlaces(places);
@@ -179,7 +180,6 @@ void frmKalnika::LoadPlaceList(const ProfileSnapshot& places) {
   }
   zoneChecked_ = -2;
   zone_.reset();
-  if (const std::string& problem = places.ReadProblem(); !problem.empty()) messageBox_.Show(problem);
 }
 
 void frmKalnika::Form_Load(int todayYear, int todayMonth) {
@@ -361,7 +361,7 @@ void frmKalnika::PlaceChosen() {
 }
 
 void frmKalnika::PlaceAdded(int position) {
-  LoadPlaceList(placeFile_.Snapshot());
+  ListPlaces(placeFile_.Snapshot());
   lstLocation.Select(position);
   PlaceChosen();
 }
@@ -438,12 +438,30 @@ void frmKalnika::cmdDefaultLocation_Click() {
   // The place as the record's first 30 columns name it: its name and the padding.
   std::string description = lstLocation.Text();
   if (description.size() < 30) description.resize(30, ' ');
-  WriteResult written = StoreDefaultPosition(placeFile_, lstLocation.ListIndex);
-  if (!written.ok) {
-    messageBox_.Show({KALNIKA_TEXT("Messages", "The default place could not be stored: %1"), {written.error}});
+  // The position the place has in the file now, read under the lock: the file may
+  // have changed since the list was loaded.
+  const int listed = lstLocation.ListIndex;
+  const Place place = static_cast<std::size_t>(listed) < places_.size() ? places_[static_cast<std::size_t>(listed)] : Place{};
+  const StoredDefault stored = StoreDefaultPlace(placeFile_, place, listed);
+  if (stored.listChanged) {
+    // The list was out of date: it shows the file's places again, the new default
+    // chosen (none when the place is gone).
+    ListPlaces(placeFile_.Snapshot());
+    lstLocation.ListIndex = stored.position;
+  }
+  if (!stored.result.ok) {
+    messageBox_.Show(stored.listChanged ? Message(KALNIKA_TEXT("Messages", "The default place could not be stored: %1 "
+                                                                           "The list of places is read again."),
+                                                  {stored.result.error})
+                                        : Message(KALNIKA_TEXT("Messages", "The default place could not be stored: %1"),
+                                                  {stored.result.error}));
     return;
   }
-  messageBox_.Show({kDefaultSetMessage, {description}});
+  messageBox_.Show(stored.listChanged
+                       ? Message(KALNIKA_TEXT("Messages", "The place file had changed since its places were listed; "
+                                                          "the list is read again. Default set to %1"),
+                                 {description})
+                       : Message(kDefaultSetMessage, {description}));
 }
 
 }  // namespace kalnika

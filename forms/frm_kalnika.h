@@ -121,8 +121,10 @@ class frmKalnika {
   // A place chosen in the place box: its latitude, longitude and zone are shown in
   // the place labels at once (the calculation parses the place again, as always).
   void lstLocation_Click();
-  // Stores the selected position as the default place and says so (or says why not:
-  // no place chosen, or the file could not be written).
+  // Stores the selected place as the default and says so (or says why not: no place
+  // chosen, the file could not be written, or it no longer holds the place). The
+  // position stored is the place's in the file as it is now (StoreDefaultPlace);
+  // when that is not its position in the list, the list is read again.
   void cmdDefaultLocation_Click();
 
   // The month table as the window shows it: the headings, and the day rows of the
@@ -163,8 +165,9 @@ class frmKalnika {
 
  private:
   void StepYear(int delta);
-  // Reads the place list of a snapshot of the place file into the place box.
-  void LoadPlaceList(const ProfileSnapshot& places);
+  // Fills the place box from a reading of the place file (the places, their
+  // tooltips, the bundled zone names lent); no place's zone is loaded yet.
+  void ListPlaces(const ProfileSnapshot& places);
   // Parses the place text into the place and its labels (a text of one or two
   // characters is no place: the previous one stays).
   void ParseChosenPlace();

@@ -9,9 +9,6 @@ namespace kalnika {
 
 namespace {
 
-// The Kali new year is noted on this day of January, as in the table.
-constexpr int kKaliNewYearDay = 23;
-
 // Columns of the table a square shows.
 
 // The text once more at the end of a list, unless it ends the list already.
@@ -63,8 +60,7 @@ WallSquare Square(const MonthSheet& sheet, const DayValues& day, const std::stri
   if (!previousLunarMonth.empty() && row[Column::LunarMonth] != previousLunarMonth)
     square.lunarMonthBegins = SpacedLunarMonth(row[Column::LunarMonth]);
   square.notes = DayNotes(day);
-  if (day.date.month == 1 && day.date.day == kKaliNewYearDay)
-    square.notes.push_back({NoteKind::KaliNewYear, KaliNewYearNote(day.kaliYear), {}, {}});
+  if (day.kaliNewYear) square.notes.push_back({NoteKind::KaliNewYear, KaliNewYearNote(*day.kaliNewYear), {}, {}});
   return square;
 }
 

@@ -16,6 +16,7 @@
 #include "almanac/month_text.h"
 #include "almanac/name_tables.h"
 #include "clock/clock.h"
+#include "clock/zone_rules.h"
 #include "text/text.h"
 
 namespace kalnika::ical {
@@ -180,6 +181,9 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
   auto add = [&](EventKind kind, const CivilDate& date, std::optional<std::int64_t> instant, std::string summary,
                  std::string description, const std::string& key = {},
                  std::optional<std::int64_t> until = std::nullopt) {
+    // A new or full moon of 31 December 9999's row falls in a year no calendar
+    // file holds.
+    if (date.year > kLastCalendarYear) return;
     CalendarEvent e{kind, date, instant, until, std::move(summary), std::move(description),
                     std::string(KindKey(kind)) + FoldCase(key) + "-" + DateKey(date) + "-" + placeKey + "@kalnika"};
     if (uids.insert(e.uid).second) events.push_back(std::move(e));
@@ -187,16 +191,19 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
 
   for (const MonthValues& month : months) {
     for (const DayValues& day : month.days) {
-      if (!TrimBlanks(day.auspicious, " ").empty()) add(EventKind::Note, day.date, std::nullopt, display(day.auspicious), "");
+      // A note that shows as nothing (the font's blanks 0x20 and 0xA0 only) is no
+      // event: an empty SUMMARY is refused by libical's own parser.
+      if (std::string note = display(day.auspicious); !note.empty())
+        add(EventKind::Note, day.date, std::nullopt, std::move(note), "");
       // The precise method's festivals: one event each, described by the rule that
       // chose its day; its key in the UID tells two festivals of a day apart.
       for (const DayNote& note : DayNotes(day))
-        if (!note.key.empty() && !TrimBlanks(note.text, " ").empty())
-          add(EventKind::Note, day.date, std::nullopt, display(note.text), display(note.rule), "-" + note.key);
-      // The table writes the Kali new year over the notes of 23 January; here it
-      // is an event of its own beside them.
-      if (day.date.month == 1 && day.date.day == 23)
-        add(EventKind::KaliNewYear, day.date, std::nullopt, display(KaliNewYearNote(day.kaliYear)), "");
+        if (std::string text = display(note.text); !note.key.empty() && !text.empty())
+          add(EventKind::Note, day.date, std::nullopt, std::move(text), display(note.rule), "-" + note.key);
+      // The classic table writes the Kali new year over the notes of 23 January;
+      // here it is an event of its own beside them.
+      if (day.kaliNewYear)
+        add(EventKind::KaliNewYear, day.date, std::nullopt, display(KaliNewYearNote(*day.kaliNewYear)), "");
       if (day.signEntry) {
         const SignEntry& entry = *day.signEntry;
         add(EventKind::SignEntry, entry.when.shown.date, ShownUnixTime(entry.when),
@@ -236,75 +243,142 @@ struct ComponentDeleter {
 };
 using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
-icaltimetype DateValue(const CivilDate& d) {
-  icaltimetype t = icaltime_null_date();
-  t.year = d.year;
-  t.month = d.month;
-  t.day = d.day;
-  return t;
+constexpr double kUnixEpochJd = 2440587.5;
+
+// A local date and time as iCalendar writes it: "30010114T212700".
+std::string DateTimeText(const LocalDateTime& t) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%04d%02d%02dT%02d%02d%02d", t.date.year, t.date.month, t.date.day, t.hour,
+                t.minute, t.second);
+  return buffer;
 }
 
-icaltimetype UtcValue(std::int64_t seconds) {
-  return icaltime_from_timet_with_zone(static_cast<time_t>(seconds), 0, icaltimezone_get_utc_timezone());
+// A property of a date or a time, from its text: libical writes the dates it is
+// given as values only up to the year 3000 (later ones as 00000000T000000), but
+// keeps a property it parses as it is; the texts here are checked to hold years
+// up to kLastCalendarYear.
+icalproperty* DateProperty(const std::string& text) {
+  icalproperty* property = icalproperty_new_from_string(text.c_str());
+  if (!property) throw std::runtime_error("libical could not read the property " + text);
+  return property;
 }
+
+// The zone of the timed events: libical's (for the VTIMEZONE it writes) and the
+// zone's rules (for the local times, which libical would not write after 3000);
+// none for UTC.
+struct EventZone {
+  icaltimezone* ical = nullptr;
+  std::optional<Clock> clock;
+  std::string problem;
+};
+
+EventZone ZoneNamed(const std::string& name) {
+  EventZone zone;
+  if (name.empty()) return zone;  // a place without a zone name: UTC
+  ZoneLoad load = ZoneRules::Load(name);
+  if (!load.rules) {
+    zone.problem = "The calendar cannot be written in the time zone \"" + name + "\": " + load.error;
+    return zone;
+  }
+  zone.ical = icaltimezone_get_builtin_timezone(name.c_str());
+  if (!zone.ical) {
+    zone.problem = "The calendar cannot be written in the time zone \"" + name +
+                   "\": libical has no rules for it, which the calendar's programs would need.";
+    return zone;
+  }
+  // UTC ("UTC", "Etc/UTC") has no VTIMEZONE: its events are written with "Z".
+  if (zone.ical == icaltimezone_get_utc_timezone() || !icaltimezone_get_component(zone.ical)) {
+    zone.ical = nullptr;
+    return zone;
+  }
+  zone.clock = Clock::OfZone(std::move(load.rules));
+  return zone;
+}
+
+// libical 3.0 folds a property's line together with its CRLF: where the last
+// piece of a folded line fills it to the 75 octets, it writes the fold inside the
+// line end (CR, CR LF space, LF: a bare CR, which breaks parsers) or after it
+// (CR LF space CR LF: an empty continuation line, which some servers refuse);
+// libical 4.0.3 folds before adding the line end (its pull request 1338). Both
+// become the plain line end here. No CR or LF of the texts is in the output (the
+// texts hold none and libical escapes the line feed), so these are always folds.
+std::string RepairFolds(std::string text) {
+  for (const std::string_view bad : {std::string_view("\r\r\n \n"), std::string_view("\r\n \r\n")})
+    for (std::size_t at = text.find(bad); at != std::string::npos; at = text.find(bad, at))
+      text.replace(at, bad.size(), "\r\n");
+  return text;
+}
+
+// A value text of the calendar: no control character but the tab (RFC 5545 3.3.11
+// allows no other in TEXT) and the line feed, which libical escapes as "\n"; no
+// blank or tab at either end, which libical's parser drops (a calendar reads what
+// was written).
+std::string TextValue(std::string_view text) { return std::string(TrimBlanks(WithoutControls(text, "\t\n"), " \t")); }
 
 }  // namespace
 
-std::string WriteCalendar(const std::vector<CalendarEvent>& events, const CalendarPlace& place,
-                          const ExportOptions& options) {
+std::string CalendarProblem(const std::vector<MonthValues>& months, const CalendarPlace& place) {
+  for (const MonthValues& month : months)
+    if (month.year > kLastCalendarYear)
+      return "A calendar file holds years of four digits (RFC 5545): the year " + std::to_string(month.year) +
+             " cannot be written into one.";
+  return ZoneNamed(place.zoneName).problem;
+}
+
+CalendarFile WriteCalendar(const std::vector<CalendarEvent>& events, const CalendarPlace& place,
+                           const ExportOptions& options) {
+  const EventZone zone = ZoneNamed(place.zoneName);
+  if (!zone.problem.empty()) return {{}, zone.problem};
+  for (const CalendarEvent& e : events)
+    if (e.date.year > kLastCalendarYear || e.date.year < 0)
+      return {{}, "A calendar file holds years of four digits (RFC 5545): the year " + std::to_string(e.date.year) +
+                      " cannot be written into one."};
+
   Component calendar(icalcomponent_new_vcalendar());
   icalcomponent* cal = calendar.get();
   icalcomponent_add_property(cal, icalproperty_new_prodid(kProdId));
   icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
   icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
-  const std::string location = PlainText(TrimBlanks(place.description, " "));
+  const std::string location = TextValue(TrimBlanks(place.description, " "));
   // The name calendar programs give a calendar made from the file: the program and
   // the city (libical writes this property's value as it is, so no comma).
   icalproperty* name = icalproperty_new_x(("Kalnika " + location.substr(0, location.find(','))).c_str());
   icalproperty_set_x_name(name, "X-WR-CALNAME");
   icalcomponent_add_property(cal, name);
 
-  // The place's zone, when libical knows its name: timed events on its clock,
-  // with its rules in a VTIMEZONE whose TZID is the plain IANA name.
-  icaltimezone* zone = place.zoneName.empty() ? nullptr : icaltimezone_get_builtin_timezone(place.zoneName.c_str());
-  // UTC ("UTC", "Etc/UTC") has no VTIMEZONE: its events are written with "Z".
-  if (zone && (zone == icaltimezone_get_utc_timezone() || !icaltimezone_get_component(zone))) zone = nullptr;
-  if (zone) {
-    icalcomponent* vtimezone = icalcomponent_new_clone(icaltimezone_get_component(zone));
+  // The place's zone: timed events on its clock, with its rules in a VTIMEZONE
+  // whose TZID is the plain IANA name.
+  if (zone.ical) {
+    icalcomponent* vtimezone = icalcomponent_new_clone(icaltimezone_get_component(zone.ical));
     icalproperty* tzid = icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY);
     if (tzid) icalproperty_set_tzid(tzid, place.zoneName.c_str());
     icalcomponent_add_component(cal, vtimezone);
   }
 
-  const icaltimetype stamp = UtcValue(options.stamp);
+  const Clock utc;
+  auto jd = [](std::int64_t seconds) { return kUnixEpochJd + static_cast<double>(seconds) / 86400.0; };
+  const std::string stamp = "DTSTAMP:" + DateTimeText(utc.LocalAt(jd(options.stamp))) + "Z";
   for (const CalendarEvent& e : events) {
     icalcomponent* event = icalcomponent_new_vevent();
     icalcomponent_add_property(event, icalproperty_new_uid(e.uid.c_str()));
-    icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(event, DateProperty(stamp));
     if (e.instant) {
-      if (zone) {
-        icalproperty* start = icalproperty_new_dtstart(icaltime_convert_to_zone(UtcValue(*e.instant), zone));
-        icalproperty_add_parameter(start, icalparameter_new_tzid(place.zoneName.c_str()));
-        icalcomponent_add_property(event, start);
-      } else {
-        icalcomponent_add_property(event, icalproperty_new_dtstart(UtcValue(*e.instant)));
-      }
-      if (e.until) {
-        if (zone) {
-          icalproperty* end = icalproperty_new_dtend(icaltime_convert_to_zone(UtcValue(*e.until), zone));
-          icalproperty_add_parameter(end, icalparameter_new_tzid(place.zoneName.c_str()));
-          icalcomponent_add_property(event, end);
-        } else {
-          icalcomponent_add_property(event, icalproperty_new_dtend(UtcValue(*e.until)));
-        }
-      }
+      // The instants written by the program itself: libical writes years after 3000
+      // as zeros.
+      const auto timed = [&](const std::string& property, std::int64_t instant) {
+        return zone.clock ? DateProperty(property + ";TZID=" + place.zoneName + ":" +
+                                         DateTimeText(zone.clock->LocalAt(jd(instant))))
+                          : DateProperty(property + ":" + DateTimeText(utc.LocalAt(jd(instant))) + "Z");
+      };
+      icalcomponent_add_property(event, timed("DTSTART", *e.instant));
+      if (e.until) icalcomponent_add_property(event, timed("DTEND", *e.until));
     } else {
-      icalcomponent_add_property(event, icalproperty_new_dtstart(DateValue(e.date)));
-      icalcomponent_add_property(event, icalproperty_new_dtend(DateValue(AddDays(e.date, 1))));
+      icalcomponent_add_property(event, DateProperty("DTSTART;VALUE=DATE:" + DateKey(e.date)));
+      icalcomponent_add_property(event, DateProperty("DTEND;VALUE=DATE:" + DateKey(AddDays(e.date, 1))));
     }
-    icalcomponent_add_property(event, icalproperty_new_summary(e.summary.c_str()));
+    icalcomponent_add_property(event, icalproperty_new_summary(TextValue(e.summary).c_str()));
     if (!e.description.empty())
-      icalcomponent_add_property(event, icalproperty_new_description(e.description.c_str()));
+      icalcomponent_add_property(event, icalproperty_new_description(TextValue(e.description).c_str()));
     if (!location.empty()) icalcomponent_add_property(event, icalproperty_new_location(location.c_str()));
     // Festivals and moments of the sky do not make the user busy.
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
@@ -313,13 +387,14 @@ std::string WriteCalendar(const std::vector<CalendarEvent>& events, const Calend
 
   char* text = icalcomponent_as_ical_string_r(cal);
   if (!text) throw std::runtime_error("libical could not write the calendar");
-  std::string out(text);
+  CalendarFile file{RepairFolds(text), {}};
   icalmemory_free_buffer(text);
-  return out;
+  return file;
 }
 
-std::string ExportCalendar(const std::vector<MonthValues>& months, const CalendarPlace& place,
-                           const ExportOptions& options) {
+CalendarFile ExportCalendar(const std::vector<MonthValues>& months, const CalendarPlace& place,
+                            const ExportOptions& options) {
+  if (std::string problem = CalendarProblem(months, place); !problem.empty()) return {{}, std::move(problem)};
   return WriteCalendar(CalendarEvents(months, place, options), place, options);
 }
 

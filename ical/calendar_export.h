@@ -8,7 +8,7 @@
 //   table's row (DTSTART;VALUE=DATE, DTEND the next day).
 // - A sign entry, a new moon and a full moon are timed events at their instant
 //   (no DTEND: an instant), in UTC, or in the place's zone when it has an IANA
-//   name (TZID with its VTIMEZONE).
+//   name (TZID with its VTIMEZONE); a zone name that cannot be used is refused.
 // - An eclipse seen from the place (precise method) is a timed event from its
 //   first contact to its last as almanacs give them (स्पर्श to मोक्ष: of a lunar
 //   eclipse with an umbral phase, the umbra's, which is the time almanacs print
@@ -50,7 +50,7 @@ struct EventTexts {
 struct CalendarPlace {
   std::string description;  // as the place record stores it (UTF-8, or Latin-1 from Windows):
                             // "Mumbai, Maharashtra, India"
-  std::string zoneName;     // IANA zone ("Asia/Kolkata"); empty or unknown: timed events in UTC
+  std::string zoneName;     // IANA zone ("Asia/Kolkata"); empty: timed events in UTC
 };
 
 struct ExportOptions {
@@ -78,15 +78,40 @@ struct CalendarEvent {
 std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months, const CalendarPlace& place,
                                           const ExportOptions& options);
 
+// The last year a calendar file holds: iCalendar writes years of four digits
+// (RFC 5545 3.3.4). The dates are written by this program, not by libical, which
+// writes those of years after 3000 as 00000000T000000.
+inline constexpr int kLastCalendarYear = 9999;
+
+// Why the months cannot be written into a calendar for the place, in words for a
+// message box, or "": a year after kLastCalendarYear, or a zone name that cannot be
+// used: one ZoneNameProblem refuses (Factory, posixrules, right/...), one the zone
+// folder does not hold (ZoneRules::Load: a mistyped "Asia/Kolkatta"), one libical
+// has no rules for. Never UTC in its place: only a place without a zone name has
+// its timed events in UTC.
+std::string CalendarProblem(const std::vector<MonthValues>& months, const CalendarPlace& place);
+
+// A calendar file's text, or why none was written (then `text` is empty).
+struct CalendarFile {
+  std::string text;
+  std::string problem;
+};
+
 // The events as an iCalendar text: CRLF line ends, lines folded at 75 octets on
 // UTF-8 character boundaries, commas, semicolons and backslashes of the texts
-// escaped (all by libical).
-std::string WriteCalendar(const std::vector<CalendarEvent>& events, const CalendarPlace& place,
-                          const ExportOptions& options);
-
-// Both steps.
-std::string ExportCalendar(const std::vector<MonthValues>& months, const CalendarPlace& place,
+// escaped (all by libical); every control character of a text but the tab and the
+// line feed replaced by U+FFFD (RFC 5545 3.3.11 allows no other in a TEXT value:
+// an ESC in a place name or note never reaches the calendar), and the blanks and
+// tabs at either end left out, as libical's parser drops them. Timed events in the
+// place's zone are written at their local time by the zone's rules (clock/), in
+// UTC without a zone name. Refused with the zone problems of CalendarProblem, and
+// an event dated past kLastCalendarYear.
+CalendarFile WriteCalendar(const std::vector<CalendarEvent>& events, const CalendarPlace& place,
                            const ExportOptions& options);
+
+// Both steps, refused as CalendarProblem says.
+CalendarFile ExportCalendar(const std::vector<MonthValues>& months, const CalendarPlace& place,
+                            const ExportOptions& options);
 
 // The place part of the UIDs: the description in lower-case ASCII letters and
 // digits, every other run of characters one "-" ("mumbai-maharashtra-india").

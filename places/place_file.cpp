@@ -260,6 +260,23 @@ WriteResult ProfileFile::WriteString(std::string_view section, std::string_view 
   });
 }
 
+WriteResult ProfileFile::WriteChosenString(std::string_view section, std::string_view key, const ValueChooser& choose) {
+  if (std::string why = profile::EntryProblem(section, key, ""); !why.empty()) return {false, SaveFailure(file_, why)};
+  return WithoutMemoryFailure(file_, [&]() -> WriteResult {
+    std::filesystem::path target;
+    profile_io::ExclusiveLock lock;
+    if (std::string why = LockForWrite(lock, target); !why.empty()) return {false, why};
+    auto contents = std::make_shared<ProfileSnapshot::Contents>();
+    if (std::string why = Impl::ReadForWrite(target, contents->document); !why.empty()) return {false, why};
+    std::string refusal;
+    const std::optional<std::string> value = choose(ProfileSnapshot(contents), refusal);
+    if (!value) return {false, refusal};
+    if (std::string why = profile::EntryProblem(section, key, *value); !why.empty())
+      return {false, SaveFailure(file_, why)};
+    return impl_->Replace(target, profile::WithEntry(contents->document, section, key, *value));
+  });
+}
+
 WriteResult ProfileFile::AppendPlaceRecord(std::string_view record) {
   int key = -1;
   return AppendPlaceRecord(record, kTimeZonesSection, "", key);
@@ -342,6 +359,16 @@ int StoredDefaultPosition(ProfileFile& file) { return StoredDefaultPosition(file
 
 WriteResult StoreDefaultPosition(ProfileFile& file, int position) {
   return file.WriteString(kDefaultSection, kDefaultKey, std::to_string(position));
+}
+
+WriteResult StoreDefaultPosition(ProfileFile& file,
+                                 const std::function<std::optional<int>(const ProfileSnapshot&, std::string&)>& choose) {
+  return file.WriteChosenString(kDefaultSection, kDefaultKey,
+                                [&choose](const ProfileSnapshot& now, std::string& refusal) -> std::optional<std::string> {
+                                  const std::optional<int> position = choose(now, refusal);
+                                  if (!position) return std::nullopt;
+                                  return std::to_string(*position);
+                                });
 }
 
 std::string AuspiciousDayNote(const ProfileSnapshot& places, int maas, int tithi) {

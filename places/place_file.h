@@ -9,8 +9,10 @@
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -134,6 +136,13 @@ class ProfileFile {
   // read-only file system, a full disk.
   WriteResult WriteString(std::string_view section, std::string_view key, std::string_view value);
 
+  // WriteString of a value chosen from the file as it is under the writers' lock:
+  // `choose` is given a snapshot of the file read afresh (never the kept one) and
+  // returns the value, or nothing with the reason in its second argument, which
+  // is then the error, and nothing is written.
+  using ValueChooser = std::function<std::optional<std::string>(const ProfileSnapshot& now, std::string& refusal)>;
+  WriteResult WriteChosenString(std::string_view section, std::string_view key, const ValueChooser& choose);
+
   // Appends a place record (56 characters) under the first free key of "LOCATION"
   // ("0".."5000"; a key whose value reads empty counts as free), enclosed in double
   // quotes, holding an exclusive lock (flock on "<file>.lock" beside it) from the
@@ -177,6 +186,12 @@ int StoredDefaultPosition(ProfileFile& file);
 
 // Stores the default position (decimal text, "-1" for none).
 WriteResult StoreDefaultPosition(ProfileFile& file, int position);
+
+// Stores the default position chosen from the file as it is under the writers'
+// lock (ProfileFile::WriteChosenString): `choose` returns the position, or nothing
+// with the reason, and then nothing is written.
+WriteResult StoreDefaultPosition(ProfileFile& file,
+                                 const std::function<std::optional<int>(const ProfileSnapshot& now, std::string& refusal)>& choose);
 
 // The auspicious-day text for lunar month `maas` (0..11) and tithi number `tithi`
 // (0..31): key of two-digit month and two-digit tithi ("0312", "1100"); empty when

@@ -5,8 +5,11 @@
 #include <grp.h>
 #include <pwd.h>
 #include <signal.h>
+#include <acl/libacl.h>  // acl_equiv_mode
+#include <sys/acl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -15,7 +18,10 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <new>
+#include <type_traits>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -269,6 +275,52 @@ std::string KeepOwnerAndMode(int fd, const struct stat& old) {
   return {};
 }
 
+// Frees an ACL of libacl when it goes out of scope.
+struct AclDeleter {
+  void operator()(void* acl) const { acl_free(acl); }
+};
+using Acl = std::unique_ptr<std::remove_pointer_t<acl_t>, AclDeleter>;
+
+// Whether an errno says that a file system keeps no ACLs or extended attributes.
+bool Unsupported(int error) { return error == ENOTSUP || error == ENOSYS; }
+
+// Gives the temporary file fd the POSIX access ACL and the extended attributes of
+// the file `old` it replaces (after its owner, group and mode: setting the ACL sets
+// the group bits to the ACL's mask again); "" or why it cannot. Without the ACL a
+// user whom it lets write would lose that right, and the owning group would get
+// the mask's rights (the group bits) instead of its own. A file system without
+// ACLs or attributes has none to keep. Attributes the new file already holds with
+// the same value (a security label the system gave it) are left alone.
+std::string KeepAclAndAttributes(int fd, const std::filesystem::path& old) {
+  Acl acl(acl_get_file(old.c_str(), ACL_TYPE_ACCESS));
+  if (!acl && !Unsupported(errno)) return "its access control list could not be read (" + Reason(errno) + ")";
+  // A minimal ACL is the permission bits, which the new file has already.
+  if (acl && acl_equiv_mode(acl.get(), nullptr) != 0 && acl_set_fd(fd, acl.get()) != 0)
+    return "its access control list could not be kept (" + Reason(errno) + ")";
+
+  ssize_t size = ::listxattr(old.c_str(), nullptr, 0);
+  if (size < 0) return Unsupported(errno) ? "" : "its extended attributes could not be read (" + Reason(errno) + ")";
+  std::vector<char> names(static_cast<std::size_t>(size) + 1, '\0');
+  size = ::listxattr(old.c_str(), names.data(), names.size() - 1);
+  if (size < 0) return "its extended attributes could not be read (" + Reason(errno) + ")";
+  for (const char* name = names.data(); name < names.data() + size; name += std::strlen(name) + 1) {
+    const std::string_view n(name);
+    // The ACLs are libacl's above; a default ACL belongs to folders.
+    if (n == "system.posix_acl_access" || n == "system.posix_acl_default") continue;
+    const ssize_t length = ::getxattr(old.c_str(), name, nullptr, 0);
+    if (length < 0) return "its extended attribute " + std::string(n) + " could not be read (" + Reason(errno) + ")";
+    std::vector<char> value(static_cast<std::size_t>(length) + 1);
+    const ssize_t got = ::getxattr(old.c_str(), name, value.data(), value.size() - 1);
+    if (got < 0) return "its extended attribute " + std::string(n) + " could not be read (" + Reason(errno) + ")";
+    std::vector<char> present(value.size());
+    const ssize_t has = ::fgetxattr(fd, name, present.data(), present.size() - 1);
+    if (has == got && std::equal(value.begin(), value.begin() + got, present.begin())) continue;
+    if (::fsetxattr(fd, name, value.data(), static_cast<std::size_t>(got), 0) != 0)
+      return "its extended attribute " + std::string(n) + " could not be kept (" + Reason(errno) + ")";
+  }
+  return {};
+}
+
 }  // namespace
 
 PathKind Examine(const std::filesystem::path& path, FileIdentity& identity, std::string& why) {
@@ -429,6 +481,7 @@ std::string ReplaceFile(const std::filesystem::path& target, std::string_view by
   };
   if (replacing) {
     if (std::string why = KeepOwnerAndMode(fd.get(), old); !why.empty()) return fail(why);
+    if (std::string why = KeepAclAndAttributes(fd.get(), target); !why.empty()) return fail(why);
   }
   if (const int error = WriteAll(fd.get(), bytes); error != 0) return fail(WriteCause(error));
   if (::fsync(fd.get()) != 0) return fail(WriteCause(errno));

@@ -63,12 +63,15 @@ FileBytes ReadWholeFile(const std::filesystem::path& path, std::uint64_t largest
 std::filesystem::path WriteTarget(const std::filesystem::path& path, std::string& why);
 
 // Replaces the file `target` by `bytes` atomically: a temporary file in the same
-// folder, written, flushed to disk, given the old file's owner, group and
-// permission bits, renamed over the old file. A new file gets rw-rw-r-- less the
+// folder, written, flushed to disk, given the old file's owner, group, permission
+// bits, POSIX access ACL and extended attributes, renamed over the old file. (A
+// hard link to the old file elsewhere goes on naming the old contents: the rename
+// gives the path a new file.) A new file gets rw-rw-r-- less the
 // umask: never writable by everyone. Refused, with the old file untouched and no
 // temporary file left: a read-only file, a file that is not a regular file, a file
 // whose owner or group this process cannot give the new file (its owner would
-// change). Call it under the writers' lock: it first removes the temporary files
+// change), a file whose ACL or extended attributes the new file cannot be given
+// (a user the ACL lets write would lose that right). Call it under the writers' lock: it first removes the temporary files
 // that killed writers left behind (RemoveStaleTemporaries). Returns "" on success,
 // else the reason in words.
 std::string ReplaceFile(const std::filesystem::path& target, std::string_view bytes);

@@ -53,6 +53,31 @@ std::vector<Place> LoadPlaces(const ProfileSnapshot& places, const ProfileSnapsh
   return list;
 }
 
+StoredDefault StoreDefaultPlace(ProfileFile& file, const Place& place, int listed) {
+  StoredDefault stored;
+  const auto same = [&place](const Place& p) {
+    return p.name == place.name && p.latitude == place.latitude && p.longitude == place.longitude;
+  };
+  stored.result = StoreDefaultPosition(file, [&](const ProfileSnapshot& now, std::string& refusal) -> std::optional<int> {
+        const std::vector<Place> places = LoadPlaces(now);
+        int position = -1;
+        if (listed >= 0 && static_cast<std::size_t>(listed) < places.size() && same(places[static_cast<std::size_t>(listed)]))
+          position = listed;
+        else if (const auto found = std::find_if(places.begin(), places.end(), same); found != places.end())
+          position = static_cast<int>(found - places.begin());
+        stored.listChanged = position != listed;
+        if (position < 0) {
+          refusal = "The place file has changed since its places were listed, and \"" + place.name +
+                    "\" is no longer in it.";
+          return std::nullopt;
+        }
+        stored.position = position;
+        return position;
+      });
+  if (!stored.result.ok) stored.position = -1;
+  return stored;
+}
+
 WriteResult StoreZoneName(ProfileFile& file, int key, std::string_view zoneName) {
   if (key < 0 || key > kLastPlaceKey) {
     return {false, "Places are stored under the keys 0 to 5000, not under " + std::to_string(key) + "."};

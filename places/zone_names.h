@@ -30,6 +30,23 @@ std::vector<Place> LoadPlaces(const ProfileSnapshot& places);
 // record, byte for byte. The user's file is not changed.
 std::vector<Place> LoadPlaces(const ProfileSnapshot& places, const ProfileSnapshot& bundled);
 
+// What storing the default place did: the write's outcome and the position stored
+// (-1 when nothing was written).
+struct StoredDefault {
+  WriteResult result;
+  int position = -1;
+  bool listChanged = false;  // the file no longer has the place at the list's position
+};
+
+// Stores as the default the position that `place` has in the place file as it is
+// now, read again under the writers' lock (StoreDefaultPosition stored the list's
+// position as it was loaded: after an editor or another copy of the program had
+// changed the file, that position named another place). The place is found by its
+// name and coordinates, at `listed` (its position in the loaded list) when several
+// places are the same there, else the first. When the file no longer lists it,
+// nothing is written and the error says so.
+StoredDefault StoreDefaultPlace(ProfileFile& file, const Place& place, int listed);
+
 // Stores the zone name of the place under `key` (0..5000), or clears it when
 // `zoneName` is empty. Refused, writing nothing, for another key or a name that
 // ZoneNameProblem (clock/zone_rules.h) refuses; whether tzdata has the zone is not

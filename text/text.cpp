@@ -69,6 +69,27 @@ std::string PlainText(std::string_view bytes) {
   return out;
 }
 
+std::string WithoutControls(std::string_view text, std::string_view keep) {
+  const std::string utf8 = PlainText(text);
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    const bool c0 = c < 0x20 && keep.find(static_cast<char>(c)) == std::string_view::npos;
+    // U+0080..U+009F are 0xC2 0x80..0xC2 0x9F in UTF-8
+    const bool c1 = c == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
+    if (c0 || c == 0x7F || c1) {
+      out += "\xEF\xBF\xBD";  // U+FFFD
+      if (c1) ++i;
+    } else {
+      out += utf8[i];
+    }
+  }
+  return out;
+}
+
+std::string TerminalText(std::string_view text) { return WithoutControls(text, "\n"); }
+
 std::string FoldCase(std::string_view text) {
   // ASCII, most of the names of the world's towns: A-Z to a-z is the whole folding
   if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {

@@ -30,6 +30,17 @@ std::string Latin1ToUtf8(std::string_view bytes);
 // on Windows wrote them ("S\xE3o Paulo" is "São Paulo").
 std::string PlainText(std::string_view bytes);
 
+// `text` as UTF-8 (PlainText) with every control character replaced by U+FFFD
+// (the replacement character): the C0 controls but those in `keep`, DEL and the C1
+// controls U+0080..U+009F. For outputs whose readers act on control characters or
+// refuse them: a terminal, an iCalendar TEXT value.
+std::string WithoutControls(std::string_view text, std::string_view keep = {});
+
+// Text meant for a terminal (a table, a message on stderr): WithoutControls with
+// the line feed kept, so that an ESC sequence stored in a place file cannot set the
+// terminal's title, move its cursor or clear its screen.
+std::string TerminalText(std::string_view text);
+
 // Case-folded UTF-8 (Unicode full case folding), for matching names ignoring case
 // in every script; bytes that are not UTF-8 are taken as code page 1252 first.
 std::string FoldCase(std::string_view text);

@@ -209,6 +209,7 @@ void AddLocationDialog::BuildFinder(QGridLayout* grid, std::vector<QWidget*>& or
   finderNote_ = new QLabel;
   finderNote_->setObjectName(QStringLiteral("lblFinder"));
   finderNote_->setWordWrap(true);
+  finderNote_->setTextFormat(Qt::PlainText);  // a town's zone name, the reason a file could not be read
   grid->addWidget(finderNote_, kFinderNoteRow, 1, 1, 3);
   search_->setEnabled(model_->FinderProblem().empty());
 

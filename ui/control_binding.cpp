@@ -20,7 +20,8 @@ bool FillList(QComboBox* box, const QStringList& texts, const QStringList& tips)
   const QSignalBlocker block(box);
   box->clear();
   box->addItems(texts);
-  for (int i = 0; i < tips.size() && i < box->count(); ++i) box->setItemData(i, tips[i], Qt::ToolTipRole);
+  // The tips hold the place file's texts: shown as they are, never as rich text.
+  for (int i = 0; i < tips.size() && i < box->count(); ++i) box->setItemData(i, PlainToolTip(tips[i]), Qt::ToolTipRole);
   return true;
 }
 
@@ -88,6 +89,8 @@ void ControlBinding::Bind(QCheckBox* box, CheckBoxControl& control) {
 
 void ControlBinding::Bind(QLabel* label, const LabelControl& control,
                           std::function<QString(const std::string&)> shown) {
+  // The captions hold the place file's texts: never read as rich text.
+  label->setTextFormat(Qt::PlainText);
   Add([] {}, [label, &control, shown = std::move(shown)] { label->setText(shown(control.Caption)); });
 }
 

@@ -3,6 +3,7 @@
 #include "text/text.h"
 
 #include <QFontDatabase>
+#include <QTextDocument>
 #include <QStringList>
 
 namespace kalnika::ui {
@@ -36,12 +37,13 @@ QString DisplayString(std::string_view stored, const DisplayOptions& options) {
   return QString::fromStdString(DisplayText(stored, options.Form()));
 }
 
-QString DisplayCell(const MonthValues* month, const MonthTable& table, int row, int col, const DisplayOptions& options) {
-  const bool notes = col == static_cast<int>(Column::Notes) && row >= 1 && month != nullptr &&
-                     static_cast<std::size_t>(row) <= month->days.size();
-  if (!notes || (options.xdvngFont && !options.Latin())) return DisplayString(ShownCell(table, row, col), options);
-  return QString::fromStdString(DisplayNotes(table.cells[static_cast<std::size_t>(row)][Column::Notes],
-                                             DayNotes(month->days[static_cast<std::size_t>(row - 1)]), options.Form()));
+QString DisplayCellString(const MonthTable& table, int row, int column, const DisplayOptions& options) {
+  if (options.xdvngFont && !options.Latin()) return DisplayString(ShownCell(table, row, column), options);
+  return QString::fromStdString(DisplayCell(table, row, column, options.Form()));
+}
+
+QString PlainToolTip(const QString& text) {
+  return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }
 
 QString PlainText(std::string_view bytes) { return QString::fromStdString(kalnika::PlainText(bytes)); }

@@ -40,10 +40,16 @@ struct DisplayOptions {
 // U+00AD, both glyphs of the font).
 QString DisplayString(std::string_view stored, const DisplayOptions& options);
 
-// The text to draw for a cell (row 0..31, column 0..16) of a month table: its
-// DisplayString, but with the notes of a day row of the computed `month` (when
-// given) apart, joined by " · " (DisplayNotes), unless the stored bytes are drawn.
-QString DisplayCell(const MonthValues* month, const MonthTable& table, int row, int col, const DisplayOptions& options);
+// The text to draw for a cell of the table (row 0..31, column 0..16): DisplayString
+// of the stored cell, but a day's notes shown text by text (DisplayCell), each in
+// its own encoding, unless the stored bytes are drawn.
+QString DisplayCellString(const MonthTable& table, int row, int column, const DisplayOptions& options);
+
+// A tooltip that shows `text` as it is. Qt takes a tooltip for rich text when it
+// looks like it (Qt::mightBeRichText): such a text, which holds the place file's
+// words, is given as rich text that shows it literally (an <img> in a place's name
+// loaded a local image); any other is plain already and stays as it is.
+QString PlainToolTip(const QString& text);
 
 // Plain text of the place file or a message (place records, captions of the place
 // labels): UTF-8 when the bytes are valid UTF-8, otherwise Latin-1, byte for byte.

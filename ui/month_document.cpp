@@ -36,7 +36,7 @@ std::vector<RowTexts> PageTexts(const MonthPage& page, const DisplayOptions& opt
   for (int r = 0; r <= page.table.dayCount; ++r) {
     RowTexts texts;
     for (int c = 0; c < kTableColumns; ++c)
-      texts[static_cast<std::size_t>(c)] = DisplayCell(&page.values, page.table, r, c, options);
+      texts[static_cast<std::size_t>(c)] = DisplayCellString(page.table, r, c, options);
     rows.push_back(texts);
   }
   return rows;

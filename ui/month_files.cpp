@@ -145,8 +145,12 @@ bool MonthFiles::ExportCalendar(const QString& file, bool wholeYear, bool tithis
   options.tithis = tithis;
   options.texts = CalendarTexts(display.script, display.digits);
   options.stamp = QDateTime::currentSecsSinceEpoch();
-  const std::string calendar = ShownCalendar(model_, wholeYear, "", options);
-  return Report(QStringLiteral("iCalendar"), file, WriteFileAtomically(file, QByteArray::fromStdString(calendar)));
+  const ical::CalendarFile calendar = ShownCalendar(model_, wholeYear, "", options);
+  if (!calendar.problem.empty()) {
+    ShowMessage(owner_, QString::fromStdString(calendar.problem));
+    return false;
+  }
+  return Report(QStringLiteral("iCalendar"), file, WriteFileAtomically(file, QByteArray::fromStdString(calendar.text)));
 }
 
 void MonthFiles::AskExportCalendar() {

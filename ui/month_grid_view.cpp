@@ -268,8 +268,8 @@ void MonthGrid::SetDisplay(const DisplayOptions& options) {
 void MonthGrid::ShowCell(int row, int col) {
   QTableWidgetItem* item = table_->item(row, col);
   if (item == nullptr) return;
-  item->setText(DisplayCell(month_ ? &*month_ : nullptr, cells_, row, col, options_));
-  if (static_cast<Column>(col) == Column::Notes) item->setToolTip(NotesTip(cells_, row, options_));
+  item->setText(DisplayCellString(cells_, row, col, options_));
+  if (static_cast<Column>(col) == Column::Notes) item->setToolTip(PlainToolTip(NotesTip(cells_, row, options_)));
 }
 
 void MonthGrid::ApplyFonts() {

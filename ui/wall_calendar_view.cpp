@@ -154,7 +154,8 @@ bool WallCalendarView::event(QEvent* event) {
       QToolTip::hideText();
       event->ignore();
     } else {
-      QToolTip::showText(help->globalPos(), tip, this);
+      // The day's notes are the place file's texts: shown as they are, never as rich text.
+      QToolTip::showText(help->globalPos(), PlainToolTip(tip), this);
     }
     return true;
   }

@@ -140,13 +140,39 @@ TEST(PreciseMonth, DaylightSavingMovesEveryClock) {
   EXPECT_EQ(day.tithi, Day(ComputeMonth(Mumbai(2026, 3)), 20).tithi);
 }
 
-TEST(PreciseMonth, KaliYearFollowsTheClassicRule) {
-  MonthRequest classic = Mumbai(2024, 1);
-  classic.method = Method::Classic;
-  // January 2024, in which the Kali year turns (golden/mumbai-2024-01.json).
-  const MonthValues a = ComputeMonth(classic);
-  const MonthValues b = ComputeMonth(Mumbai(2024, 1));
-  for (std::size_t i = 0; i < a.days.size(); ++i) EXPECT_EQ(a.days[i].kaliYear, b.days[i].kaliYear);
+// The Kali year of the precise method is counted like the Shaka year, from the
+// same new year: Shaka + 3179 ("To convert the Shaka year to Kali year, one must
+// just add 3179 ... found mentioned in the guidebooks to Panchanga", J.
+// Saranathan, Mahabharata Quiz 22, 2023; "By 2020, we have completed 5121 years in
+// Kali Yuga", the same, July 2020: Shaka 1942 began in March 2020). Its new year is
+// noted on Gudhi Padwa, the day of the first Chaitra's bright pratipada; none on
+// 23 January, the classic method's day.
+TEST(PreciseMonth, KaliYearBeginsWithTheShakaYear) {
+  struct Row {
+    const char* name;
+    int year, month, newYearDay, kali;
+  };
+  const Row rows[] = {
+      // Gudhi Padwa 30 March 2025: the pratipada is current at that sunrise.
+      {"pratipada at sunrise, 30 March 2025", 2025, 3, 30, 5126},
+      // 19 March 2026: the pratipada begins and ends within the day (its rows
+      // belong to Phalguna and Shaka 1947 until the 20th).
+      {"pratipada within the day, 19 March 2026", 2026, 3, 19, 5127},
+      // 2029: Chaitra is added (16 March to 13 April at Mumbai, the sky tables'
+      // README); the year begins with the added month.
+      {"added Chaitra, 16 March 2029", 2029, 3, 16, 5130},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    const MonthValues month = ComputeMonth(Mumbai(r.year, r.month));
+    for (const DayValues& day : month.days) {
+      EXPECT_EQ(day.kaliYear, day.shaka + 3179);
+      EXPECT_EQ(day.kaliNewYear, day.date.day == r.newYearDay ? std::optional<int>(r.kali) : std::nullopt)
+          << day.date.day;
+    }
+    EXPECT_EQ(Day(month, r.newYearDay + 1).kaliYear, r.kali);
+  }
+  for (const DayValues& day : ComputeMonth(Mumbai(2026, 1)).days) EXPECT_FALSE(day.kaliNewYear.has_value());
 }
 
 TEST(PreciseMonth, MonthPhasesAreTheFirstAfterTheFirstSunrise) {

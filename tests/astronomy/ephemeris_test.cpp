@@ -114,6 +114,18 @@ TEST(SunEventBetween, OnlyEventsWithinTheSpan) {
   EXPECT_LT(*set, noon + 0.25 + 1.0 / 24.0);
 }
 
+// An event seconds after the start of the span is found: at Reykjavik (64 08 N,
+// 21 54 W) the Sun sets at 00:00:33 UT on 17 June 2026 (astronomy-engine,
+// tests/data/sky/high-latitude.csv); the library's search started at 0 h UT passes
+// over it to the sunset of the 18th.
+TEST(SunEventBetween, AnEventJustAfterTheStartIsFound) {
+  const GeoPoint reykjavik{64 + 8 / 60.0, -(21 + 54 / 60.0)};
+  const double midnight = JulianDayOfLocal(2026, 6, 17, 0, 0, 0.0);
+  const std::optional<double> set = SunEventBetween(SunEvent::Sunset, midnight, midnight + 1.0, reykjavik);
+  ASSERT_TRUE(set.has_value());
+  EXPECT_NEAR((*set - midnight) * 86400.0, 33.0, 5.0);
+}
+
 // Polar day and night are recognised from the Sun's declination before the library
 // is asked. At 62 degrees the Sun rises and sets on every date of the year; at
 // Tromso the dates without a sunrise (sunset) are those of the Almanac for

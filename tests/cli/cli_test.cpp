@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
@@ -91,8 +92,12 @@ TEST(Cli, RefusedYearExitsWithStatusOneAndCarriesTheMessage) {
     args.insert(args.end(), c.args.begin(), c.args.end());
     const RunResult r = RunCli(args);
     EXPECT_EQ(r.status, 1);
-    const std::string shown = c.args.back() == "json" ? Json::parse(r.out).at("message").get<std::string>() : r.err;
-    EXPECT_NE(shown.find(c.message), std::string::npos) << shown;
+    // On stderr in every format (scripts watch it), in JSON also in the output.
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    if (c.args.back() == "json") {
+      const std::string shown = Json::parse(r.out).at("message").get<std::string>();
+      EXPECT_NE(shown.find(c.message), std::string::npos) << shown;
+    }
     EXPECT_EQ(r.out.find("BEGIN:VCALENDAR"), std::string::npos);
   }
 }
@@ -302,6 +307,96 @@ TEST(Cli, ADevanagariPlaceNameAsTyped) {
   EXPECT_NE(Json::parse(refused.out).at("message").get<std::string>().find("\"" + pune + "\""), std::string::npos);
   std::filesystem::remove(good);
   std::filesystem::remove(bad);
+}
+
+// Every face of Mumbai in October 1000 and on 14 October 1582, dates of the
+// proleptic Gregorian calendar like every row (the Julian calendar would be 5 and
+// 10 days behind): sunrise at 06:52:28 and 06:55:44 on the zone's earliest clock
+// (+05:53:20) by astronomy-engine, the table's 6:52 and 6:56 in the table, the CSV
+// and JSON; the tithi of the row ends on the calendar's same date.
+TEST(Cli, DatesBeforeTheGregorianReform) {
+  const std::string mumbai = PlaceFile("mumbai-1000",
+                                       "[LOCATION]\r\n0=\"Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30\"\r\n"
+                                       "[TIME ZONES]\r\n0=Asia/Kolkata\r\n");
+  struct Row {
+    const char* name;
+    const char *year, *month;
+    int day;
+    const char *sunrise, *tithiEnds;
+  } rows[] = {{"1 October 1000", "1000", "10", 1, "6:52", "Samapti 2 October 01:49"},
+              {"14 October 1582", "1582", "10", 14, "6:56", "Samapti 14 October 15:43"}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    auto run = [&](std::vector<std::string> more) {
+      std::vector<std::string> args{"--places", mumbai, "--year", r.year, "--month", r.month, "--method", "precise",
+                                    "--script", "latin"};
+      args.insert(args.end(), more.begin(), more.end());
+      const RunResult result = RunCli(args);
+      EXPECT_EQ(result.status, 0) << result.err;
+      return result.out;
+    };
+    // The table's row of the date: "October  1   1000   Wednesday ..."
+    std::istringstream table(run({}));
+    bool found = false;
+    for (std::string line; std::getline(table, line);) {
+      std::istringstream words(line);
+      std::string month, day, year;
+      words >> month >> day >> year;
+      if (month != "October" || day != std::to_string(r.day) || year != r.year) continue;
+      found = true;
+      EXPECT_NE(line.find(std::string(" ") + r.sunrise + " "), std::string::npos) << line;
+    }
+    EXPECT_TRUE(found);
+    const std::string csv = run({"--format", "csv"});
+    EXPECT_NE(csv.find("October," + std::to_string(r.day) + "," + r.year), std::string::npos);
+    const std::size_t record = csv.find("October," + std::to_string(r.day) + ",");
+    EXPECT_NE(csv.substr(record, csv.find("\r\n", record) - record).find(std::string(",") + r.sunrise + ","),
+              std::string::npos);
+    const Json json = Json::parse(run({"--format", "json", "--script", "xdvng"}));
+    EXPECT_EQ(json.at("rows").at(r.day).at(14), std::string(r.sunrise).replace(1, 1, "H"));
+    const std::string ics = run({"--format", "ics", "--tithis"});
+    const std::size_t event = ics.find(std::string("UID:tithi-") + r.year + r.month + (r.day < 10 ? "0" : "") +
+                                       std::to_string(r.day));
+    ASSERT_NE(event, std::string::npos);
+    EXPECT_NE(ics.find(std::string("DESCRIPTION:") + r.tithiEnds, event), std::string::npos);
+    EXPECT_LT(ics.find(std::string("DESCRIPTION:") + r.tithiEnds, event), ics.find("END:VEVENT", event));
+  }
+  std::filesystem::remove(mumbai);
+}
+
+// A place file is a file anyone may have written: its texts reach a terminal as
+// text, never as control sequences (an ESC in a name set the terminal's title and
+// cleared its screen), and reach a spreadsheet as text, never as formulas (a note
+// "=HYPERLINK(...)" became a live link).
+TEST(Cli, HostilePlaceFileTexts) {
+  // descriptions padded to their 31 characters
+  auto record = [](std::string name, const char* tail) { return name.append(31 - name.size(), ' ') + tail; };
+  const std::string hostile = PlaceFile(
+      "hostile",
+      "[LOCATION]\r\n0=\"" + record("Pune\x1B]0;owned\x07\x1B[2J, IN", "18 N 31  073 E 51  +05:30") +
+      "\"\r\n1=\"" + record("Bad\x1B[2J, IN", "18 N 75  073 E 51  +05:30") + "\"\r\n"
+      "[AUSPICIOUS DAYS]\r\n0723=\"=HYPERLINK(\"\"https://example.com\"\";\"\"\u0915\u094D\u0932\u093F\u0915\"\")\"\r\n");
+  const RunResult table = RunCli({"--places", hostile, "--place", "0", "--month", "12", "--year", "2026"});
+  ASSERT_EQ(table.status, 0) << table.err;
+  EXPECT_EQ(table.out.find('\x1B'), std::string::npos);
+  EXPECT_EQ(table.out.find('\x07'), std::string::npos);
+  EXPECT_NE(table.out.find("Pune\xEF\xBF\xBD]0;owned"), std::string::npos);
+  const RunResult refused = RunCli({"--places", hostile, "--place", "1", "--month", "12", "--year", "2026"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("Bad\xEF\xBF\xBD[2J"), std::string::npos) << refused.err;
+  EXPECT_EQ(refused.err.find('\x1B'), std::string::npos);
+  // The note of Kartika, dark 8th: 1 December 2026 in the classic table.
+  // Typed in Unicode (क्लिक), the note is shown as typed; in the Xdvng script as
+  // stored.
+  for (const char* script : {"unicode", "xdvng"}) {
+    const RunResult csv = RunCli(
+        {"--places", hostile, "--place", "0", "--month", "12", "--year", "2026", "--format", "csv", "--script", script});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_NE(csv.out.find(",\"'=HYPERLINK("), std::string::npos) << csv.out;
+    EXPECT_EQ(csv.out.find(",\"=HYPERLINK("), std::string::npos);
+    EXPECT_EQ(csv.out.find(",=HYPERLINK("), std::string::npos);
+  }
+  std::filesystem::remove(hostile);
 }
 
 TEST(Cli, FindListsTownsWithTheirRecords) {

@@ -80,5 +80,35 @@ TEST(CliIcs, StoredZoneNameOrZoneOption) {
   std::filesystem::remove_all(dir);
 }
 
+// A zone the calendar cannot use is refused, with its reason, never put in UTC's
+// place: mistyped after --zone (a bad argument, status 2), or stored with the place
+// (the month is computed on the record's own clock, the calendar refused: 1).
+TEST(CliIcs, AZoneThatCannotBeUsedIsRefused) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "kalnika-ics-zone-test";
+  std::filesystem::create_directories(dir);
+  const std::filesystem::path file = dir / "Location.ini";
+  std::ofstream(file, std::ios::binary) << "[LOCATION]\r\n"
+                                           "0=\"Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30\"\r\n"
+                                           "1=\"Pune, Maharashtra, India       18 N 31  073 E 51  +05:30\"\r\n"
+                                           "[TIME ZONES]\r\n0=Asia/Kolkata\r\n1=posixrules\r\n";
+  auto run = [&](std::vector<std::string> more) {
+    std::vector<std::string> args = {"--places", file.string(), "--month", "12", "--year", "2026", "--format", "ics"};
+    args.insert(args.end(), more.begin(), more.end());
+    return RunCli(args);
+  };
+  for (const char* zone : {"Asia/Kolkatta", "posixrules", "Factory", "right/Asia/Kolkata"}) {
+    const RunResult r = run({"--zone", zone});
+    EXPECT_EQ(r.status, 2) << zone;
+    EXPECT_EQ(r.out, "") << zone;
+    EXPECT_NE(r.err.find(std::string("\"") + zone + "\""), std::string::npos) << r.err;
+  }
+  const RunResult stored = run({"--place", "1"});
+  EXPECT_EQ(stored.status, 1);
+  EXPECT_EQ(stored.out, "");
+  EXPECT_NE(stored.err.find("The calendar cannot be written in the time zone \"posixrules\""), std::string::npos)
+      << stored.err;
+  std::filesystem::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace kalnika

@@ -55,6 +55,31 @@ TEST(CsvRecord, QuotesWhatAReaderWouldMisread) {
             "a,\"b,c\",\"say \"\"x\"\"\",\"line\nbreak\",\" edge\",\r\n");
 }
 
+// OWASP, "CSV Injection": a cell that begins with =, +, - or @ (or TAB or CR) is
+// a formula to a spreadsheet; a leading apostrophe makes it text. Gnumeric made a
+// note =HYPERLINK(...) of the place file a live link. Numbers stay numbers.
+TEST(CsvRecord, NoFieldIsAFormula) {
+  struct Row {
+    const char* name;
+    std::string field, written;
+  } rows[] = {
+      {"equals", "=HYPERLINK(\"https://example.com\")", "\"'=HYPERLINK(\"\"https://example.com\"\")\""},
+      {"plus", "+1+2", "'+1+2"},
+      {"minus", "-2+3", "'-2+3"},
+      {"at", "@SUM(A1:A2)", "'@SUM(A1:A2)"},
+      {"tab", "\t=1", "'\t=1"},
+      {"carriage return", "\r=1", "\"'\r=1\""},
+      {"comma after the equals sign", "=1,2", "\"'=1,2\""},
+      {"negative number", "-12", "-12"},
+      {"signed decimal", "+5.5", "+5.5"},
+      {"minus alone", "-", "'-"},
+      {"not quite a number", "-1.", "'-1."},
+      {"Devanagari", "\u0917\u0941\u0922\u0940\u092A\u093E\u0921\u0935\u093E", "\u0917\u0941\u0922\u0940\u092A\u093E\u0921\u0935\u093E"},
+      {"inner equals sign", "a=b", "a=b"},
+  };
+  for (const Row& r : rows) EXPECT_EQ(CsvRecord({r.field}), r.written + "\r\n") << r.name;
+}
+
 TEST(MonthCsv, HeadingsDaysAndWhatTheTableIsOf) {
   const MonthValues month = February2026();
   const MonthTable table = FormatMonth(month);
@@ -78,7 +103,7 @@ TEST(MonthCsv, HeadingsDaysAndWhatTheTableIsOf) {
     const auto& record = records[static_cast<std::size_t>(day)];
     EXPECT_EQ(record[1], std::to_string(day));
     // The cells as every face shows them: trimmed, two-digit minutes (display_text_test).
-    const std::vector<std::string> shown = DisplayRow(month, table, day, {Script::Unicode, xdvng::Digits::Latin});
+    const std::vector<std::string> shown = DisplayRow(table, day, {Script::Unicode, xdvng::Digits::Latin});
     for (std::size_t c = 0; c < shown.size(); ++c) EXPECT_EQ(record[c], shown[c]) << day << "," << c;
     EXPECT_EQ(record[17], kPlace);
     EXPECT_EQ(record[18], std::to_string(month.days.back().kaliYear));

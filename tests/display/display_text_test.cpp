@@ -4,8 +4,12 @@
 // trimming of the blanks at either end and two-digit clock minutes.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
+
 #include "display/display_text.h"
 #include "almanac/name_tables.h"
+#include "tests/xdvng/test_files.h"
 
 namespace kalnika {
 namespace {
@@ -77,7 +81,18 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NakshatraDhanishtha", NaxatraNames[22], kDevanagari,
              "\u0927\u0928\u093F\u0937\u094D\u0920\u093E"},
         Case{"LatinReadsTheMendedWord", ColumnHeadings[13], kLatin, "Suryarashi"},
-        Case{"XdvngKeepsTheStoredSpelling", ColumnHeadings[13], kStored, "s:\xC3\x9Cy:raeS:"}),
+        Case{"XdvngKeepsTheStoredSpelling", ColumnHeadings[13], kStored, "s:\xC3\x9Cy:raeS:"},
+        // Only before a month's name: निर्जला begins with the same glyphs as निज
+        // ("en:j:" then the reph), and was split into "Nij R◌La".
+        Case{"LatinNoteBeginningLikeThePrefix", "en:j:\xFCl:a OkadS:i", kLatin, "Nirjala Ekadashi"},
+        // A lost month (Pausha, with Magha lost, at Mumbai from 15 January 1983)
+        // bears both names; stored apart by a blank, since "-" is the glyph रू.
+        Case{"LostMonthJoinedByAHyphen", MaasNames[9] + " " + MaasNames[10], kDevanagari,
+             "\u092A\u094C\u0937-\u092E\u093E\u0918"},  // पौष-माघ
+        Case{"LostMonthInLatin", MaasNames[9] + " " + MaasNames[10], kLatin, "Paush-Magh"},
+        Case{"LostMonthAfterAnAddedMonth", std::string(kRegularAfterAddedPrefix) + MaasNames[7] + " " + MaasNames[8],
+             kLatin, "Nij Kartik-Margashirsha"},
+        Case{"LostMonthStoredWithItsBlank", MaasNames[9] + " " + MaasNames[10], kStored, "p::\xC3\xB2\\: m:aG:"}),
     [](const testing::TestParamInfo<Case>& row) { return std::string(row.param.why); });
 
 TEST(DisplayRow, TheNotesColumnHasAHeading) {
@@ -92,6 +107,83 @@ TEST(DisplayRow, TheNotesColumnHasAHeading) {
   EXPECT_EQ(ShownCell(table, 1, 16), "");
   EXPECT_EQ(ShownCell(table, 32, 0), "");
   EXPECT_TRUE(DisplayRow(table, 32, kDevanagari).empty());
+}
+
+// A note typed in Unicode Devanagari beside the program's Xdvng notes: each text of
+// the cell is shown in its own encoding (decoding the joined bytes as Xdvng
+// garbled the note). 23 January is the classic Kali new year (its note alone);
+// the notes of a precise row (a sign entry, a user's note, the Kali new year) are
+// shown one after the other.
+TEST(DisplayCell, EachNoteInItsOwnEncoding) {
+  MonthValues month;
+  month.year = 2026;
+  month.month = 3;
+  DayValues day;
+  day.date = {2026, 3, 19};
+  day.precise.emplace();
+  LocalInstant entry;
+  entry.shown = {{2026, 3, 19}, 21, 5, 0};
+  day.signEntry = SignEntry{0, entry};
+  day.auspicious = "\u0917\u0941\u0922\u0940\u092A\u093E\u0921\u0935\u093E";  // गुढीपाडवा, typed in Unicode
+  day.kaliNewYear = 5127;
+  month.days = {day};
+  const MonthTable table = FormatMonth(month);
+  const std::string shown = DisplayCell(table, 19, 16, kWestern);
+  EXPECT_EQ(shown,
+            "\u0938\u0942\u0930\u094D\u092F\u093E\u091A\u093E \u092E\u0947\u0937 "
+            "\u0930\u093E\u0936\u093F\u092A\u094D\u0930\u0935\u0947\u0936 21:05 \u00B7 "
+            "\u0917\u0941\u0922\u0940\u092A\u093E\u0921\u0935\u093E \u00B7 "
+            "\u0915\u0932\u093F\u092F\u0941\u0917\u093E\u092C\u094D\u0926 : 5127 "
+            "\u0928\u0942\u0924\u0928 \u0935\u0930\u094D\u0937\u093E\u0930\u092E\u094D\u092D");  // नूतन वर्षारम्भ
+  EXPECT_EQ(DisplayRow(table, 19, kWestern)[16], shown);
+  EXPECT_EQ(DisplayCell(table, 19, 16, kLatin), "Suryacha Mesh Rashipravesh 21:05 \u00B7 Gudhipadava \u00B7 Kaliyugabda : 5127 Nutan Varsharambha");
+  // The Xdvng script shows the stored cell, byte for byte.
+  EXPECT_EQ(DisplayCell(table, 19, 16, kStored), DisplayText(table.cells[19][16], kStored));
+}
+
+// Every text the program ships, in both Latin scripts: the stored texts of the
+// name tables (tests/data/xdvng/system-texts.tsv, the Xdvng facts) show no dotted
+// circle (a mark left without its letter) and no replaced byte; each
+// auspicious-day text of the bundled place file shows as the Latin of its Unicode
+// in data/auspicious-days.txt (the documentation's list), which a display rule
+// meant for another text must not change: निर्जला एकादशी read "Nij R◌La Ekadashi"
+// when the month prefix निज was split off it.
+TEST(DisplayText, EveryShippedTextTransliteratesCleanly) {
+  using xdvng::testing::Latin1Bytes;
+  using xdvng::testing::ReadFileBytes;
+  using xdvng::testing::ReadTsv;
+  const DisplayForm iso{Script::Iso15919, xdvng::Digits::Latin};
+  const auto clean = [](const std::string& shown) {
+    return shown.find("\u25CC") == std::string::npos && shown.find("\uFFFD") == std::string::npos;
+  };
+  int texts = 0;
+  for (const auto& row : ReadTsv(KALNIKA_TEST_DATA "/xdvng/system-texts.tsv")) {
+    const std::string stored = Latin1Bytes(row.at(1));
+    for (const DisplayForm& form : {kLatin, iso}) EXPECT_TRUE(clean(DisplayText(stored, form))) << row[0];
+    ++texts;
+  }
+  EXPECT_EQ(texts, 196);
+
+  std::map<std::string, std::string> unicode;  // key -> the documentation's Unicode
+  for (const auto& row : ReadTsv(KALNIKA_TEST_DATA "/../../data/auspicious-days.txt", false)) unicode[row.at(0)] = row.at(1);
+  // KEY="VALUE" lines after the section's header, CR LF (auspicious_days_test.cpp
+  // checks the layout).
+  const std::string ini = ReadFileBytes(KALNIKA_TEST_DATA "/../../data/Location.ini");
+  std::istringstream lines(ini.substr(ini.find("[AUSPICIOUS DAYS]")));
+  std::string line;
+  std::getline(lines, line);
+  int notes = 0;
+  while (std::getline(lines, line)) {
+    const std::size_t equals = line.find("=\"");
+    if (equals == std::string::npos) continue;
+    const std::string key = line.substr(0, equals);
+    const std::string stored = line.substr(equals + 2, line.rfind('"') - equals - 2);
+    ASSERT_TRUE(unicode.count(key)) << key;
+    for (const auto& [form, style] : {std::pair{kLatin, xdvng::LatinStyle::Readable}, std::pair{iso, xdvng::LatinStyle::Iso15919}})
+      EXPECT_EQ(DisplayText(stored, form), xdvng::ToLatin(unicode[key], style)) << key;
+    ++notes;
+  }
+  EXPECT_EQ(notes, static_cast<int>(unicode.size()));
 }
 
 MonthValues TwoDays(int firstVikram, int lastVikram) {
@@ -122,22 +214,10 @@ TEST(MendedSpelling, WholeWordsOnly) {
 TEST(DisplayNotes, NotesOfADayApart) {
   const std::vector<DayNote> notes{{NoteKind::SkippedTithi, "k\xE1\\N: c:t:\xD8T:i\xFC 30H1 p:y:\xFC\xF6t: ", {}, {}},
                                    {NoteKind::Auspicious, "s:\xF6k\xC4i c:t:\xD8T:i\xFC", {}, {}}};
-  const std::string cell = notes[0].text + notes[1].text;
-  struct Row {
-    const char* why;
-    std::string cell;
-    DisplayForm form;
-    std::string shown;
-  } rows[] = {
-      {"TwoNotesSeparated", cell, kDevanagari,
-       "\u0915\u0943\u0937\u094D\u0923 \u091A\u0924\u0941\u0930\u094D\u0925\u0940 "
-       "\u0969\u0966:\u0966\u0967 \u092A\u0930\u094D\u092F\u0902\u0924 \u00B7 "
-       "\u0938\u0902\u0915\u0937\u094D\u091F\u0940 \u091A\u0924\u0941\u0930\u094D\u0925\u0940"},
-      // The Kali new year's note stands in the cell alone on 23 January.
-      {"CellThatIsNotTheNotesAsStored", "A:ed", kDevanagari, "\u0906\u0926\u093F"},
-      {"XdvngAsStored", cell, kStored, DisplayText(cell, kStored)},
-  };
-  for (const Row& row : rows) EXPECT_EQ(DisplayNotes(row.cell, notes, row.form), row.shown) << row.why;
+  EXPECT_EQ(DisplayNotes(notes, kDevanagari),
+            "\u0915\u0943\u0937\u094D\u0923 \u091A\u0924\u0941\u0930\u094D\u0925\u0940 "
+            "\u0969\u0966:\u0966\u0967 \u092A\u0930\u094D\u092F\u0902\u0924 \u00B7 "
+            "\u0938\u0902\u0915\u0937\u094D\u091F\u0940 \u091A\u0924\u0941\u0930\u094D\u0925\u0940");
 }
 
 TEST(PageWords, MonthHeadingMethodAndEras) {

@@ -13,6 +13,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "elements/sunrise_day.h"
@@ -223,6 +224,67 @@ INSTANTIATE_TEST_SUITE_P(Places, SkyTables,
                          [](const testing::TestParamInfo<const char*>& p) {
                            return std::string(p.param);
                          });
+
+// Sunrise and sunset where the Sun grazes the horizon, against the same engine
+// (tests/data/sky/high-latitude.csv, tools/skycheck/high-latitude.mjs): Reykjavik
+// in June 2000 and 2026 and Tromso in May 2026, whose sunsets come after local
+// midnight (00:03 on 22 June 2000: 24:03 in the row of the 21st) until the
+// midnight sun begins, and McMurdo in October 2000, whose days lengthen into the
+// midnight sun. The tables' sunset is, as ours, the first after the day's sunrise.
+// Each clock as the table shows it (to the nearest minute, counted from the row's
+// midnight) must be the tables', but where their second lies within five seconds
+// of a half minute; each instant within half a minute; and a sunrise or sunset
+// must be missing on the same dates. (Before the sunset was sought from sunrise,
+// those after midnight were missing, and the grazing ones at Tromso and McMurdo
+// came 80 s early.)
+TEST(HighLatitudes, SunsetsAfterMidnightAndTheMidnightSun) {
+  struct Month {
+    const char* slug;
+    GeoPoint place;  // as a place file stores it, in whole minutes of arc
+    const char* zone;
+    CivilDate first;
+    int days;
+  };
+  const Month months[] = {
+      {"reykjavik", {64 + 8 / 60.0, -(21 + 54 / 60.0)}, "Atlantic/Reykjavik", {2000, 6, 1}, 30},
+      {"reykjavik", {64 + 8 / 60.0, -(21 + 54 / 60.0)}, "Atlantic/Reykjavik", {2026, 6, 1}, 30},
+      {"tromso", {69 + 39 / 60.0, 18 + 57 / 60.0}, "Europe/Oslo", {2026, 5, 1}, 31},
+      {"mcmurdo", {-(77 + 51 / 60.0), 166 + 40 / 60.0}, "Antarctica/McMurdo", {2000, 10, 1}, 31},
+  };
+  std::map<std::string, std::vector<std::string>> sky;  // "slug date" -> the row
+  for (const auto& f : ReadSkyCsv("high-latitude.csv")) sky[f[0] + " " + f[1]] = f;
+  ASSERT_EQ(sky.size(), 122u);
+
+  int sunsetsAfterMidnight = 0, withoutSunset = 0;
+  for (const Month& m : months) {
+    const Clock clock =
+        Clock::OfZone(ZoneRules::Load(m.zone, std::string(KALNIKA_TEST_DATA) + "/zoneinfo").rules);
+    for (const SunriseDay& day : ComputeSunriseDays(m.first, m.days, m.place, clock)) {
+      char date[16];
+      std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.date.year, day.date.month, day.date.day);
+      SCOPED_TRACE(std::string(m.slug) + " " + date);
+      const std::vector<std::string>& row = sky.at(std::string(m.slug) + " " + date);
+      for (const auto& [ours, instant, shown] :
+           {std::tuple{day.sunrise, row[2], row[4]}, std::tuple{day.sunset, row[3], row[5]}}) {
+        ASSERT_EQ(ours.has_value(), !instant.empty());
+        if (!ours) continue;
+        EXPECT_NEAR((*ours - Instant(instant)) * 86400.0, 0.0, 30.0);
+        int h = 0, mi = 0, sec = 0;
+        std::sscanf(shown.c_str(), "%d:%d:%d", &h, &mi, &sec);
+        if (std::abs(sec - 30) <= 5) continue;
+        const int minutes = h * 60 + mi + (sec >= 30 ? 1 : 0);
+        const ClockTime cell = ClockSince(NearestMinute(clock.LocalAt(*ours)), day.date);
+        EXPECT_EQ(cell.hours * 60 + cell.minutes, minutes) << shown;
+      }
+      if (day.sunset && ClockSince(clock.LocalAt(*day.sunset), day.date).hours >= 24) ++sunsetsAfterMidnight;
+      if (!day.sunset) ++withoutSunset;
+    }
+  }
+  // 24H.. sunsets: Reykjavik 12 dates a year, Tromso 2, McMurdo 3; the midnight sun
+  // from 18 May at Tromso (14 dates) and from 23 October at McMurdo (9).
+  EXPECT_EQ(sunsetsAfterMidnight, 29);
+  EXPECT_EQ(withoutSunset, 23);
+}
 
 }  // namespace
 }  // namespace kalnika

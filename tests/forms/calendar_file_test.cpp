@@ -33,14 +33,14 @@ TEST_F(ShownCalendarTest, TimedEventsInTheShownPlacesZone) {
   form->lstLocation.Select(1);
   form->lstLocation_Click();
   // New moon 30H23 in the row of the 9th (mumbai-2026-12.json): 06:23 at Kolkata.
-  EXPECT_NE(ShownCalendar(*form, false, "", {}).find("DTSTART;TZID=Asia/Kolkata:20261209T062300\r\n"),
+  EXPECT_NE(ShownCalendar(*form, false, "", {}).text.find("DTSTART;TZID=Asia/Kolkata:20261209T062300\r\n"),
             std::string::npos);
 }
 
 TEST_F(ShownCalendarTest, NothingWithoutAShownMonth) {
   form->txtYear.Text = "78";
   form->cmdCalculate_Click();
-  EXPECT_EQ(ShownCalendar(*form, false, "", {}), "");
+  EXPECT_EQ(ShownCalendar(*form, false, "", {}).text, "");
 }
 
 TEST(CalendarTexts, TheDisplaysScriptAndDigits) {

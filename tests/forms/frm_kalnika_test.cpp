@@ -291,6 +291,39 @@ TEST_F(MainForm, DefaultPlaceIsStoredAndSelectedAtTheNextStart) {
   EXPECT_EQ(form->lstLocation.ListIndex, 4);
 }
 
+// The file changed after the list was loaded (another copy of the program, or an
+// editor, put a place before Mumbai): the default stored is Mumbai's position in
+// the file as it is, the list is read again and the message says so. (The list's
+// old position, 2, was stored, which now named Pune.) A place the file no longer
+// holds is not stored.
+TEST_F(MainForm, DefaultPlaceStoredAfterTheFileChanged) {
+  const std::string london = "1=\"London, England, UK            51 N 30  000 W 07  +00:00\"\r\n";
+  const std::string mumbai = "\"Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30\"\r\n";
+  const std::string pune = "\"Pune, Maharashtra, India       18 N 31  073 E 51  +05:30\"\r\n";
+  const std::string start = "[LOCATION]\r\n0=" + pune + london + "2=" + mumbai;
+  auto file = folder.Write("Location.ini", start);
+  Load(file);
+  form->lstLocation.Select(2);
+  const std::string changed = "[LOCATION]\r\n0=" + pune + london + "2=" + pune + "3=" + mumbai;
+  folder.Write("Location.ini", changed);
+  form->cmdDefaultLocation_Click();
+  EXPECT_NE(box.last.find("had changed"), std::string::npos) << box.last;
+  EXPECT_NE(box.last.find("Default set to Mumbai"), std::string::npos) << box.last;
+  EXPECT_EQ(form->lstLocation.ListIndex, 3);
+  EXPECT_EQ(form->lstLocation.Text().substr(0, 6), "Mumbai");
+  Load(file);
+  EXPECT_EQ(form->lstLocation.Text().substr(0, 6), "Mumbai");
+
+  // Mumbai gone from the file: nothing stored, the list read again.
+  const std::string gone = "[LOCATION]\r\n0=" + pune + london + "[DEFAULT]\r\nCityDataNumber=3\r\n";
+  folder.Write("Location.ini", gone);
+  form->cmdDefaultLocation_Click();
+  EXPECT_NE(box.last.find("is no longer in it"), std::string::npos) << box.last;
+  EXPECT_EQ(testing_support::ReadBytes(file), gone);
+  EXPECT_EQ(form->lstLocation.items.size(), 2u);
+  EXPECT_EQ(form->lstLocation.ListIndex, -1);
+}
+
 TEST_F(MainForm, AnEmptyPlaceBoxIsRefusedAsTheDefault) {
   // Stored, "no place" would start the next run at 0 degrees, 0 degrees, UTC.
   auto file = folder.SamplePlaces();

@@ -3,6 +3,7 @@
 // user's place file in the configuration folder, copied from the bundled one.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <optional>
 #include <string>
@@ -145,6 +146,34 @@ TEST_P(PlaceFileTable, ResolvePlaceFile) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, PlaceFileTable, ::testing::ValuesIn(kPlaceFileCases),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// The first-use copy is a new file of the user's, with the user's umask applied
+// (it was the bundled file's rw-r--r-- even under umask 077), and always readable
+// and writable by its owner.
+TEST(ResolvePlaceFile, FirstUseCopyFollowsTheUmask) {
+  struct Row {
+    const char* name;
+    mode_t umask;
+    fs::perms expected;
+  } rows[] = {{"private", 077, fs::perms(0600)},
+              {"usual", 022, fs::perms(0644)},
+              {"group", 002, fs::perms(0664)},
+              {"owner's bits masked too", 0277, fs::perms(0600)}};
+  for (const Row& r : rows) {
+    TempFolder root;
+    const fs::path program = root.path() / "prefix" / "bin";
+    const fs::path bundled = InstalledDataDir(program) / "Location.ini";
+    fs::create_directories(bundled.parent_path());
+    root.Write(fs::relative(bundled, root.path()).string(), kBundledBytes);
+    fs::permissions(bundled, fs::perms(0644));
+    const mode_t old = ::umask(r.umask);
+    const fs::path resolved = ResolvePlaceFile(program, root.path() / "config", [](const fs::path&) { return true; });
+    ::umask(old);
+    EXPECT_EQ(resolved, root.path() / "config" / "Location.ini") << r.name;
+    EXPECT_EQ(ReadBytes(resolved), kBundledBytes) << r.name;
+    EXPECT_EQ(fs::status(resolved).permissions(), r.expected) << r.name;
+  }
+}
 
 // ---- The user's configuration folder ----
 

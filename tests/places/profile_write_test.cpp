@@ -17,6 +17,11 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/acl.h>
+#include <sys/xattr.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "place_test_support.h"
 #include "places/place_file.h"
@@ -376,6 +381,44 @@ TEST(PlacesShared, DanglingLinkStaysAndItsTargetIsCreated) {
   ASSERT_TRUE(StoreDefaultPosition(folder.places, 4).ok);
   EXPECT_TRUE(std::filesystem::is_symlink(folder.file));
   EXPECT_EQ(ReadBytes(folder / "real" / "Location.ini"), "[DEFAULT]\r\nCityDataNumber=4\r\n");
+}
+
+// A shared file whose POSIX ACL lets another user write it and leaves its owning
+// group reading only (mask rw-, so the group bits read rw-): a save keeps the ACL,
+// and an extended attribute. Without them the user lost the write right and the
+// group, given the group bits, could write. A file system without ACLs or user
+// attributes skips the test.
+TEST(PlacesShared, AclAndExtendedAttributesKept) {
+  PlaceFolder folder(kBefore);
+  const std::string acl = "user::rw-\nuser:4210:rw-\ngroup::r--\nmask::rw-\nother::r--\n";
+  {
+    acl_t wanted = acl_from_text(acl.c_str());
+    ASSERT_NE(wanted, nullptr);
+    const int set = acl_set_file(folder.file.c_str(), ACL_TYPE_ACCESS, wanted);
+    acl_free(wanted);
+    if (set != 0) GTEST_SKIP() << "no POSIX ACLs here: " << std::strerror(errno);
+  }
+  if (::setxattr(folder.file.c_str(), "user.kalnika.test", "keep", 4, 0) != 0)
+    GTEST_SKIP() << "no user attributes here: " << std::strerror(errno);
+  const auto aclText = [&folder] {
+    acl_t now = acl_get_file(folder.file.c_str(), ACL_TYPE_ACCESS);
+    if (now == nullptr) return std::string("<none>");
+    char* text = acl_to_text(now, nullptr);  // one entry a line
+    std::string result = text;
+    acl_free(text);
+    acl_free(now);
+    return result;
+  };
+  ASSERT_EQ(aclText(), acl);
+
+  const WriteResult written = StoreDefaultPosition(folder.places, 7);
+  ASSERT_TRUE(written.ok) << written.error;
+  EXPECT_EQ(folder.Bytes(), "[DEFAULT]\r\nCityDataNumber=7\r\n");
+  EXPECT_EQ(aclText(), acl);
+  EXPECT_EQ(ModeOf(folder.file), 0664u);  // the group bits are the mask
+  char value[16] = {};
+  EXPECT_EQ(::getxattr(folder.file.c_str(), "user.kalnika.test", value, sizeof value), 4);
+  EXPECT_STREQ(value, "keep");
 }
 
 // With the umask 000 a new place file and its lock file are still not writable by

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -21,6 +22,45 @@ namespace kalnika::test {
 namespace {
 
 const std::string kLeicester = "Leicester, England, UK         52 N 38  001 W 08  +00:00";
+
+// The default place is stored as the position its record has in the file as it
+// is when written, read under the lock: the list it was chosen from may be out of
+// date (a place inserted before it, the file replaced by an editor). Found by name
+// and coordinates; the listed position first among equal places.
+TEST(PlacesDefault, ThePositionOfTheSamePlaceInTheFileAsItIsNow) {
+  const std::string pune = "Pune, Maharashtra, India       18 N 31  073 E 51  +05:30";
+  const std::string mumbai = "Mumbai, Maharashtra, India     18 N 58  072 E 50  +05:30";
+  const Place chosen = ParsePlace(mumbai);
+  struct Row {
+    const char* name;
+    std::vector<std::string> records;  // the file's places now
+    int listed, stored;
+    bool changed;
+  } rows[] = {
+      {"unchanged", {kLeicester, mumbai}, 1, 1, false},
+      {"a place inserted before it", {kLeicester, pune, mumbai}, 1, 2, true},
+      {"the listed one of two the same", {mumbai, kLeicester, mumbai}, 2, 2, false},
+      {"the first of two the same elsewhere", {mumbai, kLeicester, mumbai}, 1, 0, true},
+      {"gone", {kLeicester, pune}, 1, -1, true},
+      {"the same name elsewhere", {kLeicester, "Mumbai, Maharashtra, India     19 N 00  072 E 50  +05:30"}, 1, -1, true},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::string bytes = "[LOCATION]\r\n";
+    for (std::size_t k = 0; k < r.records.size(); ++k) bytes += std::to_string(k) + "=\"" + r.records[k] + "\"\r\n";
+    bytes += "[DEFAULT]\r\nCityDataNumber=0\r\n";
+    PlaceFolder folder(bytes);
+    const StoredDefault stored = StoreDefaultPlace(folder.places, chosen, r.listed);
+    EXPECT_EQ(stored.position, r.stored);
+    EXPECT_EQ(stored.listChanged, r.changed);
+    EXPECT_EQ(stored.result.ok, r.stored >= 0) << stored.result.error;
+    EXPECT_EQ(StoredDefaultPosition(folder.places), std::max(r.stored, 0));
+    if (r.stored < 0) {
+      EXPECT_EQ(folder.Bytes(), bytes);
+      EXPECT_NE(stored.result.error.find("is no longer in it"), std::string::npos) << stored.result.error;
+    }
+  }
+}
 
 // Keys are read as the places' keys are written: "07" and "x" are none of them,
 // and an empty value is no zone name.

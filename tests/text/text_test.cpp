@@ -57,6 +57,33 @@ TEST(FoldCase, EveryScript) {
   EXPECT_EQ(FoldCase("STRASSE"), FoldCase("stra\xC3\x9F" "e"));             // ß folds to ss
 }
 
+// An ESC sequence in a place name (OSC 0 sets the window title, CSI 2J clears the
+// screen) must not reach a terminal; every C0 control but the line feed, DEL and
+// the C1 controls (U+0080..U+009F, the 8-bit CSI 0x9B among them) become U+FFFD.
+TEST(TerminalText, ControlsBecomeReplacementCharacters) {
+  const std::string replaced = "\xEF\xBF\xBD";
+  struct Row {
+    const char* name;
+    std::string text, shown;
+  } rows[] = {
+      {"title", "Pune\x1B]0;owned\x07", "Pune" + replaced + "]0;owned" + replaced},
+      {"clear screen", "\x1B[2J", replaced + "[2J"},
+      {"tab", "a\tb", "a" + replaced + "b"},
+      {"carriage return", "a\rb", "a" + replaced + "b"},
+      {"delete", "a\x7F", "a" + replaced},
+      {"C1 control", "a\xC2\x9B" "2J", "a" + replaced + "2J"},
+      {"line feed kept", "a\nb", "a\nb"},
+      {"Devanagari kept", "\u092A\u0941\u0923\u0947", "\u092A\u0941\u0923\u0947"},
+      {"no-break space kept", "a\u00A0b", "a\u00A0b"},
+      // Windows 1252: 0x9B is "›"; 0x81 is unassigned and read as U+0081, a control.
+      {"Windows bytes", "\x9B\x81", "\u203A" + replaced},
+  };
+  for (const Row& r : rows) EXPECT_EQ(TerminalText(r.text), r.shown) << r.name;
+  // An iCalendar TEXT value keeps the tab RFC 5545 allows, and the line feed its
+  // writer escapes.
+  EXPECT_EQ(WithoutControls("a\tb\nc\x0B", "\t\n"), "a\tb\nc" + replaced);
+}
+
 TEST(TerminalColumns, MarksTakeNoColumn) {
   EXPECT_EQ(TerminalColumns("Pune"), 4u);
   // प ु ण े: the two vowel signs below and above take no column

@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
+#include <QFile>
+#include <QTextDocument>
 
 #include "almanac/name_tables.h"
 #include "ui/about_box.h"
@@ -59,7 +61,7 @@ class MainWindowTest : public QObject {
     QVERIFY(grid->isVisible());
     QCOMPARE(grid->rowCount(), 32);
     QCOMPARE(grid->columnCount(), 17);
-    QCOMPARE(GridMismatch(grid, model.Table(), DisplayForm(Script::Unicode, xdvng::Digits::Devanagari), &model.Shown()->values), QString());
+    QCOMPARE(GridMismatch(grid, model.Table(), DisplayForm(Script::Unicode, xdvng::Digits::Devanagari)), QString());
     // The headings: row 0 of the table, bold, shown in the fixed strip.
     QVERIFY(grid->item(0, 8)->font().bold());
     QVERIFY(session->Window()->findChild<QTableView*>(QStringLiteral("KalnikaHeadings"))->isVisible());
@@ -129,7 +131,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(model.Shown()->values.year, shownYear.toInt());
     QCOMPARE(model.Shown()->place.name, model.lstLocation.items[static_cast<std::size_t>(place)]);
     QCOMPARE(model.Shown()->daylightSaving, dst);
-    QCOMPARE(GridMismatch(session->Grid(), model.Table(), DisplayForm(Script::Unicode, xdvng::Digits::Devanagari), &model.Shown()->values), QString());
+    QCOMPARE(GridMismatch(session->Grid(), model.Table(), DisplayForm(Script::Unicode, xdvng::Digits::Devanagari)), QString());
     QVERIFY(session->messages.seen.isEmpty());
   }
 
@@ -314,6 +316,27 @@ class MainWindowTest : public QObject {
     // The design's own tooltip, and the search.
     QVERIFY2(place.startsWith(QStringLiteral("Scroll up/down and click on new Location.")), qPrintable(place));
     QVERIFY2(place.contains(QStringLiteral("type to search")), qPrintable(place));
+  }
+
+  // The place file's texts are shown as they are, never as Qt's rich text: a place
+  // named with <b> and <img> (which loaded a local image in the place box's
+  // tooltip), and the place labels, which take the record's columns.
+  void storedTextIsShownAsPlainText() {
+    const QByteArray name = "<b>B</b><img src=x.png>, XY";
+    QFile file(QString::fromStdString(session->places.File().string()));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[LOCATION]\r\n0=\"" + name + QByteArray(31 - name.size(), ' ') + "18 N 58  072 E 50  +05:30\"\r\n");
+    file.close();
+    session->Start();
+    auto* place = session->Widget<QComboBox>("lstLocation");
+    QCOMPARE(place->itemText(0), QString::fromLatin1(name));
+    const QString tip = place->itemData(0, Qt::ToolTipRole).toString();
+    QVERIFY2(!tip.contains(QStringLiteral("<img")) && !tip.contains(QStringLiteral("<b>")), qPrintable(tip));
+    QTextDocument shown;
+    shown.setHtml(tip);
+    QCOMPARE(shown.toPlainText(), QString::fromLatin1(name + " (18 N 58, 072 E 50, UTC +05:30)"));
+    for (const char* label : {"lblLat", "lblLong", "lblTimeZone", "lblKaliYuga", "lblVikram"})
+      QVERIFY2(session->Widget<QLabel>(label)->textFormat() == Qt::PlainText, label);
   }
 
   void menuChoiceIsAppliedAndRemembered_data() {

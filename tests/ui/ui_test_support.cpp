@@ -140,10 +140,9 @@ QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits) {
   return QString::fromStdString(DisplayText(xdvngBytes, {Script::Unicode, digits}));
 }
 
-QString GridMismatch(const QTableWidget* table, const MonthTable& expected, const DisplayForm& form,
-                     const MonthValues* month) {
+QString GridMismatch(const QTableWidget* table, const MonthTable& expected, const DisplayForm& form) {
   for (int r = 0; r < kTableRows; ++r) {
-    const std::vector<std::string> row = month != nullptr ? DisplayRow(*month, expected, r, form) : DisplayRow(expected, r, form);
+    const std::vector<std::string> row = DisplayRow(expected, r, form);
     for (int c = 0; c < kTableColumns; ++c) {
       const QTableWidgetItem* item = table->item(r, c);
       const QString shown = item != nullptr ? item->text() : QStringLiteral("<no item>");

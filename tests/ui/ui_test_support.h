@@ -148,12 +148,10 @@ QString PdfText(const QString& pdf);
 QString PdfTitle(const QString& pdf);
 
 // The first cell whose shown text is not the displayed text of the reference cell
-// (display/display_text.h, with the notes of a day of `month` apart when given;
-// "row r, column c: shown ... expected ..."), or the empty text when all 32 x 17
-// cells agree.
+// (display/display_text.h, a day's notes apart; "row r, column c: shown ...
+// expected ..."), or the empty text when all 32 x 17 cells agree.
 QString GridMismatch(const QTableWidget* table, const MonthTable& expected,
-                     const DisplayForm& form = DisplayForm(Script::Unicode, xdvng::Digits::Devanagari),
-                     const MonthValues* month = nullptr);
+                     const DisplayForm& form = DisplayForm(Script::Unicode, xdvng::Digits::Devanagari));
 
 // Stored Xdvng bytes as the faces display them in Unicode, as a QString.
 QString Unicode(std::string_view xdvngBytes, xdvng::Digits digits = xdvng::Digits::Devanagari);
