@@ -216,6 +216,113 @@ std::optional<double> SunEventBetween(SunEvent event, double fromJdUt, double un
   return RisingOrSetting(SE_SUN, event == SunEvent::Sunrise, fromJdUt, untilJdUt, place, Horizon::Almanac);
 }
 
+// --- The Sun's horizon over a span of days ------------------------------------
+
+namespace {
+
+constexpr double kRadian = 0.017453292519943295;  // degrees to radians
+// The Sun's equatorial horizontal parallax at 1 AU, degrees (8.794148", IAU).
+constexpr double kSunParallax = 8.794148 / 3600.0;
+// The Earth's turn against the equinox, degrees per day of UT (the mean sidereal
+// rate; the nutation's change within a day is well below a millisecond of time).
+constexpr double kSiderealRate = 360.98564736629;
+// Newton's method stops after a step below this (0.01 s), and gives up after
+// kNewtonSteps steps, leaving the day to the library.
+constexpr double kNewtonStop = 0.01 / 86400.0;
+constexpr int kNewtonSteps = 8;
+
+// The cubic through (-1, y0), (0, y1), (1, y2), (2, y3) at s in [0, 1].
+double Cubic(double y0, double y1, double y2, double y3, double s) {
+  return -y0 * s * (s - 1) * (s - 2) / 6 + y1 * (s + 1) * (s - 1) * (s - 2) / 2 - y2 * (s + 1) * s * (s - 2) / 2 +
+         y3 * (s + 1) * s * (s - 1) / 6;
+}
+
+}  // namespace
+
+SunHorizon::SunHorizon(double fromJdUt, double untilJdUt, GeoPoint place) : place_(place) {
+  // Samples at 0 h UT from the day before the span's first to two days after its
+  // last: a cubic through four of them around every instant of the span.
+  if (std::fabs(place.latitude) > kHorizonLatitude || !(untilJdUt >= fromJdUt) || untilJdUt - fromJdUt > 4000.0)
+    return;
+  first_ = std::floor(fromJdUt - 0.5) - 0.5;
+  const auto count = static_cast<std::size_t>(std::ceil(untilJdUt - first_)) + 3;
+  samples_.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const double jd = first_ + static_cast<double>(i);
+    double xx[6] = {};
+    char serr[AS_MAXCH] = {};
+    if (swe_calc_ut(jd, SE_SUN, SEFLG_MOSEPH | SEFLG_EQUATORIAL, xx, serr) < 0 || !(xx[2] > 0.0)) {
+      samples_.clear();  // outside the ephemeris: the library answers, or not
+      return;
+    }
+    const double ra = samples_.empty() ? xx[0] : samples_.back().rightAscension + std::remainder(xx[0] - samples_.back().rightAscension, 360.0);
+    samples_.push_back({ra, xx[1], xx[2], swe_sidtime(jd) * 15.0});
+  }
+}
+
+bool SunHorizon::UpperLimb(double jdUt, double& altitude, double& rate) const {
+  const double x = jdUt - first_;
+  if (!(x >= 1.0) || !(x < static_cast<double>(samples_.size()) - 2.0)) return false;
+  const auto k = static_cast<std::size_t>(x);
+  const double s = x - static_cast<double>(k);
+  const Sample &a = samples_[k - 1], &b = samples_[k], &c = samples_[k + 1], &d = samples_[k + 2];
+  const double ra = Cubic(a.rightAscension, b.rightAscension, c.rightAscension, d.rightAscension, s);
+  const double dec = Cubic(a.declination, b.declination, c.declination, d.declination, s) * kRadian;
+  const double distance = Cubic(a.distance, b.distance, c.distance, d.distance, s);
+  const double sidereal = b.sidereal + kSiderealRate * (jdUt - first_ - static_cast<double>(k));
+  const double hourAngle = (sidereal + place_.longitude - ra) * kRadian;
+  const double latitude = place_.latitude * kRadian;
+  const double geocentric =
+      std::asin(std::sin(latitude) * std::sin(dec) + std::cos(latitude) * std::cos(dec) * std::cos(hourAngle));
+  // Seen from the place, the Sun stands lower by its parallax in altitude.
+  const double topocentric = geocentric - std::asin(std::sin(kSunParallax / distance * kRadian) * std::cos(geocentric));
+  altitude = topocentric / kRadian + kSunSemiDiameter / distance;
+  // The altitude's rate as the hour angle turns (the declination's change within
+  // a day only slows Newton's method a little).
+  const double turn = kSiderealRate - (c.rightAscension - b.rightAscension);
+  rate = -std::cos(latitude) * std::cos(dec) * std::sin(hourAngle) / std::cos(geocentric) * turn;
+  return std::isfinite(altitude) && std::isfinite(rate);
+}
+
+std::optional<double> SunHorizon::EventBetween(SunEvent event, double fromJdUt, double untilJdUt) const {
+  const auto library = [&] { return SunEventBetween(event, fromJdUt, untilJdUt, place_); };
+  double altitude = 0.0, rate = 0.0;
+  if (samples_.empty() || !UpperLimb(fromJdUt, altitude, rate) || !UpperLimb(untilJdUt, altitude, rate))
+    return library();
+  const bool rising = event == SunEvent::Sunrise;
+  // The first guess: step an hour at a time from `from` until the altitude passes
+  // the horizon in the event's sense (an hour is less than the shortest day or
+  // night within kHorizonLatitude), then the secant's point within that hour.
+  const double horizon = -kAlmanacRefraction;
+  double t = fromJdUt;
+  UpperLimb(t, altitude, rate);
+  double previous = altitude - horizon;
+  bool bracketed = false;
+  while (!bracketed && t < untilJdUt) {
+    const double next = std::min(t + 1.0 / 24.0, untilJdUt);
+    if (!UpperLimb(next, altitude, rate)) return library();
+    const double now = altitude - horizon;
+    if (rising ? (previous < 0.0 && now >= 0.0) : (previous > 0.0 && now <= 0.0)) {
+      t += (next - t) * previous / (previous - now);
+      bracketed = true;
+    } else {
+      previous = now;
+      t = next;
+    }
+  }
+  if (!bracketed) return std::nullopt;
+  for (int step = 0; step < kNewtonSteps; ++step) {
+    if (!UpperLimb(t, altitude, rate) || (rising ? !(rate > 0.0) : !(rate < 0.0))) return library();
+    const double shift = (altitude - horizon) / rate;
+    t -= shift;
+    if (std::fabs(shift) < kNewtonStop) {
+      if (t < fromJdUt || t >= untilJdUt) return std::nullopt;
+      return t;
+    }
+  }
+  return library();
+}
+
 std::optional<double> MoonEventBetween(MoonEvent event, double fromJdUt, double untilJdUt,
                                        GeoPoint place) {
   return RisingOrSetting(SE_MOON, event == MoonEvent::Moonrise, fromJdUt, untilJdUt, place, Horizon::Refracted);

@@ -165,8 +165,10 @@ std::vector<FestivalDay> FestivalsOfDays(std::span<const SunriseDay> days, int c
 
     TithiOccurrence occurrence;
     occurrence.tithi = t.span;
-    if (rule.part == DayPart::Moonrise)
-      AddMoonrises(instants, moonSought, from, from + kOccurrenceDays, place, clock);
+    // A tithi begins before the sunrise after its first day and lasts less than 27
+    // hours: it ends before the third date's midday, and no later date's moonrise
+    // can fall within it.
+    if (rule.part == DayPart::Moonrise) AddMoonrises(instants, moonSought, from, from + 3, place, clock);
     occurrence.days.assign(instants.begin() + static_cast<std::ptrdiff_t>(from),
                            instants.begin() + static_cast<std::ptrdiff_t>(from + kOccurrenceDays));
     if (rule.tieNakshatra)

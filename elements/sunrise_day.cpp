@@ -113,12 +113,12 @@ double SixLocalMeanTime(const CivilDate& date, GeoPoint place) {
 // day's.
 std::optional<double> SunsetOfDay(std::size_t i, const std::vector<std::optional<double>>& rises,
                                   const std::vector<double>& midnights, std::optional<double> previousSunset,
-                                  GeoPoint place) {
+                                  const SunHorizon& sun) {
   if (rises[i]) {
     const double until = rises[i + 1] ? *rises[i + 1] : midnights[i + 2];
-    return SunEventBetween(SunEvent::Sunset, *rises[i], until, place);
+    return sun.EventBetween(SunEvent::Sunset, *rises[i], until);
   }
-  const std::optional<double> set = SunEventBetween(SunEvent::Sunset, midnights[i], midnights[i + 1], place);
+  const std::optional<double> set = sun.EventBetween(SunEvent::Sunset, midnights[i], midnights[i + 1]);
   if (set && previousSunset && *set <= *previousSunset) return std::nullopt;
   return set;
 }
@@ -135,24 +135,28 @@ std::vector<SunriseDay> ComputeSpan(const CivilDate& first, int count, GeoPoint 
   std::vector<double> midnights;
   for (const CivilDate& d : dates) midnights.push_back(clock.MidnightOf(d));
 
+  // The Sun's horizon from the date before the first (its reckoning, below) to
+  // the last midnight.
+  const CivilDate before = AddDays(first, -1);
+  const double midnightBefore = clock.MidnightOf(before);
+  const SunHorizon sun(midnightBefore, midnights.back(), place);
+
   days.resize(static_cast<std::size_t>(count));
   std::vector<double> reckonings(static_cast<std::size_t>(count) + 1);
   std::vector<std::optional<double>> rises(reckonings.size());
   for (std::size_t i = 0; i < reckonings.size(); ++i) {
-    rises[i] = SunEventBetween(SunEvent::Sunrise, midnights[i], midnights[i + 1], place);
+    rises[i] = sun.EventBetween(SunEvent::Sunrise, midnights[i], midnights[i + 1]);
     reckonings[i] = rises[i] ? *rises[i] : SixLocalMeanTime(dates[i], place);
   }
   for (std::size_t i = 0; i < days.size(); ++i) {
     days[i].date = dates[i];
     days[i].sunrise = rises[i];
-    days[i].sunset = SunsetOfDay(i, rises, midnights, i > 0 ? days[i - 1].sunset : std::nullopt, place);
+    days[i].sunset = SunsetOfDay(i, rises, midnights, i > 0 ? days[i - 1].sunset : std::nullopt, sun);
   }
 
   // The reckoning of the date before the first: whether a value current at the
   // first sunrise already was at the one before.
-  const CivilDate before = AddDays(first, -1);
-  const std::optional<double> riseBefore =
-      SunEventBetween(SunEvent::Sunrise, clock.MidnightOf(before), midnights[0], place);
+  const std::optional<double> riseBefore = sun.EventBetween(SunEvent::Sunrise, midnightBefore, midnights[0]);
   const double reckoningBefore = riseBefore ? *riseBefore : SixLocalMeanTime(before, place);
 
   std::vector<SunMoonLongitudes> states;

@@ -153,5 +153,34 @@ TEST(SunEventBetween, PolarDaysAgreeWithTheAlmanacForComputers) {
     }
 }
 
+// A span's horizon finds the library's events (SunEventBetween: the library's
+// search, refined onto the almanacs' horizon) from its once-a-day samples, within
+// 0.05 s: every sunrise and sunset of 2026 from the equator to the horizon's
+// latitude limit, both hemispheres and a date line's neighbour; and beyond that
+// limit (Tromso, polar day and night) it is the library's.
+TEST(SunHorizon, TheLibrarysEventsFromDailySamples) {
+  struct Row {
+    const char* name;
+    GeoPoint place;
+  } rows[] = {{"Mumbai", kMumbai},           {"Quito", {-0.2, -78.5}},   {"Sydney", {-33.87, 151.21}},
+              {"Helsinki", {60.0, 24.94}},   {"Apia", {-13.83, -171.76}}, {"Tromso", {69.65, 18.96}}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const double first = JulianDayOfLocal(2026, 1, 1, 0, 0, 0.0);
+    const SunHorizon sun(first - 1.0, first + 366.0, row.place);
+    int events = 0;
+    for (double midnight = first - row.place.longitude / 360.0; midnight < first + 365.0; midnight += 1.0)
+      for (const SunEvent event : {SunEvent::Sunrise, SunEvent::Sunset}) {
+        const std::optional<double> library = SunEventBetween(event, midnight, midnight + 1.0, row.place);
+        const std::optional<double> horizon = sun.EventBetween(event, midnight, midnight + 1.0);
+        ASSERT_EQ(horizon.has_value(), library.has_value()) << midnight;
+        if (!library) continue;
+        EXPECT_NEAR(SecondsBetween(*library, *horizon), 0.0, 0.05) << midnight;
+        ++events;
+      }
+    EXPECT_GT(events, 400);  // Tromso: no sunrise or no sunset on 120 dates
+  }
+}
+
 }  // namespace
 }  // namespace kalnika
