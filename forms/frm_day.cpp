@@ -86,6 +86,8 @@ MonthSheet OneDayMonth(const DaySheet& day) {
 
 std::string DayPlace(const DaySheet& day) { return SheetPlace(OneDayMonth(day)); }
 
+Message DayPlaceMessage(const DaySheet& day) { return SheetPlaceMessage(OneDayMonth(day)); }
+
 std::string DayZone(const DaySheet& day) { return SheetZone(OneDayMonth(day)); }
 
 std::string DayFileName(const DaySheet& day) {

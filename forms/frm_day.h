@@ -63,6 +63,8 @@ std::optional<CivilDate> DateOfRow(const MonthSheet& month, int row);
 // offset of the clock on the date, with the zone name or daylight saving
 // ("Mumbai, Maharashtra, India (18 N 58, 072 E 50, UTC +05:30)").
 std::string DayPlace(const DaySheet& day);
+// The same as a message, for the window (SheetPlaceMessage).
+Message DayPlaceMessage(const DaySheet& day);
 
 // The offset of the day's clock and what set it: "UTC +05:30 (Asia/Kolkata)",
 // "UTC -04:00 (daylight saving)".

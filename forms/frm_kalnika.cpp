@@ -63,17 +63,23 @@ std::string SheetZone(const MonthSheet& sheet) {
   return text;
 }
 
-std::string SheetPlace(const MonthSheet& sheet) {
+Message SheetPlaceMessage(const MonthSheet& sheet) {
   std::vector<std::string> where;
   for (const std::string& caption : {sheet.place.latCaption, sheet.place.longCaption})
     if (!Trimmed(caption).empty()) where.push_back(Trimmed(caption));
   where.push_back("UTC " + OffsetText(FirstDayHours(sheet)));
   if (!sheet.zoneName.empty()) where.push_back(sheet.zoneName);
-  if (sheet.daylightSaving) where.push_back("daylight saving +1 h");
-  std::string text = sheet.place.name;
-  for (std::size_t i = 0; i < where.size(); ++i)
-    text += (i == 0 ? (text.empty() ? "(" : " (") : ", ") + where[i];
-  return text + ")";
+  std::string joined;
+  for (std::size_t i = 0; i < where.size(); ++i) joined += (i == 0 ? "" : ", ") + where[i];
+  if (sheet.daylightSaving)
+    return Message(KALNIKA_TEXT("Messages", "%1 (%2, daylight saving +1 h)"), {sheet.place.name, joined});
+  return Message("%1 (%2)", {sheet.place.name, joined});
+}
+
+std::string SheetPlace(const MonthSheet& sheet) {
+  // A place without a name is its coordinates alone, without the blank before them.
+  const std::string text = SheetPlaceMessage(sheet).Text();
+  return sheet.place.name.empty() ? text.substr(1) : text;
 }
 
 std::optional<Message> ClassicZoneNote(const MonthSheet& sheet) {

@@ -209,7 +209,9 @@ class frmKalnika {
 // with the zone name when its offsets set the clocks, or daylight saving when the
 // box put them forward ("..., UTC +06:30, daylight saving +1 h").
 std::string SheetPlace(const MonthSheet& sheet);
-
+// The same as a message, for the window: the daylight-saving words in its language,
+// the place's name and coordinates as they are.
+Message SheetPlaceMessage(const MonthSheet& sheet);
 
 // A place in one line, as the place box's tooltip shows it: "Mumbai, Maharashtra,
 // India (18 N 58, 072 E 50, UTC +05:30, Asia/Kolkata)".

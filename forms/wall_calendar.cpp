@@ -73,7 +73,7 @@ WallCalendar MakeWallCalendar(const MonthSheet& sheet) {
   wall.year = month.yearText.empty() ? std::to_string(month.year) : month.yearText;
   for (std::size_t d = 0; d < wall.weekdays.size(); ++d) wall.weekdays[d] = WeekdayNames[d];
   wall.placeName = sheet.place.name;
-  wall.place = SheetPlace(sheet);
+  wall.place = SheetPlaceMessage(sheet);
   wall.method = month.method;
   if (month.days.empty()) return wall;
 

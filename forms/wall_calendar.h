@@ -62,7 +62,7 @@ struct WallCalendar {
   std::vector<std::string> shakaYears;
   std::vector<std::string> vikramYears;
   std::string placeName;  // "Mumbai, Maharashtra, India" (plain text, not stored Xdvng)
-  std::string place;      // with coordinates, zone and daylight saving (SheetPlace)
+  Message place = "";     // with coordinates, zone and daylight saving (SheetPlaceMessage)
   Method method = Method::Classic;
   std::vector<WallWeek> weeks;  // 4 to 6 (MonthWeeks); none for a month without days
 };

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "display/display_text.h"
+#include "ui/language.h"
 #include "ui/paged_output.h"
 #include "ui/wall_page_style.h"
 
@@ -171,7 +172,7 @@ DayPageTexts DayTexts(const DaySheet& day, const DisplayOptions& options) {
             Shown(page.month, options) + QLatin1Char(' ') + Shown(page.year, options);
   t.lunarDay = Shown(page.lunarDay, options);
   t.eras = Shown(page.eras, options);
-  t.place = Shown(kPlaceWord, options) + QStringLiteral(": ") + PlainText(DayPlace(day)) + QStringLiteral("     ") +
+  t.place = Shown(kPlaceWord, options) + QStringLiteral(": ") + TranslatedText(DayPlaceMessage(day)) + QStringLiteral("     ") +
             Shown(kMethodWord, options) + QStringLiteral(": ") + Shown(MethodName(Method::Precise), options);
   for (const DayNote& note : page.notes) t.notes.push_back({note.kind, Shown(note.text, options)});
   for (const DaySection& section : page.sections) {

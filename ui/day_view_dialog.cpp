@@ -1,19 +1,21 @@
 #include "ui/day_view_dialog.h"
 
-#include <QFileDialog>
+#include <QCoreApplication>
+#include <QDate>
 #include <QHBoxLayout>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QVBoxLayout>
-#include <cstdio>
 
+#include "ui/language.h"
+#include "ui/month_files.h"
 #include "ui/window_message_box.h"
 
 namespace kalnika::ui {
@@ -27,10 +29,13 @@ constexpr int kMargin = 10;
 constexpr QSize kWanted(1000, 640);
 constexpr QSize kLeast(560, 330);
 
-QString IsoDate(const CivilDate& d) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
-  return QString::fromLatin1(text);
+// The context of the dialog's texts in the translations.
+constexpr const char* kContext = "DayViewDialog";
+
+// One A4 portrait page, as the PDF is.
+void SetUpDayPrinter(QPrinter& printer) {
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setPageSize(QPageSize(QPageSize::A4));
 }
 
 }  // namespace
@@ -68,25 +73,26 @@ DayViewDialog::DayViewDialog(QWidget* parent, MessageBox& messageBox, frmKalnika
   layout->addWidget(view_, 1);
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(8, 0, 8, 0);
-  const auto button = [this, buttons](const char* name, const QString& text, const QString& tip) {
-    auto* b = new QPushButton(text);
+  const auto button = [buttons](const char* name) {
+    auto* b = new QPushButton;
     b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
     b->setAutoDefault(false);
     buttons->addWidget(b);
     return b;
   };
-  QPushButton* previous = button("cmdPreviousDay", tr("\u25C0 &Previous day"), tr("Left arrow or Page Up"));
-  QPushButton* next = button("cmdNextDay", tr("&Next day \u25B6"), tr("Right arrow or Page Down"));
+  QPushButton* previous = button("cmdPreviousDay");
+  QPushButton* next = button("cmdNextDay");
   buttons->addStretch(1);
-  QPushButton* print = button("cmdPrintDay", tr("P&rint..."), tr("Prints the day on one page"));
-  QPushButton* pdf = button("cmdSaveDayPdf", tr("Save as P&DF..."), tr("Saves the day as a one-page PDF file"));
-  QPushButton* close = button("cmdCloseDay", tr("Close"), tr("Escape"));
+  QPushButton* print = button("cmdPrintDay");
+  QPushButton* preview = button("cmdPreviewDay");
+  QPushButton* pdf = button("cmdSaveDayPdf");
+  QPushButton* close = button("cmdCloseDay");
   layout->addLayout(buttons);
 
   connect(previous, &QPushButton::clicked, this, [this] { Step(&frmDay::cmdPreviousDay_Click); });
   connect(next, &QPushButton::clicked, this, [this] { Step(&frmDay::cmdNextDay_Click); });
   connect(print, &QPushButton::clicked, this, &DayViewDialog::Print);
+  connect(preview, &QPushButton::clicked, this, &DayViewDialog::Preview);
   connect(pdf, &QPushButton::clicked, this, &DayViewDialog::AskSavePdf);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
   // The keys step wherever the focus is in the window (no box here takes them).
@@ -99,6 +105,27 @@ DayViewDialog::DayViewDialog(QWidget* parent, MessageBox& messageBox, frmKalnika
   key(QKeySequence(Qt::Key_Right), next);
   key(QKeySequence(Qt::Key_PageDown), next);
   key(QKeySequence::Print, print);
+
+  // The texts in the interface language, now and at every change; the page too, for
+  // the words of its place line, and the title.
+  OnLanguageChange(this, [=, this] {
+    const auto set = [](QPushButton* b, const char* text, const char* tip) {
+      b->setText(QCoreApplication::translate(kContext, text));
+      b->setToolTip(QCoreApplication::translate(kContext, tip));
+    };
+    set(previous, QT_TRANSLATE_NOOP("DayViewDialog", "\u25C0 &Previous day"),
+        QT_TRANSLATE_NOOP("DayViewDialog", "Left arrow or Page Up"));
+    set(next, QT_TRANSLATE_NOOP("DayViewDialog", "&Next day \u25B6"),
+        QT_TRANSLATE_NOOP("DayViewDialog", "Right arrow or Page Down"));
+    set(print, QT_TRANSLATE_NOOP("DayViewDialog", "P&rint..."),
+        QT_TRANSLATE_NOOP("DayViewDialog", "Prints the day on one page (Ctrl+P)"));
+    set(preview, QT_TRANSLATE_NOOP("DayViewDialog", "Print Pre&view..."),
+        QT_TRANSLATE_NOOP("DayViewDialog", "Shows the printed page first"));
+    set(pdf, QT_TRANSLATE_NOOP("DayViewDialog", "Save as P&DF..."),
+        QT_TRANSLATE_NOOP("DayViewDialog", "Saves the day as a one-page PDF file"));
+    set(close, QT_TRANSLATE_NOOP("DayViewDialog", "&Close"), QT_TRANSLATE_NOOP("DayViewDialog", "Esc"));
+    ShowModel();
+  });
 }
 
 void DayViewDialog::Open(const MonthSheet& month, const CivilDate& date) {
@@ -123,6 +150,21 @@ void DayViewDialog::SetDisplay(const DisplayOptions& options) {
   ShowModel();
 }
 
+void DayViewDialog::Follow(const std::optional<MonthSheet>& month) {
+  if (!isVisible() || !model_ || !model_->Shown()) return;
+  const CivilDate date = model_->Shown()->values.date;
+  std::unique_ptr<frmDay> model = month ? std::make_unique<frmDay>(messageBox_, form_, *month) : nullptr;
+  if (!model || !model->Show(date)) {
+    // No page rather than the page of a place or clock the window has left.
+    model_.reset();
+    ShowModel();
+    close();
+    return;
+  }
+  model_ = std::move(model);
+  ShowModel();
+}
+
 const std::optional<DayPageTexts>& DayViewDialog::Page() const { return view_->Page(); }
 
 void DayViewDialog::Step(void (frmDay::*step)()) {
@@ -134,38 +176,55 @@ void DayViewDialog::Step(void (frmDay::*step)()) {
 void DayViewDialog::ShowModel() {
   if (!model_ || !model_->Shown()) {
     view_->Show(std::nullopt, options_);
+    setWindowTitle(QCoreApplication::translate("DayViewDialog", "Day View"));
     return;
   }
   const DaySheet& day = *model_->Shown();
   view_->Show(DayTexts(day, options_), options_);
-  const QString place = PlainText(day.place.name);
-  setWindowTitle(tr("Day %1").arg(IsoDate(day.values.date)) +
+  // The date as the interface language writes it, and the place.
+  const CivilDate& d = day.values.date;
+  const QString date = QLocale().toString(QDate(d.year, d.month, d.day), QStringLiteral("dddd d MMMM yyyy"));
+  const QString place = PlainText(day.place.name).trimmed();
+  setWindowTitle(QCoreApplication::translate("DayViewDialog", "Day View: %1").arg(date) +
                  (place.isEmpty() ? QString() : QStringLiteral(" \u2013 ") + place));
 }
 
 void DayViewDialog::Print() {
   if (!model_ || !model_->Shown()) return;
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setPageSize(QPageSize(QPageSize::A4));
+  SetUpDayPrinter(printer);
   QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QCoreApplication::translate("DayViewDialog", "Print the Day"));
   if (dialog.exec() != QDialog::Accepted) return;
   PrintDayPage(printer, *model_->Shown(), options_);
+}
+
+void DayViewDialog::Preview() {
+  if (!model_ || !model_->Shown()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  SetUpDayPrinter(printer);
+  QPrintPreviewDialog preview(&printer, this);
+  const DaySheet day = *model_->Shown();
+  const DisplayOptions options = options_;
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [&day, &options](QPrinter* target) { PrintDayPage(*target, day, options); });
+  preview.exec();
 }
 
 bool DayViewDialog::SavePdf(const QString& file) {
   if (!model_ || !model_->Shown()) return false;
   const QString error = WriteDayPdf(file, *model_->Shown(), options_);
   if (error.isEmpty()) return true;
-  ShowMessage(this, tr("The PDF file \"%1\" could not be written: %2").arg(file, error));
+  ShowMessage(this, QCoreApplication::translate("DayViewDialog", "The PDF file \"%1\" could not be written: %2").arg(file, error));
   return false;
 }
 
 void DayViewDialog::AskSavePdf() {
   if (!model_ || !model_->Shown()) return;
-  const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
-                            PlainText(DayFileName(*model_->Shown())) + QStringLiteral(".pdf");
-  const QString file = QFileDialog::getSaveFileName(this, tr("Save Day as PDF"), suggested, tr("PDF files (*.pdf)"));
+  // In the folder where a file was last saved, as the File menu's dialogs.
+  const QString file = AskSaveFile(this, QCoreApplication::translate("DayViewDialog", "Save Day as PDF"),
+                                   PlainText(DayFileName(*model_->Shown())) + QStringLiteral(".pdf"),
+                                   QCoreApplication::translate("DayViewDialog", "PDF files (*.pdf)"));
   if (!file.isEmpty()) SavePdf(file);
 }
 

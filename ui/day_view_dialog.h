@@ -2,8 +2,12 @@
 // The day view on screen: a window beside the main one that shows the page of one
 // day (forms/frm_day.h, drawn by ui/day_page_document.h), steps to the previous or
 // next day (the arrow keys, Page Up and Page Down, or its buttons), and prints it
-// or saves it as a one-page PDF. A dialog rather than a side panel: at 1366 x 768
-// the month table needs the window's whole width, and the page its own room.
+// (with a preview) or saves it as a one-page PDF. A dialog rather than a side
+// panel: at 1366 x 768 the month table needs the window's whole width, and the page
+// its own room. It follows the main window: its texts change with the interface
+// language, its page with the display form, and a month computed anew (another
+// place, clock, method, month or year) computes its date anew for that month's
+// place and clock (Follow), so that it never shows a place the window has left.
 #include <QDialog>
 #include <memory>
 #include <optional>
@@ -43,6 +47,10 @@ class DayViewDialog : public QDialog {
   void Open(const MonthSheet& month, const CivilDate& date);
   // Shows the page again in another display form.
   void SetDisplay(const DisplayOptions& options);
+  // The main window computed a month (or refused one: nothing): the date shown is
+  // computed again with that month's place and clock. Without a month, or when the
+  // date cannot be computed (the model says why), the view closes.
+  void Follow(const std::optional<MonthSheet>& month);
 
   frmDay* Model() { return model_.get(); }
   const std::optional<DayPageTexts>& Page() const;
@@ -55,6 +63,7 @@ class DayViewDialog : public QDialog {
   void Step(void (frmDay::*step)());
   void ShowModel();
   void Print();
+  void Preview();
   void AskSavePdf();
 
   MessageBox& messageBox_;

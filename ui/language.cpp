@@ -112,7 +112,12 @@ void OnLanguageChange(QWidget* widget, std::function<void()> apply) {
   new LanguageWatcher(widget, std::move(apply));
 }
 
-QString TranslatedMessage(const Message& message) {
+namespace {
+
+// A message's text in the interface language with its places filled one by one
+// from %1 on, each with its own text (QString::arg would read a "%2" inside a
+// place name as a place of its own); the places looked up too when told.
+QString Translated(const Message& message, bool placesToo) {
   const auto translated = [](const std::string& text) {
     const QString plain = PlainText(text);
     const QString shown = QCoreApplication::translate(kMessageContext, text.c_str());
@@ -121,14 +126,13 @@ QString TranslatedMessage(const Message& message) {
     return shown == QString::fromUtf8(text) ? plain : shown;
   };
   QString text = translated(message.source);
-  // The places are filled one by one from %1 on, each with its own text (QString::arg
-  // would read a "%2" inside a place name as a place of its own).
   QString filled;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
     const int place = next.digitValue();
     if (text[i] == QLatin1Char('%') && place >= 1 && static_cast<std::size_t>(place) <= message.args.size()) {
-      filled += translated(message.args[static_cast<std::size_t>(place - 1)]);
+      const std::string& arg = message.args[static_cast<std::size_t>(place - 1)];
+      filled += placesToo ? translated(arg) : PlainText(arg);
       ++i;
     } else {
       filled += text[i];
@@ -136,6 +140,12 @@ QString TranslatedMessage(const Message& message) {
   }
   return filled;
 }
+
+}  // namespace
+
+QString TranslatedMessage(const Message& message) { return Translated(message, true); }
+
+QString TranslatedText(const Message& message) { return Translated(message, false).trimmed(); }
 
 QString HelpDocumentFor(const QString& englishDocument, Language language) {
   if (language == Language::English || englishDocument.isEmpty()) return englishDocument;

@@ -72,6 +72,9 @@ void OnLanguageChange(QWidget* widget, std::function<void()> apply);
 // context "Messages", each text of its places too (an entry's name), the places
 // filled. A message the translation does not have shows in English.
 QString TranslatedMessage(const Message& message);
+// A message whose places hold texts of their own (a place's name, its coordinates):
+// its text looked up and the places filled as they are, blanks around trimmed.
+QString TranslatedText(const Message& message);
 
 // The help document of a language: KALNIKA.mr.html beside the English
 // KALNIKA.html, when it is there; otherwise the English one.

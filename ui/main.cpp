@@ -48,9 +48,10 @@ int main(int argc, char* argv[]) {
   parser.setApplicationDescription(QStringLiteral("Kalnika: the Hindu almanac of a month for a place."));
   parser.addHelpOption();
   parser.addVersionOption();
-  // For the documentation: saves a picture of the main window after start-up and ends.
+  // For the documentation: saves a picture of the active window after start-up and
+  // ends: the main window, or a window opened meanwhile (the day view, by xdotool).
   QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                QStringLiteral("Save a picture of the main window to FILE and quit."),
+                                QStringLiteral("Save a picture of the active window to FILE and quit."),
                                 QStringLiteral("FILE"));
   screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
   parser.addOption(screenshot);
@@ -80,7 +81,8 @@ int main(int argc, char* argv[]) {
     const bool screen = parser.isSet(wholeScreen);
     // Half a second lets the window system map and paint the window.
     QTimer::singleShot(parser.value(delay).toInt(), &app, [&app, &kalnika, file, screen] {
-      kalnika::ui::MainWindow* window = kalnika.mainWindow();
+      QWidget* window = QApplication::activeWindow();
+      if (window == nullptr) window = kalnika.mainWindow();
       const QPixmap picture = window == nullptr ? QPixmap()
                               : screen          ? window->screen()->grabWindow(0)
                                                 : window->grab();

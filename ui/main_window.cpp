@@ -188,7 +188,7 @@ void MainWindow::OpenDayView(int day) {
   const std::optional<MonthSheet>& shown = model_->Shown();
   const std::optional<CivilDate> date = shown ? DateOfRow(*shown, day) : std::nullopt;
   if (!date) {
-    ShowMessage(this, tr("No month table is shown. Press \"Calculate\" first."));
+    ShowMessage(this, QCoreApplication::translate("MainWindow", "No month table is shown. Press \"Calculate\" first."));
     return;
   }
   if (dayView_ == nullptr) dayView_ = new DayViewDialog(this, *messageBox_, *model_, grid_->Display());
@@ -352,6 +352,9 @@ void MainWindow::ShowModel() {
   if (QWidget* caption = panel_->findChild<QLabel*>(QStringLiteral("lblDayLightSaving"))) caption->setEnabled(zone.isEmpty());
   controls_.lblTimeZone->setToolTip(zone.isEmpty() ? QString() : zone);
   ShowStateTexts();
+  // An open day view shows its date for the month's place and clock, or closes
+  // when no month is shown.
+  if (dayView_ != nullptr) dayView_->Follow(model_->Shown());
 }
 
 void MainWindow::ShowStateTexts() {

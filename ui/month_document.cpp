@@ -9,6 +9,7 @@
 
 #include "display/csv.h"
 #include "almanac/name_tables.h"
+#include "ui/language.h"
 #include "ui/paged_output.h"
 
 namespace kalnika::ui {
@@ -96,7 +97,7 @@ QString PageTitle(const MonthPage& page, const DisplayOptions& options) {
 }
 
 QString PageSubtitle(const MonthPage& page, const DisplayOptions& options) {
-  return Shown(kPlaceWord, options) + QStringLiteral(": ") + PlainText(SheetPlace(page)) + QStringLiteral("     ") +
+  return Shown(kPlaceWord, options) + QStringLiteral(": ") + TranslatedText(SheetPlaceMessage(page)) + QStringLiteral("     ") +
          Shown(kMethodWord, options) + QStringLiteral(": ") + Shown(MethodName(page.values.method), options);
 }
 

@@ -13,6 +13,7 @@
 
 #include "display/display_text.h"
 #include "almanac/name_tables.h"
+#include "ui/language.h"
 #include "ui/paged_output.h"
 #include "ui/wall_page_style.h"
 #include "ui/wall_square_painter.h"
@@ -45,7 +46,7 @@ WallPageTexts WallTexts(const WallCalendar& wall, const DisplayOptions& options)
                 QStringLiteral("   \u00B7   ") + Shown(kVikramWord, options) + QLatin1Char(' ') +
                 Joined(wall.vikramYears, options);
   page.placeName = PlainText(wall.placeName);
-  page.footer = Shown(kPlaceWord, options) + QStringLiteral(": ") + PlainText(wall.place) + QStringLiteral("     ") +
+  page.footer = Shown(kPlaceWord, options) + QStringLiteral(": ") + TranslatedText(wall.place) + QStringLiteral("     ") +
                 Shown(kMethodWord, options) + QStringLiteral(": ") + Shown(MethodName(wall.method), options);
   for (std::size_t d = 0; d < page.weekdays.size(); ++d) page.weekdays[d] = Shown(wall.weekdays[d], options);
   const auto heading = [&options](Column column) { return Shown(ColumnHeadings[IndexOf(column)], options); };

@@ -15,6 +15,7 @@
 
 #include "ui/about_box.h"
 #include "ui/add_location_dialog.h"
+#include "ui/day_view_dialog.h"
 #include "ui_test_support.h"
 
 namespace kalnika::ui_test {
@@ -174,6 +175,14 @@ class KeyboardTest : public QObject {
     for (const auto& letter : WindowLetters(about))
       if (letter.second != about->findChild<QAbstractButton*>(QStringLiteral("cmdOK"))->text()) aboutLetters << letter;
     QVERIFY2(Clashes(aboutLetters).isEmpty(), qPrintable(Clashes(aboutLetters)));
+    about->close();
+
+    // The day view, of a month calculated.
+    session->Widget<QLineEdit>("txtYear")->setText(QStringLiteral("2026"));
+    session->Click("cmdCalculate");
+    window->OpenDayView(14);
+    QVERIFY(window->DayView() != nullptr && window->DayView()->isVisible());
+    QVERIFY2(Clashes(WindowLetters(window->DayView())).isEmpty(), qPrintable(Clashes(WindowLetters(window->DayView()))));
   }
 };
 

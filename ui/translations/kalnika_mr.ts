@@ -144,6 +144,81 @@
     </message>
 </context>
 <context>
+    <name>DayViewDialog</name>
+    <message>
+        <source>◀ &amp;Previous day</source>
+        <translation>◀ मागचा दिवस (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Left arrow or Page Up</source>
+        <translation>डावा बाण किंवा Page Up</translation>
+    </message>
+    <message>
+        <source>&amp;Next day ▶</source>
+        <translation>पुढचा दिवस (&amp;N) ▶</translation>
+    </message>
+    <message>
+        <source>Right arrow or Page Down</source>
+        <translation>उजवा बाण किंवा Page Down</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>छापा… (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>PDF म्हणून जतन करा… (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Saves the day as a one-page PDF file</source>
+        <translation>दिवसाचे पंचांग एका पानाच्या PDF फाईलमध्ये जतन करते</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2</source>
+        <translation>PDF फाईल &quot;%1&quot; लिहिता आली नाही: %2</translation>
+    </message>
+    <message>
+        <source>Save Day as PDF</source>
+        <translation>दिवसाचे पंचांग PDF म्हणून जतन करा</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF फाईली (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Prints the day on one page (Ctrl+P)</source>
+        <translation>दिवसाचे पंचांग एका पानावर छापते (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>छपाईचे पूर्वदृश्य… (&amp;V)</translation>
+    </message>
+    <message>
+        <source>Shows the printed page first</source>
+        <translation>छापले जाणारे पान आधी दाखवते</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>बंद करा (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Day View</source>
+        <translation>दिवसाचे पंचांग</translation>
+    </message>
+    <message>
+        <source>Day View: %1</source>
+        <translation>दिवसाचे पंचांग: %1</translation>
+    </message>
+    <message>
+        <source>Print the Day</source>
+        <translation>दिवसाचे पंचांग छापा</translation>
+    </message>
+</context>
+<context>
     <name>FileMenu</name>
     <message>
         <source>Export Calendar (iCalendar)</source>
@@ -435,6 +510,18 @@ Or type to search: the names that start with the text come first.</source>
         <source>Place a check mark in the box  if Yes.</source>
         <translation>उन्हाळी वेळ लागू असल्यास चौकटीत खूण करा.</translation>
     </message>
+    <message>
+        <source>No month table is shown. Press &quot;Calculate&quot; first.</source>
+        <translation>कोणताही महिन्याचा तक्ता दाखवलेला नाही. आधी &quot;गणना करा&quot; दाबा.</translation>
+    </message>
+    <message>
+        <source>Da&amp;y View...</source>
+        <translation>दिवसाचे पंचांग… (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>The page of the day chosen in the table or the wall calendar</source>
+        <translation>तक्त्यात किंवा भिंतीवरच्या दिनदर्शिकेत निवडलेल्या दिवसाचे संपूर्ण पंचांग</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -553,6 +640,26 @@ Select it in the main window?</source>
     <message>
         <source>Kalnika</source>
         <translation>कालनिका</translation>
+    </message>
+    <message>
+        <source>The classic method reads the place&apos;s zone %1 as %2 (the almanac&apos;s rule reads whole and half hours only); the automatic clock with its zone %3 gives the real clock, %1.</source>
+        <translation>पारंपरिक पद्धत स्थळाचा वेळ विभाग %1 हा %2 असा वाचते (पंचांगाचा नियम फक्त पूर्ण आणि अर्धे तास वाचतो); त्याच्या %3 या वेळ विभागासह आपोआप घड्याळ खरी वेळ, %1, देते.</translation>
+    </message>
+    <message>
+        <source>The classic method reads the place&apos;s zone %1 as %2 (the almanac&apos;s rule reads whole and half hours only); the precise method reads %1.</source>
+        <translation>पारंपरिक पद्धत स्थळाचा वेळ विभाग %1 हा %2 असा वाचते (पंचांगाचा नियम फक्त पूर्ण आणि अर्धे तास वाचतो); दृक्सिद्ध पद्धत %1 वाचते.</translation>
+    </message>
+    <message>
+        <source>%1 (%2, daylight saving +1 h)</source>
+        <translation>%1 (%2, उन्हाळी वेळ +१ तास)</translation>
+    </message>
+    <message>
+        <source>The default place could not be stored: %1 The list of places is read again.</source>
+        <translation>पूर्वनिर्धारित स्थळ साठवता आले नाही: %1 स्थळांची यादी पुन्हा वाचली आहे.</translation>
+    </message>
+    <message>
+        <source>The place file had changed since its places were listed; the list is read again. Default set to %1</source>
+        <translation>स्थळांची यादी दाखवल्यानंतर स्थळांची फाईल बदलली होती; यादी पुन्हा वाचली आहे. पूर्वनिर्धारित स्थळ ठेवले: %1</translation>
     </message>
 </context>
 <context>

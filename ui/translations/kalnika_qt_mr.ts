@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="mr_IN">
 <!-- The texts of Qt's own dialogs and buttons that Kalnika shows (message boxes, the file
-     dialog, print preview, the editing menu of a text box), in Marathi: Debian has no Marathi
+     dialog, the print dialog's printer panel, print preview, the editing menu of a text box), in Marathi: Debian has no Marathi
      translation of Qt (qt6-translations-l10n). The sources are Qt 6's own texts, kept by hand. -->
 <context>
     <name>QPlatformTheme</name>
@@ -346,6 +346,64 @@ Please verify the correct file name was given.</source>
     <message>
         <source>Computer</source>
         <translation>संगणक</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation>छापा (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Options &gt;&gt;</source>
+        <translation>पर्याय (&amp;O) &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Options &lt;&lt;</source>
+        <translation>पर्याय (&amp;O) &lt;&lt;</translation>
+    </message>
+    <message>
+        <source>Print to File (PDF)</source>
+        <translation>फाईलमध्ये छापा (PDF)</translation>
+    </message>
+    <message>
+        <source>Local file</source>
+        <translation>या संगणकावरील फाईल</translation>
+    </message>
+    <message>
+        <source>Write PDF file</source>
+        <translation>PDF फाईल लिहिणे</translation>
+    </message>
+    <message>
+        <source>Print To File ...</source>
+        <translation>फाईलमध्ये छापा …</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>Printer</source>
+        <translation>प्रिंटर</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>नाव (&amp;N):</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>गुणधर्म (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>ठिकाण:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>प्रकार:</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>छपाईची फाईल (&amp;F):</translation>
     </message>
 </context>
 <context>
