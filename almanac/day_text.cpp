@@ -165,7 +165,7 @@ std::string EclipseNote(const DayValues& day, const DayEclipse& eclipse) {
   std::string note = EclipseName(eclipse);
   for (const EclipseMomentText& m : moments)
     if (m.word == kFirstContactWord || m.word == kLastContactWord)
-      note += std::string(" ") + m.word + " " + ClockText(ClockSince(m.moment.at.shown, day.date));
+      note += " " + std::string(m.word) + " " + ClockText(ClockSince(m.moment.at.shown, day.date));
   return note + " ";
 }
 
@@ -240,7 +240,7 @@ DayPage FormatDayPage(const DayValues& day) {
       eclipses.lines.push_back({kMagnitudeWord, MagnitudeText(e.magnitude), std::nullopt, std::nullopt, {}});
       for (const EclipseMomentText& m : EclipseMoments(e))
         eclipses.lines.push_back(
-            {m.word, {}, std::nullopt, DayClockOf(day, m.moment.at), m.moment.bodyUp ? "" : kBelowHorizonWord});
+            {std::string(m.word), {}, std::nullopt, DayClockOf(day, m.moment.at), m.moment.bodyUp ? "" : kBelowHorizonWord});
     }
   }
   return page;

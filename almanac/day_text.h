@@ -15,6 +15,7 @@
 // more after the midnight on a date without a next sunrise.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "almanac/month_text.h"
@@ -142,7 +143,7 @@ std::string EclipseName(const DayEclipse& eclipse);
 // where it has an umbral phase, its penumbral ones otherwise), and the rising or
 // setting of the body during it, in time order.
 struct EclipseMomentText {
-  const char* word;
+  std::string_view word;  // one of the words above: compare by its letters
   EclipseMoment moment;
 };
 std::vector<EclipseMomentText> EclipseMoments(const DayEclipse& eclipse);

@@ -217,14 +217,15 @@ std::vector<CalendarEvent> CalendarEvents(const std::vector<MonthValues>& months
       if (day.precise)
         for (const DayEclipse& eclipse : day.precise->eclipses) {
           const std::vector<EclipseMomentText> moments = EclipseMoments(eclipse);
-          const auto contact = [&moments](const char* word) {
-            return std::find_if(moments.begin(), moments.end(),
-                                [word](const EclipseMomentText& m) { return m.word == word; })
-                ->moment.at;
+          const auto contact = [&moments](std::string_view word) -> const LocalInstant* {
+            const auto found = std::find_if(moments.begin(), moments.end(),
+                                            [word](const EclipseMomentText& m) { return m.word == word; });
+            return found == moments.end() ? nullptr : &found->moment.at;
           };
-          const LocalInstant first = contact(kFirstContactWord), last = contact(kLastContactWord);
-          add(EventKind::Eclipse, first.shown.date, ShownUnixTime(first), display(EclipseName(eclipse)),
-              EclipseDescription(eclipse, display), {}, ShownUnixTime(last));
+          const LocalInstant *first = contact(kFirstContactWord), *last = contact(kLastContactWord);
+          if (first && last)
+            add(EventKind::Eclipse, first->shown.date, ShownUnixTime(*first), display(EclipseName(eclipse)),
+                EclipseDescription(eclipse, display), {}, ShownUnixTime(*last));
         }
       if (options.tithis)
         add(EventKind::Tithi, day.date, std::nullopt, display(TithiSummary(day)), DayDescription(day, display));

@@ -106,12 +106,14 @@ TEST(PreciseMonth, SmartaDayKnowsItsBhagavataDayInTheNextMonth) {
   MonthRequest may = Mumbai(1993, 5);
   may.auspicious.Set(2, 11, "NIRJALA");
   may.observance = {{"0211", "udaya,bhagavata"}};
-  const DayValues& last = Day(ComputeMonth(may), 31);
+  const MonthValues mayValues = ComputeMonth(may);
+  const DayValues& last = Day(mayValues, 31);
   ASSERT_EQ(last.festivals.size(), 1u);
   EXPECT_TRUE(last.festivals[0].bhagavataDiffers);
   MonthRequest june = may;
   june.month = 6;
-  const DayValues& first = Day(ComputeMonth(june), 1);
+  const MonthValues juneValues = ComputeMonth(june);
+  const DayValues& first = Day(juneValues, 1);
   ASSERT_EQ(first.festivals.size(), 1u);
   EXPECT_EQ(first.festivals[0].observance.tradition, Tradition::Bhagavata);
 }
