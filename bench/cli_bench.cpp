@@ -29,4 +29,17 @@ void BM_CliMonth(benchmark::State& state) {
 }
 BENCHMARK(BM_CliMonth)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same run on the bundled place file: its festivals and their rules (moonrise
+// included) are the month a user gets. Argument as above.
+void BM_CliMonthBundledPlaces(benchmark::State& state) {
+  const char* method = state.range(0) == 0 ? "classic" : "precise";
+  const char* argv[] = {"kalnika-cli", "--places", KALNIKA_BUNDLED_PLACES, "--month", "11", "--year", "2026",
+                        "--method", method};
+  for (auto _ : state) {
+    std::ostringstream out, err;
+    benchmark::DoNotOptimize(kalnika::cli::Run(static_cast<int>(std::size(argv)), argv, out, err));
+  }
+}
+BENCHMARK(BM_CliMonthBundledPlaces)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
