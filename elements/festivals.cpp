@@ -167,8 +167,13 @@ std::vector<FestivalDay> FestivalsOfDays(std::span<const SunriseDay> days, int c
     occurrence.tithi = t.span;
     // A tithi begins before the sunrise after its first day and lasts less than 27
     // hours: it ends before the third date's midday, and no later date's moonrise
-    // can fall within it.
-    if (rule.part == DayPart::Moonrise) AddMoonrises(instants, moonSought, from, from + 3, place, clock);
+    // can fall within it. The third date's moonrise (on or after its midnight) is
+    // sought only when the tithi lasts past that midnight: otherwise it cannot be
+    // held there, and the ties look at the first two dates only.
+    if (rule.part == DayPart::Moonrise) {
+      const bool third = from + 2 < instants.size() && t.span.end > clock.MidnightOf(instants[from + 2].date);
+      AddMoonrises(instants, moonSought, from, from + (third ? 3 : 2), place, clock);
+    }
     occurrence.days.assign(instants.begin() + static_cast<std::ptrdiff_t>(from),
                            instants.begin() + static_cast<std::ptrdiff_t>(from + kOccurrenceDays));
     if (rule.tieNakshatra)

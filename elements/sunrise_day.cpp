@@ -251,13 +251,16 @@ std::vector<SunriseDay> ComputeSpan(const CivilDate& first, int count, GeoPoint 
   };
 
   // Crossings of each element per day, and the first one after the last reckoning
-  // (the end of the value current there).
+  // (the end of the value current there), sought only for an element that the
+  // last day does not see change: most days see a tithi, nakshatra and yoga end.
   std::array<std::vector<std::vector<Crossing>>, kElements.size()> crossings;
-  std::array<double, kElements.size()> tailEnd{};
-  for (std::size_t e = 0; e < kElements.size(); ++e) {
+  for (std::size_t e = 0; e < kElements.size(); ++e)
     for (std::size_t i = 0; i < days.size(); ++i) crossings[e].push_back(CrossingsBetween(kElements[e], samplesOfDay(i)));
-    tailEnd[e] = NextChange(kElements[e], reckonings.back());
-  }
+  std::array<std::optional<double>, kElements.size()> tailEnd{};
+  auto tailEndOf = [&](std::size_t e) {
+    if (!tailEnd[e]) tailEnd[e] = NextChange(kElements[e], reckonings.back());
+    return *tailEnd[e];
+  };
 
   const std::vector<Lunation> lunations = LunationsBetween(reckonings.front(), reckonings.back());
 
@@ -271,13 +274,10 @@ std::vector<SunriseDay> ComputeSpan(const CivilDate& first, int count, GeoPoint 
     for (std::size_t e = 0; e < kElements.size(); ++e) {
       const Element element = kElements[e];
       // End of the value current at the reckoning: the first crossing after it.
-      double end = tailEnd[e];
-      for (std::size_t j = i; j < days.size(); ++j)
-        if (!crossings[e][j].empty()) {
-          end = crossings[e][j].front().instant;
-          break;
-        }
-      ElementRun run{{ValueOf(day.values, element), end}, {}};
+      std::optional<double> end;
+      for (std::size_t j = i; j < days.size() && !end; ++j)
+        if (!crossings[e][j].empty()) end = crossings[e][j].front().instant;
+      ElementRun run{{ValueOf(day.values, element), end ? *end : tailEndOf(e)}, {}};
       const std::vector<Crossing>& within = crossings[e][i];
       for (std::size_t k = 0; k + 1 < within.size(); ++k)
         run.skipped.push_back({ValueOfDivision(element, within[k].division), within[k + 1].instant});
