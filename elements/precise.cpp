@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astronomy/moon_phase.h"
 #include "elements/eras.h"
 
 namespace kalnika {
@@ -64,8 +65,7 @@ double Refine(Element element, double targetDegrees, double guess) {
   return t;
 }
 
-// Mean elongation of the Moon from the Sun, degrees per day (360 / 29.530589).
-constexpr double kMeanElongationRate = 12.190749;
+// The mean synodic month, days.
 constexpr double kMeanSynodicMonth = 29.530589;
 
 int SunSignAt(double jdUt) {
@@ -191,23 +191,38 @@ double NextChange(Element element, double jdUt) {
 namespace {
 
 // The first instant after jdUt at which the elongation reaches `target` (0 for the
-// new moon, 180 for the full moon), and the last at or before it.
+// new moon, 180 for the full moon), and the last at or before it. The search
+// starts from the phase by Meeus's series (Astronomical Algorithms, ch. 49): in
+// dynamical time, so within ΔT (a minute today, three hours at the precise
+// method's earliest years) of the library's instant in universal time, from which
+// Newton's method takes two or three steps. A phase of the series more than a
+// quarter day before jdUt is before it in universal time too; one that is not may
+// still be, and then the next one is sought.
+constexpr double kLunationZero = 2451550.09766;  // Meeus's lunation 0: the new moon of 6 January 2000
+constexpr double kPhaseMargin = 0.25;            // days, beyond ΔT and the series' error
+
+int PhaseOf(double target) { return target == 0.0 ? 0 : 2; }
+
+// Meeus's lunation number K whose phase lies near jdUt (within half a lunation).
+double LunationNumberNear(double target, double jdUt) {
+  return std::round((jdUt - kLunationZero) / kMeanSynodicMonth - PhaseOf(target) * 0.25);
+}
+
 double NextElongation(double target, double jdUt) {
-  const double elongation = AngleOf(Element::Tithi, SiderealSunMoon(jdUt)).degrees;
-  double ahead = Reduce360(target - elongation);
-  if (ahead == 0.0) ahead = 360.0;
-  // The mean rate misses by at most a few days, well inside the half month within
-  // which Newton's method finds the one crossing nearest to its guess.
-  double t = Refine(Element::Tithi, target, jdUt + ahead / kMeanElongationRate);
-  if (t <= jdUt) t = Refine(Element::Tithi, target, t + kMeanSynodicMonth);
+  const int phase = PhaseOf(target);
+  double K = LunationNumberNear(target, jdUt) - 1.0;
+  while (MoonPhaseJDE(phase, K) <= jdUt - kPhaseMargin) K += 1.0;
+  double t = Refine(Element::Tithi, target, MoonPhaseJDE(phase, K));
+  if (t <= jdUt) t = Refine(Element::Tithi, target, MoonPhaseJDE(phase, K + 1.0));
   return t;
 }
 
 double PreviousElongation(double target, double jdUt) {
-  const double elongation = AngleOf(Element::Tithi, SiderealSunMoon(jdUt)).degrees;
-  const double behind = Reduce360(elongation - target);
-  double t = Refine(Element::Tithi, target, jdUt - behind / kMeanElongationRate);
-  if (t > jdUt) t = Refine(Element::Tithi, target, t - kMeanSynodicMonth);
+  const int phase = PhaseOf(target);
+  double K = LunationNumberNear(target, jdUt) + 1.0;
+  while (MoonPhaseJDE(phase, K) > jdUt + kPhaseMargin) K -= 1.0;
+  double t = Refine(Element::Tithi, target, MoonPhaseJDE(phase, K));
+  if (t > jdUt) t = Refine(Element::Tithi, target, MoonPhaseJDE(phase, K - 1.0));
   return t;
 }
 

@@ -309,7 +309,12 @@ std::vector<SunriseDay> ComputeSpan(const CivilDate& first, int count, GeoPoint 
 }
 
 // Spans shorter than this are not split: a thread would cost more than it saves.
-constexpr int kSplitSpan = 16;
+// Each half takes its own samples beyond its ends, its own lunations and a
+// thread whose library state starts cold. A month with its festivals' margins
+// (43 to 44 days) took a median 7.8 ms in a whole run of the tool split in two,
+// and 7.0 ms in one run (hyperfine, 300 runs each, on two cores); a year is
+// computed in little more than half the time split.
+constexpr int kSplitSpan = 100;
 
 }  // namespace
 
