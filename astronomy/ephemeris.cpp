@@ -169,16 +169,6 @@ SunMoonLongitudes SiderealSunMoon(double jdUt) {
   return both;
 }
 
-SiderealLongitude SiderealSunPosition(double jdUt) {
-  UseLahiri();
-  return Compute(SE_SUN, jdUt, SEFLG_SIDEREAL, kPositionFlags);
-}
-
-SiderealLongitude SiderealMoonPosition(double jdUt) {
-  UseLahiri();
-  return Compute(SE_MOON, jdUt, SEFLG_SIDEREAL, kPositionFlags);
-}
-
 SunMoonLongitudes SiderealSunMoonPositions(double jdUt) {
   UseLahiri();
   SunMoonLongitudes both;

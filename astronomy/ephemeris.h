@@ -57,11 +57,7 @@ SiderealLongitude SiderealMoon(double jdUt);
 // Both at one instant (one setting of the library for the pair).
 SunMoonLongitudes SiderealSunMoon(double jdUt);
 
-// The same without the rates (left 0): the library then evaluates its series once
-// instead of three times for the Moon (it differentiates them numerically), about
-// a third less work where the rate is known otherwise.
-SiderealLongitude SiderealSunPosition(double jdUt);
-SiderealLongitude SiderealMoonPosition(double jdUt);
+// The same without the rates (left 0), where only the places are needed.
 SunMoonLongitudes SiderealSunMoonPositions(double jdUt);
 
 // Apparent tropical longitude of the Sun, respectively the Moon, degrees [0, 360).

@@ -23,18 +23,6 @@ double PastBy(double degrees, double targetDegrees) {
   return std::remainder(degrees - targetDegrees, 360.0);
 }
 
-// The positions alone of the bodies an element needs.
-SunMoonLongitudes PositionsFor(Element element, double jdUt) {
-  switch (element) {
-    case Element::Tithi:
-    case Element::Yoga: return SiderealSunMoonPositions(jdUt);
-    case Element::Nakshatra:
-    case Element::MoonSign: return {{}, SiderealMoonPosition(jdUt)};
-    case Element::SunSign: break;
-  }
-  return {SiderealSunPosition(jdUt), {}};
-}
-
 // Only the bodies an element needs are computed: the Moon costs three times the Sun.
 SunMoonLongitudes LongitudesFor(Element element, double jdUt) {
   switch (element) {
@@ -151,31 +139,6 @@ int ValueOf(const PreciseValues& values, Element element) {
 
 double CrossingNear(Element element, double targetDegrees, double guess) {
   return Refine(element, targetDegrees, guess);
-}
-
-double CrossingNear(Element element, double targetDegrees, double guess, double rateAtGuess) {
-  // The secant method on how far the angle is past the target, its first step
-  // taken with the rate given: from a guess a minute off, the first step's error is
-  // the rate's relative error times the step (1e-4 of a few seconds), the stop
-  // after a step below 1e-4 day (8.6 s) then leaves well under a millisecond.
-  double t0 = guess;
-  double past0 = PastBy(AngleOf(element, PositionsFor(element, t0)).degrees, targetDegrees);
-  double rate = rateAtGuess;
-  for (int i = 0; i < 30; ++i) {
-    const double step = -past0 / rate;
-    if (!std::isfinite(step)) return std::nan("");
-    const double t1 = t0 + step;
-    if (std::fabs(step) < 1e-4) return t1;
-    const double past1 = PastBy(AngleOf(element, PositionsFor(element, t1)).degrees, targetDegrees);
-    const double secant = (past1 - past0) / (t1 - t0);
-    // the angle only grows; a secant that says otherwise (the library's NaN, or
-    // two evaluations too close to differ) falls back to Newton's method
-    if (!(secant > 0.0)) return Refine(element, targetDegrees, t1);
-    rate = secant;
-    t0 = t1;
-    past0 = past1;
-  }
-  return t0;
 }
 
 double NextChange(Element element, double jdUt) {

@@ -69,11 +69,6 @@ double NextChange(Element element, double jdUt);
 // within a few days of the crossing (of the angle: well within 180 degrees of it).
 double CrossingNear(Element element, double targetDegrees, double guess);
 
-// The same from a close guess (within a minute or so) and the angle's rate there
-// (degrees per day, from an interpolation), on positions alone: the secant method,
-// which needs no rates of the library. Within a millisecond as well.
-double CrossingNear(Element element, double targetDegrees, double guess, double rateAtGuess);
-
 // The first new (full) moon after jdUt, respectively the last at or before jdUt.
 double NextNewMoon(double jdUt);
 double NextFullMoon(double jdUt);
