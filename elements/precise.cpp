@@ -158,9 +158,11 @@ namespace {
 // starts from the phase by Meeus's series (Astronomical Algorithms, ch. 49): in
 // dynamical time, so within ΔT (a minute today, three hours at the precise
 // method's earliest years) of the library's instant in universal time, from which
-// Newton's method takes two or three steps. A phase of the series more than a
-// quarter day before jdUt is before it in universal time too; one that is not may
-// still be, and then the next one is sought.
+// Newton's method takes two or three steps. The series' instant is later than the
+// library's by ΔT (under three hours from the year 79 to 2999) give or take its
+// minutes of error: one more than a quarter day before jdUt is before it in
+// universal time too, and one more than a quarter day after it is after it. A
+// phase within the quarter day may lie on either side, and is checked once found.
 constexpr double kLunationZero = 2451550.09766;  // Meeus's lunation 0: the new moon of 6 January 2000
 constexpr double kPhaseMargin = 0.25;            // days, beyond ΔT and the series' error
 
