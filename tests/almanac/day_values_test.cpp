@@ -17,6 +17,7 @@
 #include "display/display_text.h"
 #include "support/instant_text.h"
 #include "support/sky_tables.h"
+#include "support/mumbai_request.h"
 
 namespace kalnika {
 namespace {
@@ -289,13 +290,7 @@ TEST(DayPage, SameAsTheMonthsRow) {
   AuspiciousDays notes;
   notes.Set(5, 14, "An:\xF6t: c:t:\xD8" "d\xFCS:i");
   const ObservanceTexts rules = {{"0514", "udaya"}};
-  MonthRequest request;
-  request.year = 2025;
-  request.month = 9;
-  request.latitude = 18 + 58 / 60.0;
-  request.longitude = 72 + 50 / 60.0;
-  request.clock = Clock::Fixed(330);
-  request.method = Method::Precise;
+  MonthRequest request = testing_place::MumbaiMonth(2025, 9, Method::Precise);
   request.auspicious = notes;
   request.observance = rules;
   request.dayDetails = true;

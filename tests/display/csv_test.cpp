@@ -7,6 +7,7 @@
 
 #include "display/csv.h"
 #include "almanac/name_tables.h"
+#include "support/mumbai_request.h"
 
 namespace kalnika {
 namespace {
@@ -14,13 +15,8 @@ namespace {
 constexpr const char* kPlace = "Mumbai, Maharashtra, India (18 N 58, 072 E 50, UTC +05:30)";
 
 MonthValues February2026() {
-  MonthRequest request;
-  request.year = 2026;
-  request.month = 2;
+  MonthRequest request = testing_place::MumbaiMonth(2026, 2, Method::Classic);
   request.yearText = "2026";
-  request.latitude = 18 + 58 / 60.0;
-  request.longitude = 72 + 50 / 60.0;
-  request.clock = Clock::Fixed(330);
   return ComputeMonth(request);
 }
 

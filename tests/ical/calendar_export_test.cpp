@@ -23,6 +23,7 @@
 
 #include "forms/frm_kalnika.h"
 #include "forms/message_box.h"
+#include "support/mumbai_request.h"
 
 namespace kalnika::ical {
 namespace {
@@ -235,13 +236,7 @@ TEST(CalendarEventsTest, UidsFromKindDateAndPlaceStayTheSame) {
 // chaturthi begins at 17:11 on the 29th, before that evening's moonrise at 20:16
 // (moon-mumbai.csv: 14:46:17 UT; the sunrise rule would give the 30th).
 TEST(CalendarEventsTest, PreciseFestivalsOneEventEachWithTheirRule) {
-  MonthRequest request;
-  request.year = 2026;
-  request.month = 9;
-  request.latitude = 18 + 58 / 60.0;
-  request.longitude = 72 + 50 / 60.0;
-  request.clock = Clock::Fixed(330);
-  request.method = Method::Precise;
+  MonthRequest request = testing_place::MumbaiMonth(2026, 9, Method::Precise);
   request.auspicious.Set(5, 3, "hrt:ael:ka");                         // हरतालिका
   request.auspicious.Set(5, 4, "g:N:\xF0S: c:t:\xD8T:i\xFC");          // गणेश चतुर्थी
   request.auspicious.Set(5, 19, "s:\xF6k\xC4i c:t:\xD8T:i\xFC");       // संकष्टी चतुर्थी
@@ -385,12 +380,7 @@ TEST(CalendarExportTest, TextValuesHoldNoControlCharacters) {
 // nothing: no event with an empty summary, which libical's parser refuses (found
 // by fuzz/export_fuzz).
 TEST(CalendarEventsTest, ANoteThatShowsNothingIsNoEvent) {
-  MonthRequest request;
-  request.year = 2026;
-  request.month = 2;
-  request.latitude = 18 + 58 / 60.0;
-  request.longitude = 72 + 50 / 60.0;
-  request.clock = Clock::Fixed(330);
+  MonthRequest request = testing_place::MumbaiMonth(2026, 2, Method::Classic);
   for (int maas = 0; maas < 12; ++maas)
     for (int tithi = 0; tithi < 32; ++tithi) request.auspicious.Set(maas, tithi, "\xA0 \xA0");
   const std::vector<CalendarEvent> events = CalendarEvents({ComputeMonth(request)}, {"Pune", ""}, {});
@@ -428,12 +418,7 @@ TEST(CalendarExportTest, LinesFoldedAtTheirLastOctet) {
 // "\\"; 3.1 folds lines at 75 octets, here never inside a UTF-8 character.
 TEST(CalendarExportTest, EscapingAndFoldingOfALongDevanagariNote) {
   const std::string note = "गणेश चतुर्थी, व्रत; उपवास\\ आणि मोदकांचा नैवेद्य, आरती आणि प्रसाद";
-  MonthRequest request;
-  request.year = 2026;
-  request.month = 12;
-  request.latitude = 18 + 58 / 60.0;
-  request.longitude = 72 + 50 / 60.0;
-  request.clock = Clock::Fixed(330);
+  MonthRequest request = testing_place::MumbaiMonth(2026, 12, Method::Classic);
   for (int tithi = 0; tithi < 32; ++tithi) request.auspicious.Set(8, tithi, note);  // every day of Margashirsha
   const MonthValues month = ComputeMonth(request);
   const std::string text = ExportCalendar({month}, {"Mumbai, Maharashtra, India", ""}, {}).text;
@@ -473,13 +458,7 @@ TEST(CalendarExportTest, EscapingAndFoldingOfALongDevanagariNote) {
 // phase), with its kind and magnitude; the Kolkata zone's DTSTART and DTEND. The
 // solar eclipse of 21 September 2025, not seen from India, is none.
 TEST(CalendarEventsTest, EclipseFromFirstToLastContact) {
-  MonthRequest request;
-  request.year = 2025;
-  request.month = 9;
-  request.latitude = 18 + 58 / 60.0;
-  request.longitude = 72 + 50 / 60.0;
-  request.clock = Clock::Fixed(330);
-  request.method = Method::Precise;
+  MonthRequest request = testing_place::MumbaiMonth(2025, 9, Method::Precise);
   const MonthValues month = ComputeMonth(request);
   ExportOptions options;
   options.texts.digits = xdvng::Digits::Latin;
